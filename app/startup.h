@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class ZiziraziWidget;
+
+// "PROFILE/ProductName" of the product file in the application directory; empty when absent.
+QString readProductName();
+
+// Builds the main window, shows it when a mouse was found, and gives it icon and title.
+std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName);
+
+// The whole life of the program: guard, window, event loop. Returns the exit code.
+int runApplication(int &argc, char **argv);

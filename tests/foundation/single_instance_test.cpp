@@ -1,0 +1,137 @@
+#include "platform/single_instance.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The guard across real processes of the built program.
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_runtime;
+    QList<QProcess *> m_running;
+
+    QProcess *start(const QString &program)
+    {
+        auto *p = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(program, QStringList());
+        m_running << p;
+        return p;
+    }
+
+    static QString lockPathFor(const QString &product)
+    {
+        return SingleInstanceLock(instanceNameForProduct(product)).lockFilePath();
+    }
+
+    // A copy of the program beside a product file of another name.
+    QString programForProduct(QTemporaryDir &dir, const QString &product)
+    {
+        const QString copy = dir.filePath(QStringLiteral("zelmouse"));
+        QFile::copy(QStringLiteral(ZEL_PROGRAM), copy);
+        QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QSettings s(dir.filePath(QStringLiteral("DefaultProfile.bin")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("PROFILE/ProductName"), product);
+        return copy;
+    }
+
+    QString shippedProductName()
+    {
+        QSettings s(QFileInfo(QStringLiteral(ZEL_PROGRAM)).absolutePath() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat);
+        return s.value(QStringLiteral("PROFILE/ProductName")).toString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    }
+
+    void cleanup()
+    {
+        for (QProcess *p : m_running) {
+            p->kill();
+            p->waitForFinished(5000);
+            delete p;
+        }
+        m_running.clear();
+    }
+
+    void secondStartOfTheSameProductExitsWithOne()
+    {
+        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        QCOMPARE(first->state(), QProcess::Running);
+
+        QProcess *second = start(QStringLiteral(ZEL_PROGRAM));
+        QVERIFY(second->waitForFinished(15000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 1);
+        QCOMPARE(first->state(), QProcess::Running);
+    }
+
+    void differentProductsRunSideBySide()
+    {
+        QTemporaryDir other;
+        const QString otherProgram = programForProduct(other, QStringLiteral("Other/Model .."));
+        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
+        QProcess *second = start(otherProgram);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(QStringLiteral("Other/Model .."))), 15000);
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(second->state(), QProcess::Running);
+    }
+
+    void lockIsReleasedWhenTheHolderDies()
+    {
+        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        first->kill();
+        QVERIFY(first->waitForFinished(5000));
+
+        SingleInstanceLock lock(instanceNameForProduct(shippedProductName()));
+        QVERIFY(lock.tryAcquire());
+        // And while this process holds it, the program refuses to start.
+        QProcess *second = start(QStringLiteral(ZEL_PROGRAM));
+        QVERIFY(second->waitForFinished(15000));
+        QCOMPARE(second->exitCode(), 1);
+    }
+
+    void lockNamesAreSafeFileNames_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("slashes") << QStringLiteral("../../etc/passwd");
+        QTest::newRow("backslash and NUL") << QStringLiteral("a\\b") + QChar(0) + QStringLiteral("c");
+        QTest::newRow("long cyrillic") << QString(300, QChar(0x0416));
+    }
+    void lockNamesAreSafeFileNames()
+    {
+        QFETCH(QString, product);
+        const QString name = SingleInstanceLock::lockFileName(instanceNameForProduct(product));
+        QVERIFY(!name.contains(QLatin1Char('/')));
+        QVERIFY(!name.contains(QChar(0)));
+        QVERIFY(name.size() < 100);
+        SingleInstanceLock lock(instanceNameForProduct(product));
+        QCOMPARE(QFileInfo(lock.lockFilePath()).absolutePath(), QFileInfo(m_runtime.path()).absoluteFilePath());
+        QVERIFY(lock.tryAcquire());
+        SingleInstanceLock again(instanceNameForProduct(product));
+        QVERIFY(!again.tryAcquire());
+    }
+
+    void namesThatDifferOnlyInDroppedCharactersStayApart()
+    {
+        QVERIFY(SingleInstanceLock::lockFileName(QStringLiteral("a/b")) != SingleInstanceLock::lockFileName(QStringLiteral("a:b")));
+    }
+};
+
+QTEST_GUILESS_MAIN(SingleInstanceTest)
+#include "single_instance_test.moc"
