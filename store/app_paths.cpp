@@ -27,3 +27,8 @@ QString productDefinitionPath()
 {
     return applicationDirectory() + QStringLiteral("/DefaultProfile.bin");
 }
+
+QString configDirectory()
+{
+    return applicationDirectory() + QStringLiteral("/Configs");
+}

@@ -8,3 +8,6 @@ void setApplicationDirectoryOverride(const QString &dir);
 
 // "<application directory>/DefaultProfile.bin"
 QString productDefinitionPath();
+
+// The folder of the user's settings: "<application directory>/Configs".
+QString configDirectory();
