@@ -63,7 +63,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[\n=\x01\x02\r\n", 14);
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[\n=\x01\x02\r\n", 12);
         QTest::newRow("wrong section") << QByteArray("[OTHER]\nButtonCount=5\nMinDelay=3\n");
         QTest::newRow("not numbers") << QByteArray("[PROFILE]\nMinDelay=abc\nButtonCount=x\n");
     }
