@@ -1,18 +1,100 @@
 #include "store/app_paths.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
+
+QMutex &pathsMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
 QString &directoryOverride()
 {
     static QString dir;
     return dir;
 }
+
+std::function<bool(const QString &)> &writableCheck()
+{
+    static std::function<bool(const QString &)> check;
+    return check;
+}
+
+// The folder chosen by configDirectory(), valid while the application directory stays the same.
+struct ConfigChoice {
+    QString forApplicationDirectory;
+    QString directory;
+};
+
+ConfigChoice &configChoice()
+{
+    static ConfigChoice choice;
+    return choice;
+}
+
+// Permission bits say nothing for root and little on read-only mounts: try to create a file.
+bool canCreateFilesIn(const QString &dir)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    QTemporaryFile probe(dir + QStringLiteral("/.write-probe-XXXXXX"));
+    return probe.open();
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    const QDir source(from);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + QLatin1Char('/') + source.relativeFilePath(path);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else if (!QFile::exists(target))
+            QFile::copy(path, target);
+    }
+}
+
+QString chooseConfigDirectory(const QString &appDir)
+{
+    const QString installed = appDir + QStringLiteral("/Configs");
+    const auto &check = writableCheck();
+    if (check ? check(installed) : canCreateFilesIn(installed))
+        return installed;
+    const QString user = userConfigDirectory();
+    if (!QFileInfo::exists(user)) {
+        if (QFileInfo(installed).isDir())
+            copyTree(installed, user);
+        else
+            QDir().mkpath(user);
+    }
+    return user;
+}
+
+QString withName(const QString &folder, const QString &name, const QString &extension)
+{
+    if (!isSafeFileName(name))
+        return QString();
+    return folder + QLatin1Char('/') + fileNameForName(name, extension);
+}
+
 } // namespace
 
 QString applicationDirectory()
 {
+    QMutexLocker lock(&pathsMutex());
     if (!directoryOverride().isEmpty())
         return directoryOverride();
     return QCoreApplication::applicationDirPath();
@@ -20,6 +102,7 @@ QString applicationDirectory()
 
 void setApplicationDirectoryOverride(const QString &dir)
 {
+    QMutexLocker lock(&pathsMutex());
     directoryOverride() = dir.isEmpty() ? QString() : QDir(dir).absolutePath();
 }
 
@@ -28,7 +111,103 @@ QString productDefinitionPath()
     return applicationDirectory() + QStringLiteral("/DefaultProfile.bin");
 }
 
-QString configDirectory()
+QString installedConfigDirectory()
 {
     return applicationDirectory() + QStringLiteral("/Configs");
+}
+
+QString userConfigDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/zelmouse/Configs");
+}
+
+QString configDirectory()
+{
+    const QString appDir = applicationDirectory();
+    QMutexLocker lock(&pathsMutex());
+    ConfigChoice &choice = configChoice();
+    if (choice.directory.isEmpty() || choice.forApplicationDirectory != appDir) {
+        choice.directory = chooseConfigDirectory(appDir);
+        choice.forApplicationDirectory = appDir;
+    }
+    return choice.directory;
+}
+
+void setConfigWritableCheck(std::function<bool(const QString &)> check)
+{
+    QMutexLocker lock(&pathsMutex());
+    writableCheck() = std::move(check);
+    configChoice() = ConfigChoice();
+}
+
+bool isSafeFileName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 255 || name == QLatin1String(".") || name.contains(QLatin1String("..")))
+        return false;
+    for (const QChar c : name) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7f || c == QLatin1Char('/') || c == QLatin1Char('\\'))
+            return false;
+    }
+    return true;
+}
+
+QString fileNameForName(const QString &name, const QString &extension)
+{
+    constexpr int kMaxFileNameBytes = 255;
+    const QString plain = name + extension;
+    if (QFile::encodeName(plain).size() <= kMaxFileNameBytes)
+        return plain;
+    const QString tag = QLatin1Char('~')
+        + QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    QString prefix = name;
+    while (!prefix.isEmpty() && QFile::encodeName(prefix + tag + extension).size() > kMaxFileNameBytes) {
+        prefix.chop(1);
+        if (!prefix.isEmpty() && prefix.at(prefix.size() - 1).isHighSurrogate())
+            prefix.chop(1);
+    }
+    return prefix + tag + extension;
+}
+
+QString configFilePath()
+{
+    return configDirectory() + QStringLiteral("/Config.ini");
+}
+
+QString slotProfilePath(const QString &name)
+{
+    return withName(configDirectory() + QStringLiteral("/Profile"), name, QStringLiteral(".prof"));
+}
+
+QString defaultProfilePath()
+{
+    return configDirectory() + QStringLiteral("/Profile/DefaultProfile.prof");
+}
+
+QString productDirectory(const QString &product)
+{
+    return withName(configDirectory(), product, QString());
+}
+
+QString productListPath(const QString &product)
+{
+    const QString dir = productDirectory(product);
+    return dir.isEmpty() ? QString() : dir + QStringLiteral("/Config.ini");
+}
+
+QString productProfilePath(const QString &product, const QString &name)
+{
+    const QString dir = productDirectory(product);
+    return dir.isEmpty() ? QString() : withName(dir + QStringLiteral("/Profile"), name, QStringLiteral(".prof"));
+}
+
+QString macroDirectory()
+{
+    return configDirectory() + QStringLiteral("/MacroDB");
+}
+
+QString macroFilePath(const QString &name)
+{
+    return withName(macroDirectory(), name, QStringLiteral(".MSMACRO"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 // The application directory: where the executable and the files installed beside it live.
 // The command-line tool may point it elsewhere (--app-dir); everything else asks here.
@@ -9,5 +10,34 @@ void setApplicationDirectoryOverride(const QString &dir);
 // "<application directory>/DefaultProfile.bin"
 QString productDefinitionPath();
 
-// The folder of the user's settings: "<application directory>/Configs".
+// The folder of the user's settings. "<application directory>/Configs" when that folder can be
+// written (build tree, portable copy); otherwise (installed under a system prefix) the per-user
+// "<XDG config home>/zelmouse/Configs", seeded on first use with a copy of the installed one.
 QString configDirectory();
+// "<application directory>/Configs", whether or not it is the one in use.
+QString installedConfigDirectory();
+// The per-user folder used when the installed one cannot be written.
+QString userConfigDirectory();
+// Replaces the test "can files be created in this folder?" (tests); an empty function restores
+// the real probe. The choice of folder is made again on the next configDirectory() call.
+void setConfigWritableCheck(std::function<bool(const QString &dir)> check);
+
+// Profile, macro and product names become file and folder names. A safe name is not empty,
+// holds no '/', '\\', "..", NUL or other control character, and is at most 255 characters.
+bool isSafeFileName(const QString &name);
+
+// Every path the store uses is built here. A path function given an unsafe name returns an
+// empty string; callers then neither read nor write.
+QString configFilePath();                                   // <config>/Config.ini
+QString slotProfilePath(const QString &name);               // <config>/Profile/<name>.prof
+QString defaultProfilePath();                               // <config>/Profile/DefaultProfile.prof
+QString productDirectory(const QString &product);           // <config>/<product>
+QString productListPath(const QString &product);            // <config>/<product>/Config.ini
+QString productProfilePath(const QString &product, const QString &name); // <config>/<product>/Profile/<name>.prof
+QString macroDirectory();                                   // <config>/MacroDB
+QString macroFilePath(const QString &name);                 // <config>/MacroDB/<name>.MSMACRO
+
+// The file name used for `name` + `extension`. Normally just that; a name whose encoded form
+// would exceed the file system's 255-byte limit (100 Chinese characters are 300 bytes) is
+// shortened and given a hash of the full name, so every safe name maps to one usable file.
+QString fileNameForName(const QString &name, const QString &extension);

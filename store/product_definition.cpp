@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstring>
+
 namespace {
 
 bool productFileExists()
@@ -137,4 +139,13 @@ int productProfileTemplate(ProductProfileTemplate *out)
         out->leds[i].breath = file.integer(ledKey(i, "breath"), 0);
     }
     return 0;
+}
+
+uint8_t deviceButtonMatrix[16] = {};
+
+void loadDeviceButtonMatrix()
+{
+    uint8_t matrix[16] = {};
+    productDeviceButtonMatrix(matrix);
+    memcpy(deviceButtonMatrix, matrix, sizeof matrix);
 }

@@ -55,3 +55,8 @@ struct ProductProfileTemplate {
 
 // 0 when the file exists (template filled), -1 when it does not (template untouched).
 int productProfileTemplate(ProductProfileTemplate *out);
+
+// For each button slot 0..15, the number its device code is formed from when button
+// assignments are sent. Filled at start-up by loadDeviceButtonMatrix (zeros without a file).
+extern uint8_t deviceButtonMatrix[16];
+void loadDeviceButtonMatrix();

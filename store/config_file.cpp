@@ -1,0 +1,84 @@
+#include "store/config_file.h"
+
+#include "store/app_paths.h"
+#include "store/device_settings.h"
+#include "store/ini_file.h"
+
+namespace {
+
+const QString kProfileIdKey = QStringLiteral("Config/ProfileID");
+
+int readConfigInteger(const QString &key)
+{
+    return static_cast<int>(IniFile(configFilePath()).integer(key));
+}
+
+void writeConfigInteger(const QString &key, int value)
+{
+    IniFile(configFilePath()).setInteger(key, value);
+}
+
+// The device-wide options: key and field, in the order the files list them.
+struct DeviceOptionKey {
+    const char *key;
+    uint8_t DeviceSettings::*field;
+};
+
+const DeviceOptionKey kDeviceOptions[] = {
+    {"Config/AngleValue", &DeviceSettings::AngleValue},
+    {"Config/LiftHigh", &DeviceSettings::LiftHigh},
+    {"Config/Sync", &DeviceSettings::Sync},
+    {"Config/Count", &DeviceSettings::Count},
+    {"Config/Jitter", &DeviceSettings::Jitter},
+    {"Config/Debounce", &DeviceSettings::Debounce},
+    {"Config/Wake", &DeviceSettings::Wake},
+    {"Config/SensorMode", &DeviceSettings::SensorMode},
+};
+
+} // namespace
+
+int readActiveProfileIndex() { return readConfigInteger(kProfileIdKey); }
+void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index); }
+
+int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
+void writeApplyFailedFlag(int flag) { writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
+
+int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
+void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
+
+QString readCurrentProductName()
+{
+    return IniFile(configFilePath()).text(QStringLiteral("Config/CurrentProductName"));
+}
+
+void writeCurrentProductName(const QString &name)
+{
+    if (isSafeFileName(name))
+        IniFile(configFilePath()).setText(QStringLiteral("Config/CurrentProductName"), name);
+}
+
+QString readModelText()
+{
+    return IniFile(configFilePath()).text(QStringLiteral("Config/Model"));
+}
+
+int readSensorModel()
+{
+    return readConfigInteger(QStringLiteral("MouseSenSor/1"));
+}
+
+void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
+{
+    // A stored index outside 0..4 would select a profile that does not exist.
+    const int64_t id = ini.integer(kProfileIdKey);
+    settings.ProfileID = (id >= 0 && id < kProfileCount) ? static_cast<uint8_t>(id) : 0;
+    for (const DeviceOptionKey &option : kDeviceOptions)
+        settings.*option.field = static_cast<uint8_t>(ini.integer(QLatin1String(option.key)));
+}
+
+void writeDeviceOptions(const DeviceSettings &settings, IniFile &ini)
+{
+    ini.setInteger(kProfileIdKey, settings.ProfileID);
+    for (const DeviceOptionKey &option : kDeviceOptions)
+        ini.setInteger(QLatin1String(option.key), settings.*option.field);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+class IniFile;
+struct DeviceSettings;
+
+// Single keys of the configuration file "<config>/Config.ini". Absent keys read as 0 or empty.
+
+// "Config/ProfileID"
+int readActiveProfileIndex();
+void saveActiveProfileIndex(int index);
+
+// "Config/Diff": 1 when the mouse may not hold the stored settings.
+int readApplyFailedFlag();
+void writeApplyFailedFlag(int flag);
+
+// "Config/Battery": the last battery level shown.
+int readBatteryLevel();
+void writeBatteryLevel(int level);
+
+// "Config/CurrentProductName": the connected product; it names the per-product folder, so a
+// name that is not a safe file name is refused (nothing written).
+QString readCurrentProductName();
+void writeCurrentProductName(const QString &name);
+
+// "Config/Model"
+QString readModelText();
+
+// "MouseSenSor/1": the sensor model number; comes with the installed file, never written.
+int readSensorModel();
+
+// "Config/ProfileID" and the device-wide options, as the configuration file and ".conf"
+// exports hold them. A stored ProfileID outside 0..4 reads as 0.
+void readDeviceOptions(DeviceSettings &settings, const IniFile &file);
+void writeDeviceOptions(const DeviceSettings &settings, IniFile &file);

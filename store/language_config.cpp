@@ -1,0 +1,111 @@
+#include "store/language_config.h"
+
+#include "store/app_paths.h"
+
+#include <QSettings>
+
+namespace {
+
+QString configFilePathForLanguages()
+{
+    return configDirectory() + QStringLiteral("/Config.ini");
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Indexed by "Config/GColorID".
+constexpr Rgb kAccentTable[kAccentColorCount] = {
+    {255, 0, 0},     // 0 red
+    {0, 255, 0},     // 1 green
+    {0, 0, 255},     // 2 blue
+    {219, 200, 182}, // 3 sand
+    {255, 0, 255},   // 4 magenta
+    {0, 255, 255},   // 5 cyan
+    {255, 125, 0},   // 6 orange
+};
+
+// The accent colour appears twice: the frame of the hovered item and the pressed item's fill.
+const char kMenuStyleTemplate[] =
+    "QMenu{background-color:rgb(50,50,50);color:rgb(255,255,255);}"
+    "QMenu::item{color:rgb(255,255,255);padding:0px 20px 0px 20px;text-align:center;}"
+    "QMenu::item:selected{border:1px solid rgb(%1,%2,%3);}"
+    "QMenu::item:pressed{color:rgb(0,0,0);background-color:rgb(%4,%5,%6);}";
+
+int currentLanguage = 0;
+
+} // namespace
+
+QString languageConfigPath()
+{
+    return configDirectory() + QStringLiteral("/LangConfig.ini");
+}
+
+QString translationFilePath(const QString &baseName)
+{
+    return applicationDirectory() + QStringLiteral("/lang/") + baseName + QStringLiteral(".qm");
+}
+
+int readLanguageIndex()
+{
+    QSettings file(languageConfigPath(), QSettings::IniFormat);
+    return file.value(QStringLiteral("Config/LangID"), 0).toInt();
+}
+
+void writeLanguageIndex(int index)
+{
+    QSettings file(languageConfigPath(), QSettings::IniFormat);
+    file.setValue(QStringLiteral("Config/LangID"), index);
+}
+
+void readLanguageTable(LanguageTable &table)
+{
+    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    table.count = file.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt();
+    for (int i = 0; i < kLanguageSlots; ++i) {
+        table.names[i] = file.value(QStringLiteral("FONT_LIST/LangName_") + QString::number(i)).toString();
+        table.files[i] = file.value(QStringLiteral("FONT_LIST/LangFile_") + QString::number(i)).toString();
+    }
+}
+
+LanguageFont readLanguageFont(int languageIndex)
+{
+    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    LanguageFont font;
+    font.family = file.value(QString::asprintf("FONT_LIST/FONT_%d", languageIndex)).toString();
+    font.pixelSize = static_cast<int>(file.value(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0).toUInt());
+    return font;
+}
+
+int readAccentIndex()
+{
+    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    return file.value(QStringLiteral("Config/GColorID"), 0).toInt();
+}
+
+QColor accentColor(int index)
+{
+    if (index < 0 || index >= kAccentColorCount)
+        index = 0;
+    const Rgb &c = kAccentTable[index];
+    return QColor(c.r, c.g, c.b);
+}
+
+QString menuStyleSheet(const QColor &accent)
+{
+    const QString r = QString::number(accent.red());
+    const QString g = QString::number(accent.green());
+    const QString b = QString::number(accent.blue());
+    return QString::fromLatin1(kMenuStyleTemplate).arg(r, g, b, r, g, b);
+}
+
+int currentLanguageIndex()
+{
+    return currentLanguage;
+}
+
+void setCurrentLanguageIndex(int index)
+{
+    currentLanguage = index;
+}

@@ -1,0 +1,212 @@
+#include "store/macro_files.h"
+
+#include "store/app_paths.h"
+#include "store/ini_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString macroListKey(int slot)
+{
+    return QStringLiteral("MACRO_LIST/") + QString::number(slot);
+}
+
+QString eventKey(const char *column, int index)
+{
+    return QStringLiteral("Setting/") + QLatin1String(column) + QLatin1Char('_') + QString::number(index);
+}
+
+const QString kCountKey = QStringLiteral("Setting/Count");
+const QString kWriteSignKey = QStringLiteral("Setting/WriteSign");
+
+// Slot index holding `name`, -1 when none. Empty `name` finds the first free slot.
+int findMacroSlot(const IniFile &config, const QString &name)
+{
+    for (int i = 0; i < kMacroListSize; ++i) {
+        if (config.text(macroListKey(i)) == name)
+            return i;
+    }
+    return -1;
+}
+
+QVector<MacroEvent> readEvents(const IniFile &file, int maxEvents)
+{
+    const int64_t count = file.integer(kCountKey);
+    const int n = static_cast<int>(qBound<int64_t>(0, count, maxEvents));
+    QVector<MacroEvent> events;
+    events.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        MacroEvent e;
+        e.map = static_cast<uint8_t>(file.integer(eventKey("Map", i)));
+        e.dataH = static_cast<uint8_t>(file.integer(eventKey("DataH", i)));
+        e.dataL = static_cast<uint8_t>(file.integer(eventKey("DataL", i)));
+        events.append(e);
+    }
+    return events;
+}
+
+} // namespace
+
+int countMacros()
+{
+    const IniFile config(configFilePath());
+    int used = 0;
+    for (int i = 0; i < kMacroListSize; ++i) {
+        if (!config.text(macroListKey(i)).isEmpty())
+            ++used;
+    }
+    return used;
+}
+
+void addMacroName(const QString &name)
+{
+    if (!isSafeFileName(name))
+        return;
+    IniFile config(configFilePath());
+    const int slot = findMacroSlot(config, QString());
+    if (slot >= 0)
+        config.setText(macroListKey(slot), name);
+}
+
+void removeMacroName(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    IniFile config(configFilePath());
+    const int slot = findMacroSlot(config, name);
+    if (slot >= 0)
+        config.setText(macroListKey(slot), QString());
+}
+
+void renameMacroName(const QString &oldName, const QString &newName)
+{
+    if (oldName.isEmpty() || !isSafeFileName(newName))
+        return;
+    IniFile config(configFilePath());
+    const int slot = findMacroSlot(config, oldName);
+    if (slot >= 0)
+        config.setText(macroListKey(slot), newName);
+}
+
+QStringList listMacroNames()
+{
+    const IniFile config(configFilePath());
+    QStringList names;
+    for (int i = 0; i < kMacroListSize; ++i) {
+        const QString name = config.text(macroListKey(i));
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+MacroFile readMacroFile(const QString &name)
+{
+    const IniFile file(macroFilePath(name));
+    MacroFile macro;
+    macro.filePath = file.text(QStringLiteral("Setting/MacroFilePath"));
+    macro.defaultDelay = static_cast<int>(file.integer(QStringLiteral("Setting/DefaultDelay")));
+    macro.delayType = static_cast<int>(file.integer(QStringLiteral("Setting/DelayType")));
+    macro.loopType = static_cast<int>(file.integer(QStringLiteral("Setting/LoopType")));
+    macro.loopTime = static_cast<int>(file.integer(QStringLiteral("Setting/LoopTime")));
+    macro.events = readEvents(file, INT32_MAX);
+    macro.writeSign = static_cast<int>(file.integer(kWriteSignKey));
+    return macro;
+}
+
+void writeMacroFile(const QString &name, const MacroFile &macro, bool markChanged)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty())
+        return;
+    IniFile file(path);
+    file.setText(QStringLiteral("Setting/MacroFilePath"), macro.filePath.isEmpty() ? path : macro.filePath);
+    file.setInteger(QStringLiteral("Setting/DefaultDelay"), macro.defaultDelay);
+    file.setInteger(QStringLiteral("Setting/DelayType"), macro.delayType);
+    file.setInteger(QStringLiteral("Setting/LoopType"), macro.loopType);
+    file.setInteger(QStringLiteral("Setting/LoopTime"), macro.loopTime);
+    file.setInteger(kCountKey, macro.events.size());
+    for (int i = 0; i < macro.events.size(); ++i) {
+        const MacroEvent &e = macro.events.at(i);
+        file.setInteger(eventKey("Map", i), e.map);
+        file.setInteger(eventKey("DataH", i), e.dataH);
+        file.setInteger(eventKey("DataL", i), e.dataL);
+    }
+    if (markChanged)
+        file.setInteger(kWriteSignKey, 1);
+}
+
+QVector<MacroEvent> readMacroEvents(const QString &name, int maxEvents)
+{
+    return readEvents(IniFile(macroFilePath(name)), maxEvents);
+}
+
+int readMacroWriteSign(const QString &name)
+{
+    return static_cast<int>(IniFile(macroFilePath(name)).integer(kWriteSignKey));
+}
+
+void writeMacroWriteSign(const QString &name, int sign)
+{
+    if (!macroFileExists(name))
+        return;
+    IniFile(macroFilePath(name)).setInteger(kWriteSignKey, sign);
+}
+
+bool macroFileExists(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool removeMacroFile(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+bool renameMacroFile(const QString &oldName, const QString &newName)
+{
+    const QString from = macroFilePath(oldName);
+    const QString to = macroFilePath(newName);
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+bool importMacroFile(const QString &sourcePath, const QString &name)
+{
+    const QString to = macroFilePath(name);
+    if (to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(sourcePath).isFile())
+        return false;
+    QDir().mkpath(macroDirectory());
+    return QFile::copy(sourcePath, to);
+}
+
+int macroDisplacement(uint8_t value)
+{
+    return value >= 121 ? static_cast<int>(value) - 256 : static_cast<int>(value);
+}
+
+uint8_t macroDisplacementByte(int displacement)
+{
+    return static_cast<uint8_t>(displacement & 0xFF);
+}
+
+MacroEvent macroDelayEvent(int milliseconds, int minDelay)
+{
+    const int units = qBound(0, milliseconds / (minDelay > 0 ? minDelay : 1), 0xFFFF);
+    MacroEvent e;
+    e.map = kMacroDelay;
+    e.dataH = static_cast<uint8_t>(units >> 8);
+    e.dataL = static_cast<uint8_t>(units & 0xFF);
+    return e;
+}
+
+bool isMacroKeyEvent(uint8_t map) { return (map & 0x7F) == 4; }
+bool isMacroMoveEvent(uint8_t map) { return (map & 0x7F) == 2; }
+bool isMacroDelayEvent(uint8_t map) { return (map & 0x7F) == 6; }
+bool isMacroButtonEvent(uint8_t map) { return map == kMacroButtonPress || map == kMacroButtonRelease; }

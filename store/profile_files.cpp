@@ -1,0 +1,352 @@
+#include "store/profile_files.h"
+
+#include "store/app_paths.h"
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/ini_file.h"
+#include "store/product_definition.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString kProfileGroup = QStringLiteral("PROFILE");
+const QString kProductNameKey = QStringLiteral("MouseName/Name");
+
+QString configProfileGroup(int index)
+{
+    return QStringLiteral("PROFILE_") + QString::number(index);
+}
+
+// The one place a profile key is composed: group, "/", block, suffix. The lighting block
+// brings its own slashes ("/LedMode/LED_MODE_3" + "_bright").
+QString profileKey(const QString &group, const QString &block, const QString &suffix = QString())
+{
+    if (block.startsWith(QLatin1Char('/')))
+        return group + block + suffix;
+    return group + QLatin1Char('/') + block + suffix;
+}
+
+QString indexed(int index, const char *suffix)
+{
+    return QLatin1Char('_') + QString::number(index) + QLatin1Char('_') + QLatin1String(suffix);
+}
+
+QString keyInfoSuffix(int button, int entry, const char *suffix)
+{
+    return QLatin1Char('_') + QString::number(button) + QStringLiteral("_KeyInfo_") + QString::number(entry)
+        + QLatin1Char('_') + QLatin1String(suffix);
+}
+
+QString ledBlock(int effect)
+{
+    return QStringLiteral("/LedMode/LED_MODE_") + QString::number(effect);
+}
+
+enum class ProfileForm {
+    Full,
+    Export, // ".conf": without LedMoveOFF and LedSleepTime
+};
+
+class ProfileReader {
+public:
+    explicit ProfileReader(const IniFile &ini) : m_ini(ini) {}
+    void field(const QString &key, uint8_t &f, int64_t absent = 0) { f = static_cast<uint8_t>(m_ini.integer(key, absent)); }
+    void field(const QString &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
+    void field(const QString &key, uint32_t &f) { f = static_cast<uint32_t>(m_ini.integer(key)); }
+    void unsignedField(const QString &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
+    void field(const QString &key, QString &f) { f = m_ini.text(key); }
+    void field(const QString &key, QColor &f) { f = m_ini.color(key); }
+
+private:
+    const IniFile &m_ini;
+};
+
+class ProfileWriter {
+public:
+    explicit ProfileWriter(IniFile &ini) : m_ini(ini) {}
+    void field(const QString &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key, f); }
+    void field(const QString &key, const int32_t &f) { m_ini.setInteger(key, f); }
+    void field(const QString &key, const uint32_t &f) { m_ini.setInteger(key, f); }
+    void unsignedField(const QString &key, const int32_t &f) { m_ini.setInteger(key, static_cast<uint32_t>(f)); }
+    void field(const QString &key, const QString &f) { m_ini.setText(key, f); }
+    void field(const QString &key, const QColor &f) { m_ini.setColor(key, f); }
+
+private:
+    IniFile &m_ini;
+};
+
+// The profile key set, walked once for reading and once for writing so the two cannot drift.
+template <class Io, class Profile>
+void visitProfile(Io &io, const QString &group, Profile &p, ProfileForm form)
+{
+    const QString button = QStringLiteral("BUTTON_INFO");
+    const QString dpi = QStringLiteral("DPI_INFO");
+
+    io.field(profileKey(group, QStringLiteral("pollrate")), p.pollrate);
+    io.field(profileKey(group, QStringLiteral("dpi")), p.dpi);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        auto &stage = p.dpiStages[i];
+        io.field(profileKey(group, dpi, indexed(i, "used")), stage.used);
+        io.field(profileKey(group, dpi, indexed(i, "link")), stage.link);
+        io.field(profileKey(group, dpi, indexed(i, "xy")), stage.xy);
+        io.field(profileKey(group, dpi, indexed(i, "x")), stage.x);
+        io.field(profileKey(group, dpi, indexed(i, "y")), stage.y);
+    }
+    io.field(profileKey(group, QStringLiteral("mousespeed")), p.mousespeed);
+    io.field(profileKey(group, QStringLiteral("dbclickspeed")), p.dbclickspeed);
+    io.field(profileKey(group, QStringLiteral("scrollispage")), p.scrollispage);
+    io.field(profileKey(group, QStringLiteral("scrollspeed")), p.scrollspeed);
+    io.field(profileKey(group, QStringLiteral("accelenable")), p.accelenable);
+    io.field(profileKey(group, QStringLiteral("acee")), p.acee);
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        auto &slot = p.buttons[b];
+        io.field(profileKey(group, button, indexed(b, "ID")), slot.ID);
+        io.field(profileKey(group, button, indexed(b, "Fun")), slot.Fun);
+        io.field(profileKey(group, button, indexed(b, "LoopNumber")), slot.LoopNumber);
+        io.field(profileKey(group, button, indexed(b, "KeyNumber")), slot.KeyNumber);
+        io.field(profileKey(group, button, indexed(b, "Res1")), slot.Res1);
+        io.field(profileKey(group, button, indexed(b, "Res2")), slot.Res2);
+        io.field(profileKey(group, button, indexed(b, "Res3")), slot.Res3);
+        io.field(profileKey(group, button, indexed(b, "Res4")), slot.Res4);
+        io.field(profileKey(group, button, indexed(b, "macroname")), slot.macroname);
+        for (int k = 0; k < kKeyInfoCount; ++k) {
+            auto &entry = slot.KeyInfo[k];
+            io.field(profileKey(group, button, keyInfoSuffix(b, k, "map")), entry.map);
+            io.field(profileKey(group, button, keyInfoSuffix(b, k, "")), entry.code);
+            io.field(profileKey(group, button, keyInfoSuffix(b, k, "H")), entry.H);
+        }
+    }
+    io.field(profileKey(group, QStringLiteral("ProfileName")), p.ProfileName);
+    io.field(profileKey(group, QStringLiteral("ProfilePath")), p.ProfilePath);
+    io.field(profileKey(group, QStringLiteral("LedMode")), p.LedMode);
+    if (form == ProfileForm::Full) {
+        io.field(profileKey(group, QStringLiteral("LedMoveOFF")), p.LedMoveOFF, 255);
+        io.field(profileKey(group, QStringLiteral("LedSleepTime")), p.LedSleepTime, 1);
+    }
+    for (int e = 0; e < kLedEffectCount; ++e) {
+        auto &effect = p.ledModes[e];
+        const QString block = ledBlock(e);
+        io.field(profileKey(group, block, QStringLiteral("_RGB")), effect.RGB);
+        io.unsignedField(profileKey(group, block, QStringLiteral("_h")), effect.h);
+        io.unsignedField(profileKey(group, block, QStringLiteral("_s")), effect.s);
+        io.unsignedField(profileKey(group, block, QStringLiteral("_v")), effect.v);
+        io.unsignedField(profileKey(group, block, QStringLiteral("_bright")), effect.bright);
+        io.unsignedField(profileKey(group, block, QStringLiteral("_breath")), effect.breath);
+    }
+}
+
+void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
+{
+    ProfileReader reader(ini);
+    visitProfile(reader, group, profile, form);
+}
+
+void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
+{
+    ProfileWriter writer(ini);
+    visitProfile(writer, group, profile, form);
+}
+
+QString slotNameKey(int slot)
+{
+    return QStringLiteral("Config/Profile") + QString::number(slot + 1);
+}
+
+bool copyNew(const QString &from, const QString &to)
+{
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(from).isFile())
+        return false;
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    return QFile::copy(from, to);
+}
+
+QString productListKey(int position)
+{
+    return QStringLiteral("PROFILE_LIST/") + QString::number(position);
+}
+
+} // namespace
+
+void loadProfile(int index, ProfileData &profile, const QString &file)
+{
+    if (file.isEmpty()) {
+        const IniFile ini(configFilePath());
+        readProfileGroup(ini, configProfileGroup(index), profile, ProfileForm::Full);
+    } else {
+        const IniFile ini(file);
+        readProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+    }
+}
+
+void saveProfile(int index, const ProfileData &profile, const QString &file)
+{
+    if (file.isEmpty()) {
+        IniFile ini(configFilePath());
+        writeProfileGroup(ini, configProfileGroup(index), profile, ProfileForm::Full);
+    } else {
+        IniFile ini(file);
+        writeProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+    }
+}
+
+void loadSlotProfile(ProfileData &profile, const QString &name)
+{
+    // An unsafe name gives the profile of a missing file.
+    const IniFile ini(slotProfilePath(name));
+    readProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+}
+
+void saveSlotProfile(const QString &name, const ProfileData &profile)
+{
+    const QString path = slotProfilePath(name);
+    if (path.isEmpty())
+        return;
+    IniFile ini(path);
+    writeProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+}
+
+void loadAllSettings(DeviceSettings &settings)
+{
+    {
+        const IniFile config(configFilePath());
+        readDeviceOptions(settings, config);
+        for (int i = 0; i < kProfileCount; ++i)
+            settings.ProfileNames[i] = config.text(slotNameKey(i));
+    }
+    for (int i = 0; i < kProfileCount; ++i)
+        loadSlotProfile(settings.profiles[i], settings.ProfileNames[i]);
+    loadDeviceButtonMatrix();
+}
+
+void saveSettingsForApply(const DeviceSettings &settings)
+{
+    {
+        IniFile config(configFilePath());
+        writeDeviceOptions(settings, config);
+        for (int i = 0; i < kProfileCount; ++i) {
+            const QString &name = settings.ProfileNames[i];
+            if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
+                config.setText(slotNameKey(i), name);
+        }
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (!settings.ProfileNames[i].isEmpty())
+            saveSlotProfile(settings.ProfileNames[i], settings.profiles[i]);
+    }
+}
+
+void exportAllSettings(const DeviceSettings &settings, const QString &file)
+{
+    if (file.isEmpty())
+        return;
+    IniFile ini(file);
+    writeDeviceOptions(settings, ini);
+    for (int i = 0; i < kProfileCount; ++i)
+        writeProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
+}
+
+void importAllSettings(DeviceSettings &settings, const QString &file)
+{
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    const IniFile ini(file);
+    readDeviceOptions(settings, ini);
+    for (int i = 0; i < kProfileCount; ++i) {
+        settings.ProfileNames[i] = ini.text(slotNameKey(i));
+        readProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
+    }
+}
+
+QString readProductNameOfFile(const QString &file)
+{
+    return file.isEmpty() ? QString() : IniFile(file).text(kProductNameKey);
+}
+
+void writeProductNameToFile(const QString &name, const QString &file)
+{
+    if (!file.isEmpty())
+        IniFile(file).setText(kProductNameKey, name);
+}
+
+void writeActiveStage(QSettings &profileFile, int stage)
+{
+    profileFile.setValue(profileKey(kProfileGroup, QStringLiteral("dpi")), stage);
+}
+
+QStringList loadProductProfileList()
+{
+    const IniFile list(productListPath(readCurrentProductName()));
+    const int64_t count = list.integer(QStringLiteral("PROFILE_LIST/Count"));
+    QStringList names;
+    // Bounded by what a list can sensibly hold, so a corrupt count cannot stall start-up.
+    for (int64_t n = 1; n <= qMin<int64_t>(count, 10000); ++n)
+        names.append(list.text(productListKey(static_cast<int>(n))));
+    return names;
+}
+
+void saveProductProfileList(const QStringList &names)
+{
+    IniFile list(productListPath(readCurrentProductName()));
+    list.setInteger(QStringLiteral("PROFILE_LIST/Count"), names.size());
+    for (int n = 0; n < names.size(); ++n)
+        list.setText(productListKey(n + 1), names.at(n));
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString libraryProfilePath(const QString &name)
+{
+    return productProfilePath(readCurrentProductName(), name);
+}
+
+bool libraryProfileExists(const QString &name)
+{
+    return fileExists(libraryProfilePath(name));
+}
+
+bool createLibraryProfile(const QString &name)
+{
+    return copyNew(defaultProfilePath(), libraryProfilePath(name));
+}
+
+bool copyLibraryProfile(const QString &from, const QString &to)
+{
+    return copyNew(libraryProfilePath(from), libraryProfilePath(to));
+}
+
+bool renameLibraryProfile(const QString &from, const QString &to)
+{
+    const QString source = libraryProfilePath(from);
+    const QString target = libraryProfilePath(to);
+    if (source.isEmpty() || target.isEmpty() || QFileInfo::exists(target))
+        return false;
+    return QFile::rename(source, target);
+}
+
+bool removeLibraryProfile(const QString &name)
+{
+    const QString path = libraryProfilePath(name);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+QString importLibraryProfile(const QString &sourcePath)
+{
+    const QString name = QFileInfo(sourcePath).completeBaseName();
+    return copyNew(sourcePath, libraryProfilePath(name)) ? name : QString();
+}
+
+bool exportLibraryProfile(const QString &name, const QString &targetPath)
+{
+    const QString source = libraryProfilePath(name);
+    if (!fileExists(source) || targetPath.isEmpty() || QFileInfo::exists(targetPath))
+        return false;
+    writeProductNameToFile(readCurrentProductName(), source);
+    return QFile::copy(source, targetPath);
+}

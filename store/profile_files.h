@@ -1,0 +1,59 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+struct DeviceSettings;
+struct ProfileData;
+
+// Profile files, the configuration file's profile forms, ".conf" exports and the per-product
+// profile library.
+
+// Group "PROFILE" of `file`; with `file` empty, group "PROFILE_<index>" of the configuration file.
+void loadProfile(int index, ProfileData &profile, const QString &file);
+void saveProfile(int index, const ProfileData &profile, const QString &file);
+
+// "<config>/Profile/<name>.prof". An unsafe name reads as a missing file and writes nothing.
+void loadSlotProfile(ProfileData &profile, const QString &name);
+void saveSlotProfile(const QString &name, const ProfileData &profile);
+
+// Start-up: device-wide options, slot names and the five slot profiles.
+void loadAllSettings(DeviceSettings &settings);
+// Before and during apply: device-wide options, then slot 0 and every other slot whose name is
+// not empty (names and profile files), so that what start-up loads is what was last applied.
+void saveSettingsForApply(const DeviceSettings &settings);
+
+// All settings in one ".conf" file: options, "PROFILE_0".."PROFILE_4" without the two
+// light-off keys. Import takes slot names from "Config/Profile%d" (absent in our exports).
+void exportAllSettings(const DeviceSettings &settings, const QString &file);
+void importAllSettings(DeviceSettings &settings, const QString &file);
+
+// "MouseName/Name" of an export file.
+QString readProductNameOfFile(const QString &file);
+void writeProductNameToFile(const QString &name, const QString &file);
+
+// "PROFILE/dpi" in a profile file the caller keeps open.
+void writeActiveStage(QSettings &profileFile, int stage);
+
+// The per-product profile list "<config>/<current product>/Config.ini". Stale higher keys are
+// left in the file and ignored.
+QStringList loadProductProfileList();
+void saveProductProfileList(const QStringList &names);
+
+bool fileExists(const QString &path);
+
+// The per-product library folder "<config>/<current product>/Profile". All refuse unsafe
+// names (return false, touch nothing) and never overwrite an existing profile.
+QString libraryProfilePath(const QString &name);
+bool libraryProfileExists(const QString &name);
+// Copies the default profile file to a new library entry.
+bool createLibraryProfile(const QString &name);
+bool copyLibraryProfile(const QString &from, const QString &to);
+bool renameLibraryProfile(const QString &from, const QString &to);
+bool removeLibraryProfile(const QString &name);
+// Copies an external ".prof" into the library under its own base name; returns that name,
+// or an empty string when refused (unsafe or existing name, missing source).
+QString importLibraryProfile(const QString &sourcePath);
+// Copies a library profile to `targetPath` after tagging it with the current product name;
+// an existing target is not overwritten.
+bool exportLibraryProfile(const QString &name, const QString &targetPath);
