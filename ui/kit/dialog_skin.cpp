@@ -1,0 +1,78 @@
+#include "ui/kit/dialog_skin.h"
+
+#include "ui/kit/kit_style.h"
+#include "ui/kit/ui_scale.h"
+
+#include <QPainter>
+#include <QPixmapCache>
+#include <QToolButton>
+
+void paintDialogSkin(QPainter &painter, const QWidget *dialog, const QString &background)
+{
+    const QString path = skinPath(background);
+    QPixmap image;
+    if (!QPixmapCache::find(path, &image)) {
+        image.load(path);
+        QPixmapCache::insert(path, image);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(dialog->rect(), image);
+    // A 2-pixel pen centred on the rectangle one pixel in from each edge.
+    QPen frame(currentAccentColor(), 2);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(dialog->rect()).adjusted(2, 2, -2, -2));
+}
+
+void applyDialogWindowLook(QDialog *dialog)
+{
+    dialog->setWindowFlags(dialog->windowFlags() | Qt::FramelessWindowHint);
+    dialog->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QString dialogToolButtonStyle()
+{
+    const QColor accent = currentAccentColor();
+    return QString::asprintf("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255); "
+                             "                      border-radius: 3px;  border: 1px rgb(%d, %d, %d); "
+                             "                      border-style: outset;}",
+                             accent.red(), accent.green(), accent.blue());
+}
+
+QFont dialogFont()
+{
+    QFont font;
+    // "Consolas" is seldom installed here; the monospace family stands in for it.
+    font.setFamilies({QStringLiteral("Consolas"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(qMax(1, scaled(14)));
+    return font;
+}
+
+QToolButton *makeDialogToolButton(const QString &text, const QIcon &icon, const QString &objectName, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setText(text);
+    button->setIcon(icon);
+    button->setIconSize(scaledSize(30, 30));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFont(dialogFont());
+    button->setStyleSheet(dialogToolButtonStyle());
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+ZelSkinDialog::ZelSkinDialog(QWidget *parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+    applyDialogWindowLook(this);
+}
+
+void ZelSkinDialog::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintDialogSkin(painter, this, m_background);
+}

@@ -1,0 +1,68 @@
+#include "ui/kit/kit_style.h"
+
+#include "store/app_paths.h"
+#include "store/language_config.h"
+#include "ui/kit/ui_scale.h"
+
+#include <QMenu>
+
+namespace {
+int colorMode = 0;
+} // namespace
+
+QString skinPath(const QString &relative)
+{
+    return applicationDirectory() + relative;
+}
+
+QStringList skinPaths(const QStringList &relatives)
+{
+    QStringList paths;
+    paths.reserve(relatives.size());
+    for (const QString &r : relatives)
+        paths << skinPath(r);
+    return paths;
+}
+
+QFont configuredFont(int languageIndex, double scaleFactor)
+{
+    const LanguageFont configured = readLanguageFont(languageIndex);
+    QFont font;
+    if (!configured.family.isEmpty())
+        font.setFamily(configured.family);
+    const int pixels = scaled(configured.pixelSize, scaleFactor);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
+    return font;
+}
+
+QFont configuredFont()
+{
+    return configuredFont(currentLanguageIndex(), uiScaleFactor());
+}
+
+QColor currentAccentColor()
+{
+    return accentColor(readAccentIndex());
+}
+
+QString currentMenuStyleSheet()
+{
+    return menuStyleSheet(currentAccentColor());
+}
+
+void applyMenuStyle(QMenu *menu)
+{
+    if (menu)
+        menu->setStyleSheet(currentMenuStyleSheet());
+}
+
+void setButtonColorMode(int mode)
+{
+    colorMode = mode;
+}
+
+int buttonColorMode()
+{
+    return colorMode;
+}

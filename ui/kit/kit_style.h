@@ -1,0 +1,28 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+
+// Skin images live in "<application directory>/skin/"; callers name them as the design does,
+// e.g. skinPath("/skin/close-1.png").
+QString skinPath(const QString &relative);
+QStringList skinPaths(const QStringList &relatives);
+
+// The font of the current language ("FONT_LIST/FONT_%d", "FONT_LIST/FONT_SIZE_%d") with its
+// pixel size multiplied by the scale factor and truncated. Read from the file on every call.
+QFont configuredFont();
+QFont configuredFont(int languageIndex, double scaleFactor);
+
+// The accent colour chosen by "Config/GColorID".
+QColor currentAccentColor();
+// The pop-up menu style sheet in the current accent colour.
+QString currentMenuStyleSheet();
+void applyMenuStyle(QMenu *menu);
+
+// "PROFILE/ColorMode" of the product: nonzero switches skinned buttons to their alternative
+// text colours. Set once by the main window at start-up.
+void setButtonColorMode(int mode);
+int buttonColorMode();

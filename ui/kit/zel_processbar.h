@@ -1,0 +1,22 @@
+#pragma once
+#include <QProgressBar>
+
+// A progress bar (the battery gauge) that draws its frame and chunk through the style (so
+// style sheets apply) and its text itself in the configured font. A caption, when set, is
+// drawn instead of the value text ("MOUSE OFF").
+class ZelProcessbar : public QProgressBar {
+    Q_OBJECT
+public:
+    explicit ZelProcessbar(QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption);
+    QString caption() const { return m_caption; }
+    // The text paint draws now: the caption, else the formatted value when text is visible.
+    QString shownText() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_caption;
+};

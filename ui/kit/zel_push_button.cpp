@@ -1,0 +1,178 @@
+#include "ui/kit/zel_push_button.h"
+
+#include "ui/kit/kit_style.h"
+#include "ui/kit/ui_scale.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ZelPushButton::ZelPushButton(const QStringList &images, QWidget *parent, const QString &text)
+    : QPushButton(parent)
+{
+    setImages(images);
+    setText(text);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+ZelPushButton::ZelPushButton(const QString &image, QWidget *parent, const QString &text)
+    : ZelPushButton(QStringList{image}, parent, text)
+{
+}
+
+void ZelPushButton::setImages(const QStringList &images)
+{
+    m_images.clear();
+    for (const QString &path : images.mid(0, 4))
+        m_images.append(QPixmap(path));
+    updateGeometry();
+    update();
+}
+
+void ZelPushButton::setText(const QString &text)
+{
+    m_text = text;
+    QPushButton::setText(text);
+    setToolTip(text);
+    update();
+}
+
+void ZelPushButton::setNumber(quint8 number)
+{
+    m_number = number;
+    update();
+}
+
+QString ZelPushButton::displayText() const
+{
+    if (m_number == 0)
+        return m_text;
+    const QString prefix = m_number == 253 ? QStringLiteral("  ") : QString::asprintf("  %d", m_number);
+    return prefix + QStringLiteral("  ") + m_text;
+}
+
+void ZelPushButton::setSwatchColor(const QColor &color)
+{
+    m_swatch = color;
+    update();
+}
+
+int ZelPushButton::currentImageIndex() const
+{
+    if (m_images.isEmpty())
+        return -1;
+    return m_state < m_images.size() ? m_state : 0;
+}
+
+QSize ZelPushButton::sizeHint() const
+{
+    if (!m_images.isEmpty() && !m_images.first().isNull())
+        return m_images.first().size();
+    return QPushButton::sizeHint();
+}
+
+void ZelPushButton::showImage(int state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    update();
+}
+
+QColor ZelPushButton::textColor() const
+{
+    // The alternative colours suit products whose button art is light.
+    static const QColor normal[4] = {QColor(200, 200, 200), QColor(255, 255, 255), QColor(255, 255, 255), QColor(110, 110, 110)};
+    static const QColor alternative[4] = {QColor(40, 40, 40), QColor(0, 0, 0), QColor(0, 0, 0), QColor(140, 140, 140)};
+    const int state = isEnabled() ? qBound(0, m_state, 2) : Disabled;
+    return buttonColorMode() != 0 ? alternative[state] : normal[state];
+}
+
+void ZelPushButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_swatch.isValid()) {
+        const QColor edge = (m_state == Over || m_state == Pressed || isChecked()) ? QColor(255, 255, 255) : QColor(90, 90, 90);
+        painter.setPen(QPen(edge, 1));
+        painter.setBrush(isEnabled() ? m_swatch : m_swatch.darker(200));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    } else {
+        const int index = currentImageIndex();
+        if (index >= 0)
+            painter.drawPixmap(rect(), m_images.at(index));
+    }
+    const QString shown = displayText();
+    if (shown.isEmpty())
+        return;
+    painter.setFont(configuredFont());
+    painter.setPen(textColor());
+    const int margin = scaled(8);
+    painter.drawText(rect().adjusted(margin, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+}
+
+void ZelPushButton::enterEvent(QEvent *event)
+{
+    if (isEnabled()) {
+        emit OverSignal(this, true);
+        if (m_images.size() > 1)
+            showImage(Over);
+    }
+    QPushButton::enterEvent(event);
+}
+
+void ZelPushButton::leaveEvent(QEvent *event)
+{
+    if (isEnabled()) {
+        emit OverSignal(this, false);
+        showImage(isCheckable() && isChecked() ? Over : Normal);
+    }
+    QPushButton::leaveEvent(event);
+}
+
+void ZelPushButton::mousePressEvent(QMouseEvent *event)
+{
+    if (isEnabled() && event->button() == Qt::LeftButton) {
+        if (isCheckable()) {
+            const bool nowChecked = !isChecked();
+            setChecked(nowChecked);
+            if (m_images.size() > 2)
+                showImage(nowChecked ? Pressed : Normal);
+        }
+        emit EnterSignal(this);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void ZelPushButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (isEnabled() && event->button() == Qt::LeftButton && m_images.size() > 1)
+        showImage(Over);
+    QPushButton::mouseReleaseEvent(event);
+}
+
+void ZelPushButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled())
+            showImage(Disabled);
+        else
+            showImage(isCheckable() && isChecked() && m_images.size() > 1 ? Over : Normal);
+    }
+    QPushButton::changeEvent(event);
+}
+
+void ZelPushButton::nextCheckState()
+{
+    // The press already toggled; a click must not toggle back.
+}
+
+void ZelPushButton::checkStateSet()
+{
+    // Checked from code (a tab chosen, a hotspot selected): show the resting image of the new
+    // state. A press in progress shows its own image.
+    if (!isEnabled() || isDown())
+        return;
+    if (m_images.size() > 1)
+        showImage(isChecked() ? Over : Normal);
+}
