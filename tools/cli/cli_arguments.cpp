@@ -1,0 +1,271 @@
+#include "tools/cli/cli_arguments.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct CommandInfo {
+    CliCommand command;
+    const char *name;
+    const char *synopsis;   // after the command's name
+    const char *summary;    // one line for the tool's help
+    const char *details;    // the command's own help
+};
+
+const CommandInfo kCommands[] = {
+    {CliCommand::Devices, "devices", "",
+     "List the known mouse model and its connections.",
+     "Shows the known mouse model and, for the receiver and the cable, whether the mouse\n"
+     "and vendor interfaces are present, their device paths and the release number.\n"
+     "Exit status 1 when neither connection is present.\n"},
+    {CliCommand::Status, "status", "",
+     "Ask the mouse for its battery level, DPI stage and report rate.",
+     "Sends one status request, as the window's status poller does, and prints the\n"
+     "battery level (\"MOUSE OFF\" when the mouse is off), the active DPI stage with its\n"
+     "DPI value and the report rate.\n"},
+    {CliCommand::Show, "show", "[--json]",
+     "Print the stored settings.",
+     "Prints the settings as the program loads them at start-up: the device-wide\n"
+     "options, the five profile slots and, for the active profile, the report rate, the\n"
+     "DPI stages, the lighting, every button's function and the macros.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::Apply, "apply", "",
+     "Send the stored settings to the mouse.",
+     "Loads the stored settings and writes them to the mouse as the window's Apply\n"
+     "does: the settings files are saved, the whole configuration is sent, and the\n"
+     "outcome is recorded so that a failed write is sent again next time.\n"},
+    {CliCommand::SelectProfile, "select-profile", "N",
+     "Switch the mouse to on-board profile N (1 to 5).",
+     "Tells the mouse to use its on-board profile N, 1 to 5, with the same commands as\n"
+     "the window's profile menu.\n"},
+    {CliCommand::Export, "export", "FILE",
+     "Save all settings to FILE (.conf).",
+     "Writes the device-wide options and the five profiles to FILE, tagged with the\n"
+     "current product name, in the form the window's SAVE button writes.\n"},
+    {CliCommand::Import, "import", "FILE",
+     "Load all settings from FILE (.conf) and send them to the mouse.",
+     "Reads a file written by export (or by the window's SAVE button), stores its\n"
+     "settings and sends them to the mouse as the window's LOAD button does. A file made\n"
+     "for another product is refused and nothing changes.\n"},
+    {CliCommand::Help, "help", "[COMMAND]",
+     "Show the help of the tool or of a command.",
+     "Shows the help of the tool, or of COMMAND.\n"},
+};
+
+const CommandInfo *commandInfo(CliCommand command)
+{
+    for (const CommandInfo &info : kCommands) {
+        if (info.command == command)
+            return &info;
+    }
+    return nullptr;
+}
+
+const CommandInfo *commandNamed(const QString &name)
+{
+    for (const CommandInfo &info : kCommands) {
+        if (name == QLatin1String(info.name))
+            return &info;
+    }
+    return nullptr;
+}
+
+// QCommandLineParser wants a value for every valued option; "--emulate" alone means receiver.
+QStringList normaliseEmulate(QStringList arguments)
+{
+    for (QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--emulate"))
+            argument = QStringLiteral("--emulate=receiver");
+    }
+    return arguments;
+}
+
+QString sentence(QString text)
+{
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
+}
+
+void parseCommand(CliArguments &result, const CommandInfo &info, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    parser.addOption(help);
+    if (info.command == CliCommand::Show)
+        parser.addOption(json);
+
+    QStringList withProgram = arguments;
+    withProgram.prepend(QStringLiteral("zelmouse-cli"));
+    if (!parser.parse(withProgram)) {
+        result.error = sentence(parser.errorText()) + QStringLiteral(" See 'zelmouse-cli %1 --help'.").arg(QLatin1String(info.name));
+        return;
+    }
+    if (parser.isSet(help)) {
+        result.help = true;
+        return;
+    }
+    result.json = info.command == CliCommand::Show && parser.isSet(json);
+
+    const QStringList positional = parser.positionalArguments();
+    const auto wrongCount = [&](const char *expected) {
+        result.error = QStringLiteral("'%1' %2. See 'zelmouse-cli %1 --help'.")
+                           .arg(QLatin1String(info.name), QLatin1String(expected));
+    };
+    switch (info.command) {
+    case CliCommand::SelectProfile: {
+        if (positional.size() != 1)
+            return wrongCount("takes one profile number, 1 to 5");
+        bool ok = false;
+        const int slot = positional.first().toInt(&ok);
+        if (!ok || slot < 1 || slot > 5) {
+            result.error = QStringLiteral("The profile number must be 1, 2, 3, 4 or 5, not '%1'.").arg(positional.first());
+            return;
+        }
+        result.slot = slot;
+        return;
+    }
+    case CliCommand::Export:
+    case CliCommand::Import:
+        if (positional.size() != 1 || positional.first().isEmpty())
+            return wrongCount("takes one file name");
+        result.file = positional.first();
+        return;
+    case CliCommand::Help:
+        if (positional.size() > 1)
+            return wrongCount("takes at most one command name");
+        if (positional.size() == 1) {
+            const CommandInfo *about = commandNamed(positional.first());
+            if (!about) {
+                result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(positional.first());
+                return;
+            }
+            result.command = about->command;
+        } else {
+            result.command = CliCommand::None;
+        }
+        result.help = true;
+        return;
+    default:
+        if (!positional.isEmpty()) {
+            result.error = QStringLiteral("'%1' takes no arguments, but '%2' was given. See 'zelmouse-cli %1 --help'.")
+                               .arg(QLatin1String(info.name), positional.first());
+        }
+        return;
+    }
+}
+
+} // namespace
+
+CliArguments parseCliArguments(const QStringList &arguments)
+{
+    CliArguments result;
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Options belong to the tool only up to the command; the rest is the command's.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption appDir(QStringLiteral("app-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption emulate(QStringLiteral("emulate"), QString(), QStringLiteral("CONNECTION"));
+    const QCommandLineOption trace(QStringLiteral("trace"), QString());
+    parser.addOptions({help, version, appDir, emulate, trace});
+
+    QStringList withProgram = normaliseEmulate(arguments);
+    withProgram.prepend(QStringLiteral("zelmouse-cli"));
+    if (!parser.parse(withProgram)) {
+        result.error = sentence(parser.errorText()) + QStringLiteral(" See 'zelmouse-cli --help'.");
+        return result;
+    }
+
+    if (parser.isSet(appDir)) {
+        // A repeated option takes its last value, as most tools do.
+        result.appDir = parser.values(appDir).constLast();
+        if (result.appDir.isEmpty()) {
+            result.error = QStringLiteral("--app-dir needs a directory name.");
+            return result;
+        }
+    }
+    if (parser.isSet(emulate)) {
+        result.emulate = true;
+        result.emulateMode = parser.values(emulate).constLast();
+        if (result.emulateMode != QLatin1String("receiver") && result.emulateMode != QLatin1String("cable")
+            && result.emulateMode != QLatin1String("both")) {
+            result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(result.emulateMode);
+            return result;
+        }
+    }
+    result.trace = parser.isSet(trace);
+    result.version = parser.isSet(version);
+    result.help = parser.isSet(help);
+    if (result.help || result.version)
+        return result;
+
+    QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) {
+        result.error = QStringLiteral("No command was given. See 'zelmouse-cli --help'.");
+        return result;
+    }
+    const QString name = rest.takeFirst();
+    const CommandInfo *info = commandNamed(name);
+    if (!info) {
+        result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(name);
+        return result;
+    }
+    result.command = info->command;
+    parseCommand(result, *info, rest);
+    return result;
+}
+
+QString cliCommandName(CliCommand command)
+{
+    const CommandInfo *info = commandInfo(command);
+    return info ? QString::fromLatin1(info->name) : QString();
+}
+
+QString cliToolHelp()
+{
+    QString text = QStringLiteral(
+        "Usage: zelmouse-cli [OPTIONS] COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Reads, checks and writes the mouse's settings without the window, using the same\n"
+        "settings files and the same device commands.\n"
+        "\n"
+        "Options:\n"
+        "  --app-dir DIR       use DIR as the application directory (its DefaultProfile.bin\n"
+        "                      and Configs folder) instead of the program's own\n"
+        "  --emulate[=CONN]    talk to the emulated mouse; CONN is receiver (default),\n"
+        "                      cable or both\n"
+        "  --trace             print the device traces on standard error\n"
+        "  -h, --help          show this help\n"
+        "  -v, --version       show the version\n"
+        "\n"
+        "Commands:\n");
+    for (const CommandInfo &info : kCommands) {
+        const QString head = (QLatin1String(info.name) + QLatin1Char(' ') + QLatin1String(info.synopsis)).trimmed();
+        text += QStringLiteral("  %1 %2\n").arg(head, -20).arg(QLatin1String(info.summary));
+    }
+    text += QStringLiteral(
+        "\n"
+        "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
+        "\n"
+        "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file that cannot be used.\n");
+    return text;
+}
+
+QString cliCommandHelp(CliCommand command)
+{
+    const CommandInfo *info = commandInfo(command);
+    if (!info)
+        return cliToolHelp();
+    const QString synopsis = (QLatin1String(info->name) + QLatin1Char(' ') + QLatin1String(info->synopsis)).trimmed();
+    return QStringLiteral("Usage: zelmouse-cli [OPTIONS] %1\n\n%2\n\n%3")
+        .arg(synopsis, QLatin1String(info->summary), QLatin1String(info->details));
+}

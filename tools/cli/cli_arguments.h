@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The command line of zelmouse-cli, parsed: options before the command, the command and its
+// own arguments. Parsing never prints; the caller reports `error` (one sentence) or help.
+
+enum class CliCommand {
+    None,
+    Help,
+    Devices,
+    Status,
+    Show,
+    Apply,
+    SelectProfile,
+    Export,
+    Import,
+};
+
+struct CliArguments {
+    QString appDir;            // --app-dir; empty: the executable's own directory
+    bool emulate = false;      // --emulate
+    QString emulateMode;       // receiver, cable or both (receiver when --emulate has no value)
+    bool trace = false;        // --trace
+    bool version = false;      // --version
+    bool help = false;         // --help, of the tool (command None) or of `command`
+    CliCommand command = CliCommand::None;
+    bool json = false;         // show --json
+    int slot = 0;              // select-profile N, 1..5
+    QString file;              // export/import FILE
+    QString error;             // non-empty: a usage error, one sentence
+};
+
+CliArguments parseCliArguments(const QStringList &arguments);
+
+// "devices", "show", ...; empty for None.
+QString cliCommandName(CliCommand command);
+
+// Help texts, ending with a newline.
+QString cliToolHelp();
+QString cliCommandHelp(CliCommand command);

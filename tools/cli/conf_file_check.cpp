@@ -1,0 +1,61 @@
+#include "tools/cli/conf_file_check.h"
+
+#include "store/app_paths.h"
+#include "store/device_settings.h"
+#include "store/ini_file.h"
+#include "store/profile_files.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+ConfFileVerdict refuse(const QString &reason)
+{
+    return {false, reason};
+}
+
+// A hostile name may hold terminal control characters; never echo them.
+QString printable(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    }
+    return text;
+}
+} // namespace
+
+ConfFileVerdict checkImportFile(const QString &file, const QString &currentProduct)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return refuse(QStringLiteral("The file '%1' does not exist.").arg(file));
+    if (!info.isFile())
+        return refuse(QStringLiteral("'%1' is not a regular file.").arg(file));
+    if (!info.isReadable())
+        return refuse(QStringLiteral("The file '%1' cannot be read.").arg(file));
+    {
+        const QSettings probe(file, QSettings::IniFormat);
+        if (probe.status() != QSettings::NoError)
+            return refuse(QStringLiteral("The file '%1' is not a settings file.").arg(file));
+    }
+
+    const IniFile ini(file);
+    if (!ini.contains(QStringLiteral("MouseName/Name")))
+        return refuse(QStringLiteral("The file '%1' names no product; it is not a settings export.").arg(file));
+    const QString product = readProductNameOfFile(file);
+    if (product != currentProduct) {
+        return refuse(QStringLiteral("The file '%1' is for the product \"%2\", not for \"%3\"; nothing was changed.")
+                          .arg(file, printable(product), printable(currentProduct)));
+    }
+    // Slot names become profile file names; a name that would leave the profile folder is
+    // refused here rather than silently dropped later.
+    for (int i = 1; i <= kProfileCount; ++i) {
+        const QString name = ini.text(QStringLiteral("Config/Profile%1").arg(i));
+        if (!name.isEmpty() && !isSafeFileName(name)) {
+            return refuse(QStringLiteral("The file '%1' names profile slot %2 \"%3\", which is not a usable file name; nothing was changed.")
+                              .arg(file, QString::number(i), printable(name)));
+        }
+    }
+    return {true, QString()};
+}
