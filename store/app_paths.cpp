@@ -155,7 +155,9 @@ bool isSafeFileName(const QString &name)
 
 QString fileNameForName(const QString &name, const QString &extension)
 {
-    constexpr int kMaxFileNameBytes = 255;
+    // 255 bytes per name on Linux file systems, less the room QSettings needs for the lock
+    // file and the temporary file it writes beside the target (".lock", ".XXXXXX").
+    constexpr int kMaxFileNameBytes = 255 - 16;
     const QString plain = name + extension;
     if (QFile::encodeName(plain).size() <= kMaxFileNameBytes)
         return plain;

@@ -38,6 +38,7 @@ QString macroDirectory();                                   // <config>/MacroDB
 QString macroFilePath(const QString &name);                 // <config>/MacroDB/<name>.MSMACRO
 
 // The file name used for `name` + `extension`. Normally just that; a name whose encoded form
-// would exceed the file system's 255-byte limit (100 Chinese characters are 300 bytes) is
-// shortened and given a hash of the full name, so every safe name maps to one usable file.
+// would not fit the file system's 255-byte limit (less room for QSettings' lock and temporary
+// files; 100 Chinese characters are 300 bytes) is shortened and given a hash of the full name,
+// so every safe name maps to one usable file of its own.
 QString fileNameForName(const QString &name, const QString &extension);
