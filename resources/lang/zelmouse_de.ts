@@ -1,0 +1,879 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source> DOWN</source>
+        <translation> GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE</translation>
+    </message>
+    <message>
+        <source> UP</source>
+        <translation> LOSGELASSEN</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>Konfiguration &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>7 COLOR</source>
+        <translation>7 FARBEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>ATMEN 7 FARBEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR with tail</source>
+        <translation>7 Farben mit Schweif</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>AKTION</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>HINZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Winkelkorrektur</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>ÜBERNEHMEN</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Grundfunktionen</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>STAPEL</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss-Taste</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>UNTEN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>HOCHSCHNELLEN</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser: Zurück</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser: Favoriten</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser: Vorwärts</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser: Startseite</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser: Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser: Suchen</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser: Stopp</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>KUGELN</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Taste aus</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>UMBENENNEN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Farbe bearbeiten</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>TASTENKOMBINATION</translation>
+    </message>
+    <message>
+        <source>Combo Key</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>ANPASSEN</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>AUSSCHNEIDEN</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>VERZÖGERUNG</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>VERZÖGERUNG(MS)</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>Verzögerung(ms)</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Verzögerung:</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANZ</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Empfänger getrennt!</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI-Wechsel</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>FEUERTASTE</translation>
+    </message>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Feuertaste einstellen</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>VOLL BELEUCHTET</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÜCKSTOSS EINSTELLEN</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>Rückstoß einstellen</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Rückstoßdateien</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>NAME DER RÜCKSTOSSDATEI</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>RÜCKSTOSSDATEI WÄHLEN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>VERZÖGERUNG EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter-Filter</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>Tastenreaktion</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>Beleuchtung ein/aus</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Der linken Taste kann keine Rückstoßfunktion zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Abhebedistanz</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebedistanz</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>BELEUCHTUNG</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>X und Y koppeln</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfigurationsdatei laden</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Makrodatei laden</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>PC sperren</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>WIEDERHOLUNGEN(1-255)</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Makro existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Makrodatei(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MAKRONAME</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MAKRO WÄHLEN</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Medienwiedergabe</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MAUSAKTION</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MAUSBEFEHL</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MAUS AUS</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>BEI BEWEGUNG AUS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Zum Übernehmen Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profil existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profildatei(*.prof)</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profil wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profilmenü</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profilwechsel</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Ratenwechsel</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>DANACH AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Makrodatei speichern</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLLGESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>EINZELTASTE</translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Single WAVE</source>
+        <translation>Einzelwelle</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZEIT</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper einstellen</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>GESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Anzahl:</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Zum Aktualisieren der Firmware die Maus per Kabel mit dem Computer verbinden.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>OBEN</translation>
+    </message>
+    <message>
+        <source>Tri-color running</source>
+        <translation>Dreifarbiges Lauflicht</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>ZiziraziWidget</source>
+        <translation>ZiziraziWidget</translation>
+    </message>
+</context>
+</TS>
