@@ -222,7 +222,7 @@ private slots:
         writeDefaultProfileFile();
         writeDefaultProfileFile();
         for (int i = 0; i < files.size(); ++i)
-            QCOMPARE(identity(files[i]), before[i]);
+            QVERIFY2(identity(files[i]) == before[i], qPrintable(files[i]));
 
         // A real change is written, atomically (a new file replaces the old one).
         s->profiles[4].buttons[17].KeyInfo[40].H ^= 1;
