@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+typedef struct hid_device_ hid_device;
+
+// SendCommand statuses.
+constexpr uint8_t kSendOk = 0;
+constexpr uint8_t kSendNoDevice = 1;
+constexpr uint8_t kSendRetriesExhausted = 2;
+constexpr uint8_t kSendWriteFailed = 4;
+
+// Writes a packet on the active vendor interface, waits for the mouse to echo bytes 1 to 32
+// and retries; returns one of the statuses above. Every step is traced.
+uint8_t SendCommand(const uint8_t *packet, int length);
+
+// One line to the debug output.
+void DebugTrace(const QString &text);
+
+// The blocking calls of an exchange, replaceable so that tests can run the retry schedule and
+// the poller's rhythm on a virtual clock. The default is hidapi and a real sleep.
+struct ExchangeIo {
+    std::function<int(hid_device *, const unsigned char *, size_t)> write;
+    std::function<int(hid_device *, unsigned char *, size_t, int)> readTimeout;
+    std::function<void(int)> sleepMs;
+};
+const ExchangeIo &exchangeIo();
+void setExchangeIo(const ExchangeIo &io);
+void resetExchangeIo();
+
+// "<prefix>" then the bytes as "%02x" separated by blanks.
+QString hexTrace(const char *prefix, int length, const unsigned char *bytes, int count);
