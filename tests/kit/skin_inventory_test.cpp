@@ -1,0 +1,212 @@
+// Every image name the code uses exists where the program will look for it: skin files in the
+// built application directory, ":/" names in the compiled-in resources. The sources are
+// scanned, so images named by code written later are checked too.
+#include "store/app_paths.h"
+#include "store/product_definition.h"
+#include "ui/kit/kit_resources.h"
+
+#include <QDirIterator>
+#include <QIcon>
+#include <QImageReader>
+#include <QMovie>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QString appDir()
+{
+    return qEnvironmentVariable("ZEL_APP_DIR");
+}
+
+struct Use {
+    QString name;
+    QString where;
+};
+
+// String literals of the program's own sources that name skin files or resources.
+QVector<Use> scanSources(const QRegularExpression &pattern)
+{
+    QVector<Use> uses;
+    const QString root = qEnvironmentVariable("ZEL_SOURCE_DIR");
+    for (const char *dir : {"app", "device", "store", "ui"}) {
+        QDirIterator it(root + QLatin1Char('/') + QLatin1String(dir), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+            for (int n = 0; n < lines.size(); ++n) {
+                const QString trimmed = lines[n].trimmed();
+                if (trimmed.startsWith(QLatin1String("//")) || trimmed.startsWith(QLatin1Char('*')))
+                    continue; // comments name things in passing
+                auto matches = pattern.globalMatch(lines[n]);
+                while (matches.hasNext())
+                    uses.append({matches.next().captured(1), path.mid(root.size() + 1) + QLatin1Char(':') + QString::number(n + 1)});
+            }
+        }
+    }
+    return uses;
+}
+
+bool isImageName(const QString &name)
+{
+    static const QRegularExpression image(QStringLiteral("\\.(png|ico|gif|jpg|bmp)$"), QRegularExpression::CaseInsensitiveOption);
+    return image.match(name).hasMatch();
+}
+
+// "mouse_%d.png" -> any file matching "mouse_*.png" will do; the product pictures are checked
+// one by one below.
+bool skinFileExists(const QString &relative)
+{
+    if (!relative.contains(QLatin1Char('%')))
+        return QFileInfo(appDir() + relative).isFile();
+    const QFileInfo info(appDir() + relative);
+    QString glob = info.fileName();
+    glob.replace(QRegularExpression(QStringLiteral("%[-0-9.]*[a-z]")), QStringLiteral("*"));
+    return !QDir(info.path()).entryList({glob}, QDir::Files).isEmpty();
+}
+
+} // namespace
+
+class SkinInventoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!appDir().isEmpty(), "ZEL_APP_DIR is not set");
+        setApplicationDirectoryOverride(appDir());
+        initKitResources();
+    }
+
+    void everySkinImageNamedInTheCodeExists()
+    {
+        // "/skin/..." (not ":/skin/...", a resource) up to the end of the literal, a quote, a space or a ")" of a style sheet.
+        static const QRegularExpression literal(QStringLiteral("\"[^\"]*?(?<!:)(/skin/[^\"\\s)]+)"));
+        const QVector<Use> uses = scanSources(literal);
+        QVERIFY2(uses.size() >= 10, "the scan found too few skin names; has the code moved?");
+        QStringList missing;
+        int checked = 0;
+        for (const Use &use : uses) {
+            if (!isImageName(use.name))
+                continue; // folders and the firmware updater's programs
+            ++checked;
+            if (!skinFileExists(use.name))
+                missing << use.name + QStringLiteral(" (") + use.where + QLatin1Char(')');
+        }
+        QVERIFY(checked >= 10);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
+    void everyResourceNamedInTheCodeIsCompiledIn()
+    {
+        static const QRegularExpression literal(QStringLiteral("\"(:/[^\"]+)\""));
+        const QVector<Use> uses = scanSources(literal);
+        QSet<QString> names;
+        QStringList missing;
+        for (const Use &use : uses) {
+            names.insert(use.name);
+            if (!QFile::exists(use.name))
+                missing << use.name + QStringLiteral(" (") + use.where + QLatin1Char(')');
+        }
+        QVERIFY(names.contains(QStringLiteral(":/yes_Btn")));
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
+    void designedResourcesAreUsable()
+    {
+        for (const char *name : {":/yes_Btn", ":/no_Btn"}) {
+            const QImage image(QString::fromLatin1(name));
+            QVERIFY2(!image.isNull(), name);
+            QVERIFY(image.width() >= 30);
+        }
+        QMovie movie(QStringLiteral(":/skin/loading.gif"));
+        QVERIFY(movie.isValid());
+        QVERIFY(movie.frameCount() > 1);
+        QVERIFY(movie.jumpToFrame(0));
+        QCOMPARE(movie.currentImage().size(), QSize(128, 128));
+    }
+
+    void mainBackgroundShapesTheWindow()
+    {
+        const QImage back(appDir() + QStringLiteral("/skin/cfgMainback.png"));
+        QCOMPARE(back.size(), QSize(999, 640));
+        QVERIFY(back.hasAlphaChannel());
+        QCOMPARE(qAlpha(back.pixel(0, 0)), 0);     // outside: not part of the window
+        QCOMPARE(qAlpha(back.pixel(998, 639)), 0);
+        QCOMPARE(qAlpha(back.pixel(500, 320)), 255); // inside: opaque
+        // Every control of the window lies on opaque pixels.
+        for (const QPoint &p : {QPoint(933, 42), QPoint(912, 42), QPoint(720, 43), QPoint(826, 43), QPoint(146, 105), QPoint(372, 603),
+                                QPoint(635, 603), QPoint(110, 604), QPoint(852, 604), QPoint(860, 320)})
+            QVERIFY2(qAlpha(back.pixel(p)) == 255, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+
+    void imagesHaveTheSizesTheirControlsUse_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        const QSize button(19, 19);
+        for (const char *n : {"close-1", "close-2", "close-3", "min-1", "min-2", "min-3"})
+            QTest::newRow(n) << QStringLiteral("/skin/%1.png").arg(QLatin1String(n)) << button;
+        QTest::newRow("bat1") << QStringLiteral("/skin/bat1.png") << QSize(86, 47);
+        QTest::newRow("bat2") << QStringLiteral("/skin/bat2.png") << QSize(86, 47);
+        QTest::newRow("lightning") << QStringLiteral("/skin/lightning.png") << QSize(26, 40);
+        QTest::newRow("dongle") << QStringLiteral("/skin/dongle.png") << QSize(48, 48);
+        QTest::newRow("logo") << QStringLiteral("/skin/mouselogo.png") << QSize(200, 50);
+        QTest::newRow("dlg") << QStringLiteral("/skin/dlg.png") << QSize(478, 309);
+        QTest::newRow("dlg_gun") << QStringLiteral("/skin/dlg_gun.png") << QSize(619, 400);
+        QTest::newRow("bullet") << QStringLiteral("/skin/gunset_bullet.png") << QSize(9, 39);
+        QTest::newRow("process") << QStringLiteral("/skin/process.png") << QSize(128, 128);
+        QTest::newRow("lang") << QStringLiteral("/skin/lang.png") << QSize(105, 20);
+    }
+
+    void imagesHaveTheSizesTheirControlsUse()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QCOMPARE(QImageReader(appDir() + name).size(), size);
+    }
+
+    void messageIconsAreSharpAtDoubleScale()
+    {
+        for (const char *n : {"/skin/warn.png", "/skin/dongle2.png"})
+            QVERIFY(QImageReader(appDir() + QLatin1String(n)).size().width() >= 90);
+    }
+
+    void iconIsARealIco()
+    {
+        QFile file(appDir() + QStringLiteral("/skin/icon.ico"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(4);
+        QCOMPARE(head, QByteArray("\x00\x00\x01\x00", 4));
+        QImageReader reader(appDir() + QStringLiteral("/skin/icon.ico"));
+        QCOMPARE(reader.format(), QByteArray("ico"));
+        QVERIFY(!reader.read().isNull());
+        QVERIFY(!QIcon(appDir() + QStringLiteral("/skin/icon.ico")).isNull());
+    }
+
+    void productPicturesExistForEveryButton()
+    {
+        const QString product = productName();
+        QVERIFY(!product.isEmpty());
+        const int buttons = productButtonCount();
+        QVERIFY(buttons > 0);
+        const QString folder = appDir() + QStringLiteral("/skin/mouse/") + product;
+        QCOMPARE(QImageReader(folder + QStringLiteral("/Mouse.png")).size(), QSize(300, 400));
+        const QImage plain(folder + QStringLiteral("/Mouse.png"));
+        for (int i = 1; i <= buttons; ++i) {
+            const QImage lit(folder + QStringLiteral("/mouse_%1.png").arg(i));
+            QVERIFY2(!lit.isNull(), qPrintable(QString::number(i)));
+            QCOMPARE(lit.size(), plain.size());
+            QVERIFY2(lit != plain, "each picture highlights its button");
+        }
+        QVERIFY(!QImage(appDir() + QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")).isNull());
+    }
+};
+
+QTEST_MAIN(SkinInventoryTest)
+#include "skin_inventory_test.moc"
