@@ -53,7 +53,8 @@ QString readCurrentProductName()
 
 void writeCurrentProductName(const QString &name)
 {
-    if (isSafeFileName(name))
+    // Empty: no product connected; it names no folder.
+    if (name.isEmpty() || isSafeFileName(name))
         IniFile(configFilePath()).setText(QStringLiteral("Config/CurrentProductName"), name);
 }
 

@@ -19,7 +19,7 @@ int readBatteryLevel();
 void writeBatteryLevel(int level);
 
 // "Config/CurrentProductName": the connected product; it names the per-product folder, so a
-// name that is not a safe file name is refused (nothing written).
+// name that is neither empty nor a safe file name is refused (nothing written).
 QString readCurrentProductName();
 void writeCurrentProductName(const QString &name);
 

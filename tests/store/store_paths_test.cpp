@@ -76,7 +76,8 @@ private slots:
         writeMacroWriteSign(name, 0);
         addMacroName(name);
         renameMacroName(QStringLiteral("x"), name);
-        writeCurrentProductName(name);
+        if (!name.isEmpty()) // empty clears the product: allowed, it names no folder
+            writeCurrentProductName(name);
         QVERIFY(!removeMacroFile(name));
         QVERIFY(!renameMacroFile(name, QStringLiteral("fine")));
         QVERIFY(!createLibraryProfile(name));
@@ -98,6 +99,10 @@ private slots:
     // must not lead the library out of the configuration folder.
     void hostileProductNameInTheFileIsRefused()
     {
+        writeCurrentProductName(QStringLiteral("Glide"));
+        writeCurrentProductName(QString());
+        QCOMPARE(readCurrentProductName(), QString());
+        QVERIFY(loadProductProfileList().isEmpty());
         m_fx->writeFile(configFilePath(), "[Config]\nCurrentProductName=../../outside\n");
         m_fx->writeFile(m_fx->root() + QStringLiteral("/outside/Config.ini"), "[PROFILE_LIST]\nCount=1\n1=planted\n");
         const QStringList before = m_fx->snapshot();
