@@ -6,12 +6,24 @@
 #include "tools/cli/conf_file_check.h"
 #include "tools/cli/device_session.h"
 
+#include "tools/cli/settings_report.h"
+
 #include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/hid_exchange.h"
+#include "device/zel_get_battery_thread.h"
+#include "device/zel_process_thread.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/dpi_scale.h"
 #include "store/profile_files.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -41,6 +53,92 @@ QString connectionText(const char *title, uint32_t vid, uint32_t pid, uint32_t f
                          QString::number(release, 16).rightJustified(4, QLatin1Char('0')));
     }
     return text;
+}
+
+// What the poller's request phase got back.
+struct StatusReading {
+    bool answered = false;
+    uint8_t level = 0;
+    uint8_t dpiStage = 0;
+    uint8_t rateCode = 0;
+};
+
+// Runs the window's status poller until its request phase has been answered, or for two of
+// its request rounds. Empty when the poller found no vendor interface.
+std::optional<StatusReading> readStatusOnce()
+{
+    // About two request rounds of the poller (one every 2.8 s when the mouse is quiet).
+    constexpr int kPatienceMs = 3500;
+    StatusReading reading;
+    bool batteryReported = false;
+    bool stopping = false;
+    bool endedByItself = false;
+    ZelGetBatteryThread poller;
+    QEventLoop loop;
+    // Queued to this thread. An answered request gives a battery report followed by the stage
+    // and rate; a poller without an interface gives only a (0, 0, 0) battery report and ends.
+    QObject::connect(&poller, &ZelGetBatteryThread::RefreshBatteryStatus, &loop, [&](uchar, uchar level, uchar) {
+        batteryReported = true;
+        reading.level = level;
+    });
+    QObject::connect(&poller, &ZelGetBatteryThread::RefreshStatus, &loop, [&](uchar, uchar stage, uchar rate, uchar) {
+        if (!batteryReported || reading.answered)
+            return; // a report the mouse sent on its own: wait for the answer to the request
+        reading.answered = true;
+        reading.dpiStage = stage;
+        reading.rateCode = rate;
+        loop.quit();
+    });
+    QObject::connect(&poller, &QThread::finished, &loop, [&] {
+        endedByItself = !stopping;
+        loop.quit();
+    });
+    QTimer::singleShot(kPatienceMs, &loop, &QEventLoop::quit);
+    poller.start();
+    loop.exec();
+    stopping = true;
+    poller.Stop();
+    poller.wait();
+    // Deliver what is still queued, so that a poller that ended on its own is seen as such.
+    QCoreApplication::sendPostedEvents(&loop);
+    QCoreApplication::sendPostedEvents(&poller);
+    if (!reading.answered && endedByItself)
+        return std::nullopt;
+    return reading;
+}
+
+// Start-up: the files are loaded into the applied copy, which the pages then edit a copy of.
+void loadStartupSettings()
+{
+    loadAllSettings(appliedSettings);
+    currentSettings = appliedSettings;
+}
+
+uint8_t runWriter()
+{
+    ZelProcessThread writer;
+    writer.start();
+    writer.wait();
+    return writer.result;
+}
+
+int reportWrite(uint8_t status, const QString &success)
+{
+    switch (status) {
+    case kSendOk:
+        printResult(success);
+        break;
+    case kSendNoDevice:
+        printError(QStringLiteral("No mouse is connected; the settings were saved and will be sent by the next apply."));
+        break;
+    case kSendRetriesExhausted:
+        printError(QStringLiteral("The mouse did not answer; the settings were saved and will be sent again by the next apply."));
+        break;
+    default:
+        printError(QStringLiteral("Writing to the mouse failed; the settings were saved and will be sent again by the next apply."));
+        break;
+    }
+    return CliExit::fromDeviceStatus(status);
 }
 
 } // namespace
@@ -97,14 +195,53 @@ int runSelectProfileCommand(int slotNumber)
 
 int runStatusCommand()
 {
-    printError(QStringLiteral("Not available yet."));
-    return CliExit::NoDevice;
+    const DeviceSession session;
+    if (!session.connected()) {
+        printError(kNoMouse);
+        return CliExit::NoDevice;
+    }
+    const std::optional<StatusReading> reading = readStatusOnce();
+    if (!reading) {
+        // The poller found no vendor interface after all (unplugged meanwhile).
+        printError(kNoMouse);
+        return CliExit::NoDevice;
+    }
+    if (!reading->answered) {
+        printError(QStringLiteral("The mouse did not answer the status request."));
+        return CliExit::NoAnswer;
+    }
+
+    // The status report always names profile slot 0, whose stages the mouse was last sent.
+    auto settings = std::make_unique<DeviceSettings>();
+    loadAllSettings(*settings);
+    const ProfileData &profile = settings->profiles[0];
+    const int sensor = readSensorModel();
+
+    const DeviceModelRecord &r = deviceModelTable().records[0];
+    const bool cable = r.foundMouse2 && r.foundVendor2;
+    QString text = QStringLiteral("Connection: %1\n").arg(cable ? QStringLiteral("cable") : QStringLiteral("receiver"));
+    text += reading->level == 0 ? QStringLiteral("Battery: MOUSE OFF\n")
+                                : QStringLiteral("Battery: %1%\n").arg(reading->level);
+    QString stageText = QString::number(reading->dpiStage + 1);
+    if (reading->dpiStage < kDpiStageCount) {
+        const DpiStage &stage = profile.dpiStages[reading->dpiStage];
+        const int x = dpiFromCode(int(stage.x), sensor);
+        const int y = dpiFromCode(int(stage.y), sensor);
+        stageText += x == y ? QStringLiteral(" (%1 DPI)").arg(x) : QStringLiteral(" (%1 x %2 DPI)").arg(QString::number(x), QString::number(y));
+    }
+    text += QStringLiteral("DPI stage: %1\n").arg(stageText);
+    const int hz = reportRateHz(reading->rateCode);
+    text += hz ? QStringLiteral("Report rate: %1 Hz\n").arg(hz)
+               : QStringLiteral("Report rate: unknown (code %1)\n").arg(reading->rateCode);
+    printResult(text);
+    return CliExit::Success;
 }
 
 int runApplyCommand()
 {
-    printError(QStringLiteral("Not available yet."));
-    return CliExit::NoDevice;
+    const DeviceSession session;
+    loadStartupSettings();
+    return reportWrite(runWriter(), QStringLiteral("The settings were sent to the mouse."));
 }
 
 int runImportCommand(const QString &file)
@@ -114,6 +251,14 @@ int runImportCommand(const QString &file)
         printError(verdict.reason);
         return CliExit::BadFile;
     }
-    printError(QStringLiteral("Not available yet."));
-    return CliExit::NoDevice;
+    const DeviceSession session;
+    loadStartupSettings();
+    importAllSettings(currentSettings, file);
+    // Exports carry no slot names; without them the imported profiles would be saved under
+    // no file at all and be gone at the next start. Such slots keep their current names.
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (currentSettings.ProfileNames[i].isEmpty())
+            currentSettings.ProfileNames[i] = appliedSettings.ProfileNames[i];
+    }
+    return reportWrite(runWriter(), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }
