@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ENREGISTRER</translation>
+        <translation>SAUVER</translation>
     </message>
     <message>
         <source>Save</source>

@@ -189,6 +189,17 @@ private slots:
         QCOMPARE(button.displayText(), QStringLiteral("Left"));
     }
 
+    void longTextShrinksTheFontOnlyAQuarter()
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(12);
+        QCOMPARE(ZelPushButton::fittedFont(font, QStringLiteral("SAVE"), 60).pixelSize(), 12);
+        const QFont fitted = ZelPushButton::fittedFont(font, QStringLiteral("ENREGISTRER"), 66);
+        QVERIFY(fitted.pixelSize() < 12);
+        QVERIFY(QFontMetrics(fitted).horizontalAdvance(QStringLiteral("ENREGISTRER")) <= 66);
+        QCOMPARE(ZelPushButton::fittedFont(font, QStringLiteral("Zum \u00dcbernehmen Eingabetaste dr\u00fccken"), 40).pixelSize(), 9);
+    }
+
     void sizeHintIsTheImageSize()
     {
         ZelPushButton button(skinPaths({QStringLiteral("/skin/close-1.png"), QStringLiteral("/skin/close-2.png"), QStringLiteral("/skin/close-3.png")}));

@@ -15,8 +15,9 @@ namespace {
 
 // Design geometry at scale 1.
 constexpr int kWidth = 478, kHeight = 309;
-constexpr int kIconX = 30, kIconY = 70, kIconSize = 45;
-constexpr int kTextX = 95, kTextY = 62, kTextWidth = 355, kTextHeight = 150;
+constexpr int kIconX = 30, kIconY = 66, kIconSize = 45;
+// The first line of the message sits level with the icon's centre.
+constexpr int kTextX = 95, kTextY = 80, kTextWidth = 355, kTextHeight = 150;
 constexpr int kButtonWidth = 100, kButtonHeight = 40, kButtonY = 245, kButtonGap = 12, kRightMargin = 28;
 
 } // namespace
@@ -50,7 +51,7 @@ ZelMessageBox::ZelMessageBox(int style, const QString &title, const QString &cap
     m_message->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
     m_message->setGeometry(scaledRect(kTextX, kTextY, kTextWidth, kTextHeight));
     m_message->setWordWrap(true);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message->setFont(font);
     m_message->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255); background: transparent;"));
 

@@ -105,10 +105,25 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     const QString shown = displayText();
     if (shown.isEmpty())
         return;
-    painter.setFont(configuredFont());
+    const QRect area = rect().adjusted(scaled(8), 0, -2, 0);
+    const QFont font = fittedFont(configuredFont(), shown, area.width());
+    painter.setFont(font);
     painter.setPen(textColor());
-    const int margin = scaled(8);
-    painter.drawText(rect().adjusted(margin, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    const QString fitted = QFontMetrics(font).elidedText(shown, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);
+}
+
+QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)
+{
+    // Translations run longer than the English the buttons were sized for: shrink the font a
+    // little before cutting the text (the tool tip always has all of it).
+    int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const int smallest = qMax(6, pixels * 3 / 4);
+    while (pixels > smallest && QFontMetrics(font).horizontalAdvance(text) > width) {
+        --pixels;
+        font.setPixelSize(pixels);
+    }
+    return font;
 }
 
 void ZelPushButton::enterEvent(QEvent *event)

@@ -41,6 +41,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // The font shrunk (down to three quarters) until the text fits the width, if it can.
+    static QFont fittedFont(QFont font, const QString &text, int width);
+
 signals:
     void EnterSignal(ZelPushButton *button);
     void OverSignal(ZelPushButton *button, bool over);
