@@ -135,7 +135,7 @@ Report MouseFirmware::statusReport() const
     r[3] = 0xDD;
     r[4] = m_state.batteryLevel;
     r[5] = m_state.batteryExtra;
-    r[6] = m_state.activeStage & 0x0F;
+    r[6] = m_state.activeStage;
     r[7] = m_state.rateCode;
     return r;
 }
