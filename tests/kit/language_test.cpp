@@ -145,6 +145,7 @@ private slots:
         QCOMPARE(table.count, 3);
         QCOMPARE(QObject::tr("Warning"), QStringLiteral("Avertissement"));
         QCOMPARE(QObject::tr("Yes"), QStringLiteral("Oui"));
+        QCOMPARE(QCoreApplication::translate("ButtonFunction", "Left"), QStringLiteral("Gauche"));
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(QObject::tr("Warning"), QStringLiteral("Warning"));
     }
