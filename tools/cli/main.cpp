@@ -5,6 +5,9 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
+#ifdef ZEL_CLI_EMULATION
+#include "tools/cli/cli_emulation.h"
+#endif
 
 #include "build_config.h"
 #include "store/app_paths.h"
@@ -12,6 +15,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,6 +49,9 @@ int dispatch(const CliArguments &arguments)
 
 int main(int argc, char *argv[])
 {
+    // Kept as given: QCoreApplication may take arguments out of argv, and --emulate starts
+    // the program again with the same ones.
+    std::vector<char *> originalArgv(argv, argv + argc + 1);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelmouse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
@@ -72,5 +81,22 @@ int main(int argc, char *argv[])
         }
         setApplicationDirectoryOverride(arguments.appDir);
     }
+
+#ifdef ZEL_CLI_EMULATION
+    std::unique_ptr<EmulatedMouse> emulated;
+    if (arguments.emulate) {
+        QString error;
+        if (!ensureEmulationPreload(originalArgv.data(), &error)) {
+            printError(error);
+            return CliExit::NoDevice;
+        }
+        emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+    }
+#else
+    if (arguments.emulate) {
+        printError(QStringLiteral("This build has no mouse emulator."));
+        return CliExit::NoDevice;
+    }
+#endif
     return dispatch(arguments);
 }
