@@ -67,8 +67,8 @@ ButtonTableLayout currentButtonTableLayout()
 {
     ButtonTableLayout layout;
     layout.scrollReversed = productScrollRev() == 1;
-    if (productDeviceButtonMatrix(layout.matrix) < 0)
-        std::fill(std::begin(layout.matrix), std::end(layout.matrix), 0);
+    // The matrix as start-up read it (loadAllSettings).
+    std::copy(std::begin(deviceButtonMatrix), std::end(deviceButtonMatrix), layout.matrix);
     layout.sensorId = readSensorModel();
     return layout;
 }

@@ -11,7 +11,7 @@ constexpr int kButtonEntryCount = 16;
 // Where the product puts its buttons, read from the product file once per table.
 struct ButtonTableLayout {
     bool scrollReversed = false;      // "PROFILE/ScrollRev" = 1
-    uint8_t matrix[16] = {};          // productDeviceButtonMatrix, 0 when absent
+    uint8_t matrix[16] = {};          // deviceButtonMatrix, read at start-up
     int sensorId = 0;                 // "MouseSenSor/1", for the sniper code
 };
 ButtonTableLayout currentButtonTableLayout();
