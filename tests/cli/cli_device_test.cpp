@@ -214,6 +214,26 @@ private slots:
         QCOMPARE(app.value(app.configIni(), "Config/Diff").toInt(), 1);
     }
 
+    void applyWhenTheMouseIsUnpluggedMidway()
+    {
+        AppDirFixture app;
+        writeSettings(app);
+        const CliRun run = runCliProgram(emulated(app, {QStringLiteral("apply")}), emulatorEnv({{"ZEL_EMULATE_UNPLUG_AT_PACKET", "4"}}));
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 4);
+        QVERIFY(!run.err.contains(QLatin1String("00 cc 33")));
+        QCOMPARE(app.value(app.configIni(), "Config/Diff").toInt(), 1);
+    }
+
+    void devicesShowsTheReleaseNumber()
+    {
+        AppDirFixture app;
+        const CliRun run = runCliProgram(app.withAppDir({QStringLiteral("--emulate=cable"), QStringLiteral("devices")}),
+                                         emulatorEnv({{"ZEL_EMULATE_RELEASE", "0x0215"}}));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(QLatin1String("Release number:   2.15 (0x0215)")), qPrintable(run.out));
+    }
+
     void selectProfileSendsTheSelection()
     {
         AppDirFixture app;
