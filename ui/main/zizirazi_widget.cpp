@@ -1,10 +1,369 @@
 #include "ui/main/zizirazi_widget.h"
 
+#include "device/device_link.h"
+#include "device/zel_get_battery_thread.h"
+#include "device/status_poller_control.h"
+#include "store/app_paths.h"
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/product_definition.h"
+#include "store/profile_files.h"
+#include "ui/kit/kit_style.h"
+#include "ui/kit/language_runtime.h"
+#include "ui/kit/ui_scale.h"
+#include "ui/kit/zel_action.h"
+#include "ui/kit/zel_push_button.h"
+#include "ui/main/page_visibility.h"
+
+#include <QBitmap>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdlib>
+
 ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
-    resize(999, 640);
+    // The order matters: later steps read what earlier ones loaded.
+    setObjectName(QStringLiteral("ZiziraziWidget"));
+    resize(400, 300);
+    setWindowTitle(QObject::tr("ZiziraziWidget"));
+    QMetaObject::connectSlotsByName(this);
+
+    appDir = applicationDirectory();
+    backgrounds[0] = QPixmap(appPath(QStringLiteral("/skin/cfgMainback.png")));
+    batteryFrameWireless = QPixmap(appPath(QStringLiteral("/skin/bat1.png")));
+    batteryFrameCable = QPixmap(appPath(QStringLiteral("/skin/bat2.png")));
+
+    QScreen *primary = QGuiApplication::primaryScreen();
+    selectScaleFromScreen(primary);
+    setBaseSize(kDesignWidth, kDesignHeight);
+    setMinimumSize(kDesignWidth, kDesignHeight);
+    designWidth = scaled(kDesignWidth, scaleFactor);
+    designHeight = scaled(kDesignHeight, scaleFactor);
+    resize(designWidth, designHeight);
+    if (primary)
+        move(primary->geometry().center() - QPoint(designWidth / 2, designHeight / 2));
+
+    applyBackgroundMask();
+    lastScaleIndex = scaleIndex;
+
+    registerDeviceNotification();
+
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    makeButton(WindowControl::MouseSelector, controlImages(WindowControl::MouseSelector));
+
+    mouseCount = 0;
+    InitDeviceTable();
+    EnumerateDevices();
+    rebuildMouseList();
+
+    setCurrentLanguageIndex(readLanguageIndex());
+    frenchLanguageIndex = productFrenchLanguage();
+    readLanguageTable(languages);
+    setButtonColorMode(productColorMode());
+
+    buildControls();
+    if (languages.count < 2)
+        controls[int(WindowControl::Language)]->hide();
+
+    const int language = currentLanguageIndex();
+    if (language >= 0 && language < kLanguageSlots)
+        loadTranslation(translator, languages.files[language]);
+
+    loadProfileLibrary();
+
+    OpenDevice(readCurrentProductName().toLatin1().constData());
+
+    startStatusThread();
+    registerStatusPollerControl();
+
+    loadAllSettings(appliedSettings);
+    currentSettings = appliedSettings;
+    readDesktopPointerSpeed();
+
+    rebuildLibraryMenu();
+    frontView = true;
+
+    buildPages();
+
+    showPage(productLedDisable() != 0 ? int(WindowPage::Customize) : int(WindowPage::Lighting));
+    refreshPages();
+    retranslateTexts();
+
+    const int slot = activeSlot();
+    button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
+    nameEdit->setText(currentSettings.ProfileNames[slot]);
+    writeDefaultProfileFile();
+
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    setWindowIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))));
+    createTray();
+
+    slotRefreshBatteryStatus(0, 1, 1);
+
+    openActiveProfileFile();
+
+    QTimer::singleShot(200, this, &ZiziraziWidget::slotWarning);
 }
 
-ZiziraziWidget::~ZiziraziWidget() = default;
+ZiziraziWidget::~ZiziraziWidget()
+{
+    setStatusPollerControl({});
+    // The poller must be gone before the handles it reads from are closed.
+    stopStatusThread();
+    CloseDevice();
+    ExitDeviceLibrary();
+}
+
+int ZiziraziWidget::activeSlot() const
+{
+    return currentSettings.ProfileID < kSlotCount ? currentSettings.ProfileID : 0;
+}
+
+void ZiziraziWidget::openActiveProfileFile()
+{
+    profileFile.reset();
+    const QString path = slotProfilePath(currentSettings.ProfileNames[activeSlot()]);
+    if (!path.isEmpty())
+        profileFile = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scale
+
+void ZiziraziWidget::selectScaleFromScreen(const QScreen *screen)
+{
+    const double ratio = screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+    scaleIndex = scaleIndexForRatio(ratio);
+    scaleFactor = scaleFactorForIndex(scaleIndex);
+    setUiScaleFactor(scaleFactor);
+}
+
+const QPixmap &ZiziraziWidget::currentBackground()
+{
+    QPixmap &background = backgrounds[scaleIndex];
+    if (background.isNull() && scaleIndex != 0 && !backgrounds[0].isNull()) {
+        background = backgrounds[0].scaled(scaled(kDesignWidth, scaleFactor), scaled(kDesignHeight, scaleFactor),
+                                           Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    return background;
+}
+
+void ZiziraziWidget::applyBackgroundMask()
+{
+    // The window takes the shape of the background's opaque pixels. Without a skin image (or
+    // with one that has no transparency) the window stays a plain rectangle.
+    const QBitmap mask = currentBackground().mask();
+    if (mask.isNull())
+        clearMask();
+    else
+        setMask(mask);
+}
+
+void ZiziraziWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    selectScaleFromScreen(screen ? screen : QGuiApplication::primaryScreen());
+    if (scaleIndex != lastScaleIndex) {
+        applyBackgroundMask();
+        layoutForScale();
+    } else if (size() == QSize(designWidth, designHeight)) {
+        // The size we asked for is what we got: trust it over the screen's report.
+        const int matched = scaleIndexForWindowWidth(width());
+        if (matched >= 0) {
+            scaleIndex = matched;
+            scaleFactor = scaleFactorForIndex(matched);
+            setUiScaleFactor(scaleFactor);
+        }
+        applyBackgroundMask();
+        layoutForScale();
+    }
+    lastScaleIndex = scaleIndex;
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleIndex);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Painting and dragging
+
+void ZiziraziWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap &background = currentBackground();
+    if (!background.isNull())
+        painter.drawPixmap(rect(), background);
+    const QPixmap &frame = linkState < 2 ? batteryFrameCable : batteryFrameWireless;
+    if (!frame.isNull())
+        painter.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+}
+
+void ZiziraziWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragging = true;
+        pressGlobal = event->globalPos();
+        pressFrameTopLeft = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void ZiziraziWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragging) {
+        const QPoint delta = event->globalPos() - pressGlobal;
+        // A few pixels of jitter in a click must not move the window.
+        if (std::abs(delta.x()) + std::abs(delta.y()) > 4)
+            move(pressFrameTopLeft + delta);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ZiziraziWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool ZiziraziWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!frontHotspots.isEmpty() && watched == frontHotspots[0]) {
+        if (event->type() == QEvent::Enter)
+            frontHotspots[0]->setChecked(false);
+        else if (event->type() == QEvent::Leave)
+            frontHotspots[0]->setChecked(true);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Status thread
+
+void ZiziraziWidget::startStatusThread()
+{
+    if (statusThread)
+        return; // at most one poller talks to the mouse
+    auto *poller = new ZelGetBatteryThread();
+    // Connected before it starts: a poller without a device reports at once and ends.
+    connect(poller, SIGNAL(RefreshBatteryStatus(uchar, uchar, uchar)), this,
+            SLOT(slotRefreshBatteryStatus(uchar, uchar, uchar)));
+    connect(poller, SIGNAL(RefreshStatus(uchar, uchar, uchar, uchar)), this,
+            SLOT(slotRefreshStatus(uchar, uchar, uchar, uchar)));
+    connect(poller, SIGNAL(RefreshWriteStatus(uchar)), this, SLOT(slotRefreshWriteStatus(uchar)));
+    statusThread = poller;
+    poller->start(QThread::InheritPriority);
+}
+
+void ZiziraziWidget::registerStatusPollerControl()
+{
+    // The write sequence stops and restarts the poller from the writer thread; the poller and
+    // its connections belong to this window's thread, so the work is done here while the
+    // writer waits (the window sits in the progress dialog's loop meanwhile).
+    auto onWindowThread = [this](void (ZiziraziWidget::*step)()) {
+        if (QThread::currentThread() == thread())
+            (this->*step)();
+        else
+            QMetaObject::invokeMethod(this, [this, step]() { (this->*step)(); }, Qt::BlockingQueuedConnection);
+    };
+    StatusPollerControl control;
+    control.stopAndWait = [onWindowThread]() { onWindowThread(&ZiziraziWidget::stopStatusThread); };
+    control.startNew = [onWindowThread]() { onWindowThread(&ZiziraziWidget::startStatusThread); };
+    setStatusPollerControl(control);
+}
+
+void ZiziraziWidget::stopStatusThread()
+{
+    if (!statusThread)
+        return;
+    statusThread->Stop();
+    statusThread->wait();
+    delete statusThread;
+    statusThread = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Seams filled by later work
+
+void ZiziraziWidget::registerDeviceNotification()
+{
+    // Hot-plug notifications arrive with the device presence work.
+}
+
+void ZiziraziWidget::createTray()
+{
+    // The tray icon and its "&Load Config" / "&Quit" menu arrive with the tray work.
+}
+
+void ZiziraziWidget::notifyOsd(const QString &text)
+{
+    // Delivery to the on-screen-display program arrives with the OSD work.
+    emit OsdNotice(text);
+}
+
+void ZiziraziWidget::loadProfileLibrary()
+{
+    // The per-product profile library arrives with the profile management work.
+}
+
+void ZiziraziWidget::rebuildLibraryMenu()
+{
+    // The library menu arrives with the profile management work.
+}
+
+void ZiziraziWidget::handleProfileButton(WindowControl)
+{
+    // Library, load/save and reset workflows arrive with the profile management work.
+}
+
+void ZiziraziWidget::handleFirmwareButton()
+{
+    // The firmware hand-over arrives with the firmware update work.
+}
+
+void ZiziraziWidget::readDesktopPointerSpeed()
+{
+    // The desktop pointer speed arrives with the pointer options work.
+}
+
+void ZiziraziWidget::applyDesktopPointerSpeed()
+{
+    // The desktop pointer speed arrives with the pointer options work.
+}
+
+void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
+{
+    // Tray clicks arrive with the tray work.
+}
+
+void ZiziraziWidget::slot_show_mousename(QAction *)
+{
+    // Choosing among several mice arrives with the device presence work.
+}
+
+void ZiziraziWidget::slotWarnClose()
+{
+    // A mouse plugged in while the warning is up: arrives with the device presence work.
+}
+
+void ZiziraziWidget::slot_show_profilename(QAction *)
+{
+    // The on-mouse slot menu arrives with the profile management work.
+}
+
+void ZiziraziWidget::slotProfileNameChange()
+{
+    // Renaming a library profile arrives with the profile management work.
+}
+
+void ZiziraziWidget::slotRefreshProfile(uchar) {}
+
+void ZiziraziWidget::OnProfileMenuCheck(QWidget *) {}

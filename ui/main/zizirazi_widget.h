@@ -1,7 +1,42 @@
 #pragma once
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+#include <QVector>
 #include <QWidget>
 
-// The main window. Its constructor is the real start-up sequence of the program.
+#include <memory>
+
+#include "store/language_config.h"
+#include "ui/main/window_layout.h"
+#include "ui/main/window_scale.h"
+
+class MacroDialog;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScreen;
+class QScrollArea;
+class QSettings;
+class ZelAction;
+class ZelBtnWindow;
+class ZelColorWindow;
+class ZelDPIWindow;
+class ZelGetBatteryThread;
+class ZelLabel;
+class ZelPointSpeed;
+class ZelProcessbar;
+class ZelPushButton;
+class ZelReportRate;
+
+// `image` at `size`, smoothly; empty when the image is.
+QPixmap scaledPixmap(const QPixmap &image, const QSize &size, Qt::AspectRatioMode mode);
+
+// The main window. Its constructor is the real start-up sequence of the program: it finds the
+// mouse, loads every settings file, builds the pages and starts the status thread.
 class ZiziraziWidget : public QWidget {
     Q_OBJECT
 public:
@@ -9,8 +44,186 @@ public:
     ~ZiziraziWidget() override;
 
     // Mice found by device discovery during construction.
-    int connectedMouseCount() const { return m_connectedMice; }
+    int connectedMouseCount() const { return mouseCount; }
+
+    // 0 LIGHTING, 1 CUSTOMIZE, 2 DPI, 3 MACRO.
+    void showPage(int page);
+    // Push the active profile into every page.
+    void refreshPages();
+    void selectProfileSlot(int slot, bool reloadFromFile);
+    void updateLinkDisplay();
+    void startStatusThread();
+    void stopStatusThread();
+    void retranslateTexts();
+    void layoutForScale();
+    void loadMouseImages();
+    void applyButtonSkins();
+    // Write currentSettings to the mouse behind the progress animation; reports failure itself.
+    void writeWithProgress(bool forceFull);
+
+    // State the window shows, for the program's own checks and tests.
+    double currentScaleFactor() const { return scaleFactor; }
+    int currentScaleIndex() const { return scaleIndex; }
+    int currentLinkState() const { return linkState; }
+    int currentPage() const { return page; }
+    bool isFrontView() const { return frontView; }
+    bool isMouseOff() const { return mouseOff; }
+    int languageIndex() const { return currentLanguageIndex(); }
+    bool statusThreadRunning() const { return statusThread != nullptr; }
+    QWidget *control(WindowControl which) const { return controls[int(which)]; }
+    ZelProcessbar *batteryBar() const { return batteryBarWidget; }
+    ZelDPIWindow *dpiPage() const { return dpiWindow; }
+    ZelReportRate *ratePage() const { return reportRateWindow; }
+    ZelPointSpeed *pointerPage() const { return pointSpeedWindow; }
+    ZelBtnWindow *customizePage() const { return btnWindow; }
+    ZelColorWindow *lightingPage() const { return colorWindow; }
+    MacroDialog *macroPage() const { return macroDialog; }
+    QMenu *languageMenu() const { return langMenu; }
+
+signals:
+    // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
+    void OsdNotice(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+public slots:
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void SelBtnChanged(uchar index, uchar group);
+    void slotGotoMacro(uchar page);
+    void slot_show_profilename(QAction *action);
+    void slot_show_mousename(QAction *action);
+    void slotPopOneClickBox();
+    void OnProfileMenuCheck(QWidget *widget);
+    void slotEnableButtons(bool enable);
+    void slotLiftChange(uchar lift);
+    void slotProfileNameChange();
+    void slotRefreshProfile(uchar profile);
+    void slotRefreshDPIStage(uchar stage);
+    void slotRefreshLightMode(uchar mode);
+    void slotRefreshRate(uchar rate);
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(uchar charging, uchar level, uchar extra);
+    void slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate, uchar mode);
+    void slotRefreshWriteStatus(uchar status);
+    void slotMouseOver(ZelPushButton *button, bool hovered);
+
+private slots:
+    void onButtonClicked();
+    void onButtonPressed(ZelPushButton *button);
+    void onLanguageChosen(QAction *action);
 
 private:
-    int m_connectedMice = 0;
+    // Construction, in the order the constructor runs them.
+    void selectScaleFromScreen(const QScreen *screen);
+    void applyBackgroundMask();
+    void buildControls();
+    void buildPages();
+    ZelPushButton *makeButton(WindowControl which, const QStringList &images);
+    void placePages();
+
+    ZelPushButton *button(WindowControl which) const;
+    int activeSlot() const;
+    void openActiveProfileFile();
+    const QPixmap &currentBackground();
+    void showMouseImages();
+    void showMouseOff();
+    // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
+    int showMessage(int style, const QString &text);
+    void registerStatusPollerControl();
+    void setPageVisibility(int shownPage);
+    void collectPages();
+    void rebuildMouseList();
+    void notifyOsd(const QString &text);
+    QString appPath(const QString &relative) const { return appDir + relative; }
+
+    // Device notifications register here (device presence).
+    void registerDeviceNotification();
+    // The tray icon and its menu (tray).
+    void createTray();
+    // The profile library: loading it and its menu (profile management).
+    void loadProfileLibrary();
+    void rebuildLibraryMenu();
+    // The library, slot, load/save and reset buttons (profile management).
+    void handleProfileButton(WindowControl which);
+    // The firmware hand-over (firmware update).
+    void handleFirmwareButton();
+    // The pointer speed of the desktop into the active profile (pointer options).
+    void readDesktopPointerSpeed();
+    void applyDesktopPointerSpeed();
+
+    // Scale and backgrounds.
+    double scaleFactor = 1.0;
+    int scaleIndex = 0;
+    int lastScaleIndex = -1;
+    QPixmap backgrounds[kScaleStepCount];
+    QPixmap batteryFrameWireless;
+    QPixmap batteryFrameCable;
+    int designWidth = 0;
+    int designHeight = 0;
+    QString appDir;
+
+    // Dragging.
+    bool dragging = false;
+    QPoint pressGlobal;
+    QPoint pressFrameTopLeft;
+
+    // Link and battery.
+    int linkState = 3;
+    bool charging = false;
+    int lastBatteryLevel = -1;
+    bool mouseOff = false;
+
+    int mouseCount = 0;
+    bool pluggedIn = false;
+    bool warningShown = false;
+    // A writer reads currentSettings: status reports must not edit it meanwhile.
+    bool writeInProgress = false;
+    QStringList connectedModels;
+    bool frontView = true;
+    int page = 0;
+    int selectedGroup = 0;
+    int groupSelection[3] = {0, 0, 0};
+
+    QTranslator translator;
+    LanguageTable languages;
+    int frenchLanguageIndex = 0;
+
+    // Controls, indexed by WindowControl; the hotspots are kept apart.
+    QWidget *controls[kWindowControlCount] = {};
+    QVector<ZelPushButton *> frontHotspots;
+    QVector<ZelPushButton *> sideHotspots;
+    QVector<ZelPushButton *> wheelHotspots;
+    ZelPushButton *tabs[kTabCount] = {};
+    ZelPushButton *slotButtons[kSlotCount] = {};
+    ZelAction *slotActions[kSlotCount] = {};
+    ZelProcessbar *batteryBarWidget = nullptr;
+    QLabel *frontPicture = nullptr;
+    QLabel *sidePicture = nullptr;
+    QPixmap frontImage;
+    QPixmap sideImage;
+    QLineEdit *nameEdit = nullptr;
+    QMenu *langMenu = nullptr;
+    QMenu *mouseMenu = nullptr;
+    QMenu *slotMenu = nullptr;
+    QMenu *libraryMenu = nullptr;
+
+    // Pages.
+    QScrollArea *btnScroll = nullptr;
+    ZelBtnWindow *btnWindow = nullptr;
+    ZelDPIWindow *dpiWindow = nullptr;
+    ZelPointSpeed *pointSpeedWindow = nullptr;
+    ZelReportRate *reportRateWindow = nullptr;
+    MacroDialog *macroDialog = nullptr;
+    ZelColorWindow *colorWindow = nullptr;
+
+    ZelGetBatteryThread *statusThread = nullptr;
+    // The active slot's profile file, kept open to record the mouse's stage changes.
+    std::unique_ptr<QSettings> profileFile;
 };

@@ -1,0 +1,356 @@
+// The main window against the emulated mouse: what it opens with, what it shows for the
+// mouse's status reports, and apply end to end.
+
+#include "emulator/mouse_emulator.h"
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/product_definition.h"
+#include "ui/kit/zel_label.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_processbar.h"
+#include "ui/kit/zel_push_button.h"
+#include "ui/main/zel_process_dialog.h"
+#include "ui/main/zizirazi_widget.h"
+#include "ui/pages/zel_btn_window.h"
+#include "ui/pages/zel_color_window.h"
+#include "ui/pages/zel_dpi_window.h"
+#include "ui/pages/zel_report_rate.h"
+#include "window_fixture.h"
+
+#include <QMenu>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kReportTimeoutMs = 5000;
+
+ZelPushButton *buttonOf(ZiziraziWidget &window, WindowControl which)
+{
+    return qobject_cast<ZelPushButton *>(window.control(which));
+}
+
+// A status poll answered now rather than at the poller's next 2.8-second turn.
+void pollNow(ZiziraziWidget &window)
+{
+    window.stopStatusThread();
+    window.startStatusThread();
+}
+
+} // namespace
+
+class WindowStatusTest : public QObject {
+    Q_OBJECT
+private:
+    MouseEmulator &mouse() { return MouseEmulator::instance(); }
+
+    std::unique_ptr<ZiziraziWidget> openWindow()
+    {
+        auto window = std::make_unique<ZiziraziWidget>();
+        window->show();
+        return window;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
+        mouse();
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<WindowAppDir>();
+        mouse().setMisbehaviour({});
+        mouse().resetState();
+        mouse().plug(MouseEmulator::Receiver);
+    }
+
+    void cleanup()
+    {
+        mouse().unplug(MouseEmulator::Both);
+        m_dir.reset();
+    }
+
+    void cleanupTestCase() { MouseEmulator::shutdown(); }
+
+    void opensAtDesignSizeWithTabsAndLabels()
+    {
+        auto window = openWindow();
+        QCOMPARE(window->connectedMouseCount(), 1);
+        QCOMPARE(window->size(), QSize(999, 640));
+        QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window->currentPage(), 0);
+        QVERIFY(buttonOf(*window, WindowControl::TabLighting)->isChecked());
+        for (WindowControl tab : {WindowControl::TabLighting, WindowControl::TabCustomize, WindowControl::TabDpi,
+                                  WindowControl::TabMacro}) {
+            QVERIFY(window->control(tab)->isVisible());
+            QCOMPARE(window->control(tab)->width(), 154);
+        }
+        QCOMPARE(buttonOf(*window, WindowControl::TabCustomize)->text(), QStringLiteral("CUSTOMIZE"));
+        QCOMPARE(qobject_cast<QLabel *>(window->control(WindowControl::VersionLabel))->text(), productVersion());
+        QCOMPARE(qobject_cast<QLabel *>(window->control(WindowControl::ModelLabel))->text(), readModelText());
+        QVERIFY(!readModelText().isEmpty());
+        // Controls of zero size exist.
+        QCOMPARE(window->control(WindowControl::Ok)->size(), QSize(0, 0));
+        QVERIFY(window->statusThreadRunning());
+    }
+
+    void tabsSwitchPagesOnPress()
+    {
+        auto window = openWindow();
+        emit buttonOf(*window, WindowControl::TabDpi)->EnterSignal(buttonOf(*window, WindowControl::TabDpi));
+        QCOMPARE(window->currentPage(), 2);
+        QVERIFY(window->dpiPage()->isVisible());
+        QVERIFY(window->ratePage()->isVisible());
+        QVERIFY(!window->lightingPage()->isVisible());
+        QVERIFY(!buttonOf(*window, WindowControl::TabLighting)->isChecked());
+        buttonOf(*window, WindowControl::TabMacro)->click();
+        QCOMPARE(window->currentPage(), 3);
+        QVERIFY(!window->dpiPage()->isVisible());
+        QVERIFY(buttonOf(*window, WindowControl::TabMacro)->isChecked());
+    }
+
+    void batteryBarShowsTheReportedLevel()
+    {
+        mouse().setBattery(57);
+        auto window = openWindow();
+        pollNow(*window);
+        QTRY_COMPARE_WITH_TIMEOUT(window->batteryBar()->value(), 57, kReportTimeoutMs);
+        QCOMPARE(window->batteryBar()->shownText(), QStringLiteral("57%"));
+        QVERIFY(window->batteryBar()->isVisible());
+        QCOMPARE(window->currentLinkState(), 2);
+        QCOMPARE(readBatteryLevel(), 57);
+    }
+
+    void levelZeroShowsMouseOffAndKeepsTheLink()
+    {
+        mouse().setBattery(0);
+        auto window = openWindow();
+        pollNow(*window);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isMouseOff(), kReportTimeoutMs);
+        QCOMPARE(window->batteryBar()->caption(), QStringLiteral("MOUSE OFF"));
+        QCOMPARE(window->batteryBar()->shownText(), QStringLiteral("MOUSE OFF"));
+        QVERIFY(window->batteryBar()->styleSheet().contains("rgb(100,100,100)"));
+        QCOMPARE(window->currentLinkState(), 2);
+
+        // The mouse comes back on: white bar with its level.
+        mouse().setBattery(40);
+        pollNow(*window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isMouseOff(), kReportTimeoutMs);
+        QCOMPARE(window->batteryBar()->caption(), QString());
+        QVERIFY(window->batteryBar()->styleSheet().contains("#FFFFFF"));
+        QCOMPARE(window->batteryBar()->value(), 40);
+    }
+
+    void cableShowsAFullBarWithoutText()
+    {
+        mouse().plug(MouseEmulator::Cable);
+        mouse().setBattery(35);
+        auto window = openWindow();
+        pollNow(*window);
+        QTRY_COMPARE_WITH_TIMEOUT(window->batteryBar()->value(), 100, kReportTimeoutMs);
+        QCOMPARE(window->batteryBar()->shownText(), QString());
+        QCOMPARE(window->currentLinkState(), 1); // cable and receiver
+        QVERIFY(!window->batteryBar()->isVisible());
+        QVERIFY(window->control(WindowControl::ReceiverIcon)->isVisible());
+
+        mouse().unplug(MouseEmulator::Receiver);
+        auto cableOnly = openWindow();
+        window.reset();
+        QCOMPARE(cableOnly->currentLinkState(), 0);
+        QVERIFY(!cableOnly->control(WindowControl::ReceiverIcon)->isVisible());
+    }
+
+    void dpiButtonMovesTheStageAndRecordsIt()
+    {
+        m_dir->setConfigValue(QStringLiteral("Config/Profile1"), QStringLiteral("Profile 1"));
+        auto window = openWindow();
+        QSignalSpy notices(window.get(), &ZiziraziWidget::OsdNotice);
+        const int before = currentSettings.active().dpi;
+        mouse().setStatus(uint8_t(before), currentSettings.active().pollrate);
+        mouse().pressDpiButton();
+        const int after = mouse().state().activeStage;
+        QVERIFY(after != before);
+        QTRY_COMPARE_WITH_TIMEOUT(window->dpiPage()->currentStage(), after, kReportTimeoutMs);
+        QCOMPARE(int(currentSettings.active().dpi), after);
+        const QString slotName = currentSettings.ProfileNames[currentSettings.ProfileID];
+        QSettings profile(m_dir->path() + QStringLiteral("/Configs/Profile/") + slotName + QStringLiteral(".prof"),
+                          QSettings::IniFormat);
+        QCOMPARE(profile.value(QStringLiteral("PROFILE/dpi")).toInt(), after);
+        QVERIFY(!notices.isEmpty());
+        QVERIFY(notices.last().first().toString().startsWith(QStringLiteral("DPI %1:").arg(after + 1)));
+    }
+
+    void rateChangeMovesTheRate()
+    {
+        auto window = openWindow();
+        QSignalSpy notices(window.get(), &ZiziraziWidget::OsdNotice);
+        const uint8_t stage = currentSettings.active().dpi;
+        const uint8_t newRate = currentSettings.active().pollrate == 2 ? 4 : 2;
+        mouse().setStatus(stage, newRate);
+        mouse().sendStatusReport();
+        QTRY_COMPARE_WITH_TIMEOUT(int(window->ratePage()->pollRate()), int(newRate), kReportTimeoutMs);
+        QCOMPARE(int(currentSettings.active().pollrate), int(newRate));
+        QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 HZ") : QStringLiteral("250 HZ"));
+
+        // An unknown code is taken as it comes and announced with an empty text.
+        mouse().setStatus(stage, 3);
+        mouse().sendStatusReport();
+        QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.active().pollrate), 3, kReportTimeoutMs);
+        QCOMPARE(notices.last().first().toString(), QString());
+    }
+
+    void reportedSlotReplacesTheChosenOne()
+    {
+        auto window = openWindow();
+        window->selectProfileSlot(2, false);
+        QCOMPARE(int(currentSettings.ProfileID), 2);
+        QSignalSpy notices(window.get(), &ZiziraziWidget::OsdNotice);
+        mouse().sendStatusReport();
+        QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.ProfileID), 0, kReportTimeoutMs);
+        QVERIFY(notices.contains(QVariantList{QStringLiteral("Profile 1")}));
+        QCOMPARE(readActiveProfileIndex(), 0);
+    }
+
+    void stagesBeyondTheProfileAreIgnored()
+    {
+        auto window = openWindow();
+        const int before = window->dpiPage()->currentStage();
+        window->slotRefreshDPIStage(12);
+        QCOMPARE(window->dpiPage()->currentStage(), before);
+        QCOMPARE(int(currentSettings.active().dpi), before);
+    }
+
+    void writeStatusZeroMarksTheSettingsStale()
+    {
+        auto window = openWindow();
+        writeApplyFailedFlag(0);
+        window->slotRefreshWriteStatus(3);
+        QCOMPARE(readApplyFailedFlag(), 0);
+        window->slotRefreshWriteStatus(0);
+        QCOMPARE(readApplyFailedFlag(), 1);
+    }
+
+    void ledDisabledProductOpensOnCustomize()
+    {
+        m_dir->setProductValue(QStringLiteral("PROFILE/ledDisable"), 1);
+        QCOMPARE(productLedDisable(), 1);
+        auto window = openWindow();
+        QCOMPARE(window->currentPage(), 1);
+        QVERIFY(buttonOf(*window, WindowControl::TabCustomize)->isChecked());
+        QCOMPARE(window->control(WindowControl::TabLighting)->size(), QSize(0, 0));
+        QVERIFY(!window->lightingPage()->isVisible());
+        QVERIFY(window->customizePage()->isVisible());
+    }
+
+    void dragMovesTheWindowBeyondFourPixels()
+    {
+        auto window = openWindow();
+        const QPoint start = window->pos();
+        auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, window->mapFromGlobal(global), global,
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &event);
+        };
+        const QPoint press = window->mapToGlobal(QPoint(500, 40));
+        send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+        send(QEvent::MouseMove, press + QPoint(2, 2), Qt::LeftButton);
+        QCOMPARE(window->pos(), start);
+        send(QEvent::MouseMove, press + QPoint(40, -25), Qt::LeftButton);
+        QCOMPARE(window->pos(), start + QPoint(40, -25));
+        send(QEvent::MouseButtonRelease, press + QPoint(40, -25), Qt::NoButton);
+        send(QEvent::MouseMove, press + QPoint(90, 90), Qt::NoButton);
+        QCOMPARE(window->pos(), start + QPoint(40, -25));
+    }
+
+    void applyWritesTheEditedSettings()
+    {
+        auto window = openWindow();
+        mouse().clearPackets();
+        // The lighting page writes into the record as the user edits; the others hand their
+        // values over at apply.
+        ProfileData &active = currentSettings.profiles[0];
+        active.LedMode = 2;
+        ProfileData edited = active;
+        edited.pollrate = active.pollrate == 1 ? 8 : 1;
+        window->ratePage()->refresh(edited, currentSettings.LiftHigh);
+        writeApplyFailedFlag(1);
+
+        bool animationSeen = false;
+        handleNextModal<ZelProcessDialog>([&](ZelProcessDialog *dialog) {
+            animationSeen = dialog->animationRunning() && dialog->size() == QSize(128, 128);
+        });
+        buttonOf(*window, WindowControl::Apply)->click();
+
+        QVERIFY(animationSeen);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        const FirmwareState state = mouse().state();
+        QCOMPARE(int(state.rateCode), int(edited.pollrate));
+        QCOMPARE(int(state.ledMode), 2);
+        QVERIFY(state.endMarkers >= 1);
+        QCOMPARE(readApplyFailedFlag(), 0);
+        QCOMPARE(int(appliedSettings.profiles[0].pollrate), int(edited.pollrate));
+        // A successful write starts a poller again.
+        QTRY_VERIFY_WITH_TIMEOUT(window->statusThreadRunning(), kReportTimeoutMs);
+    }
+
+    void failedApplyAsksToTryAgain()
+    {
+        auto window = openWindow();
+        MouseEmulator::Misbehaviour broken;
+        broken.failWritesAfter = 0;
+        mouse().setMisbehaviour(broken);
+
+        QString message;
+        bool hadNoButton = false;
+        handleNextModal<ZelMessageBox>([&](ZelMessageBox *box) {
+            message = box->messageLabel()->text();
+            hadNoButton = box->noButton() != nullptr;
+            box->noButton()->click();
+        });
+        buttonOf(*window, WindowControl::Apply)->click();
+
+        QCOMPARE(message, QStringLiteral("Send data failed, please try again."));
+        QVERIFY(hadNoButton);
+        QCOMPARE(readApplyFailedFlag(), 1);
+        QVERIFY(window->isVisible());
+    }
+
+    void okHidesTheWindowAfterTheWrite()
+    {
+        auto window = openWindow();
+        buttonOf(*window, WindowControl::Ok)->click();
+        QVERIFY(!window->isVisible());
+        QVERIFY(mouse().state().endMarkers >= 1);
+    }
+
+    void languageSwitchRetranslatesAtOnce()
+    {
+        QFile french(m_dir->path() + QStringLiteral("/lang/zelmouse_fr.qm"));
+        if (!french.exists())
+            QSKIP("translations not built");
+        auto window = openWindow();
+        QMenu *menu = window->languageMenu();
+        QVERIFY(menu->actions().size() >= 3);
+        menu->actions().at(1)->trigger();
+        QCOMPARE(window->languageIndex(), 1);
+        QCOMPARE(readLanguageIndex(), 1);
+        const QString lighting = buttonOf(*window, WindowControl::TabLighting)->text();
+        QVERIFY2(lighting != QStringLiteral("LIGHTING"), qPrintable(lighting));
+        QCOMPARE(buttonOf(*window, WindowControl::Apply)->text(), QCoreApplication::translate("QObject", "Apply"));
+        QCOMPARE(buttonOf(*window, WindowControl::Language)->text(), menu->actions().at(1)->text());
+        menu->actions().at(2)->trigger();
+        QVERIFY(buttonOf(*window, WindowControl::TabLighting)->text() != lighting);
+        menu->actions().at(0)->trigger();
+        QCOMPARE(buttonOf(*window, WindowControl::TabLighting)->text(), QStringLiteral("LIGHTING"));
+    }
+
+private:
+    std::unique_ptr<WindowAppDir> m_dir;
+};
+
+QTEST_MAIN(WindowStatusTest)
+#include "window_status_test.moc"

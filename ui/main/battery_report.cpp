@@ -1,0 +1,37 @@
+#include "ui/main/battery_report.h"
+
+#include "ui/kit/ui_scale.h"
+
+BatteryBarView batteryBarView(int level, bool cableLink)
+{
+    BatteryBarView view;
+    if (level <= 0) {
+        view.mouseOff = true;
+        view.textVisible = false;
+        return view;
+    }
+    view.percentText = !cableLink;
+    // A progress bar silently ignores values outside its range; a full bar is the honest reading.
+    view.value = cableLink ? 100 : (level > 100 ? 100 : level);
+    return view;
+}
+
+QString batteryBarStyle(bool mouseOff, const QColor &accent, double factor)
+{
+    const int fontPixels = scaled(16, factor);
+    if (mouseOff) {
+        return QStringLiteral(
+                   "QProgressBar{border:none;background-color:rgb(100,100,100);border-radius:2px;"
+                   "text-align:center;font-weight:bold;color:white;font-size:%1px;}"
+                   "QProgressBar::chunk{background-color:rgb(100,100,100);border-radius:2px;}")
+            .arg(fontPixels);
+    }
+    return QStringLiteral(
+               "QProgressBar{border:none;background-color:#FFFFFF;border-radius:2px;"
+               "text-align:center;font-weight:bold;color:black;font-size:%1px;}"
+               "QProgressBar::chunk{background-color:rgb(%2,%3,%4);border-radius:2px;}")
+        .arg(fontPixels)
+        .arg(accent.red())
+        .arg(accent.green())
+        .arg(accent.blue());
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QColor>
+#include <QString>
+
+// What the battery bar shows for one battery report.
+struct BatteryBarView {
+    bool mouseOff = false;     // level 0: grey bar reading "MOUSE OFF"
+    bool textVisible = true;
+    bool percentText = false;  // "%p%" rather than no text at all (the cable shows none)
+    int value = 0;             // bar value, 0..100
+};
+
+// The bar for a reported level (the mouse sends 0..100; anything above reads as full).
+BatteryBarView batteryBarView(int level, bool cableLink);
+
+// The bar's style: grey when the mouse is off, else white with a chunk in the accent colour.
+// Text in bold at 16 px at scale 1.
+QString batteryBarStyle(bool mouseOff, const QColor &accent, double factor);

@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+// Notices the window sends to the on-screen display when the mouse reports a change.
+
+// The translated rate ("125 HZ" ... "1000 HZ"); an empty text for an unknown code.
+QString rateNoticeText(int rateCode);
+
+// "DPI" (translated) + " <stage + 1>:<dpi>".
+QString dpiNoticeText(int stage, int dpi);

@@ -1,0 +1,250 @@
+// Tabs, pages, the picture of the mouse and the common click handler.
+
+#include "ui/main/zizirazi_widget.h"
+
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/profile_files.h"
+#include "ui/kit/kit_style.h"
+#include "ui/kit/ui_scale.h"
+#include "ui/kit/zel_action.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_push_button.h"
+#include "ui/main/page_visibility.h"
+#include "ui/pages/macro_dialog.h"
+#include "ui/pages/zel_btn_window.h"
+#include "ui/pages/zel_color_window.h"
+#include "ui/pages/zel_dpi_window.h"
+#include "ui/pages/zel_point_speed.h"
+#include "ui/pages/zel_report_rate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+
+namespace {
+
+constexpr int kFrontGroup = 0;
+constexpr int kSideGroup = 1;
+constexpr int kWheelGroup = 2;
+
+// The product whose lighting always lives in slot 0.
+const QLatin1String kSharedLightingProduct("6390");
+
+} // namespace
+
+void ZiziraziWidget::showPage(int shownPage)
+{
+    if (shownPage < 0 || shownPage >= kTabCount)
+        return;
+    page = shownPage;
+    for (ZelPushButton *tab : tabs)
+        tab->setChecked(false);
+    tabs[shownPage]->setChecked(true);
+    setPageVisibility(shownPage);
+}
+
+void ZiziraziWidget::setPageVisibility(int shownPage)
+{
+    auto show = [&](PagePart part, QWidget *widget) {
+        if (widget)
+            widget->setVisible(pagePartVisible(shownPage, part, frontView));
+    };
+    auto showAll = [&](PagePart part, const QVector<ZelPushButton *> &group) {
+        for (ZelPushButton *hotspot : group)
+            show(part, hotspot);
+    };
+    show(PagePart::LightingPage, colorWindow);
+    show(PagePart::ModelLabel, controls[int(WindowControl::ModelLabel)]);
+    show(PagePart::FrontPicture, frontPicture);
+    show(PagePart::SidePicture, sidePicture);
+    show(PagePart::FrontSideButtons, controls[int(WindowControl::FrontButton)]);
+    show(PagePart::FrontSideButtons, controls[int(WindowControl::SideButton)]);
+    showAll(PagePart::FrontHotspots, frontHotspots);
+    showAll(PagePart::SideHotspots, sideHotspots);
+    showAll(PagePart::WheelHotspots, wheelHotspots);
+    show(PagePart::CustomizePage, btnScroll);
+    show(PagePart::CustomizePage, btnWindow);
+    show(PagePart::DpiPage, dpiWindow);
+    show(PagePart::PointerPage, pointSpeedWindow);
+    show(PagePart::RatePage, reportRateWindow);
+    show(PagePart::MacroPage, macroDialog);
+}
+
+void ZiziraziWidget::refreshPages()
+{
+    for (ZelPushButton *slotButton : slotButtons)
+        slotButton->setChecked(false);
+    slotButtons[activeSlot()]->setChecked(true);
+
+    ProfileData &active = currentSettings.active();
+    colorWindow->setProfile(readCurrentProductName() == kSharedLightingProduct ? &currentSettings.profiles[0] : &active);
+    btnWindow->setProfile(&active);
+    btnWindow->showGroup(btnWindow->currentIndex(), btnWindow->currentGroup());
+    pointSpeedWindow->refresh(&active, currentSettings.Sync, currentSettings.LiftHigh, currentSettings.AngleValue,
+                              currentSettings.Jitter, currentSettings.Debounce);
+    reportRateWindow->refresh(active, currentSettings.LiftHigh);
+    dpiWindow->refresh(active, readSensorModel());
+}
+
+void ZiziraziWidget::selectProfileSlot(int slot, bool reloadFromFile)
+{
+    if (slot < 0 || slot >= kSlotCount)
+        return; // a slot the mouse cannot hold
+    button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
+    currentSettings.ProfileID = uint8_t(slot);
+    if (reloadFromFile) {
+        ProfileData &profile = currentSettings.profiles[slot];
+        loadSlotProfile(profile, currentSettings.ProfileNames[slot]);
+        profile.ProfileName = currentSettings.ProfileNames[slot];
+    }
+    nameEdit->setText(currentSettings.ProfileNames[slot]);
+    // Stage changes reported by the mouse belong to the newly active slot's file.
+    openActiveProfileFile();
+    refreshPages();
+    saveActiveProfileIndex(slot);
+}
+
+void ZiziraziWidget::onButtonPressed(ZelPushButton *pressed)
+{
+    for (int i = 0; i < kTabCount; ++i) {
+        if (pressed == tabs[i]) {
+            showPage(i);
+            return;
+        }
+    }
+    if (pressed == button(WindowControl::Firmware))
+        handleFirmwareButton();
+}
+
+void ZiziraziWidget::onButtonClicked()
+{
+    QObject *from = sender();
+    auto is = [&](WindowControl which) { return from == controls[int(which)]; };
+
+    if (is(WindowControl::Close)) {
+        hide();
+    } else if (is(WindowControl::Minimise)) {
+        showMinimized();
+    } else if (is(WindowControl::Firmware)) {
+        handleFirmwareButton();
+    } else if (is(WindowControl::LibraryMenu) || is(WindowControl::Add) || is(WindowControl::Delete)
+               || is(WindowControl::Copy) || is(WindowControl::LoadConfig) || is(WindowControl::SaveConfig)
+               || is(WindowControl::Export) || is(WindowControl::Import) || is(WindowControl::Reset)
+               || is(WindowControl::ResetAll)) {
+        for (int i = 0; i < kWindowControlCount; ++i) {
+            if (from == controls[i])
+                handleProfileButton(WindowControl(i));
+        }
+    } else if (is(WindowControl::Ok)) {
+        writeWithProgress(false);
+        hide();
+    } else if (is(WindowControl::Cancel)) {
+        handleProfileButton(WindowControl::Cancel);
+    } else if (is(WindowControl::Apply)) {
+        collectPages();
+        stopStatusThread();
+        writeWithProgress(false);
+    } else if (is(WindowControl::FrontButton)) {
+        frontView = true;
+        btnWindow->showGroup(btnWindow->currentIndex(), kFrontGroup);
+        setPageVisibility(page);
+    } else if (is(WindowControl::SideButton)) {
+        frontView = false;
+        btnWindow->showGroup(btnWindow->currentIndex(), kSideGroup);
+        setPageVisibility(page);
+    } else {
+        for (ZelPushButton *slotButton : slotButtons) {
+            if (from == slotButton) {
+                for (ZelPushButton *other : slotButtons)
+                    other->setChecked(false);
+                slotButton->setChecked(true);
+                return;
+            }
+        }
+        for (int i = 0; i < kTabCount; ++i) {
+            if (from == tabs[i]) {
+                showPage(i);
+                return;
+            }
+        }
+        const int front = frontHotspots.indexOf(static_cast<ZelPushButton *>(from));
+        if (front >= 0) {
+            selectedGroup = kFrontGroup;
+            groupSelection[kFrontGroup] = front;
+            btnWindow->selectButton(front, kFrontGroup);
+            return;
+        }
+        const int wheel = wheelHotspots.indexOf(static_cast<ZelPushButton *>(from));
+        if (wheel >= 0) {
+            selectedGroup = kWheelGroup;
+            groupSelection[kWheelGroup] = wheel;
+            btnWindow->selectButton(wheel, kWheelGroup);
+        }
+    }
+}
+
+void ZiziraziWidget::SelBtnChanged(uchar index, uchar group)
+{
+    if (group > kWheelGroup)
+        return;
+    selectedGroup = group;
+    groupSelection[group] = index;
+    const QVector<ZelPushButton *> *groups[] = {&frontHotspots, &sideHotspots, &wheelHotspots};
+    for (const auto *hotspots : groups) {
+        for (ZelPushButton *hotspot : *hotspots)
+            hotspot->setChecked(true);
+    }
+    // The selected hotspot is the one drawn unchecked.
+    if (index < groups[group]->size())
+        groups[group]->at(index)->setChecked(false);
+}
+
+void ZiziraziWidget::slotGotoMacro(uchar target)
+{
+    showPage(target);
+}
+
+void ZiziraziWidget::slotPopOneClickBox()
+{
+    showMessage(ZelMessageBox::Warning, QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+}
+
+void ZiziraziWidget::slotEnableButtons(bool enable)
+{
+    // The macro editor locks the rest of the window while it records.
+    static constexpr WindowControl kLocked[] = {
+        WindowControl::TabLighting, WindowControl::TabCustomize, WindowControl::TabDpi, WindowControl::TabMacro,
+        WindowControl::Language,    WindowControl::Close,        WindowControl::Minimise, WindowControl::Firmware,
+        WindowControl::ProfileSelector, WindowControl::Add,      WindowControl::Delete, WindowControl::Copy,
+        WindowControl::Reset,       WindowControl::Import,       WindowControl::Export, WindowControl::ResetAll,
+        WindowControl::Ok,          WindowControl::Cancel,       WindowControl::Apply,  WindowControl::NameEdit,
+        WindowControl::LibraryMenu, WindowControl::MouseSelector, WindowControl::LoadConfig,
+        WindowControl::SaveConfig,
+    };
+    for (WindowControl which : kLocked)
+        controls[int(which)]->setEnabled(enable);
+}
+
+void ZiziraziWidget::slotLiftChange(uchar lift)
+{
+    currentSettings.LiftHigh = lift;
+}
+
+void ZiziraziWidget::slotRefreshLightMode(uchar mode)
+{
+    colorWindow->setEffect(mode);
+}
+
+void ZiziraziWidget::slotMouseOver(ZelPushButton *pageButton, bool hovered)
+{
+    const int index = btnWindow->indexOfButton(pageButton);
+    if (index < 0)
+        return;
+    if (index < frontHotspots.size())
+        frontHotspots[index]->setChecked(!hovered);
+    const QString product = readCurrentProductName();
+    const QString image = hovered ? QString::asprintf("/mouse_%d.png", index + 1) : QStringLiteral("/Mouse.png");
+    const QPixmap picture(appPath(QStringLiteral("/skin/mouse/") + product + image));
+    frontPicture->setPixmap(scaledPixmap(picture, scaledSize(kFrontPictureWidth, kFrontPictureHeight), Qt::KeepAspectRatio));
+}

@@ -1,0 +1,201 @@
+// What the mouse reports: link, battery, active stage and report rate; the list of mice.
+
+#include "ui/main/zizirazi_widget.h"
+
+#include "device/device_link.h"
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/dpi_scale.h"
+#include "store/profile_files.h"
+#include "ui/kit/kit_style.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_processbar.h"
+#include "ui/kit/zel_push_button.h"
+#include "ui/main/battery_report.h"
+#include "ui/main/link_display.h"
+#include "ui/main/status_texts.h"
+#include "ui/pages/zel_dpi_window.h"
+#include "ui/pages/zel_report_rate.h"
+
+#include <QDebug>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+// The cable's vendor interface is present.
+bool cableLinkPresent()
+{
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor2 != 0;
+}
+
+bool receiverLinkPresent()
+{
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor1 != 0;
+}
+
+bool modelConnected(const DeviceModelRecord &record)
+{
+    return (record.foundMouse1 && record.foundVendor1) || (record.foundMouse2 && record.foundVendor2);
+}
+
+} // namespace
+
+void ZiziraziWidget::updateLinkDisplay()
+{
+    const LinkDisplay display = linkDisplayFor(cableLinkPresent(), receiverLinkPresent(), charging);
+    linkState = display.linkState;
+    controls[int(WindowControl::ReceiverIcon)]->setVisible(display.receiverIcon);
+    batteryBarWidget->setVisible(display.batteryBar);
+    controls[int(WindowControl::ChargingIcon)]->hide();
+    update();
+}
+
+void ZiziraziWidget::showMouseOff()
+{
+    const QString text = QObject::tr("MOUSE OFF");
+    batteryBarWidget->setFormat(text);
+    batteryBarWidget->setTextVisible(false);
+    batteryBarWidget->setCaption(text);
+    batteryBarWidget->setStyleSheet(batteryBarStyle(true, currentAccentColor(), scaleFactor));
+}
+
+void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uchar)
+{
+    const BatteryBarView view = batteryBarView(level, cableLinkPresent());
+    if (view.mouseOff) {
+        // The link display stays as it was: the mouse is off, not gone.
+        showMouseOff();
+        controls[int(WindowControl::ChargingIcon)]->hide();
+        mouseOff = true;
+        return;
+    }
+    batteryBarWidget->setCaption(QString());
+    batteryBarWidget->setTextVisible(true);
+    batteryBarWidget->setFormat(view.percentText ? QStringLiteral("%p%") : QString());
+    mouseOff = false;
+    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), scaleFactor));
+    charging = chargingNow != 0;
+    if (level != lastBatteryLevel) {
+        lastBatteryLevel = level;
+        writeBatteryLevel(level);
+    }
+    batteryBarWidget->setValue(view.value);
+    updateLinkDisplay();
+}
+
+void ZiziraziWidget::slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate, uchar mode)
+{
+    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", profile, dpiStage, rate, mode);
+    // Reports still queued from before a write, or from the poller the write starts at its
+    // end, arrive while the writer copies the settings. The next poll reports them again.
+    if (writeInProgress)
+        return;
+    if (profile != currentSettings.ProfileID && profile < kSlotCount) {
+        // The slot was chosen on the mouse.
+        selectProfileSlot(profile, false);
+        rebuildLibraryMenu();
+        applyDesktopPointerSpeed();
+        notifyOsd(QObject::tr("Profile") + QString::asprintf(" %d", profile + 1));
+    }
+    const ProfileData &active = currentSettings.active();
+    if (dpiStage != active.dpi)
+        slotRefreshDPIStage(dpiStage);
+    if (rate != active.pollrate)
+        slotRefreshRate(rate);
+}
+
+void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
+{
+    // The status report carries four bits; the profile holds eight stages.
+    if (stage >= kDpiStageCount)
+        return;
+    ProfileData &active = currentSettings.active();
+    active.dpi = stage;
+    dpiWindow->selectStage(stage);
+    if (profileFile) {
+        writeActiveStage(*profileFile, stage);
+        profileFile->sync();
+    }
+    const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
+    notifyOsd(dpiNoticeText(stage, dpi));
+}
+
+void ZiziraziWidget::slotRefreshRate(uchar rate)
+{
+    ProfileData &active = currentSettings.active();
+    active.pollrate = rate;
+    reportRateWindow->refresh(active, currentSettings.LiftHigh);
+    notifyOsd(rateNoticeText(rate));
+}
+
+void ZiziraziWidget::slotRefreshWriteStatus(uchar status)
+{
+    if (status == 0)
+        writeApplyFailedFlag(1);
+}
+
+void ZiziraziWidget::rebuildMouseList()
+{
+    connectedModels.clear();
+    mouseCount = 0;
+    auto *selector = button(WindowControl::MouseSelector);
+    if (deviceModelTable().count < 2)
+        selector->hide();
+    delete mouseMenu;
+    mouseMenu = new QMenu(this);
+    for (uint32_t i = 0; i < deviceModelTable().count && i < kDeviceModelCapacity; ++i) {
+        const DeviceModelRecord &record = deviceModelTable().records[i];
+        if (!modelConnected(record))
+            continue;
+        const QString name = QString::fromLatin1(record.name);
+        connectedModels.append(name);
+        mouseMenu->addAction(name);
+        ++mouseCount;
+    }
+    if (connectedModels.size() < 2) {
+        selector->hide();
+        if (connectedModels.size() == 1) {
+            qDebug() << "RefreshMouseList " << connectedModels.first();
+            writeCurrentProductName(connectedModels.first());
+        } else {
+            writeCurrentProductName(QString());
+        }
+        return;
+    }
+    selector->show();
+    const QString selected = readCurrentProductName();
+    if (connectedModels.contains(selected)) {
+        selector->setText(selected);
+        writeCurrentProductName(selected);
+    } else {
+        writeCurrentProductName(connectedModels.first());
+    }
+    connect(mouseMenu, &QMenu::triggered, this, &ZiziraziWidget::slot_show_mousename);
+    selector->setMenu(mouseMenu);
+    mouseMenu->setFixedWidth(int(150 * scaleFactor));
+    applyMenuStyle(mouseMenu);
+}
+
+void ZiziraziWidget::slotWarning()
+{
+    show();
+    if (mouseCount != 0) {
+        activateWindow();
+        return;
+    }
+    // No mouse: the receiver box waits for one (device presence sets the plug-in flag).
+    warningShown = true;
+    ZelMessageBox box(ZelMessageBox::Receiver, QString(), QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
+                      this, true, Qt::FramelessWindowHint);
+    if (box.exec() == 1 && mouseCount == 0)
+        hide();
+    warningShown = false;
+}
+
+int ZiziraziWidget::showMessage(int style, const QString &text)
+{
+    ZelMessageBox box(ZelMessageBox::Style(style), QString(), QObject::tr("Warning"), text, this, false,
+                      Qt::FramelessWindowHint);
+    return box.exec();
+}
