@@ -205,15 +205,27 @@ private slots:
 
     void batteryStylesCarryAccentAndScale()
     {
-        const QString grey = batteryBarStyle(true, QColor(219, 200, 182), 1.5);
+        const QString grey = batteryBarStyle(true, QColor(219, 200, 182), 24);
         QVERIFY(grey.contains("rgb(100,100,100)"));
         QVERIFY(grey.contains("font-size:24px"));
         QVERIFY(grey.contains("color:white"));
-        const QString white = batteryBarStyle(false, QColor(219, 200, 182), 1.0);
+        const QString white = batteryBarStyle(false, QColor(219, 200, 182), 16);
         QVERIFY(white.contains("#FFFFFF"));
         QVERIFY(white.contains("rgb(219,200,182)"));
         QVERIFY(white.contains("font-size:16px"));
         QVERIFY(white.contains("color:black"));
+    }
+
+    void batteryTextIsSixteenPixelsWhenItFits()
+    {
+        QCOMPARE(batteryTextPixels(QStringLiteral("1"), QStringLiteral("DejaVu Sans"), 71, 1.0), 16);
+        QCOMPARE(batteryTextPixels(QStringLiteral("1"), QStringLiteral("DejaVu Sans"), 106, 1.5), 24);
+        const int shrunk = batteryTextPixels(QStringLiteral("MOUSE OFF"), QStringLiteral("DejaVu Sans"), 71, 1.0);
+        QVERIFY(shrunk < 16 && shrunk > 6);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setBold(true);
+        font.setPixelSize(shrunk);
+        QVERIFY(QFontMetrics(font).horizontalAdvance(QStringLiteral("MOUSE OFF")) <= 67);
     }
 
     void rateNoticesForTheFourCodes()

@@ -2,6 +2,9 @@
 
 #include "ui/kit/ui_scale.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 BatteryBarView batteryBarView(int level, bool cableLink)
 {
     BatteryBarView view;
@@ -16,9 +19,8 @@ BatteryBarView batteryBarView(int level, bool cableLink)
     return view;
 }
 
-QString batteryBarStyle(bool mouseOff, const QColor &accent, double factor)
+QString batteryBarStyle(bool mouseOff, const QColor &accent, int fontPixels)
 {
-    const int fontPixels = scaled(16, factor);
     if (mouseOff) {
         return QStringLiteral(
                    "QProgressBar{border:none;background-color:rgb(100,100,100);border-radius:2px;"
@@ -34,4 +36,18 @@ QString batteryBarStyle(bool mouseOff, const QColor &accent, double factor)
         .arg(accent.red())
         .arg(accent.green())
         .arg(accent.blue());
+}
+
+int batteryTextPixels(const QString &text, const QString &family, int barWidth, double factor)
+{
+    int pixels = scaled(16, factor);
+    const int room = barWidth - scaled(4, factor);
+    QFont font(family);
+    font.setBold(true);
+    for (; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room)
+            break;
+    }
+    return pixels;
 }

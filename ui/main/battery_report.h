@@ -13,6 +13,10 @@ struct BatteryBarView {
 // The bar for a reported level (the mouse sends 0..100; anything above reads as full).
 BatteryBarView batteryBarView(int level, bool cableLink);
 
-// The bar's style: grey when the mouse is off, else white with a chunk in the accent colour.
-// Text in bold at 16 px at scale 1.
-QString batteryBarStyle(bool mouseOff, const QColor &accent, double factor);
+// The bar's style: grey when the mouse is off, else white with a chunk in the accent colour;
+// bold text of the given pixel size.
+QString batteryBarStyle(bool mouseOff, const QColor &accent, int fontPixels);
+
+// The text size for the bar: 16 px at scale 1, made smaller when `text` in bold would not fit
+// within `barWidth` in `family` (the configured font may be wider than the skin was drawn for).
+int batteryTextPixels(const QString &text, const QString &family, int barWidth, double factor);

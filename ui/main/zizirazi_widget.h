@@ -134,6 +134,7 @@ private:
     const QPixmap &currentBackground();
     void showMouseImages();
     void showMouseOff();
+    int batteryFontPixels(const QString &text) const;
     // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
     int showMessage(int style, const QString &text);
     void registerStatusPollerControl();

@@ -153,14 +153,17 @@ void ZiziraziWidget::buildControls()
     controls[int(WindowControl::NameEdit)] = nameEdit;
     controls[int(WindowControl::NameLabel)] = new ZelLabel(this);
 
-    controls[int(WindowControl::VersionLabel)] = new ZelLabel(this);
+    auto *version = new ZelLabel(this);
     auto *model = new ZelLabel(readModelText(), this);
+    for (ZelLabel *label : {version, model})
+        label->setStyleSheet(QStringLiteral("background:transparent;color:rgb(225,225,225);"));
+    controls[int(WindowControl::VersionLabel)] = version;
     controls[int(WindowControl::ModelLabel)] = model;
 
     batteryBarWidget = new ZelProcessbar(this);
     batteryBarWidget->setOrientation(Qt::Horizontal);
     batteryBarWidget->setRange(0, 100);
-    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), scaleFactor)
+    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%")))
                                     + QStringLiteral("QProgressBar{-qproperty-timeline-duration: 20000;}"));
     lastBatteryLevel = readBatteryLevel();
     batteryBarWidget->setValue(lastBatteryLevel);

@@ -51,13 +51,19 @@ void ZiziraziWidget::updateLinkDisplay()
     update();
 }
 
+int ZiziraziWidget::batteryFontPixels(const QString &text) const
+{
+    return batteryTextPixels(text, configuredFont().family(), controlGeometry(WindowControl::BatteryBar, scaleFactor).width(),
+                             scaleFactor);
+}
+
 void ZiziraziWidget::showMouseOff()
 {
     const QString text = QObject::tr("MOUSE OFF");
     batteryBarWidget->setFormat(text);
     batteryBarWidget->setTextVisible(false);
     batteryBarWidget->setCaption(text);
-    batteryBarWidget->setStyleSheet(batteryBarStyle(true, currentAccentColor(), scaleFactor));
+    batteryBarWidget->setStyleSheet(batteryBarStyle(true, currentAccentColor(), batteryFontPixels(text)));
 }
 
 void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uchar)
@@ -74,7 +80,8 @@ void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uc
     batteryBarWidget->setTextVisible(true);
     batteryBarWidget->setFormat(view.percentText ? QStringLiteral("%p%") : QString());
     mouseOff = false;
-    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), scaleFactor));
+    batteryBarWidget->setStyleSheet(
+        batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%"))));
     charging = chargingNow != 0;
     if (level != lastBatteryLevel) {
         lastBatteryLevel = level;
