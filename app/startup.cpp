@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/emulation_option.h"
+
 #include "platform/single_instance.h"
 #include "ui/main/zizirazi_widget.h"
 
@@ -29,6 +31,7 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName)
 
 int runApplication(int &argc, char **argv)
 {
+    const EmulationOption emulation = takeEmulationOption(argc, argv);
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.
@@ -44,9 +47,11 @@ int runApplication(int &argc, char **argv)
         return 1;
     }
 
+    startEmulation(emulation);
     auto window = createMainWindow(product);
     const int result = app->exec();
     window.reset();
+    stopEmulation(emulation);
     app.reset();
     return result;
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+// `zelmouse --emulate[=receiver|cable|both]`: the utility runs against the emulated mouse in
+// its own process instead of real hardware. Without the option nothing changes.
+struct EmulationOption {
+    bool enabled = false;
+    int connection = 3; // MouseEmulator::Connection: 1 receiver, 2 cable, 3 both
+};
+
+// Parses "--emulate" or "--emulate=VALUE"; false for an unknown value.
+bool parseEmulationArgument(const char *argument, EmulationOption *option);
+
+// Takes the option out of argv. When it is given and the umockdev preload is not active,
+// re-executes the program under it (with the ASan runtime first in sanitizer builds) and does
+// not return. Ends the process with status 2 on a bad value or when emulation is not built in.
+EmulationOption takeEmulationOption(int &argc, char **argv);
+
+// Plugs the emulated mouse and opens the tester's control pipe. Call after the
+// single-instance guard and before the main window looks for the mouse.
+void startEmulation(const EmulationOption &option);
+// After the window has closed the device.
+void stopEmulation(const EmulationOption &option);
