@@ -215,6 +215,23 @@ private slots:
         QCOMPARE(readActiveProfileIndex(), 0);
     }
 
+    void stageChangesFollowTheActiveSlotsFile()
+    {
+        m_dir->setConfigValue(QStringLiteral("Config/Profile1"), QStringLiteral("Profile 1"));
+        m_dir->setConfigValue(QStringLiteral("Config/Profile3"), QStringLiteral("Profile 3"));
+        auto window = openWindow();
+        const QString folder = m_dir->path() + QStringLiteral("/Configs/Profile/");
+        window->slotRefreshDPIStage(1);
+        window->selectProfileSlot(2, false);
+        window->slotRefreshDPIStage(3);
+        QSettings first(folder + QStringLiteral("Profile 1.prof"), QSettings::IniFormat);
+        QSettings third(folder + QStringLiteral("Profile 3.prof"), QSettings::IniFormat);
+        QCOMPARE(first.value(QStringLiteral("PROFILE/dpi")).toInt(), 1);
+        QCOMPARE(third.value(QStringLiteral("PROFILE/dpi")).toInt(), 3);
+        QCOMPARE(int(currentSettings.profiles[2].dpi), 3);
+        QCOMPARE(int(currentSettings.profiles[0].dpi), 1);
+    }
+
     void stagesBeyondTheProfileAreIgnored()
     {
         auto window = openWindow();

@@ -26,8 +26,9 @@ ZelProcessDialog::~ZelProcessDialog() = default;
 
 void ZelProcessDialog::centreOn(const QWidget *window)
 {
-    const QPoint centre = window->geometry().center();
-    move(centre.x() - width() / 2, centre.y() - height() / 2);
+    QRect placed = rect();
+    placed.moveCenter(window->geometry().center());
+    move(placed.topLeft());
 }
 
 bool ZelProcessDialog::animationRunning() const

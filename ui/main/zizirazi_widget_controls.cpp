@@ -163,8 +163,8 @@ void ZiziraziWidget::buildControls()
     batteryBarWidget = new ZelProcessbar(this);
     batteryBarWidget->setOrientation(Qt::Horizontal);
     batteryBarWidget->setRange(0, 100);
-    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%")))
-                                    + QStringLiteral("QProgressBar{-qproperty-timeline-duration: 20000;}"));
+    // Qt's progress bar has no animation timeline to configure; the white style alone.
+    batteryBarWidget->setStyleSheet(batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%"))));
     lastBatteryLevel = readBatteryLevel();
     batteryBarWidget->setValue(lastBatteryLevel);
     controls[int(WindowControl::BatteryBar)] = batteryBarWidget;
