@@ -14,6 +14,7 @@
 #include "ui/pages/zel_btn_window.h"
 #include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
+#include "ui/pages/macro_dialog.h"
 #include "ui/pages/zel_report_rate.h"
 #include "window_fixture.h"
 
@@ -111,6 +112,56 @@ private slots:
         QCOMPARE(window->currentPage(), 3);
         QVERIFY(!window->dpiPage()->isVisible());
         QVERIFY(buttonOf(*window, WindowControl::TabMacro)->isChecked());
+    }
+
+    void frontAndSideChooseThePictureOnCustomize()
+    {
+        auto window = openWindow();
+        window->showPage(1);
+        QWidget *front = window->control(WindowControl::FrontPicture);
+        QWidget *side = window->control(WindowControl::SidePicture);
+        QVERIFY(front->isVisible() && !side->isVisible());
+        buttonOf(*window, WindowControl::SideButton)->click();
+        QVERIFY(!window->isFrontView());
+        QVERIFY(!front->isVisible() && side->isVisible());
+        QCOMPARE(window->customizePage()->currentGroup(), 1);
+        buttonOf(*window, WindowControl::FrontButton)->click();
+        QVERIFY(window->isFrontView());
+        QVERIFY(front->isVisible() && !side->isVisible());
+        QCOMPARE(window->customizePage()->currentGroup(), 0);
+        // The LIGHTING tab shows the front picture whatever the view.
+        buttonOf(*window, WindowControl::SideButton)->click();
+        window->showPage(0);
+        QVERIFY(front->isVisible() && !side->isVisible());
+    }
+
+    void hotspotsMirrorTheButtonPageSelection()
+    {
+        auto window = openWindow();
+        window->SelBtnChanged(3, 0);
+        const QList<ZelPushButton *> hotspots = window->findChildren<ZelPushButton *>(QString(), Qt::FindDirectChildrenOnly);
+        int unchecked = 0;
+        for (ZelPushButton *b : hotspots) {
+            if (b->size().isEmpty() && b->isCheckable() && b->text().isEmpty() && !b->isChecked())
+                ++unchecked;
+        }
+        QCOMPARE(unchecked, 1);
+        // Out-of-range groups and indexes change nothing and do not crash.
+        window->SelBtnChanged(0, 7);
+        window->SelBtnChanged(40, 1);
+    }
+
+    void macroRecordingLocksTheWindowControls()
+    {
+        auto window = openWindow();
+        window->slotEnableButtons(false);
+        for (WindowControl locked : {WindowControl::TabDpi, WindowControl::Apply, WindowControl::Close,
+                                     WindowControl::LoadConfig, WindowControl::NameEdit, WindowControl::MouseSelector})
+            QVERIFY(!window->control(locked)->isEnabled());
+        QVERIFY(window->macroPage()->isEnabled());
+        window->slotEnableButtons(true);
+        QVERIFY(window->control(WindowControl::TabDpi)->isEnabled());
+        QVERIFY(window->control(WindowControl::Apply)->isEnabled());
     }
 
     void batteryBarShowsTheReportedLevel()
