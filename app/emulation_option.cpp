@@ -1,13 +1,13 @@
 #include "app/emulation_option.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
 #ifdef ZEL_WITH_EMULATOR
+#include "emulator/emulation_launch.h"
 #include "emulator/emulator_control.h"
 #include "emulator/mouse_emulator.h"
 
@@ -18,47 +18,6 @@
 namespace {
 
 constexpr char kOption[] = "--emulate";
-constexpr char kPreload[] = "libumockdev-preload.so.0";
-constexpr char kReexecMarker[] = "ZEL_EMULATE_REEXEC";
-
-// A sanitizer runtime must come first in the initial library list, before the preload.
-QByteArray sanitizerRuntime()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        const int slash = line.indexOf('/');
-        if (slash >= 0 && line.contains("/libasan.so"))
-            return line.mid(slash).trimmed();
-    }
-    return {};
-}
-
-bool preloadActive()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
-}
-
-[[noreturn]] void reexecUnderPreload(char **argv)
-{
-    if (std::getenv(kReexecMarker)) {
-        std::fprintf(stderr, "zelmouse: --emulate needs %s (Debian package umockdev)\n", kPreload);
-        std::exit(2);
-    }
-    QByteArray preload = sanitizerRuntime();
-    if (!preload.isEmpty())
-        preload += ' ';
-    preload += kPreload;
-    if (const char *existing = std::getenv("LD_PRELOAD"); existing && *existing)
-        preload += ' ' + QByteArray(existing);
-    setenv("LD_PRELOAD", preload.constData(), 1);
-    setenv(kReexecMarker, "1", 1);
-    execv("/proc/self/exe", argv);
-    std::perror("zelmouse: cannot restart for emulation");
-    std::exit(2);
-}
 
 #ifdef ZEL_WITH_EMULATOR
 std::unique_ptr<EmulatorControl> g_control;
@@ -107,9 +66,11 @@ EmulationOption takeEmulationOption(int &argc, char **argv)
     std::fprintf(stderr, "zelmouse: this build has no mouse emulator\n");
     std::exit(2);
 #else
-    if (!preloadActive())
-        reexecUnderPreload(argv);
-    unsetenv(kReexecMarker);
+    QString error;
+    if (!ensureEmulationPreload(argv, &error)) {
+        std::fprintf(stderr, "zelmouse: %s\n", qPrintable(error));
+        std::exit(2);
+    }
     // Qt need not see it.
     for (int i = found; i < argc; ++i)
         argv[i] = argv[i + 1];
@@ -123,7 +84,7 @@ void startEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    MouseEmulator::instance().plug(static_cast<MouseEmulator::Connection>(option.connection));
+    plugEmulatedMouseFromEnvironment(static_cast<MouseEmulator::Connection>(option.connection));
     g_control = std::make_unique<EmulatorControl>();
     if (g_control->isListening())
         qInfo().noquote() << "Emulated mouse plugged; control pipe:" << g_control->path();

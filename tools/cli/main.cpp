@@ -6,6 +6,7 @@
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
 #ifdef ZEL_CLI_EMULATION
+#include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
 #endif
 

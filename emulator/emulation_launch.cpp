@@ -1,0 +1,109 @@
+#include "emulator/emulation_launch.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kPreload[] = "libumockdev-preload.so.0";
+// Set on the restart, so that a preload that does not take cannot loop.
+constexpr char kRestartMark[] = "ZEL_EMULATION_RESTARTED";
+
+// A sanitizer runtime must stay first in the preload list, ahead of umockdev's.
+QByteArray sanitizerRuntime()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return QByteArray();
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const int at = line.indexOf('/');
+        if (at >= 0 && line.contains("/libasan.so"))
+            return line.mid(at).trimmed();
+    }
+    return QByteArray();
+}
+
+int environmentNumber(const char *name, int absent)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariable(name).toInt(&ok);
+    return ok ? value : absent;
+}
+
+QList<int> environmentNumbers(const char *name)
+{
+    QList<int> numbers;
+    for (const QString &part : qEnvironmentVariable(name).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        numbers.append(part.trimmed().toInt());
+    return numbers;
+}
+
+} // namespace
+
+MouseEmulator::Connection emulationConnectionNamed(const QString &name, MouseEmulator::Connection fallback)
+{
+    if (name.isEmpty())
+        return fallback;
+    if (name == QLatin1String("receiver"))
+        return MouseEmulator::Receiver;
+    if (name == QLatin1String("cable"))
+        return MouseEmulator::Cable;
+    if (name == QLatin1String("both"))
+        return MouseEmulator::Both;
+    return MouseEmulator::None;
+}
+
+bool ensureEmulationPreload(char **argv, QString *error)
+{
+    if (MouseEmulator::environmentReady()) {
+        qunsetenv(kRestartMark);
+        return true;
+    }
+    if (qEnvironmentVariableIsSet(kRestartMark)) {
+        *error = QStringLiteral("The umockdev preload library (%1, Debian package umockdev) could not be loaded, so the mouse cannot be emulated.")
+                     .arg(QLatin1String(kPreload));
+        return false;
+    }
+    QByteArray preload = kPreload;
+    const QByteArray sanitizer = sanitizerRuntime();
+    const QByteArray existing = qgetenv("LD_PRELOAD");
+    if (!existing.isEmpty())
+        preload += ' ' + existing;
+    if (!sanitizer.isEmpty() && !existing.contains(sanitizer))
+        preload = sanitizer + ' ' + preload;
+    qputenv("LD_PRELOAD", preload);
+    qputenv(kRestartMark, "1");
+    ::execv("/proc/self/exe", argv);
+    *error = QStringLiteral("The program could not restart itself for emulation: %1.").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection)
+{
+    MouseEmulator &mouse = MouseEmulator::instance();
+    if (qEnvironmentVariableIsSet("ZEL_EMULATE_RELEASE")) {
+        const auto release = static_cast<uint16_t>(qEnvironmentVariable("ZEL_EMULATE_RELEASE").toUInt(nullptr, 0));
+        mouse.setReleaseNumber(MouseEmulator::Both, release);
+    }
+    const QList<int> battery = environmentNumbers("ZEL_EMULATE_BATTERY");
+    if (!battery.isEmpty())
+        mouse.setBattery(static_cast<uint8_t>(battery.value(0)), static_cast<uint8_t>(battery.value(1)));
+    const QList<int> status = environmentNumbers("ZEL_EMULATE_STATUS");
+    if (status.size() == 2)
+        mouse.setStatus(static_cast<uint8_t>(status.at(0)), static_cast<uint8_t>(status.at(1)));
+    mouse.plug(connection);
+
+    MouseEmulator::Misbehaviour misbehaviour;
+    misbehaviour.silent = environmentNumber("ZEL_EMULATE_SILENT", 0) != 0;
+    misbehaviour.zeroReplies = environmentNumber("ZEL_EMULATE_ZERO_REPLIES", 0);
+    misbehaviour.corruptEchoes = environmentNumber("ZEL_EMULATE_CORRUPT_ECHOES", 0);
+    misbehaviour.failWritesAfter = environmentNumber("ZEL_EMULATE_FAIL_WRITES_AFTER", -1);
+    misbehaviour.replyDelayMs = environmentNumber("ZEL_EMULATE_REPLY_DELAY_MS", 0);
+    misbehaviour.unplugAtPacket = environmentNumber("ZEL_EMULATE_UNPLUG_AT_PACKET", 0);
+    mouse.setMisbehaviour(misbehaviour);
+}
