@@ -1,5 +1,6 @@
 #include "emulator/emulator_control.h"
 
+#include "emulator/emulation_launch.h"
 #include "emulator/mouse_emulator.h"
 
 #include <QDebug>
@@ -13,19 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-MouseEmulator::Connection connectionNamed(const QString &name, bool *ok)
-{
-    *ok = true;
-    if (name == QLatin1String("receiver"))
-        return MouseEmulator::Receiver;
-    if (name == QLatin1String("cable"))
-        return MouseEmulator::Cable;
-    if (name == QLatin1String("both"))
-        return MouseEmulator::Both;
-    *ok = false;
-    return MouseEmulator::None;
-}
 
 QString describe(const FirmwareState &s)
 {
@@ -139,8 +127,8 @@ bool EmulatorControl::execute(const QString &line, QString *reply)
             mouse.setStatus(s.activeStage, static_cast<uint8_t>(value));
         mouse.sendStatusReport();
     } else if ((command == QLatin1String("plug") || command == QLatin1String("unplug")) && words.size() == 2) {
-        const MouseEmulator::Connection c = connectionNamed(words[1], &ok);
-        if (!ok)
+        const MouseEmulator::Connection c = emulationConnectionNamed(words[1], MouseEmulator::None);
+        if (c == MouseEmulator::None)
             return false;
         if (command == QLatin1String("plug"))
             mouse.plug(c);
