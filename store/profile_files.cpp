@@ -256,7 +256,11 @@ void importAllSettings(DeviceSettings &settings, const QString &file)
     const IniFile ini(file);
     readDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i) {
-        settings.ProfileNames[i] = ini.text(slotNameKey(i));
+        // Exports carry no slot names. Emptying them would leave the imported profiles without
+        // a file to be saved to, and they would be gone at the next start.
+        const QString name = ini.text(slotNameKey(i));
+        if (!name.isEmpty())
+            settings.ProfileNames[i] = name;
         readProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
     }
 }

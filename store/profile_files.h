@@ -24,7 +24,8 @@ void loadAllSettings(DeviceSettings &settings);
 void saveSettingsForApply(const DeviceSettings &settings);
 
 // All settings in one ".conf" file: options, "PROFILE_0".."PROFILE_4" without the two
-// light-off keys. Import takes slot names from "Config/Profile%d" (absent in our exports).
+// light-off keys. Import takes slot names from "Config/Profile%d" where the file has them
+// (our exports do not); other slots keep their names, so their profiles stay saved.
 void exportAllSettings(const DeviceSettings &settings, const QString &file);
 void importAllSettings(DeviceSettings &settings, const QString &file);
 

@@ -48,7 +48,7 @@ inline CliRun runCliProgram(const QStringList &arguments, const QProcessEnvironm
     return run;
 }
 
-// A copy of the built application directory (product file and Configs) in a temporary folder.
+// The built product file and the Configs of a fresh install, in a temporary folder.
 class AppDirFixture {
 public:
     AppDirFixture()
@@ -57,7 +57,7 @@ public:
         QVERIFY2(!source.isEmpty(), "ZEL_APP_DIR is not set");
         QVERIFY(m_dir.isValid());
         QVERIFY(QFile::copy(source + QStringLiteral("/DefaultProfile.bin"), path(QStringLiteral("DefaultProfile.bin"))));
-        copyTree(source + QStringLiteral("/Configs"), path(QStringLiteral("Configs")));
+        copyTree(qEnvironmentVariable("ZEL_SEED_CONFIGS"), path(QStringLiteral("Configs")));
     }
 
     QString root() const { return m_dir.path(); }

@@ -31,8 +31,9 @@ class SingleInstanceTest : public QObject {
         return SingleInstanceLock(instanceNameForProduct(product)).lockFilePath();
     }
 
-    // A copy of the program beside a product file of another name.
-    QString programForProduct(QTemporaryDir &dir, const QString &product)
+    // A copy of the program beside a product file of the given name, so that runs of it
+    // never touch the built application directory.
+    static QString programForProduct(QTemporaryDir &dir, const QString &product)
     {
         const QString copy = dir.filePath(QStringLiteral("zelmouse"));
         QFile::copy(QStringLiteral(ZEL_PROGRAM), copy);
@@ -42,16 +43,15 @@ class SingleInstanceTest : public QObject {
         return copy;
     }
 
-    QString shippedProductName()
-    {
-        QSettings s(QFileInfo(QStringLiteral(ZEL_PROGRAM)).absolutePath() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat);
-        return s.value(QStringLiteral("PROFILE/ProductName")).toString();
-    }
+    QTemporaryDir m_productDir;
+    QString m_program;
+    const QString m_product = QStringLiteral("Glide X7");
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_runtime.isValid());
+        m_program = programForProduct(m_productDir, m_product);
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     }
 
@@ -67,11 +67,11 @@ private slots:
 
     void secondStartOfTheSameProductExitsWithOne()
     {
-        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        QProcess *first = start(m_program);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(m_product)), 15000);
         QCOMPARE(first->state(), QProcess::Running);
 
-        QProcess *second = start(QStringLiteral(ZEL_PROGRAM));
+        QProcess *second = start(m_program);
         QVERIFY(second->waitForFinished(15000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 1);
@@ -82,9 +82,9 @@ private slots:
     {
         QTemporaryDir other;
         const QString otherProgram = programForProduct(other, QStringLiteral("Other/Model .."));
-        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
+        QProcess *first = start(m_program);
         QProcess *second = start(otherProgram);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(m_product)), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(QStringLiteral("Other/Model .."))), 15000);
         QCOMPARE(first->state(), QProcess::Running);
         QCOMPARE(second->state(), QProcess::Running);
@@ -92,15 +92,15 @@ private slots:
 
     void lockIsReleasedWhenTheHolderDies()
     {
-        QProcess *first = start(QStringLiteral(ZEL_PROGRAM));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(shippedProductName())), 15000);
+        QProcess *first = start(m_program);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPathFor(m_product)), 15000);
         first->kill();
         QVERIFY(first->waitForFinished(5000));
 
-        SingleInstanceLock lock(instanceNameForProduct(shippedProductName()));
+        SingleInstanceLock lock(instanceNameForProduct(m_product));
         QVERIFY(lock.tryAcquire());
         // And while this process holds it, the program refuses to start.
-        QProcess *second = start(QStringLiteral(ZEL_PROGRAM));
+        QProcess *second = start(m_program);
         QVERIFY(second->waitForFinished(15000));
         QCOMPARE(second->exitCode(), 1);
     }

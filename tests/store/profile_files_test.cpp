@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("PROFILE/LedMode/LED_MODE_2_h")).toString(), QStringLiteral("4294967295"));
     }
 
-    void exportThenImportLeavesNamesEmptyAndLightOffUntouched()
+    void exportThenImportKeepsSlotNamesAndLightOff()
     {
         auto s = filledSettings();
         const QString file = m_fx->root() + QStringLiteral("/all.conf");
@@ -149,11 +149,28 @@ private slots:
         QCOMPARE(int(back->Count), 4);
         QCOMPARE(int(back->SensorMode), 8);
         for (int i = 0; i < kProfileCount; ++i) {
-            QVERIFY(back->ProfileNames[i].isEmpty());
+            QCOMPARE(back->ProfileNames[i], QStringLiteral("kept?"));
             QCOMPARE(profileDifference(back->profiles[i], s->profiles[i], false), QString());
             QCOMPARE(int(back->profiles[i].LedMoveOFF), 99);
             QCOMPARE(int(back->profiles[i].LedSleepTime), 98);
         }
+    }
+
+    void importTakesSlotNamesTheFileCarries()
+    {
+        auto s = filledSettings();
+        const QString file = m_fx->root() + QStringLiteral("/named.conf");
+        exportAllSettings(*s, file);
+        {
+            QSettings raw(file, QSettings::IniFormat);
+            raw.setValue(QStringLiteral("Config/Profile2"), QStringLiteral("Fast"));
+        }
+        auto back = std::make_unique<DeviceSettings>();
+        back->ProfileNames[0] = QStringLiteral("Mine");
+        back->ProfileNames[1] = QStringLiteral("Old");
+        importAllSettings(*back, file);
+        QCOMPARE(back->ProfileNames[0], QStringLiteral("Mine"));
+        QCOMPARE(back->ProfileNames[1], QStringLiteral("Fast"));
     }
 
     void staleProfileListKeysAreIgnored()

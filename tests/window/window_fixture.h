@@ -20,7 +20,7 @@ public:
     WindowAppDir()
     {
         const QString built = qEnvironmentVariable("ZEL_APP_DIR");
-        copyTree(built + QStringLiteral("/Configs"), path() + QStringLiteral("/Configs"));
+        copyTree(qEnvironmentVariable("ZEL_SEED_CONFIGS"), path() + QStringLiteral("/Configs"));
         copyTree(built + QStringLiteral("/skin"), path() + QStringLiteral("/skin"));
         copyTree(built + QStringLiteral("/lang"), path() + QStringLiteral("/lang"));
         QFile::copy(built + QStringLiteral("/DefaultProfile.bin"), path() + QStringLiteral("/DefaultProfile.bin"));

@@ -254,11 +254,5 @@ int runImportCommand(const QString &file)
     const DeviceSession session;
     loadStartupSettings();
     importAllSettings(currentSettings, file);
-    // Exports carry no slot names; without them the imported profiles would be saved under
-    // no file at all and be gone at the next start. Such slots keep their current names.
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (currentSettings.ProfileNames[i].isEmpty())
-            currentSettings.ProfileNames[i] = appliedSettings.ProfileNames[i];
-    }
     return reportWrite(runWriter(), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }
