@@ -1,8 +1,7 @@
 #include "device/device_link.h"
 
 #include "build_config.h"
-#include "store/app_paths.h"
-#include "store/ini_file.h"
+#include "store/config_file.h"
 
 #include <QDebug>
 #include <cstring>
@@ -71,7 +70,7 @@ void InitDeviceTable()
     r.usagePageMouse1 = r.usagePageMouse2 = kUsagePageDesktop;
     r.usageVendor1 = r.usageVendor2 = kUsageVendor;
     r.usagePageVendor1 = r.usagePageVendor2 = kUsagePageVendor;
-    g_modelName = IniFile(configFilePath()).text(QStringLiteral("Mouse_List/0"));
+    g_modelName = readMouseListName();
     const QByteArray latin1 = g_modelName.toLatin1();
     std::snprintf(r.name, sizeof r.name, "%s", latin1.constData());
     g_table.count = 1;

@@ -68,6 +68,11 @@ int readSensorModel()
     return readConfigInteger(QStringLiteral("MouseSenSor/1"));
 }
 
+QString readMouseListName()
+{
+    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/0"));
+}
+
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
 {
     // A stored index outside 0..4 would select a profile that does not exist.

@@ -29,6 +29,9 @@ QString readModelText();
 // "MouseSenSor/1": the sensor model number; comes with the installed file, never written.
 int readSensorModel();
 
+// "Mouse_List/0": the model the device table knows; comes with the installed file.
+QString readMouseListName();
+
 // "Config/ProfileID" and the device-wide options, as the configuration file and ".conf"
 // exports hold them. A stored ProfileID outside 0..4 reads as 0.
 void readDeviceOptions(DeviceSettings &settings, const IniFile &file);

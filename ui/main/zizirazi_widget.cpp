@@ -9,6 +9,7 @@
 #include "store/product_definition.h"
 #include "store/profile_files.h"
 #include "ui/kit/kit_style.h"
+#include "store/key_table.h"
 #include "ui/kit/language_runtime.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_action.h"
@@ -68,6 +69,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     setCurrentLanguageIndex(readLanguageIndex());
     frenchLanguageIndex = productFrenchLanguage();
+    setFrenchKeyNames(frenchLanguageIndex, currentLanguageIndex());
     readLanguageTable(languages);
     setButtonColorMode(productColorMode());
 

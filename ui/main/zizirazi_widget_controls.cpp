@@ -5,6 +5,7 @@
 
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/key_table.h"
 #include "store/product_definition.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/language_runtime.h"
@@ -369,6 +370,7 @@ void ZiziraziWidget::onLanguageChosen(QAction *action)
     if (index < 0)
         return;
     const bool loaded = chooseLanguage(translator, languages, index);
+    setFrenchKeyNames(frenchLanguageIndex, currentLanguageIndex());
     button(WindowControl::Language)->setText(action->text());
     if (loaded)
         retranslateTexts();
