@@ -6,8 +6,8 @@
 
 class QMenu;
 
-// Skin images live in "<application directory>/skin/"; callers name them as the design does,
-// e.g. skinPath("/skin/close-1.png").
+// Skin images live in "<application directory>/skin/"; callers name them from the application
+// directory down, e.g. skinPath("/skin/close-1.png").
 QString skinPath(const QString &relative);
 QStringList skinPaths(const QStringList &relatives);
 
