@@ -49,6 +49,49 @@ std::unique_ptr<DeviceSettings> filledSettings()
     return s;
 }
 
+
+// The profile key set spelled out key by key, independently of the store's own key builder.
+QStringList designProfileKeys(const QString &group, bool withLightOff)
+{
+    const QString g = group + QLatin1Char('/');
+    QStringList keys{g + "pollrate", g + "dpi", g + "mousespeed", g + "dbclickspeed", g + "scrollispage",
+                     g + "scrollspeed", g + "accelenable", g + "acee", g + "ProfileName", g + "ProfilePath",
+                     g + "LedMode"};
+    if (withLightOff)
+        keys << g + "LedMoveOFF" << g + "LedSleepTime";
+    for (int i = 0; i < 8; ++i) {
+        for (const char *suffix : {"used", "link", "xy", "x", "y"})
+            keys << g + QStringLiteral("DPI_INFO_%1_%2").arg(i).arg(QLatin1String(suffix));
+    }
+    for (int b = 0; b < 42; ++b) {
+        for (const char *suffix : {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1", "Res2", "Res3", "Res4", "macroname"})
+            keys << g + QStringLiteral("BUTTON_INFO_%1_%2").arg(b).arg(QLatin1String(suffix));
+        for (int k = 0; k < 63; ++k) {
+            keys << g + QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_map").arg(b).arg(k)
+                 << g + QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_").arg(b).arg(k)
+                 << g + QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_H").arg(b).arg(k);
+        }
+    }
+    for (int e = 0; e < 14; ++e) {
+        for (const char *suffix : {"RGB", "h", "s", "v", "bright", "breath"})
+            keys << g + QStringLiteral("LedMode/LED_MODE_%1_%2").arg(e).arg(QLatin1String(suffix));
+    }
+    return keys;
+}
+
+QStringList sortedKeys(const QString &path)
+{
+    QSettings raw(path, QSettings::IniFormat);
+    QStringList keys = raw.allKeys();
+    keys.sort();
+    return keys;
+}
+
+QStringList sorted(QStringList keys)
+{
+    keys.sort();
+    return keys;
+}
 } // namespace
 
 class ProfileFilesTest : public QObject {
@@ -121,6 +164,45 @@ private slots:
         QSettings raw(file, QSettings::IniFormat);
         QCOMPARE(raw.value(QStringLiteral("PROFILE/BUTTON_INFO_41_KeyInfo_62_")).toInt(), 255 - 62);
         QCOMPARE(raw.value(QStringLiteral("PROFILE/LedMode/LED_MODE_2_h")).toString(), QStringLiteral("4294967295"));
+    }
+
+    // Every form holds exactly the design's keys: a misspelt, missing or extra key would
+    // make the other program read a default.
+    void everyFormHoldsExactlyTheDesignKeys()
+    {
+        auto s = filledSettings();
+        ProfileData p;
+        fillProfile(p, 2);
+
+        const QString single = m_fx->root() + QStringLiteral("/single.prof");
+        saveProfile(3, p, single);
+        QCOMPARE(sortedKeys(single), sorted(designProfileKeys(QStringLiteral("PROFILE"), true)));
+        QCOMPARE(designProfileKeys(QStringLiteral("PROFILE"), true).size(), 2 + 40 + 6 + 42 * (9 + 63 * 3) + 5 + 14 * 6);
+
+        saveProfile(3, p, QString());
+        QCOMPARE(sortedKeys(configFilePath()), sorted(designProfileKeys(QStringLiteral("PROFILE_3"), true)));
+
+        const QString conf = m_fx->root() + QStringLiteral("/all.conf");
+        writeProductNameToFile(QStringLiteral("Glide X7"), conf);
+        exportAllSettings(*s, conf);
+        QStringList exportKeys{"Config/ProfileID", "Config/AngleValue", "Config/LiftHigh", "Config/Sync",
+                               "Config/Jitter", "Config/Debounce", "Config/Wake", "Config/SensorMode",
+                               "Config/Count", "MouseName/Name"};
+        for (int i = 0; i < kProfileCount; ++i)
+            exportKeys << designProfileKeys(QStringLiteral("PROFILE_%1").arg(i), false);
+        QCOMPARE(sortedKeys(conf), sorted(exportKeys));
+
+        QFile::remove(configFilePath());
+        saveSettingsForApply(*s);
+        QStringList configKeys{"Config/ProfileID", "Config/AngleValue", "Config/LiftHigh", "Config/Sync",
+                               "Config/Jitter", "Config/Debounce", "Config/Wake", "Config/SensorMode",
+                               "Config/Count", "Config/Profile1", "Config/Profile2", "Config/Profile3",
+                               "Config/Profile4", "Config/Profile5"};
+        QCOMPARE(sortedKeys(configFilePath()), sorted(configKeys));
+        QCOMPARE(sortedKeys(slotFile(QStringLiteral("Slot 2"))), sorted(designProfileKeys(QStringLiteral("PROFILE"), true)));
+
+        writeDefaultProfileFile();
+        QCOMPARE(sortedKeys(defaultProfilePath()), sorted(designProfileKeys(QStringLiteral("PROFILE"), true)));
     }
 
     void exportThenImportKeepsSlotNamesAndLightOff()
