@@ -62,8 +62,8 @@ uint8_t SendDpiStages()
 
 uint8_t WriteAllSettings(const DeviceSettings &settings)
 {
-    // The mouse hears the previous configuration once more before the new one; as on the
-    // original hardware, its result does not matter.
+    // The mouse hears the previous configuration once more before the new one; its result
+    // does not matter.
     SendRateAndLighting();
     stopStatusPoller();
     sentSettings = settings;

@@ -5,6 +5,7 @@
 #include "device/device_link.h"
 #include "device/dpi_encoding.h"
 #include "device/hid_exchange.h"
+#include "device/packet.h"
 #include "device/status_poller_control.h"
 #include "store/function_catalogue.h"
 #include "store/product_definition.h"
@@ -356,6 +357,74 @@ private slots:
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(QVector<uint8_t>(s.dpiStages[0], s.dpiStages[0] + 5), stage0);
         QCOMPARE(s.dpiStages[7][1], uint8_t(sensor == 777 ? 0 : sensor == 3325 ? 6 : sensor == 3335 ? 3 : 3));
+    }
+
+    // Every packet of a write as raw bytes 1 to 32, checksums worked out by hand, so that a
+    // fault shared by the link and the emulator's decoding cannot hide.
+    void wholeWriteByteForByte()
+    {
+        auto packet = [](std::initializer_list<int> head, int checksum) {
+            Report r{};
+            int i = 0;
+            for (int b : head)
+                r[i++] = uint8_t(b);
+            r[31] = uint8_t(checksum);
+            return r;
+        };
+        bed->setButtonCount(14);
+        ProfileData &p = settings->profiles[0];
+        p.dpi = 1;
+        p.pollrate = 2;
+        p.LedMode = 5;
+        p.ledModes[5].breath = 0x203;
+        p.ledModes[5].bright = 0x180;
+        p.ledModes[5].RGB = QColor(255, 128, 1);
+        p.LedSleepTime = 3;
+        p.LedMoveOFF = 0;
+        settings->LiftHigh = 1;
+        settings->AngleValue = 7;
+        settings->Debounce = 4;
+        for (int i = 0; i < 14; ++i)
+            p.buttons[i].Fun = 999;
+        p.buttons[0].Fun = ButtonFunction::Left;
+        p.buttons[1].Fun = 2;
+        p.buttons[2].Fun = ButtonFunction::FireKey;
+        p.buttons[2].Res1 = 0x2C;
+        p.buttons[2].LoopNumber = 5;
+        p.buttons[2].KeyNumber = 129;
+        p.buttons[3].Fun = 46;
+        p.buttons[4].Fun = 25;
+        p.buttons[40].Fun = ButtonFunction::ScrollUp;
+        p.buttons[41].Fun = ButtonFunction::ScrollDown;
+        p.dpiStages[0].x = 76;
+        p.dpiStages[0].y = 10;
+        p.dpiStages[7].x = p.dpiStages[7].y = 51;
+
+        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        bed->setButtonCount(6);
+        const QVector<Report> sent = bed->sentPackets();
+        QCOMPARE(sent.size(), 11);
+        const QVector<Report> expected{
+            packet({0x00, 0xAA, 0x55}, 0x00),
+            packet({0x01, 1, 2, 5, 0x03, 0x80}, 0x73),
+            packet({0x02, 0x06, 1, 3, 1, 7, 0, 0xFF, 0x80, 0x01}, 0x6B),
+            packet({0x07, 0x81, 0, 0, 0, 0x82, 0, 0, 0, 0x99, 0x2C, 5, 12, 0x8E, 1, 0x83, 1, 0x8F, 4, 0x2B, 0}, 0x4E),
+            packet({0x08}, 0xF7),
+            packet({0x09, 0x8B, 0, 0, 0, 0x8C, 0, 0, 0}, 0xDF),
+            packet({0x05, 2, 0x3B, 0, 0x16, 0}, 0xA7),
+            packet({0x06, 0, 0, 0, 0, 0, 1, 0x3B, 0, 0x3B, 0}, 0x82),
+            packet({0x00, 0xCC, 0x33}, 0x00),
+        };
+        QCOMPARE(sent.mid(2), expected);
+
+        // The status request: 0x0A 0xAA 0xFF 0xDD, nothing else but its checksum.
+        Packet request{};
+        request[1] = 0x0A;
+        request[2] = 0xAA;
+        request[3] = 0xFF;
+        request[4] = 0xDD;
+        request[32] = 0x6F;
+        QCOMPARE(statusRequestPacket(), request);
     }
 
     void profileSelectSendsTheCommandAndItsFollowUps()
