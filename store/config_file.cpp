@@ -75,9 +75,9 @@ QString readMouseListName()
 
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
 {
-    // A stored index outside 0..4 would select a profile that does not exist.
-    const int64_t id = ini.integer(kProfileIdKey);
-    settings.ProfileID = (id >= 0 && id < kProfileCount) ? static_cast<uint8_t>(id) : 0;
+    // A byte like every option; an index outside 0..4 would select a profile that does not exist.
+    const uint8_t id = static_cast<uint8_t>(ini.integer(kProfileIdKey));
+    settings.ProfileID = id < kProfileCount ? id : 0;
     for (const DeviceOptionKey &option : kDeviceOptions)
         settings.*option.field = static_cast<uint8_t>(ini.integer(QLatin1String(option.key)));
 }

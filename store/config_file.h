@@ -33,6 +33,7 @@ int readSensorModel();
 QString readMouseListName();
 
 // "Config/ProfileID" and the device-wide options, as the configuration file and ".conf"
-// exports hold them. A stored ProfileID outside 0..4 reads as 0.
+// exports hold them. Each keeps the low eight bits of the stored number; a ProfileID outside
+// 0..4 then reads as 0.
 void readDeviceOptions(DeviceSettings &settings, const IniFile &file);
 void writeDeviceOptions(const DeviceSettings &settings, IniFile &file);

@@ -303,6 +303,14 @@ private slots:
         QCOMPARE(int(s->ProfileID), 0);
         QCOMPARE(int(s->Wake), 3);
         QCOMPARE(readActiveProfileIndex(), 7); // the raw key is still what the file says
+        // Narrowed to a byte first, like the options: 257 is slot 1, -1 (255) is out of range.
+        m_fx->writeFile(configFilePath(), "[Config]\nProfileID=257\nWake=258\n");
+        loadAllSettings(*s);
+        QCOMPARE(int(s->ProfileID), 1);
+        QCOMPARE(int(s->Wake), 2);
+        m_fx->writeFile(configFilePath(), "[Config]\nProfileID=-1\n");
+        loadAllSettings(*s);
+        QCOMPARE(int(s->ProfileID), 0);
     }
 
     // The apply path saves twice in a row; the second save must not rewrite anything.
