@@ -81,6 +81,26 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("Setting/Map_0")).toString(), QStringLiteral("2"));
     }
 
+    // The other program reads these exact keys; a misspelt one would read as 0.
+    void filesHoldExactlyTheSharedKeys()
+    {
+        MacroFile macro;
+        macro.events = {{kMacroKeyPress, 0, 4}, {kMacroDelay, 0, 10}};
+        writeMacroFile(QStringLiteral("keys"), macro);
+        QStringList keys = QSettings(macroFilePath(QStringLiteral("keys")), QSettings::IniFormat).allKeys();
+        keys.sort();
+        QStringList expected{"Setting/MacroFilePath", "Setting/DefaultDelay", "Setting/DelayType",
+                             "Setting/LoopType", "Setting/LoopTime", "Setting/Count", "Setting/WriteSign",
+                             "Setting/Map_0", "Setting/DataH_0", "Setting/DataL_0",
+                             "Setting/Map_1", "Setting/DataH_1", "Setting/DataL_1"};
+        expected.sort();
+        QCOMPARE(keys, expected);
+        QVERIFY(macroFilePath(QStringLiteral("keys")).endsWith(QStringLiteral("/Configs/MacroDB/keys.MSMACRO")));
+
+        addMacroName(QStringLiteral("keys"));
+        QCOMPARE(QSettings(configFilePath(), QSettings::IniFormat).allKeys(), QStringList{"MACRO_LIST/0"});
+    }
+
     void eventEncoding()
     {
         QCOMPARE(macroDisplacement(251), -5);
