@@ -6,11 +6,6 @@
 
 namespace {
 
-QString configFilePathForLanguages()
-{
-    return configDirectory() + QStringLiteral("/Config.ini");
-}
-
 struct Rgb {
     int r, g, b;
 };
@@ -61,7 +56,7 @@ void writeLanguageIndex(int index)
 
 void readLanguageTable(LanguageTable &table)
 {
-    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    QSettings file(configFilePath(), QSettings::IniFormat);
     table.count = file.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt();
     for (int i = 0; i < kLanguageSlots; ++i) {
         table.names[i] = file.value(QStringLiteral("FONT_LIST/LangName_") + QString::number(i)).toString();
@@ -71,7 +66,7 @@ void readLanguageTable(LanguageTable &table)
 
 LanguageFont readLanguageFont(int languageIndex)
 {
-    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    QSettings file(configFilePath(), QSettings::IniFormat);
     LanguageFont font;
     font.family = file.value(QString::asprintf("FONT_LIST/FONT_%d", languageIndex)).toString();
     font.pixelSize = static_cast<int>(file.value(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0).toUInt());
@@ -80,7 +75,7 @@ LanguageFont readLanguageFont(int languageIndex)
 
 int readAccentIndex()
 {
-    QSettings file(configFilePathForLanguages(), QSettings::IniFormat);
+    QSettings file(configFilePath(), QSettings::IniFormat);
     return file.value(QStringLiteral("Config/GColorID"), 0).toInt();
 }
 

@@ -123,7 +123,8 @@ void writeMacroFile(const QString &name, const MacroFile &macro, bool markChange
     if (path.isEmpty())
         return;
     IniFile file(path);
-    file.setText(QStringLiteral("Setting/MacroFilePath"), macro.filePath.isEmpty() ? path : macro.filePath);
+    // The path it is written to, so a saved-as or renamed macro names its own file.
+    file.setText(QStringLiteral("Setting/MacroFilePath"), path);
     file.setInteger(QStringLiteral("Setting/DefaultDelay"), macro.defaultDelay);
     file.setInteger(QStringLiteral("Setting/DelayType"), macro.delayType);
     file.setInteger(QStringLiteral("Setting/LoopType"), macro.loopType);

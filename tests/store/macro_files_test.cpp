@@ -81,6 +81,17 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("Setting/Map_0")).toString(), QStringLiteral("2"));
     }
 
+    void savingUnderAnotherNameRecordsTheNewPath()
+    {
+        MacroFile macro;
+        macro.events.append({kMacroKeyPress, 0, 0x1E});
+        writeMacroFile(QStringLiteral("first"), macro);
+        MacroFile copy = readMacroFile(QStringLiteral("first"));
+        QCOMPARE(copy.filePath, macroFilePath(QStringLiteral("first")));
+        writeMacroFile(QStringLiteral("second"), copy);
+        QCOMPARE(readMacroFile(QStringLiteral("second")).filePath, macroFilePath(QStringLiteral("second")));
+    }
+
     // The other program reads these exact keys; a misspelt one would read as 0.
     void filesHoldExactlyTheSharedKeys()
     {
