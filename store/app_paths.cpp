@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStandardPaths>
@@ -212,4 +213,19 @@ QString macroDirectory()
 QString macroFilePath(const QString &name)
 {
     return withName(macroDirectory(), name, QStringLiteral(".MSMACRO"));
+}
+
+bool copyFileWithoutOverwrite(const QString &from, const QString &to)
+{
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(from).isFile())
+        return false;
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    return QFile::copy(from, to);
+}
+
+bool renameFileWithoutOverwrite(const QString &from, const QString &to)
+{
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to))
+        return false;
+    return QFile::rename(from, to);
 }

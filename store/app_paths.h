@@ -42,3 +42,8 @@ QString macroFilePath(const QString &name);                 // <config>/MacroDB/
 // files; 100 Chinese characters are 300 bytes) is shortened and given a hash of the full name,
 // so every safe name maps to one usable file of its own.
 QString fileNameForName(const QString &name, const QString &extension);
+
+// File moves that never replace an existing file; false (and nothing done) when `to` exists,
+// either path is empty or the source is missing. The copy creates the target's folder.
+bool copyFileWithoutOverwrite(const QString &from, const QString &to);
+bool renameFileWithoutOverwrite(const QString &from, const QString &to);

@@ -171,20 +171,12 @@ bool removeMacroFile(const QString &name)
 
 bool renameMacroFile(const QString &oldName, const QString &newName)
 {
-    const QString from = macroFilePath(oldName);
-    const QString to = macroFilePath(newName);
-    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to))
-        return false;
-    return QFile::rename(from, to);
+    return renameFileWithoutOverwrite(macroFilePath(oldName), macroFilePath(newName));
 }
 
 bool importMacroFile(const QString &sourcePath, const QString &name)
 {
-    const QString to = macroFilePath(name);
-    if (to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(sourcePath).isFile())
-        return false;
-    QDir().mkpath(macroDirectory());
-    return QFile::copy(sourcePath, to);
+    return copyFileWithoutOverwrite(sourcePath, macroFilePath(name));
 }
 
 int macroDisplacement(uint8_t value)

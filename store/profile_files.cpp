@@ -156,13 +156,6 @@ QString slotNameKey(int slot)
     return QStringLiteral("Config/Profile") + QString::number(slot + 1);
 }
 
-bool copyNew(const QString &from, const QString &to)
-{
-    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(from).isFile())
-        return false;
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    return QFile::copy(from, to);
-}
 
 QString productListKey(int position)
 {
@@ -317,21 +310,17 @@ bool libraryProfileExists(const QString &name)
 
 bool createLibraryProfile(const QString &name)
 {
-    return copyNew(defaultProfilePath(), libraryProfilePath(name));
+    return copyFileWithoutOverwrite(defaultProfilePath(), libraryProfilePath(name));
 }
 
 bool copyLibraryProfile(const QString &from, const QString &to)
 {
-    return copyNew(libraryProfilePath(from), libraryProfilePath(to));
+    return copyFileWithoutOverwrite(libraryProfilePath(from), libraryProfilePath(to));
 }
 
 bool renameLibraryProfile(const QString &from, const QString &to)
 {
-    const QString source = libraryProfilePath(from);
-    const QString target = libraryProfilePath(to);
-    if (source.isEmpty() || target.isEmpty() || QFileInfo::exists(target))
-        return false;
-    return QFile::rename(source, target);
+    return renameFileWithoutOverwrite(libraryProfilePath(from), libraryProfilePath(to));
 }
 
 bool removeLibraryProfile(const QString &name)
@@ -343,7 +332,7 @@ bool removeLibraryProfile(const QString &name)
 QString importLibraryProfile(const QString &sourcePath)
 {
     const QString name = QFileInfo(sourcePath).completeBaseName();
-    return copyNew(sourcePath, libraryProfilePath(name)) ? name : QString();
+    return copyFileWithoutOverwrite(sourcePath, libraryProfilePath(name)) ? name : QString();
 }
 
 bool exportLibraryProfile(const QString &name, const QString &targetPath)
