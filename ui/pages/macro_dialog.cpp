@@ -189,11 +189,9 @@ void MacroDialog::buildControls()
     m_controls[int(MacroControl::EventTable)] = m_table;
     connect(m_table, &QTableView::clicked, this, &MacroDialog::itemClicked);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &MacroDialog::CurrentChanged);
-    // Clearing the model resets the column widths.
-    connect(m_model, &QStandardItemModel::modelReset, this, [this]() {
-        placeControls();
-        showProperties(-1);
-    });
+    // Clearing the table drops its columns, and new columns come back at the default width.
+    connect(m_model, &QStandardItemModel::columnsInserted, this, &MacroDialog::placeControls);
+    connect(m_model, &QStandardItemModel::modelReset, this, [this]() { showProperties(-1); });
 
     auto *recordDelays = makeCheck(MacroControl::RecordDelays, false);
     auto *insertDefault = makeCheck(MacroControl::InsertDefaultDelay, false);
@@ -420,7 +418,6 @@ void MacroDialog::loadMacro(const QString &name)
         setMacroTableEvents(m_model, macroEventsForEditor(macro.events));
         showMacroSettings(macro);
     }
-    placeControls();
     showProperties(-1);
 }
 

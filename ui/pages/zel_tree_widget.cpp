@@ -66,6 +66,7 @@ ZelTreeWidget::ZelTreeWidget(QWidget *parent)
         edit->setObjectName(QStringLiteral("distance%1").arg(int(direction)));
         edit->setMaxLength(3);
         edit->setAlignment(Qt::AlignCenter);
+        edit->setStyleSheet(QStringLiteral("QLineEdit{background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);}"));
         edit->setValidator(new MyIntValidator(1, kMacroMaxDistance, edit));
         setItemWidget(item, 1, edit);
         item->setDistanceEdit(edit);
@@ -83,7 +84,11 @@ void ZelTreeWidget::retranslate()
 
 void ZelTreeWidget::setScale(double factor)
 {
-    setColumnWidth(1, int(40 * factor));
+    setColumnWidth(1, int(34 * factor));
+    for (ZelTreeItem *item : allItems()) {
+        if (QLineEdit *edit = item->distanceEdit())
+            edit->setFixedHeight(int(16 * factor));
+    }
     setIndentation(int(14 * factor));
     setFont(configuredFont());
 }
