@@ -165,9 +165,14 @@ void MacroDialog::buildControls()
 
     m_tree = new ZelTreeWidget(this);
     m_tree->setStyleSheet(QStringLiteral("QTreeWidget{background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);}"
-                                         "QHeaderView::section{background:rgb(44,46,52);color:rgb(225,225,225);border:0px;}"));
+                                         "QHeaderView::section{background:rgb(44,46,52);color:rgb(225,225,225);border:0px;}"
+                                         "QScrollBar:vertical{width:8px;background:rgb(20,20,22);}"
+                                         "QScrollBar::handle:vertical{background:rgb(80,84,94);}"));
     m_controls[int(MacroControl::ActionTree)] = m_tree;
     connect(m_tree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
+    // A quick second click arrives as a double click: it still means "insert".
+    m_tree->setExpandsOnDoubleClick(false);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &MacroDialog::TreeitemClick);
 
     m_model = new QStandardItemModel(this);
     resetMacroTable(m_model);

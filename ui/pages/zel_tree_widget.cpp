@@ -58,6 +58,10 @@ ZelTreeWidget::ZelTreeWidget(QWidget *parent)
         item->addChild(new ZelTreeItem(ZelTreeItem::ButtonPress, bit, MacroDirection::Left));
         item->addChild(new ZelTreeItem(ZelTreeItem::ButtonRelease, bit, MacroDirection::Left));
         addTopLevelItem(item);
+        // Names of buttons and their actions may use the distance column's room.
+        item->setFirstColumnSpanned(true);
+        for (int c = 0; c < item->childCount(); ++c)
+            item->child(c)->setFirstColumnSpanned(true);
     }
     for (MacroDirection direction : kDirections) {
         auto *item = new ZelTreeItem(ZelTreeItem::Move, 0, direction);
@@ -84,7 +88,7 @@ void ZelTreeWidget::retranslate()
 
 void ZelTreeWidget::setScale(double factor)
 {
-    setColumnWidth(1, int(34 * factor));
+    setColumnWidth(1, int(30 * factor));
     for (ZelTreeItem *item : allItems()) {
         if (QLineEdit *edit = item->distanceEdit())
             edit->setFixedHeight(int(16 * factor));
