@@ -161,17 +161,19 @@ MacroLibraryResult exportMacro(const QString &name, const QString &target, bool 
 {
     if (!macroFileExists(name))
         return refused(MacroLibraryError::NotFound, name);
-    const QFileInfo info(target);
+    // A folder as the target gets the macro's own file name.
+    const QString path = QFileInfo(target).isDir() ? macroExportPath(target, name) : target;
+    const QFileInfo info(path);
     if (info.exists() && (!overwrite || !info.isFile()))
-        return refused(MacroLibraryError::TargetExists, name, target);
+        return refused(MacroLibraryError::TargetExists, name, path);
     QFile source(macroFilePath(name));
-    QSaveFile out(target);
+    QSaveFile out(path);
     if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return refused(MacroLibraryError::WriteFailed, name, target);
+        return refused(MacroLibraryError::WriteFailed, name, path);
     out.write(source.readAll());
     if (!out.commit())
-        return refused(MacroLibraryError::WriteFailed, name, target);
-    return MacroLibraryResult{MacroLibraryError::None, name, target};
+        return refused(MacroLibraryError::WriteFailed, name, path);
+    return MacroLibraryResult{MacroLibraryError::None, name, path};
 }
 
 QString macroExportPath(const QString &folder, const QString &name)

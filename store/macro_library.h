@@ -50,7 +50,8 @@ MacroLibraryResult renameMacro(const QString &oldName, const QString &typed);
 MacroLibraryResult deleteMacro(const QString &name);
 // Copies a macro file into the library under its base name; never overwrites ("Macro Exist!").
 MacroLibraryResult importMacro(const QString &sourcePath);
-// Copies a macro's file to `target`; an existing target is replaced only with `overwrite`.
+// Copies a macro's file to `target` (a folder: the macro's file name in it); an existing file
+// is replaced only with `overwrite`. The result's path is the file written.
 MacroLibraryResult exportMacro(const QString &name, const QString &target, bool overwrite);
 // The file an export of `name` into `folder` writes.
 QString macroExportPath(const QString &folder, const QString &name);

@@ -82,6 +82,9 @@ private slots:
         QCOMPARE(app.value(exported, QStringLiteral("Setting/Count")).toInt(), 15);
         QCOMPARE(cli(app, {"macro", "export", "spray_2", exported, "--force"}).exitCode, 0);
         QCOMPARE(app.value(exported, QStringLiteral("Setting/Count")).toInt(), 6);
+        // Into a folder: the macro's own file name there.
+        QCOMPARE(cli(app, {"macro", "export", "spray_2", app.root()}).exitCode, 0);
+        QCOMPARE(app.value(app.path(QStringLiteral("spray_2.MSMACRO")), QStringLiteral("Setting/Count")).toInt(), 6);
 
         // Importing over an existing macro is refused; a fresh name is taken.
         run = cli(app, {"macro", "import", exported});

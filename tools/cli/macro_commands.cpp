@@ -211,7 +211,7 @@ int runMacroCommand(const QStringList &arguments)
             }
             if (!result.ok())
                 return refusal(result);
-            printResult(QStringLiteral("Exported \"%1\" to %2").arg(result.name, positional.at(1)));
+            printResult(QStringLiteral("Exported \"%1\" to %2").arg(result.name, result.path));
             return CliExit::Success;
         }
     } else if (sub == QLatin1String("rename")) {

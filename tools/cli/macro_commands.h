@@ -10,8 +10,8 @@
     "  show NAME [--json]          the macro's settings and its events in words\n"                \
     "  import FILE...              copy macro files (.MSMACRO) into the library; a macro\n"       \
     "                              of the same name is never replaced\n"                          \
-    "  export NAME FILE [--force]  copy the macro's file to FILE; an existing FILE is\n"          \
-    "                              replaced only with --force\n"                                  \
+    "  export NAME FILE [--force]  copy the macro's file to FILE (or into the folder FILE);\n"    \
+    "                              an existing file is replaced only with --force\n"              \
     "  rename OLD NEW              rename a macro (NEW_2, NEW_3 ... when NEW is taken)\n"         \
     "  delete NAME                 remove a macro and its file\n"                                 \
     "  gun NAME [--bullets N] [--bullet DELAY,Y,X]...\n"                                          \

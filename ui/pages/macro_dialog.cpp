@@ -258,6 +258,7 @@ void MacroDialog::retranslate()
     if (isRecording())
         button(MacroControl::Start)->setText(QObject::tr("STOP"));
     m_tree->retranslate();
+    m_delegate->refreshLook();
     retranslateMacroTable(m_model);
     showProperties(selectedRow());
     m_table->viewport()->update();
@@ -267,6 +268,7 @@ void MacroDialog::setScale(double factor)
 {
     m_scale = factor;
     m_delegate->setScale(factor);
+    m_delegate->refreshLook();
     m_tree->setScale(factor);
     placeControls();
 }
@@ -516,8 +518,11 @@ void MacroDialog::saveMacro()
 {
     if (!m_current.isEmpty()) {
         writeMacroFile(m_current, editedMacro());
-        if (QListWidgetItem *item = m_list->currentItem(); !item || item->text() != m_current)
+        // Removed from the list behind the page's back (the command-line tool): listed again.
+        if (!listMacroNames().contains(m_current)) {
+            addMacroName(m_current);
             fillList(m_current);
+        }
     }
     endKeyEdit();
     emit EnableButtonsSignal(true);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStandardItemModel>
 
 namespace {
@@ -28,6 +29,14 @@ QString keyNameOfUsage(uint8_t usage)
 ZelMacroItemDelegate::ZelMacroItemDelegate(int minDelay, QObject *parent)
     : QStyledItemDelegate(parent), m_minDelay(minDelay > 0 ? minDelay : 10)
 {
+    refreshLook();
+}
+
+void ZelMacroItemDelegate::refreshLook()
+{
+    m_font = configuredFont();
+    m_selection = currentAccentColor();
+    m_selection.setAlpha(140);
 }
 
 QString ZelMacroItemDelegate::cellText(const QModelIndex &index) const
@@ -77,21 +86,22 @@ void ZelMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 {
     painter->save();
     const QRect r = option.rect;
-    if (option.state & QStyle::State_Selected) {
-        QColor fill = currentAccentColor();
-        fill.setAlpha(140);
-        painter->fillRect(r, fill);
-    }
+    if (option.state & QStyle::State_Selected)
+        painter->fillRect(r, m_selection);
     int x = r.left() + int(6 * m_scale);
     const QString icon = iconPath(index);
     if (!icon.isEmpty()) {
         const int side = qMin(r.height() - 2, int(16 * m_scale));
-        const QPixmap pixmap(skinPath(icon));
+        QPixmap pixmap;
+        if (!QPixmapCache::find(icon, &pixmap)) {
+            pixmap.load(skinPath(icon));
+            QPixmapCache::insert(icon, pixmap);
+        }
         if (!pixmap.isNull())
             painter->drawPixmap(QRect(x, r.top() + (r.height() - side) / 2, side, side), pixmap);
         x += side + int(6 * m_scale);
     }
-    painter->setFont(configuredFont());
+    painter->setFont(m_font);
     painter->setPen(QColor(225, 225, 225));
     painter->drawText(QRect(x, r.top(), r.right() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter, cellText(index));
     painter->restore();

@@ -1,4 +1,6 @@
 #pragma once
+#include <QColor>
+#include <QFont>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -11,6 +13,8 @@ public:
     ZelMacroItemDelegate(int minDelay, QObject *parent = nullptr);
 
     void setScale(double factor) { m_scale = factor; }
+    // Takes the configured font and accent colour again (language or skin changed).
+    void refreshLook();
 
     // What a cell shows (for the page's property panel and for checks).
     QString cellText(const QModelIndex &index) const;
@@ -22,4 +26,6 @@ public:
 private:
     int m_minDelay;
     double m_scale = 1.0;
+    QFont m_font;
+    QColor m_selection;
 };
