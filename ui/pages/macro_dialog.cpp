@@ -16,6 +16,8 @@
 #include "ui/pages/zel_tree_widget.h"
 
 #include <QCheckBox>
+#include "ui/main/window_log.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
@@ -627,7 +629,7 @@ void MacroDialog::addGunFile(const QString &name, const QVector<MacroEvent> &eve
     const MacroLibraryResult result = createNumberedMacro(name, gunMacroFile(events));
     if (refuse(result))
         return;
-    qDebug("gun file %s", qPrintable(result.name));
+    qCDebug(lcWindow, "gun file %s", qPrintable(result.name));
     {
         const QSignalBlocker block(m_list);
         m_list->setCurrentItem(appendListItem(result.name));

@@ -13,6 +13,8 @@
 #include "ui/pages/zel_tree_widget.h"
 
 #include <QCheckBox>
+#include "ui/main/window_log.h"
+
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLabel>
@@ -387,17 +389,17 @@ void MacroDialog::EditDelayChanged(QString text)
 
 void MacroDialog::DefDelayChanged(QString text)
 {
-    qDebug("DefDelayChanged %s", qPrintable(text));
+    qCDebug(lcWindow, "DefDelayChanged %s", qPrintable(text));
 }
 
 void MacroDialog::LoopTimeChanged(QString text)
 {
-    qDebug("LoopTimeChanged %s", qPrintable(text));
+    qCDebug(lcWindow, "LoopTimeChanged %s", qPrintable(text));
 }
 
 void MacroDialog::SelectRow(int row)
 {
-    qDebug("SelectRow %d", row);
+    qCDebug(lcWindow, "SelectRow %d", row);
 }
 
 void MacroDialog::CurrentChanged(QModelIndex current, QModelIndex previous)

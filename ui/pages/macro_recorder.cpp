@@ -3,6 +3,8 @@
 #include "store/key_table.h"
 #include "store/macro_events.h"
 
+#include "ui/main/window_log.h"
+
 #include <QDebug>
 
 void MacroRecorder::start(int delayMode, int defaultDelayMs, int minDelay)
@@ -19,7 +21,7 @@ void MacroRecorder::start(int delayMode, int defaultDelayMs, int minDelay)
 QVector<MacroEvent> MacroRecorder::keyEvent(int keyCode, bool released, qint64 nowMs, int rowCount)
 {
     const int heldAt = m_held.indexOf(keyCode);
-    qDebug("OnHookKey ret %d %d %d", keyCode, released ? 128 : 0, heldAt);
+    qCDebug(lcWindow, "OnHookKey ret %d %d %d", keyCode, released ? 128 : 0, heldAt);
     if (!m_recording || (!released && heldAt >= 0))
         return {};
 
