@@ -71,10 +71,16 @@ ZelFireKeyWindow::ZelFireKeyWindow(QWidget *parent) : ZelKeyDialog(tr("FireKey S
     addValueRow();
     middle()->addLayout(editRow);
 
-    connect(qApp, &QApplication::focusChanged, this, [this]() { refreshGrab(); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this]() { refreshGrab(); });
 
     setCapturing(true);
     setKind(Left);
+}
+
+ZelFireKeyWindow::~ZelFireKeyWindow()
+{
+    // Closing moves the focus while the dialog is already half gone.
+    disconnect(m_focusWatch);
 }
 
 int ZelFireKeyWindow::times() const

@@ -14,6 +14,7 @@ public:
     enum Kind { Left = 0, Right = 1, Middle = 2, KeyboardKey = 3 };
 
     explicit ZelFireKeyWindow(QWidget *parent = nullptr);
+    ~ZelFireKeyWindow() override;
 
     void presetSlot(const ButtonSlot &slot);
 
@@ -53,4 +54,5 @@ private:
     QCheckBox *m_boxes[4] = {};
     QLineEdit *m_times = nullptr;
     QLineEdit *m_delay = nullptr;
+    QMetaObject::Connection m_focusWatch;
 };
