@@ -9,6 +9,7 @@
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
+#include "ui/main/window_log.h"
 #include "ui/pages/zel_combo_key_window.h"
 #include "ui/pages/zel_fire_key_window.h"
 #include "ui/pages/zel_macro_select.h"
@@ -16,7 +17,6 @@
 #include "ui/pages/zel_sniper_window.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QEvent>
 #include <QMenu>
 
@@ -157,7 +157,7 @@ void ZelBtnWindow::OnMouseEnterSlot(ZelPushButton *button)
     m_currentGroup = FrontGroup;
     m_currentIndex = slot;
     showGroup(slot, NoGroup);
-    qDebug("Customisation button %d pressed.", slot);
+    qCDebug(lcWindow, "Customisation button %d pressed.", slot);
 }
 
 bool ZelBtnWindow::eventFilter(QObject *watched, QEvent *event)
@@ -354,7 +354,7 @@ void ZelBtnWindow::handleEntry(int code)
         case FunctionData::MacroFile: changed = editMacro(slot, slotIndex, code); break;
         }
         if (changed)
-            qDebug("Button %d now has function %d.", slotIndex, slot.Fun);
+            qCDebug(lcWindow, "Button %d now has function %d.", slotIndex, slot.Fun);
         button->setText(labelFor(slotIndex));
     }
     emit SelBtnControl(button, false);
@@ -372,7 +372,7 @@ bool ZelBtnWindow::editSingleKey(ButtonSlot &slot)
         return false;
     slot.Res1 = dialog.keyCode();
     slot.Fun = ButtonFunction::SingleKey;
-    qDebug("Single key %d.", slot.Res1);
+    qCDebug(lcWindow, "Single key %d.", slot.Res1);
     return true;
 }
 

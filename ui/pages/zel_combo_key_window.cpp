@@ -3,13 +3,13 @@
 #include "platform/key_capture.h"
 #include "store/device_settings.h"
 #include "store/key_table.h"
+#include "ui/main/window_log.h"
 
-#include <QDebug>
+#include <QLabel>
 #include <QStringList>
 
 #include <algorithm>
 #include <iterator>
-#include <QLabel>
 
 namespace {
 
@@ -122,7 +122,7 @@ void ZelComboKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
     m_hasLast = true;
     m_lastCode = keyCode;
     m_lastFlags = flags;
-    qDebug("Combo key event: code %x, flags %x.", keyCode, flags);
+    qCDebug(lcWindow, "Combo key event: code %x, flags %x.", keyCode, flags);
     if (m_fresh == -1) {
         clearLive();
         std::fill(std::begin(m_resultFlags), std::end(m_resultFlags), quint8(0));

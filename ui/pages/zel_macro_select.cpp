@@ -4,7 +4,7 @@
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_action.h"
-#include "ui/kit/zel_message_box.h"
+#include "ui/main/window_log.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -141,5 +141,5 @@ void ZelMacroSelect::accept()
         return;
     }
     m_problem->setText(problem);
-    qDebug("Macro selection refused: %s", qPrintable(problem));
+    qCDebug(lcWindow, "Macro selection refused: %s", qPrintable(problem));
 }

@@ -1,8 +1,8 @@
 #include "ui/pages/zel_single_key_window.h"
 
 #include "store/key_table.h"
+#include "ui/main/window_log.h"
 
-#include <QDebug>
 #include <QLabel>
 
 ZelSingleKeyWindow::ZelSingleKeyWindow(QWidget *parent) : ZelKeyDialog(tr("Single Key"), parent)
@@ -26,7 +26,7 @@ void ZelSingleKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
     m_hasLast = true;
     m_lastCode = keyCode;
     m_lastFlags = flags;
-    qDebug("Single key captured: code %d, flags %d.", keyCode, flags);
+    qCDebug(lcWindow, "Single key captured: code %d, flags %d.", keyCode, flags);
     presetKey(keyCode);
     emit SetSingleKeyValue(keyCode);
 }
