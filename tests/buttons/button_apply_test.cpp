@@ -15,9 +15,9 @@
 #include "ui/pages/zel_fire_key_window.h"
 #include "ui/pages/zel_macro_select.h"
 #include "../window/window_fixture.h"
+#include "native_keys.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,12 +27,6 @@
 #include <memory>
 
 namespace {
-
-void key(QEvent::Type type, int evdev, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent event(type, Qt::Key_unknown, modifiers, quint32(evdev + 8), 0, 0, QString());
-    QCoreApplication::sendEvent(QWidget::keyboardGrabber(), &event);
-}
 
 void hover(QWidget *widget, bool enter)
 {
@@ -101,10 +95,10 @@ private slots:
 
         // Button 3: Ctrl + C.
         handleNextModal<ZelComboKeyWindow>([](ZelComboKeyWindow *dialog) {
-            key(QEvent::KeyPress, 29);
-            key(QEvent::KeyPress, 46, Qt::ControlModifier);
-            key(QEvent::KeyRelease, 46, Qt::ControlModifier);
-            key(QEvent::KeyRelease, 29, Qt::ControlModifier);
+            sendNativeKey(nullptr, QEvent::KeyPress, 29);
+            sendNativeKey(nullptr, QEvent::KeyPress, 46, Qt::ControlModifier);
+            sendNativeKey(nullptr, QEvent::KeyRelease, 46, Qt::ControlModifier);
+            sendNativeKey(nullptr, QEvent::KeyRelease, 29, Qt::ControlModifier);
             dialog->okButton()->click();
         });
         page->selectButton(2, ZelBtnWindow::FrontGroup);

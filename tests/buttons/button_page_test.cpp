@@ -12,9 +12,9 @@
 #include "ui/pages/zel_macro_select.h"
 #include "ui/pages/zel_single_key_window.h"
 #include "../window/window_fixture.h"
+#include "native_keys.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -39,12 +39,6 @@ QMenu *submenu(const QMenu *menu, const QString &title)
             return action->menu();
     }
     return nullptr;
-}
-
-void pressKey(QEvent::Type type, int evdev)
-{
-    QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, quint32(evdev + 8), 0, 0, QString());
-    QCoreApplication::sendEvent(QWidget::keyboardGrabber(), &event);
 }
 
 } // namespace
@@ -229,7 +223,7 @@ private slots:
         QCOMPARE(page.buttonForSlot(4)->text(), QStringLiteral("burst"));
 
         handleNextModal<ZelSingleKeyWindow>([&](ZelSingleKeyWindow *dialog) {
-            pressKey(QEvent::KeyPress, 96); // keypad Enter
+            sendNativeKey(nullptr, QEvent::KeyPress, 96); // keypad Enter
             dialog->okButton()->click();
         });
         page.selectButton(2, ZelBtnWindow::FrontGroup);
@@ -238,8 +232,8 @@ private slots:
         QCOMPARE(int(m_profile.buttons[2].Res1), 229);
 
         handleNextModal<ZelComboKeyWindow>([&](ZelComboKeyWindow *dialog) {
-            pressKey(QEvent::KeyPress, 97); // right Ctrl
-            pressKey(QEvent::KeyPress, 46); // C
+            sendNativeKey(nullptr, QEvent::KeyPress, 97); // right Ctrl
+            sendNativeKey(nullptr, QEvent::KeyPress, 46); // C
             dialog->okButton()->click();
         });
         page.selectButton(0, ZelBtnWindow::WheelGroup);

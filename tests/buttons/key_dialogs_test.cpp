@@ -12,9 +12,9 @@
 #include "ui/pages/zel_single_key_window.h"
 #include "ui/pages/zel_sniper_window.h"
 #include "../window/window_fixture.h"
+#include "native_keys.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,19 +31,11 @@ namespace {
 constexpr int kEsc = 1, kTab = 15, kReturn = 28, kLeftCtrl = 29, kA = 30, kF = 33, kG = 34, kC = 46;
 constexpr int kLeftAlt = 56, kRightCtrl = 97, kRightAlt = 100, kDigit7 = 8;
 
-void sendKey(QWidget *to, QEvent::Type type, int evdev, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-             bool repeat = false, int qtKey = Qt::Key_unknown, const QString &text = QString())
-{
-    QVERIFY(to);
-    QKeyEvent event(type, qtKey, modifiers, quint32(evdev + 8), 0, 0, text, repeat);
-    QCoreApplication::sendEvent(to, &event);
-}
-
 // A key pressed and released at the widget that holds the keyboard.
 void tap(int evdev)
 {
-    sendKey(QWidget::keyboardGrabber(), QEvent::KeyPress, evdev);
-    sendKey(QWidget::keyboardGrabber(), QEvent::KeyRelease, evdev);
+    sendNativeKey(QWidget::keyboardGrabber(), QEvent::KeyPress, evdev);
+    sendNativeKey(QWidget::keyboardGrabber(), QEvent::KeyRelease, evdev);
 }
 
 void showActive(QWidget &dialog)
@@ -73,16 +65,16 @@ private slots:
         QCOMPARE(QWidget::keyboardGrabber(), &dialog);
         QWidget *grabber = QWidget::keyboardGrabber();
 
-        sendKey(grabber, QEvent::KeyPress, kA);
+        sendNativeKey(grabber, QEvent::KeyPress, kA);
         QCOMPARE(int(dialog.keyCode()), 0x1E);
         QCOMPARE(dialog.valueLabel()->text(), QStringLiteral("A"));
         // Held down: X repeats as release-press pairs marked auto-repeat.
         for (int i = 0; i < 5; ++i) {
-            sendKey(grabber, QEvent::KeyRelease, kA, Qt::NoModifier, true);
-            sendKey(grabber, QEvent::KeyPress, kA, Qt::NoModifier, true);
+            sendNativeKey(grabber, QEvent::KeyRelease, kA, Qt::NoModifier, true);
+            sendNativeKey(grabber, QEvent::KeyPress, kA, Qt::NoModifier, true);
         }
         QCOMPARE(changes.count(), 1);
-        sendKey(grabber, QEvent::KeyRelease, kA);
+        sendNativeKey(grabber, QEvent::KeyRelease, kA);
         QCOMPARE(changes.count(), 2);
         QCOMPARE(int(dialog.keyCode()), 0x1E);
 
@@ -105,10 +97,10 @@ private slots:
         showActive(dialog);
         QWidget *grabber = QWidget::keyboardGrabber();
         QCOMPARE(grabber, &dialog);
-        sendKey(grabber, QEvent::KeyPress, kLeftCtrl);
-        sendKey(grabber, QEvent::KeyPress, kC, Qt::ControlModifier);
-        sendKey(grabber, QEvent::KeyRelease, kC, Qt::ControlModifier);
-        sendKey(grabber, QEvent::KeyRelease, kLeftCtrl, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyPress, kLeftCtrl);
+        sendNativeKey(grabber, QEvent::KeyPress, kC, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kC, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kLeftCtrl, Qt::ControlModifier);
         QCOMPARE(dialog.comboText(), QStringLiteral("LCtr + C"));
         QCOMPARE(dialog.valueLabel()->text(), QStringLiteral("LCtr + C"));
         const quint8 *flags = dialog.resultFlags();
@@ -117,10 +109,10 @@ private slots:
         QCOMPARE(dialog.resultKeyCodes(), QVector<quint8>({29, 0x2E}));
 
         // Alt+Tab and Escape are captured, not acted on.
-        sendKey(grabber, QEvent::KeyPress, kLeftAlt);
-        sendKey(grabber, QEvent::KeyPress, kTab, Qt::AltModifier);
-        sendKey(grabber, QEvent::KeyRelease, kTab, Qt::AltModifier);
-        sendKey(grabber, QEvent::KeyRelease, kLeftAlt, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyPress, kLeftAlt);
+        sendNativeKey(grabber, QEvent::KeyPress, kTab, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kTab, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kLeftAlt, Qt::AltModifier);
         tap(kEsc);
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.comboText(), QStringLiteral("Esc"));
@@ -131,26 +123,26 @@ private slots:
         ZelComboKeyWindow dialog;
         showActive(dialog);
         QWidget *grabber = QWidget::keyboardGrabber();
-        sendKey(grabber, QEvent::KeyPress, kRightCtrl);
-        sendKey(grabber, QEvent::KeyPress, kC, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyPress, kRightCtrl);
+        sendNativeKey(grabber, QEvent::KeyPress, kC, Qt::ControlModifier);
         QCOMPARE(int(dialog.resultFlags()[ZelComboKeyWindow::Ctrl]), 2);
         QCOMPARE(int(dialog.resultCode(ZelComboKeyWindow::Ctrl, 0)), 29);
         QCOMPARE(int(dialog.resultCode(ZelComboKeyWindow::Ctrl, 1)), 238);
         // The left Ctrl is what a button stores.
         QCOMPARE(dialog.resultKeyCodes(), QVector<quint8>({29, 0x2E}));
-        sendKey(grabber, QEvent::KeyRelease, kC, Qt::ControlModifier);
-        sendKey(grabber, QEvent::KeyRelease, kRightCtrl, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kC, Qt::ControlModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kRightCtrl, Qt::ControlModifier);
 
         // The right Alt's press carries the Alt bit besides the extended one: still a press.
-        sendKey(grabber, QEvent::KeyPress, kRightAlt);
-        sendKey(grabber, QEvent::KeyPress, kA, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyPress, kRightAlt);
+        sendNativeKey(grabber, QEvent::KeyPress, kA, Qt::AltModifier);
         QCOMPARE(int(dialog.resultFlags()[ZelComboKeyWindow::Alt]), 2);
         QCOMPARE(dialog.resultKeyCodes(), QVector<quint8>({56, 0x1E}));
         // A release of a modifier the dialog never saw pressed does not wrap around.
-        sendKey(grabber, QEvent::KeyRelease, kA, Qt::AltModifier);
-        sendKey(grabber, QEvent::KeyRelease, kRightAlt, Qt::AltModifier);
-        sendKey(grabber, QEvent::KeyRelease, kLeftAlt);
-        sendKey(grabber, QEvent::KeyPress, kG);
+        sendNativeKey(grabber, QEvent::KeyRelease, kA, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kRightAlt, Qt::AltModifier);
+        sendNativeKey(grabber, QEvent::KeyRelease, kLeftAlt);
+        sendNativeKey(grabber, QEvent::KeyPress, kG);
         QCOMPARE(dialog.comboText(), QStringLiteral("G"));
     }
 
@@ -173,7 +165,7 @@ private slots:
         QCOMPARE(dialog.timesEdit()->text(), QStringLiteral("3"));
         QCOMPARE(dialog.delayEdit()->text(), QStringLiteral("100"));
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
-        sendKey(&dialog, QEvent::KeyPress, kF);
+        sendNativeKey(&dialog, QEvent::KeyPress, kF);
         QCOMPARE(int(dialog.keyCode()), 0);
 
         QSignalSpy values(&dialog, &ZelFireKeyWindow::SetFireKeyValue);
@@ -191,15 +183,15 @@ private slots:
         QVERIFY(dialog.timesEdit()->hasFocus());
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
         dialog.timesEdit()->clear();
-        sendKey(dialog.timesEdit(), QEvent::KeyPress, kDigit7, Qt::NoModifier, false, Qt::Key_7, QStringLiteral("7"));
-        sendKey(dialog.timesEdit(), QEvent::KeyRelease, kDigit7, Qt::NoModifier, false, Qt::Key_7, QStringLiteral("7"));
+        sendNativeKey(dialog.timesEdit(), QEvent::KeyPress, kDigit7, Qt::NoModifier, false, Qt::Key_7, QStringLiteral("7"));
+        sendNativeKey(dialog.timesEdit(), QEvent::KeyRelease, kDigit7, Qt::NoModifier, false, Qt::Key_7, QStringLiteral("7"));
         QCOMPARE(dialog.timesEdit()->text(), QStringLiteral("7"));
         QCOMPARE(int(dialog.keyCode()), 0x21);
         // Return leaves the field; neither its press nor its release is the fire key.
-        sendKey(dialog.timesEdit(), QEvent::KeyPress, kReturn, Qt::NoModifier, false, Qt::Key_Return, QStringLiteral("\r"));
+        sendNativeKey(dialog.timesEdit(), QEvent::KeyPress, kReturn, Qt::NoModifier, false, Qt::Key_Return, QStringLiteral("\r"));
         QVERIFY(!dialog.timesEdit()->hasFocus());
         QCOMPARE(QWidget::keyboardGrabber(), &dialog);
-        sendKey(QWidget::keyboardGrabber(), QEvent::KeyRelease, kReturn, Qt::NoModifier, false, Qt::Key_Return);
+        sendNativeKey(QWidget::keyboardGrabber(), QEvent::KeyRelease, kReturn, Qt::NoModifier, false, Qt::Key_Return);
         QCOMPARE(int(dialog.keyCode()), 0x21);
         tap(kG);
         QCOMPARE(int(dialog.keyCode()), 0x22);

@@ -117,11 +117,8 @@ void ZelComboKeyWindow::presetKeyInfo(const KeyInfoEntry *events)
 
 void ZelComboKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
 {
-    if (m_hasLast && keyCode == m_lastCode && flags == m_lastFlags)
+    if (!isNewEvent(keyCode, flags))
         return;
-    m_hasLast = true;
-    m_lastCode = keyCode;
-    m_lastFlags = flags;
     qCDebug(lcWindow, "Combo key event: code %x, flags %x.", keyCode, flags);
     if (m_fresh == -1) {
         clearLive();

@@ -43,7 +43,4 @@ private:
     quint8 m_resultCodes[FieldCount][2] = {{42, 54}, {29, 238}, {91, 92}, {56, 239}, {0, 0}};
     QString m_text;
     int m_fresh = -1;
-    bool m_hasLast = false;
-    quint8 m_lastCode = 0;
-    quint8 m_lastFlags = 0;
 };

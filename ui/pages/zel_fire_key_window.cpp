@@ -159,11 +159,8 @@ void ZelFireKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
             m_skip = false;
         return;
     }
-    if (m_hasLast && keyCode == m_lastCode && flags == m_lastFlags)
+    if (!isNewEvent(keyCode, flags))
         return;
-    m_hasLast = true;
-    m_lastCode = keyCode;
-    m_lastFlags = flags;
     m_keyCode = keyCode;
     valueLabel()->setText(keyName(keyCode));
 }

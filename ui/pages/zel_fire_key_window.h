@@ -48,9 +48,6 @@ private:
     int m_kind = Left;
     quint8 m_keyCode = 0;
     bool m_skip = false;
-    bool m_hasLast = false;
-    quint8 m_lastCode = 0;
-    quint8 m_lastFlags = 0;
     QCheckBox *m_boxes[4] = {};
     QLineEdit *m_times = nullptr;
     QLineEdit *m_delay = nullptr;

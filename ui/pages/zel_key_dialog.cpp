@@ -78,6 +78,16 @@ void ZelKeyDialog::refreshGrab()
     m_grab->setActive(wantsGrab());
 }
 
+bool ZelKeyDialog::isNewEvent(quint8 keyCode, quint8 flags)
+{
+    if (m_hasLast && keyCode == m_lastCode && flags == m_lastFlags)
+        return false;
+    m_hasLast = true;
+    m_lastCode = keyCode;
+    m_lastFlags = flags;
+    return true;
+}
+
 void ZelKeyDialog::keyPressEvent(QKeyEvent *event)
 {
     if (m_capturing)

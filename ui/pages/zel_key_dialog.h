@@ -36,6 +36,9 @@ protected:
     // A key event while capturing. `flags` are the capture flags (key_capture.h).
     virtual void keyCaptured(quint8 keyCode, quint8 flags) = 0;
 
+    // False for an event equal to the one before (a held key's repeat); remembers it otherwise.
+    bool isNewEvent(quint8 keyCode, quint8 flags);
+
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
@@ -48,6 +51,9 @@ private:
     void handleKey(QKeyEvent *event);
 
     bool m_capturing = false;
+    bool m_hasLast = false;
+    quint8 m_lastCode = 0;
+    quint8 m_lastFlags = 0;
     KeyboardGrab *m_grab = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_value = nullptr;

@@ -21,11 +21,8 @@ void ZelSingleKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
 {
     // A held key repeats its press: nothing new. Its release differs by the up flag and
     // names the same key again.
-    if (m_hasLast && keyCode == m_lastCode && flags == m_lastFlags)
+    if (!isNewEvent(keyCode, flags))
         return;
-    m_hasLast = true;
-    m_lastCode = keyCode;
-    m_lastFlags = flags;
     qCDebug(lcWindow, "Single key captured: code %d, flags %d.", keyCode, flags);
     presetKey(keyCode);
     emit SetSingleKeyValue(keyCode);

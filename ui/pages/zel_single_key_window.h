@@ -20,7 +20,4 @@ protected:
 
 private:
     quint8 m_keyCode = 0;
-    quint8 m_lastCode = 0;
-    quint8 m_lastFlags = 0;
-    bool m_hasLast = false;
 };
