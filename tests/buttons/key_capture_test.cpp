@@ -3,17 +3,13 @@
 
 #include "platform/key_capture.h"
 #include "store/key_table.h"
+#include "native_keys.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 #include <QtTest>
 
 namespace {
-
-QKeyEvent nativeKey(QEvent::Type type, int evdev, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false)
-{
-    return QKeyEvent(type, Qt::Key_unknown, modifiers, quint32(evdev + 8), 0, 0, QString(), repeat);
-}
 
 // The program code and its name for a press and a release of one physical key.
 struct Physical {
