@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The macro page as a user works it: NEW, START, typing "ab" with recorded delays, STOP; a left
-# click and a 50 ms delay from the mouse actions; SAVE; then a gun file with the defaults.
-# Coordinates: the MACRO tab from the window's layout table, everything on the page from
-# ui/pages/macro_page_layout.cpp plus the page's place (285, 90).
+# click and a 50 ms delay from the mouse actions; SAVE; a gun file with the defaults; then the
+# macro on button 5 of the CUSTOMIZE page, Apply, and its image in the mouse's first macro slot.
+# Coordinates: the tabs and Apply from the window's layout table, everything on the macro page
+# from ui/pages/macro_page_layout.cpp plus the page's place (285, 90), the CUSTOMIZE rows and
+# the macro selection as tests/desktop/buttons_workflow.sh finds them.
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
 # A control of the macro page: design x, y inside the page.
@@ -64,5 +66,31 @@ gun_click 447 378                     # Yes
 ds_wait_for 10 event_count_is ak 15 || ds_fail "the gun file: $(events_of ak)"
 ds_shot gunfile
 [ "$(ds_cli macros | awk '{print $1}' | paste -sd' ')" = "name_1 ak" ] || ds_fail "macro list: $(ds_cli macros)"
+
+# Button 5 plays name_1 (the first macro of the list); Apply sends its image.
+windows_shown() { [ "$(xdotool search --onlyvisible --classname '^zelmouse$' 2>/dev/null | wc -l)" = "$1" ]; }
+wait_windows() { ds_wait_for 10 windows_shown "$1" || ds_fail "expected $1 windows of the program ($2)"; }
+row_y() { awk -v r="$1" 'BEGIN { g = (440 - 240) / 9; printf "%d", 90 + g + r * (g + 30) + 15 }'; }
+macro_slot() { ds_mouse_state | sed -n 's/^macros: *//p' | tr ' ' '\n' | sed -n "s/^$1://p"; }
+ds_click 140 138                      # CUSTOMIZE tab
+ds_click 451 "$(row_y 4)"             # button 5
+wait_windows 2 "the function menu"
+for _ in $(seq 12); do xdotool key Down; done
+xdotool key Return                    # Macro Manager
+wait_windows 2 "the macro selection"
+ds_click 429 194                      # the macro's drop-down
+wait_windows 3 "the macro list"
+ds_click 400 216                      # its first entry
+ds_shot macro-selected
+ds_click 587 397                      # Yes
+wait_windows 1 "the window alone"
+ds_click 634 603                      # Apply
+expected=$(events_of name_1 | python3 -c '
+import sys
+image = bytes(b for e in sys.stdin.read().split() for b in (lambda m, h, l: (m, l, h))(*map(int, e.split(","))))
+print(image.rstrip(b"\0").hex())')
+slot_holds_macro() { [ "$(macro_slot 0)" = "$expected" ]; }
+ds_wait_for 20 slot_holds_macro || ds_fail "macro slot 0 holds '$(macro_slot 0)', expected '$expected'"
+ds_shot applied
 ds_stop
 echo "macro workflow: passed"
