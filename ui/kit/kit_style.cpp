@@ -46,6 +46,11 @@ QColor currentAccentColor()
     return accentColor(readAccentIndex());
 }
 
+QColor currentGradientStartColor()
+{
+    return gradientStartColor(readAccentIndex());
+}
+
 QString currentMenuStyleSheet()
 {
     return menuStyleSheet(currentAccentColor());

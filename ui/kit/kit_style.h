@@ -18,6 +18,7 @@ QFont configuredFont(int languageIndex, double scaleFactor);
 
 // The accent colour chosen by "Config/GColorID".
 QColor currentAccentColor();
+QColor currentGradientStartColor();
 // The pop-up menu style sheet in the current accent colour.
 QString currentMenuStyleSheet();
 void applyMenuStyle(QMenu *menu);

@@ -3,6 +3,7 @@
 #include "device/device_link.h"
 #include "device/zel_get_battery_thread.h"
 #include "device/status_poller_control.h"
+#include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -333,12 +334,12 @@ void ZiziraziWidget::handleFirmwareButton()
 
 void ZiziraziWidget::readDesktopPointerSpeed()
 {
-    // The desktop pointer speed arrives with the pointer options work.
+    currentSettings.active().mousespeed = uint8_t(readPointerSpeed());
 }
 
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
-    // The desktop pointer speed arrives with the pointer options work.
+    applyPointerSpeed(currentSettings.active().mousespeed);
 }
 
 void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
