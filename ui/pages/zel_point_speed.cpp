@@ -37,8 +37,8 @@ constexpr Placement kSyncModes[4][ZelPointSpeed::ControlCount] = {
     // 0: only the mouse settings button.
     {kZero, kZero, kZero, kZero, kZero, {20, 85, 128, 30},
      kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero},
-    // 1: motion sync.
-    {kZero, kZero, kZero, kZero, kZero, {20, 85, 128, 30},
+    // 1: motion sync. The button goes below the sync boxes rather than over them.
+    {kZero, kZero, kZero, kZero, kZero, {20, 130, 128, 30},
      {20, 70, 170, 20}, {20, 95, 100, 20}, {121, 95, 100, 20}, kZero, kZero, kZero, kZero, kZero, kZero,
      kZero, kZero, kZero},
     // 2: every sensor option.

@@ -90,6 +90,8 @@ void ZelTwoBarSlider::applyStyles()
     m_y->setStyleSheet(single);
     const int g = int(6 * m_scale);
     const int h = int(12 * m_scale);
+    // A radius beyond half the handle's height makes the style drop the rounding altogether.
+    const int handleRadius = qMin(h, g + 2 * (g / 2)) / 2;
     m_linkedBar->setStyleSheet(QString::asprintf(
         "QSlider{background: qrgb(0,0,0,0%%);}QSlider::groove:horizontal{height:%dpx;background:qlineargradient(x1:0, "
         "y1:0, x2:1, y2:0, stop:0 rgb(%d,%d,%d), stop:1 rgb(%d,%d,%d));;border-radius:%dpx;}"
@@ -97,5 +99,5 @@ void ZelTwoBarSlider::applyStyles()
         "QSlider::handle:horizontal{width:%dpx;background:rgba(%d,%d,%d,255);margin:-%dpx 0px -%dpx 0px;"
         "border-radius:%dpx;}",
         g, start.red(), start.green(), start.blue(), accent.red(), accent.green(), accent.blue(), g / 2, g, g / 2, h,
-        accent.red(), accent.green(), accent.blue(), g / 2, g / 2, h / 2));
+        accent.red(), accent.green(), accent.blue(), g / 2, g / 2, handleRadius));
 }
