@@ -86,6 +86,7 @@ void ZelPointSpeed::build()
         widget->setStyleSheet(labelStyle);
         m_controls[label] = widget;
     }
+    static_cast<QLabel *>(m_controls[KeyResponseValue])->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_keySlider = new ZelSlider(this);
     m_keySlider->setRange(1, 255);
     m_keySlider->setSingleStep(1);
@@ -231,6 +232,18 @@ void ZelPointSpeed::place()
     apply(kCommon);
     if (m_syncMode >= 0 && m_syncMode < 4)
         apply(kSyncModes[m_syncMode]);
+    // Longer translations of "Key Response" may use the room the number leaves at the right.
+    QWidget *label = m_controls[KeyResponseLabel];
+    QWidget *value = m_controls[KeyResponseValue];
+    const QRect valueRect = value->geometry();
+    if (!label->geometry().isEmpty() && !valueRect.isEmpty()) {
+        const int numberWidth = QFontMetrics(configuredFont(currentLanguageIndex(), m_scale))
+                                    .horizontalAdvance(QStringLiteral("255")) + scaled(4, m_scale);
+        if (numberWidth < valueRect.width()) {
+            value->setGeometry(valueRect.right() + 1 - numberWidth, valueRect.y(), numberWidth, valueRect.height());
+            label->setGeometry(label->x(), label->y(), value->x() - scaled(2, m_scale) - label->x(), label->height());
+        }
+    }
     if (m_showMouseButton == 0)
         m_controls[MouseSettingButton]->setGeometry(QRect());
 }
