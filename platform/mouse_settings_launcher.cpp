@@ -1,6 +1,7 @@
 #include "platform/mouse_settings_launcher.h"
 
-#include <QDebug>
+#include "platform/platform_log.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -43,11 +44,11 @@ bool openDesktopMouseSettings()
     const auto programs = installedMouseSettingsPrograms(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
     for (const MouseSettingsProgram &candidate : programs) {
         if (QProcess::startDetached(candidate.program, candidate.arguments)) {
-            qDebug() << "Mouse settings opened with" << candidate.program;
+            qCDebug(lcPlatform) << "Mouse settings opened with" << candidate.program;
             return true;
         }
-        qDebug() << "Mouse settings program did not start:" << candidate.program;
+        qCDebug(lcPlatform) << "Mouse settings program did not start:" << candidate.program;
     }
-    qDebug("No mouse settings program of a known desktop is installed.");
+    qCDebug(lcPlatform, "No mouse settings program of a known desktop is installed.");
     return false;
 }

@@ -1,7 +1,8 @@
 #include "platform/pointer_speed.h"
 
+#include "platform/platform_log.h"
+
 #include <QtGlobal>
-#include <QDebug>
 
 #include <X11/Xlib.h>
 
@@ -80,7 +81,7 @@ bool applyPointerSpeed(int mouseSpeed)
     DisplayConnection connection;
     Display *display = connection.get();
     if (!display) {
-        qDebug("No X display: the pointer speed %d is left to the desktop.", speed);
+        qCDebug(lcPlatform, "No X display: the pointer speed %d is left to the desktop.", speed);
         return false;
     }
     if (speed == kDefaultSpeed) {
@@ -95,7 +96,7 @@ bool applyPointerSpeed(int mouseSpeed)
         XChangePointerControl(display, True, False, numerator, denominator, 0);
     }
     XSync(display, False);
-    qDebug("Pointer speed %d set on the X display.", speed);
+    qCDebug(lcPlatform, "Pointer speed %d set on the X display.", speed);
     return true;
 }
 

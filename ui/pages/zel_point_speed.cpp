@@ -10,9 +10,9 @@
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/kit/zel_slider.h"
+#include "ui/main/window_log.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -155,14 +155,14 @@ void ZelPointSpeed::setPairChecked(const OptionPair &pair, bool first)
 
 void ZelPointSpeed::onKeyResponseChanged(int value)
 {
-    qDebug("slider_clicked 1 = %d", value);
+    qCDebug(lcWindow, "slider_clicked 1 = %d", value);
     m_debounce = uint8_t(value);
     static_cast<QLabel *>(m_controls[KeyResponseValue])->setText(QString::number(value));
 }
 
 void ZelPointSpeed::sValueChangedSlot(int value)
 {
-    qDebug("slider_clicked 1 = %d", value);
+    qCDebug(lcWindow, "slider_clicked 1 = %d", value);
     if (m_profile)
         m_profile->scrollspeed = uint8_t(value);
 }

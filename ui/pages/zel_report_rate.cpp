@@ -5,10 +5,10 @@
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_label.h"
 #include "ui/kit/zel_push_button.h"
+#include "ui/main/window_log.h"
 #include "ui/pages/report_rate_codes.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 #include <QMenu>
 #include <QRadioButton>
 
@@ -75,7 +75,7 @@ void ZelReportRate::showRate()
 void ZelReportRate::onRadioChanged()
 {
     m_lift = m_liftGroup->checkedId() + 1;
-    qDebug("m_iLift = %d", m_lift);
+    qCDebug(lcWindow, "m_iLift = %d", m_lift);
     emit RefreshLift(quint8(m_lift));
 }
 

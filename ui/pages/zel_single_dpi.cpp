@@ -7,10 +7,10 @@
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_label.h"
+#include "ui/main/window_log.h"
 #include "ui/pages/zel_two_bar_slider.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -159,7 +159,7 @@ void ZelSingleDPI::onSliderChanged(int x, int y)
 {
     m_x = x;
     m_y = y;
-    qDebug("ix = %d", x);
+    qCDebug(lcWindow, "ix = %d", x);
     showValues();
     emit DPISignal(x, y, uchar(m_index));
 }
