@@ -16,6 +16,9 @@ QStringList skinPaths(const QStringList &relatives);
 QFont configuredFont();
 QFont configuredFont(int languageIndex, double scaleFactor);
 
+// The skinned check box: indicator images from the skin folder, transparent background.
+QString skinCheckBoxStyleSheet();
+
 // The accent colour chosen by "Config/GColorID".
 QColor currentAccentColor();
 QColor currentGradientStartColor();

@@ -31,14 +31,21 @@ ZelDPIWindow::ZelDPIWindow(ProfileData *profile, QWidget *parent)
         connect(row, &ZelSingleDPI::EnableSignal, this, &ZelDPIWindow::onEnableChanged);
     }
     setSensorOnRows(m_sensorModel);
+    showStages();
+    retranslate();
+    layoutForScale(1.0);
+}
+
+void ZelDPIWindow::showStages()
+{
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiStage &stage = m_profile.dpiStages[i];
         m_rows[i]->setLink(stage.link);
         m_rows[i]->setValues(int(stage.x), int(stage.y));
+        // The enable boxes follow the profile too, so a box never contradicts the stage it
+        // stands for.
         m_rows[i]->setUsed(stage.used);
     }
-    retranslate();
-    layoutForScale(1.0);
     selectStage(m_profile.dpi);
 }
 
@@ -55,15 +62,7 @@ void ZelDPIWindow::refresh(const ProfileData &profile, int sensorModel)
 {
     setSensorOnRows(sensorModel);
     m_profile = profile;
-    for (int i = 0; i < kDpiStageCount; ++i) {
-        const DpiStage &stage = m_profile.dpiStages[i];
-        m_rows[i]->setLink(stage.link);
-        m_rows[i]->setValues(int(stage.x), int(stage.y));
-        // The enable boxes follow the profile too, so a box never contradicts the stage it
-        // stands for.
-        m_rows[i]->setUsed(stage.used);
-    }
-    selectStage(m_profile.dpi);
+    showStages();
 }
 
 void ZelDPIWindow::selectStage(int stage)

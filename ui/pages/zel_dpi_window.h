@@ -33,6 +33,7 @@ public slots:
 
 private:
     void setSensorOnRows(int sensorModel);
+    void showStages();
 
     ProfileData m_profile;
     double m_scale = 1.0;

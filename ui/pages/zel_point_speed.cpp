@@ -1,7 +1,6 @@
 #include "ui/pages/zel_point_speed.h"
 
 #include "platform/mouse_settings_launcher.h"
-#include "store/app_paths.h"
 #include "store/language_config.h"
 #include "store/product_definition.h"
 #include "ui/kit/kit_style.h"
@@ -75,12 +74,7 @@ ZelPointSpeed::ZelPointSpeed(ProfileData *profile, QWidget *parent)
 void ZelPointSpeed::build()
 {
     const QString labelStyle = QStringLiteral("background:transparent;color: rgb(225,225,225)");
-    const QString dir = applicationDirectory();
-    const QString boxStyle = QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1/skin/checkbox1-1.png)}"
-                                            "QCheckBox::indicator:enabled:checked { image: url(%1/skin/checkbox1-2.png)}"
-                                            "QCheckBox{background-color:rgba(255,255,255,0)}"
-                                            "QCheckBox{color: rgb(225,225,225)}")
-                                 .arg(dir);
+    const QString boxStyle = skinCheckBoxStyleSheet() + QStringLiteral("QCheckBox{color: rgb(225,225,225)}");
     for (Control label : {KeyResponseLabel, KeyResponseValue, ScrollLabel, SyncLabel, LiftLabel, AngleLabel, JitterLabel}) {
         auto *widget = new ZelLabel(this);
         widget->setStyleSheet(labelStyle);

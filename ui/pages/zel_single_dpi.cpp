@@ -1,6 +1,5 @@
 #include "ui/pages/zel_single_dpi.h"
 
-#include "store/app_paths.h"
 #include "store/dpi_scale.h"
 #include "store/language_config.h"
 #include "store/sensor_ranges.h"
@@ -19,12 +18,7 @@ namespace {
 
 QString checkBoxStyle()
 {
-    const QString dir = applicationDirectory();
-    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1/skin/checkbox1-1.png)}"
-                          "QCheckBox::indicator:enabled:checked { image: url(%1/skin/checkbox1-2.png)}"
-                          "QCheckBox{background-color:rgba(255,255,255,0)}")
-               .arg(dir)
-        + QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);}");
+    return skinCheckBoxStyleSheet() + QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);}");
 }
 
 // "DPI : %d" and the like: the number goes where the translation puts %d.
