@@ -184,17 +184,6 @@ private slots:
         QCOMPARE(page.stages()[0].x, 900u);
     }
 
-    void clickOnTheTrackJumpsThere()
-    {
-        ZelJumpSlider slider;
-        slider.setRange(0, 100);
-        slider.resize(200, 12);
-        slider.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&slider));
-        QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(150, 6));
-        QVERIFY2(qAbs(slider.value() - 75) <= 5, qPrintable(QString::number(slider.value())));
-    }
-
     void stageCountComesFromTheProduct_data()
     {
         QTest::addColumn<int>("dpiCount");
