@@ -5,7 +5,7 @@
 # Taking the only Left away is refused.
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
-# Design coordinates of the main window: the CUSTOMIZE tab, Apply, and the page's buttons. The
+# Window coordinates at scale 1: the CUSTOMIZE tab, Apply, and the page's buttons. The
 # page sits at (285, 90); with the sample product's seven buttons and the wheel row in 440
 # pixels, row r is centred at 90 + g + r (g + 30) + 15, g = (440 - 8 x 30) / 9.
 TAB_CUSTOMIZE=(140 138)

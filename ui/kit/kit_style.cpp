@@ -24,6 +24,14 @@ QStringList skinPaths(const QStringList &relatives)
     return paths;
 }
 
+QString skinCheckBoxStyleSheet()
+{
+    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1)}"
+                          "QCheckBox::indicator:enabled:checked { image: url(%2)}"
+                          "QCheckBox{background-color:rgba(255,255,255,0)}")
+        .arg(skinPath(QStringLiteral("/skin/checkbox1-1.png")), skinPath(QStringLiteral("/skin/checkbox1-2.png")));
+}
+
 QFont configuredFont(int languageIndex, double scaleFactor)
 {
     const LanguageFont configured = readLanguageFont(languageIndex);
@@ -44,6 +52,11 @@ QFont configuredFont()
 QColor currentAccentColor()
 {
     return accentColor(readAccentIndex());
+}
+
+QColor currentGradientStartColor()
+{
+    return gradientStartColor(readAccentIndex());
 }
 
 QString currentMenuStyleSheet()

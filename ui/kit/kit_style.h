@@ -16,8 +16,12 @@ QStringList skinPaths(const QStringList &relatives);
 QFont configuredFont();
 QFont configuredFont(int languageIndex, double scaleFactor);
 
+// The skinned check box: indicator images from the skin folder, transparent background.
+QString skinCheckBoxStyleSheet();
+
 // The accent colour chosen by "Config/GColorID".
 QColor currentAccentColor();
+QColor currentGradientStartColor();
 // The pop-up menu style sheet in the current accent colour.
 QString currentMenuStyleSheet();
 void applyMenuStyle(QMenu *menu);

@@ -144,6 +144,7 @@ void ZiziraziWidget::onButtonClicked()
         handleProfileButton(WindowControl::Cancel);
     } else if (is(WindowControl::Apply)) {
         collectPages();
+        applyDesktopPointerSpeed();
         stopStatusThread();
         writeWithProgress(false);
     } else if (is(WindowControl::FrontButton)) {
