@@ -35,7 +35,7 @@ void SVColorArea::setHsv(int h, int halfS, int halfV)
 void SVColorArea::setColor(const QColor &color)
 {
     const QColor hsv = color.toHsv();
-    setHsv(hsv.hsvHue(), hsv.hsvSaturation() / 2, hsv.value() / 2);
+    setHsv(hsv.hsvHue(), (hsv.hsvSaturation() + 1) / 2, (hsv.value() + 1) / 2);
     emit svChangedSignal(m_hue, m_s, m_v);
 }
 

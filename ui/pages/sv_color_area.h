@@ -12,7 +12,7 @@ class SVColorArea : public QWidget {
 public:
     explicit SVColorArea(QWidget *parent = nullptr, double scale = uiScaleFactor());
 
-    // Saturation and value as halves of the components; emits nothing.
+    // Saturation and value as halves of the components (rounded up); emits nothing.
     void setHsv(int h, int halfS, int halfV);
     // Takes the colour's hue, saturation and value and announces them.
     void setColor(const QColor &color);

@@ -208,7 +208,9 @@ void ZelColorArea::showRgbFields()
 void ZelColorArea::showAreas()
 {
     m_strip->setHue(m_h);
-    m_square->setHsv(m_h, m_s / 2, m_v / 2);
+    // Halves rounded up: a full component sits on the square's far edge and reads back as 255,
+    // so dragging the hue of a pure colour keeps it pure.
+    m_square->setHsv(m_h, (m_s + 1) / 2, (m_v + 1) / 2);
     m_preview->setColor(m_color);
 }
 
