@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -22,6 +23,8 @@ QString describe(const FirmwareState &s)
     out << "battery " << s.batteryLevel << ' ' << s.batteryExtra << ", stage " << s.activeStage << ", rate "
         << s.rateCode << ", lighting " << s.ledMode << " speed " << s.ledSpeed << " brightness " << s.ledBrightness
         << ", profile " << s.selectedProfile << ", writes " << s.endMarkers << ", checksum errors " << s.checksumErrors;
+    out << "\nlift " << s.liftHigh << ", sleep " << s.ledSleepTime << ", move off " << s.ledMoveOff << ", angle/debounce "
+        << s.angleOrDebounce << ", sync " << s.sync << QString::asprintf(", colour %02x%02x%02x", s.rgb[0], s.rgb[1], s.rgb[2]);
     out << "\nbuttons:";
     for (const auto &b : s.buttons)
         out << QString::asprintf(" %02x%02x%02x%02x", b[0], b[1], b[2], b[3]);
@@ -74,8 +77,10 @@ EmulatorControl::~EmulatorControl()
         ::close(m_readFd);
     if (m_keepOpenFd >= 0)
         ::close(m_keepOpenFd);
-    if (m_readFd >= 0)
+    if (m_readFd >= 0) {
         QFile::remove(m_path);
+        QFile::remove(m_path + QStringLiteral(".reply"));
+    }
 }
 
 void EmulatorControl::readAvailable()
@@ -91,10 +96,21 @@ void EmulatorControl::readAvailable()
         if (line.isEmpty())
             continue;
         QString reply;
-        if (execute(line, &reply))
+        if (execute(line, &reply)) {
             qInfo().noquote().nospace() << "emulator: " << line << (reply.isEmpty() ? QString() : QStringLiteral("\n") + reply);
-        else
+            writeReply(reply);
+        } else
             qWarning().noquote() << "emulator: unknown command:" << line;
+    }
+}
+
+void EmulatorControl::writeReply(const QString &reply)
+{
+    // Scripts read the answer from a file beside the pipe; written whole or not at all.
+    QSaveFile file(m_path + QStringLiteral(".reply"));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(reply.toUtf8() + '\n');
+        file.commit();
     }
 }
 
