@@ -31,8 +31,6 @@ QString describe(const FirmwareState &s)
     out << "\nstages:";
     for (const auto &d : s.dpiStages)
         out << QString::asprintf(" %02x:%02x%02x/%02x%02x", d[0], d[2], d[1], d[4], d[3]);
-    out << QString::asprintf("\nlight: colour %02x%02x%02x sleep %d off-while-moving %d", s.rgb[0], s.rgb[1], s.rgb[2],
-                             s.ledSleepTime, s.ledMoveOff);
     return text;
 }
 
