@@ -1,5 +1,6 @@
 #include "lighting_skin.h"
 
+#include "skin_canvas.h"
 #include "skin_palette.h"
 
 #include <QLinearGradient>
@@ -16,36 +17,15 @@ const QSize kSliderBar(40, 12);     // stretched through 6-pixel slices
 const QSize kSliderHandle(36, 36);  // shown at 18 x scale
 const QSize kSpinArrow(18, 12);     // shown at 9 x 6 x scale
 
-QImage blank(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-void smooth(QPainter &p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-QLinearGradient downwards(const QRectF &r, const QColor &top, const QColor &bottom)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
-}
-
 QImage pagePanel()
 {
-    QImage image = blank(kPage);
-    QPainter p(&image);
-    smooth(p);
+    QImage image = canvas(kPage);
+    QPainter p;
+    begin(p, image);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(kPage)).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath panel;
     panel.addRoundedRect(r, 8, 8);
-    p.fillPath(panel, downwards(r, QColor(38, 40, 46), QColor(27, 28, 32)));
+    p.fillPath(panel, vertical(r, QColor(38, 40, 46), QColor(27, 28, 32)));
     p.setPen(QPen(kPanelEdge, 1));
     p.drawPath(panel);
     // An accent tick beside the effect heading, and faint rules between the groups.
@@ -57,13 +37,13 @@ QImage pagePanel()
 
 QImage effectButton(bool hover)
 {
-    QImage image = blank(kEffectButton);
-    QPainter p(&image);
-    smooth(p);
+    QImage image = canvas(kEffectButton);
+    QPainter p;
+    begin(p, image);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(kEffectButton)).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath face;
     face.addRoundedRect(r, 4, 4);
-    p.fillPath(face, downwards(r, hover ? QColor(74, 60, 48) : kControlLight, hover ? QColor(54, 46, 40) : kControl));
+    p.fillPath(face, vertical(r, hover ? QColor(74, 60, 48) : kControlLight, hover ? QColor(54, 46, 40) : kControl));
     p.setPen(QPen(hover ? kAccent : kControlEdge, 1));
     p.drawPath(face);
     // The drop-down chevron sits in its own well at the right.
@@ -82,17 +62,17 @@ QImage effectButton(bool hover)
 
 QImage sliderBar(bool filled)
 {
-    QImage image = blank(kSliderBar);
-    QPainter p(&image);
-    smooth(p);
+    QImage image = canvas(kSliderBar);
+    QPainter p;
+    begin(p, image);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(kSliderBar)).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = r.height() / 2;
     if (filled) {
         p.setPen(Qt::NoPen);
-        p.setBrush(downwards(r, kAccent.lighter(115), kAccentDark));
+        p.setBrush(vertical(r, kAccent.lighter(115), kAccentDark));
     } else {
         p.setPen(QPen(kControlEdge, 1));
-        p.setBrush(downwards(r, QColor(14, 14, 16), QColor(52, 54, 60)));
+        p.setBrush(vertical(r, QColor(14, 14, 16), QColor(52, 54, 60)));
     }
     p.drawRoundedRect(r, radius, radius);
     return image;
@@ -100,14 +80,14 @@ QImage sliderBar(bool filled)
 
 QImage sliderHandle()
 {
-    QImage image = blank(kSliderHandle);
-    QPainter p(&image);
-    smooth(p);
+    QImage image = canvas(kSliderHandle);
+    QPainter p;
+    begin(p, image);
     const QRectF r = QRectF(QPointF(0, 0), QSizeF(kSliderHandle)).adjusted(2, 2, -2, -2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90)); // soft shadow
     p.drawEllipse(r.translated(0, 1.5));
-    p.setBrush(downwards(r, QColor(250, 250, 250), QColor(200, 202, 208)));
+    p.setBrush(vertical(r, QColor(250, 250, 250), QColor(200, 202, 208)));
     p.setPen(QPen(kAccent, 4));
     p.drawEllipse(r.adjusted(2, 2, -2, -2));
     p.setPen(Qt::NoPen);
@@ -118,9 +98,9 @@ QImage sliderHandle()
 
 QImage spinArrow(bool up)
 {
-    QImage image = blank(kSpinArrow);
-    QPainter p(&image);
-    smooth(p);
+    QImage image = canvas(kSpinArrow);
+    QPainter p;
+    begin(p, image);
     const qreal w = kSpinArrow.width(), h = kSpinArrow.height();
     QPainterPath arrow;
     arrow.moveTo(2, up ? h - 2 : 2);
