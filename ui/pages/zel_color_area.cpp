@@ -123,6 +123,9 @@ ZelColorArea::ZelColorArea(QWidget *parent, double scale)
     connect(m_ok, &QToolButton::clicked, this, &QDialog::accept);
 
     setColor(m_color);
+    // Typing a code is the quickest way to a known colour.
+    m_hex->setFocus();
+    m_hex->selectAll();
 }
 
 void ZelColorArea::buildFields()

@@ -75,9 +75,7 @@ ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     m_speed->setRange(1, 5);
     m_sleepLabel = new ZelLabel(this);
     m_sleep = new ZelSlider(this);
-    int sleepMin = 1, sleepMax = 9;
-    productSleepRange(&sleepMin, &sleepMax);
-    m_sleep->setRange(sleepMin, sleepMax);
+    applySleepRange();
     m_sleepValue = new ZelLabel(this);
     for (ZelSlider *slider : {m_bright, m_speed, m_sleep}) {
         slider->setSingleStep(1);
@@ -141,10 +139,19 @@ void ZelColorWindow::showSleepValue(int minutes)
     m_sleepValue->setText(QString::number(minutes) + QObject::tr(" MINUTE"));
 }
 
+void ZelColorWindow::applySleepRange()
+{
+    int minimum = 1, maximum = 9;
+    productSleepRange(&minimum, &maximum);
+    const QSignalBlocker quiet(m_sleep);
+    m_sleep->setRange(minimum, maximum);
+}
+
 void ZelColorWindow::refresh()
 {
     if (!m_profile)
         return;
+    applySleepRange(); // the product file may have changed with the mouse
     m_effect = m_profile->LedMode;
     showEffectRows(m_effect);
     m_effectButton->setText(QObject::tr(lightingEffectText(m_effect)));

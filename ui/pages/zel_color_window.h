@@ -68,6 +68,7 @@ private:
     static int showSliderValue(ZelSlider *slider, int stored);
     void showEffectValues();
     void showSleepValue(int minutes);
+    void applySleepRange();
     void applyStyles();
     int pageSlot() const;
 
