@@ -1,9 +1,9 @@
 #include "emulator/emulator_control.h"
+#include "emulator/emulator_log.h"
 
 #include "emulator/emulation_launch.h"
 #include "emulator/mouse_emulator.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QSaveFile>
 #include <QSocketNotifier>
@@ -51,17 +51,17 @@ EmulatorControl::EmulatorControl(const QString &path, QObject *parent)
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (::stat(name.constData(), &st) == 0 && !S_ISFIFO(st.st_mode)) {
-        qWarning("emulator control: %s exists and is not a pipe", name.constData());
+        qCWarning(lcEmulator, "emulator control: %s exists and is not a pipe", name.constData());
         return;
     }
     if (::mkfifo(name.constData(), 0600) != 0 && errno != EEXIST) {
-        qWarning("emulator control: cannot create %s", name.constData());
+        qCWarning(lcEmulator, "emulator control: cannot create %s", name.constData());
         return;
     }
     m_readFd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     m_keepOpenFd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_readFd < 0) {
-        qWarning("emulator control: cannot open %s", name.constData());
+        qCWarning(lcEmulator, "emulator control: cannot open %s", name.constData());
         return;
     }
     m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
@@ -95,10 +95,10 @@ void EmulatorControl::readAvailable()
             continue;
         QString reply;
         if (execute(line, &reply)) {
-            qInfo().noquote().nospace() << "emulator: " << line << (reply.isEmpty() ? QString() : QStringLiteral("\n") + reply);
+            qCInfo(lcEmulator).noquote().nospace() << "emulator: " << line << (reply.isEmpty() ? QString() : QStringLiteral("\n") + reply);
             writeReply(reply);
         } else
-            qWarning().noquote() << "emulator: unknown command:" << line;
+            qCWarning(lcEmulator).noquote() << "emulator: unknown command:" << line;
     }
 }
 
