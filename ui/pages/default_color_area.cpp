@@ -1,6 +1,7 @@
 #include "ui/pages/default_color_area.h"
 
-#include <QDebug>
+#include "ui/main/window_log.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,7 +22,7 @@ void DefaultColorArea::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    qDebug("DefaultColorArea mousePressEvent");
+    qCDebug(lcWindow, "DefaultColorArea mousePressEvent");
     emit ClickedSignal();
 }
 

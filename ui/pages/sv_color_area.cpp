@@ -1,6 +1,7 @@
 #include "ui/pages/sv_color_area.h"
 
-#include <QDebug>
+#include "ui/main/window_log.h"
+
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -80,7 +81,7 @@ void SVColorArea::pickAt(const QPoint &point)
 
 void SVColorArea::mousePressEvent(QMouseEvent *event)
 {
-    qDebug("SVColorArea mousePressEvent %d %d", event->pos().x(), event->pos().y());
+    qCDebug(lcWindow, "SVColorArea mousePressEvent %d %d", event->pos().x(), event->pos().y());
     pickAt(event->pos());
 }
 

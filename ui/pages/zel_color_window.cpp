@@ -7,11 +7,11 @@
 #include "ui/kit/zel_label.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/kit/zel_slider.h"
+#include "ui/main/window_log.h"
 #include "ui/pages/default_color_area.h"
 #include "ui/pages/zel_color_area.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QMenu>
 #include <QPainter>
 
@@ -189,7 +189,7 @@ void ZelColorWindow::chooseEffect(int index)
     m_profile->LedMode = uint8_t(index);
     showEffectValues();
     const QColor rgb = m_profile->ledModes[index].RGB.toRgb();
-    qDebug("EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", pageSlot(), index, rgb.red(), rgb.green(), rgb.blue());
+    qCDebug(lcWindow, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", pageSlot(), index, rgb.red(), rgb.green(), rgb.blue());
 }
 
 void ZelColorWindow::showEffectRows(int index)
@@ -262,7 +262,7 @@ void ZelColorWindow::slotSendLedState(const QColor &color)
         return;
     m_profile->ledModes[m_profile->LedMode].RGB = color;
     const QColor rgb = color.toRgb();
-    qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", pageSlot(), m_profile->LedMode, rgb.red(), rgb.green(), rgb.blue());
+    qCDebug(lcWindow, "slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", pageSlot(), m_profile->LedMode, rgb.red(), rgb.green(), rgb.blue());
 }
 
 void ZelColorWindow::slotApplyColor()
