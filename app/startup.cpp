@@ -32,6 +32,10 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName)
 int runApplication(int &argc, char **argv)
 {
     const EmulationOption emulation = takeEmulationOption(argc, argv);
+    // The window paints with QPainter only: Qt's OpenGL integration would cost start-up time and
+    // tens of MiB for nothing. A user's own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.

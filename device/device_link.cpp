@@ -173,7 +173,7 @@ unsigned GetReleaseNumber(const char *path)
 {
     if (!path)
         return 0;
-    // Windows-style arrival names come with the "\\?\" prefix; hidapi's paths do not.
+    // Arrival names may carry the "\\?\" device-namespace prefix; hidapi's paths do not.
     static const char kPrefix[] = "\\\\?\\";
     const char *bare = std::strncmp(path, kPrefix, sizeof kPrefix - 1) == 0 ? path + sizeof kPrefix - 1 : path;
     unsigned release = 0;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-// One settings file opened for one operation, in the INI form the Windows program writes too
-// (non-ASCII escaped, colours as @Variant). An empty path stands for a refused file: every
+// One settings file opened for one operation, in the program's INI format (CRLF or LF line
+// ends, non-ASCII escaped, colours as @Variant). An empty path stands for a refused file: every
 // read gives its default and every write is dropped.
 //
 // Writes only touch keys whose stored value differs, so saving unchanged settings leaves the

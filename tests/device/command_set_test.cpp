@@ -47,21 +47,16 @@ private slots:
         bed->setButtonCount(6);
         setMatrix({});
     }
-    void cleanupTestCase()
-    {
-        setStatusPollerControl({});
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         settings = std::make_unique<DeviceSettings>();
+        // Every case starts from a mouse this process never wrote to, whatever ran before.
+        sentSettings = DeviceSettings();
         bed->connect(MouseEmulator::Receiver);
         traces.clear();
     }
 
-    // Must stay the first write of this process: the sent copy is still all zero.
     void firstWriteSendsThePreviousPairFromTheZeroCopy()
     {
         ProfileData &p = settings->profiles[0];

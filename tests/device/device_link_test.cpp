@@ -21,12 +21,7 @@ private slots:
         traces.start();
         bed = new DeviceTestBed;
     }
-    void cleanupTestCase()
-    {
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init() { traces.clear(); }
 
     void checksumIsTheComplementOfTheSum()

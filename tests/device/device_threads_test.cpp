@@ -47,10 +47,7 @@ private slots:
     void cleanupTestCase()
     {
         stopPoller();
-        setStatusPollerControl({});
         delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
     }
     void init()
     {

@@ -84,13 +84,7 @@ private slots:
         bed = new DeviceTestBed;
         bed->connect(MouseEmulator::Receiver);
     }
-    void cleanupTestCase()
-    {
-        resetExchangeIo();
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         traces.clear();

@@ -90,13 +90,7 @@ private slots:
         };
         setExchangeIo(io);
     }
-    void cleanupTestCase()
-    {
-        resetExchangeIo();
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         settings = std::make_unique<DeviceSettings>();
