@@ -10,7 +10,6 @@
 
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -218,35 +217,6 @@ private slots:
         const QColor expected[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::yellow, Qt::magenta, Qt::white};
         for (int i = 0; i < ZelColorArea::kPresetCount; ++i)
             QCOMPARE(dialog.preset(i)->color(), expected[i]);
-    }
-
-    void okAcceptsAndCancelRejects()
-    {
-        ZelColorArea dialog(nullptr, 1.0);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Color Edit"));
-        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-        dialog.show();
-        dialog.okButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        dialog.show();
-        dialog.cancelButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-
-    void previewConvertsPositionsAtEveryScale()
-    {
-        // 255 beyond 127 x scale, else position x 2 / scale truncated.
-        QCOMPARE(PreviewColorArea::componentOf(128, 1.0), 255);
-        QCOMPARE(PreviewColorArea::componentOf(127, 1.0), 254);
-        QCOMPARE(PreviewColorArea::componentOf(158, 1.25), 252);
-        QCOMPARE(PreviewColorArea::componentOf(159, 1.25), 255);
-        QCOMPARE(PreviewColorArea::componentOf(0, 2.0), 0);
-
-        PreviewColorArea preview(nullptr, 1.0);
-        QSignalSpy out(&preview, &PreviewColorArea::svChangedSignal);
-        preview.svChangedSlot(400, 128, 64);
-        QCOMPARE(out.last(), (QVariantList{0, 255, 128}));
-        QCOMPARE(preview.color(), QColor::fromHsv(0, 255, 128));
     }
 
     void everyPartPaintsAtEveryScale()

@@ -274,17 +274,6 @@ private slots:
         QCOMPARE(page.effectButton()->text(), QStringLiteral("<REACTIVE>"));
         QCOMPARE(page.effectMenu()->actions().last()->text(), QStringLiteral("<OFF>"));
     }
-
-    void layoutScales()
-    {
-        ZelColorWindow page(1.0, nullptr);
-        currentSettings.profiles[0].LedMode = 3;
-        page.setProfile(&currentSettings.profiles[0]);
-        page.setScale(1.5);
-        QCOMPARE(page.speedSlider()->geometry(), QRect(45, 145, 342, 37));
-        QCOMPARE(page.brightnessLabel()->geometry(), QRect(45, 205, 301, 27));
-        QCOMPARE(page.sleepSlider()->geometry(), QRect(45, 415, 342, 37));
-    }
 };
 
 QTEST_MAIN(LightingPageTest)
