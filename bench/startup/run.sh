@@ -33,7 +33,7 @@ measure() { # label, then the command
     local out
     out=$(HOME=$work/home XDG_RUNTIME_DIR=$work/run "$@" 2>"$work/stderr") || { echo "$label: no window" >&2; cat "$work/stderr" >&2; return 1; }
     local plugged
-    plugged=$(sed -n 's/.*Emulated mouse plugged (monotonic \([0-9.]*\) ms).*/\1/p' "$work/stderr" "$work/app.log" 2>/dev/null | head -n1)
+    plugged=$(sed -n 's/.*Emulated mouse plugged (monotonic \([0-9.]*\) ms).*/\1/p' "$work/stderr" "$work/app.log" 2>/dev/null | head -n1 || true)
     echo "$label $out plugged_at_ms=${plugged:-0}" >>"$work/results"
 }
 
