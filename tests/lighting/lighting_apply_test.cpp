@@ -5,6 +5,7 @@
 #include "emulator/mouse_emulator.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/kit/zel_slider.h"
 #include "ui/main/zizirazi_widget.h"
@@ -13,6 +14,7 @@
 #include "ui/pages/zel_color_window.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -43,9 +45,20 @@ void pickColour(ZelColorWindow *page, const QString &hex)
     QTest::mouseClick(page->colorSwatch(), Qt::LeftButton);
 }
 
+// Apply; a failure message is closed and reported rather than left waiting for a click.
 void apply(ZiziraziWidget &window)
 {
+    QString failure;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&]() {
+        if (auto *box = qobject_cast<ZelMessageBox *>(QApplication::activeModalWidget())) {
+            failure = box->findChild<QLabel *>(QStringLiteral("msgBoxInfoLabel2"))->text();
+            box->reject();
+        }
+    });
+    watch.start(20);
     qobject_cast<ZelPushButton *>(window.control(WindowControl::Apply))->click();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

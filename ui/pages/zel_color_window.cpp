@@ -94,7 +94,6 @@ ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     m_moveOff->setCursor(Qt::PointingHandCursor);
     connect(m_moveOff, &QCheckBox::clicked, this, &ZelColorWindow::checkbtn_clicked);
 
-    rebuildEffectMenu();
     retranslate();
     setScale(scale);
 }
@@ -103,7 +102,7 @@ void ZelColorWindow::setProfile(ProfileData *profile)
 {
     m_profile = profile;
     refresh();
-    retranslate();
+    setTexts();
 }
 
 int ZelColorWindow::pageSlot() const
@@ -291,6 +290,13 @@ void ZelColorWindow::checkbtn_clicked()
 
 void ZelColorWindow::retranslate()
 {
+    setTexts();
+    rebuildEffectMenu();
+    applyStyles();
+}
+
+void ZelColorWindow::setTexts()
+{
     m_effectLabel->setText(QObject::tr("EFFECT"));
     m_brightLabel->setText(QObject::tr("BRIGHTNESS"));
     m_speedLabel->setText(QObject::tr("SPEED"));
@@ -299,8 +305,6 @@ void ZelColorWindow::retranslate()
     m_moveOff->setText(QObject::tr("MOVE TO LIGHT OFF"));
     m_effectButton->setText(QObject::tr(lightingEffectText(m_effect)));
     showSleepValue(m_sleep->value());
-    rebuildEffectMenu();
-    applyStyles();
 }
 
 void ZelColorWindow::applyStyles()

@@ -60,6 +60,7 @@ private slots:
 
 private:
     void refresh();
+    void setTexts();
     void rebuildEffectMenu();
     void chooseEffect(int index);
     void showEffectRows(int index);
