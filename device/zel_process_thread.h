@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QThread>
 #include <atomic>
 #include <cstdint>
@@ -15,6 +16,8 @@ public:
     std::atomic<uint8_t> result{0}; // SendCommand status of the write; 0 = success
     std::atomic<bool> forceFull{false};
     std::atomic<bool> stop{false};  // set before start: run() does nothing
+    // The settings file that could not be saved; nothing was sent then. Read after the run.
+    QString saveFailedPath;
 
 signals:
     void DoProcessDlg();

@@ -1,7 +1,7 @@
 #pragma once
 
 // Exit statuses of zelmouse-cli. 1, 2 and 4 are the device exchange's own statuses, so a
-// failed exchange can be passed through unchanged; 64 and 65 follow sysexits.h.
+// failed exchange can be passed through unchanged; 64 and up follow sysexits.h.
 namespace CliExit {
 enum Code : int {
     Success = 0,
@@ -10,6 +10,8 @@ enum Code : int {
     WriteFailed = 4,
     Usage = 64,
     BadFile = 65,
+    CannotSave = 74,
+    TryAgain = 75,
 };
 
 // Maps a device exchange status to the exit status that reports it.

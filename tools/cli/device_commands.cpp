@@ -4,6 +4,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/conf_file_check.h"
+#include "tools/cli/current_product.h"
 #include "tools/cli/device_session.h"
 
 #include "tools/cli/settings_report.h"
@@ -17,6 +18,7 @@
 #include "store/device_settings.h"
 #include "store/dpi_scale.h"
 #include "store/profile_files.h"
+#include "store/settings_lock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -114,16 +116,32 @@ void loadStartupSettings()
     currentSettings = appliedSettings;
 }
 
-uint8_t runWriter()
+// The window's writer, run on this thread: this thread holds the settings lock from loading the
+// settings to saving them, and the lock is re-entered only by the thread that holds it.
+class InlineWriter : public ZelProcessThread {
+public:
+    using ZelProcessThread::run;
+};
+
+struct WriteOutcome {
+    uint8_t status = kSendOk;
+    QString saveFailedPath;
+};
+
+WriteOutcome runWriter()
 {
-    ZelProcessThread writer;
-    writer.start();
-    writer.wait();
-    return writer.result;
+    InlineWriter writer;
+    writer.run();
+    return {writer.result, writer.saveFailedPath};
 }
 
-int reportWrite(uint8_t status, const QString &success)
+int reportWrite(const WriteOutcome &outcome, const QString &success)
 {
+    if (!outcome.saveFailedPath.isEmpty()) {
+        printError(QStringLiteral("The settings could not be saved: %1; nothing was sent to the mouse.").arg(outcome.saveFailedPath));
+        return CliExit::CannotSave;
+    }
+    const uint8_t status = outcome.status;
     switch (status) {
     case kSendOk:
         printResult(success);
@@ -237,21 +255,39 @@ int runStatusCommand()
     return CliExit::Success;
 }
 
+namespace {
+
+const QString kSettingsBusy = QStringLiteral("Another program kept the settings locked; nothing was changed. Try again.");
+
+} // namespace
+
 int runApplyCommand()
 {
+    // From loading to saving, so that no other program's save falls in between and is undone.
+    const SettingsLock lock;
+    if (!lock.isLocked()) {
+        printError(kSettingsBusy);
+        return CliExit::TryAgain;
+    }
     const DeviceSession session;
+    settleCurrentProduct();
     loadStartupSettings();
     return reportWrite(runWriter(), QStringLiteral("The settings were sent to the mouse."));
 }
 
 int runImportCommand(const QString &file)
 {
-    const ConfFileVerdict verdict = checkImportFile(file, readCurrentProductName());
+    const SettingsLock lock;
+    if (!lock.isLocked()) {
+        printError(kSettingsBusy);
+        return CliExit::TryAgain;
+    }
+    const DeviceSession session;
+    const ConfFileVerdict verdict = checkImportFile(file, settleCurrentProduct());
     if (!verdict.usable) {
         printError(verdict.reason);
         return CliExit::BadFile;
     }
-    const DeviceSession session;
     loadStartupSettings();
     importAllSettings(currentSettings, file);
     return reportWrite(runWriter(), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));

@@ -226,5 +226,5 @@ private:
 
     ZelGetBatteryThread *statusThread = nullptr;
     // The active slot's profile file, kept open to record the mouse's stage changes.
-    std::unique_ptr<QSettings> profileFile;
+    QString profileFilePath;
 };

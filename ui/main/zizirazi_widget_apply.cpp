@@ -49,6 +49,8 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     while (!writer.wait(20))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     writeInProgress = false;
-    if (accepted == 1 && writer.result != 0)
+    if (accepted == 1 && !writer.saveFailedPath.isEmpty())
+        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(writer.saveFailedPath));
+    else if (accepted == 1 && writer.result != 0)
         showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
 }

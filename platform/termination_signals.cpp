@@ -1,0 +1,61 @@
+#include "platform/termination_signals.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <pthread.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void writeSignalNumber(int signo)
+{
+    const unsigned char byte = static_cast<unsigned char>(signo);
+    const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    (void)written;
+}
+
+} // namespace
+
+void quitEventLoopOnTerminationSignals()
+{
+    if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        unsigned char byte = 0;
+        while (::read(g_signalPipe[0], &byte, 1) == 1)
+            qDebug("Signal %d received; quitting.", int(byte));
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = writeSignalNumber;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void exitOnTerminationSignals(std::function<void()> cleanUp)
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0)
+        return;
+    std::thread([set, cleanUp = std::move(cleanUp)] {
+        int signo = 0;
+        if (sigwait(&set, &signo) != 0)
+            return;
+        if (cleanUp)
+            cleanUp();
+        ::_exit(128 + signo);
+    }).detach();
+}
