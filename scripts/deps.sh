@@ -2,7 +2,8 @@
 # Installs the Debian packages needed to build, run and test, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libhidapi-dev
-          libudev-dev libx11-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev)
+          libudev-dev libx11-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
+          clang libclang-rt-14-dev libtsan2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

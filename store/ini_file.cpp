@@ -80,6 +80,11 @@ bool IniFile::contains(const QString &key) const
     return m_settings && m_settings->contains(key);
 }
 
+QStringList IniFile::keys() const
+{
+    return m_settings ? m_settings->allKeys() : QStringList();
+}
+
 QVariant IniFile::value(const QString &key) const
 {
     return m_settings ? m_settings->value(key) : QVariant();
@@ -268,6 +273,8 @@ bool SettingsSave::commit()
             return false;
         }
     }
+    // Everything is written; the renames follow one another with nothing in between.
+    qDebug("Saving %d settings files.", int(m_files.size()));
     bool ok = true;
     for (const auto &f : m_files) {
         if (!f->finishCommit() && ok) {
@@ -275,5 +282,6 @@ bool SettingsSave::commit()
             m_failedPath = f->path();
         }
     }
+    qDebug("Settings saved.");
     return ok;
 }

@@ -41,6 +41,7 @@ public:
     QStringList refusedKeys() const { return m_refusedKeys; }
 
     bool contains(const QString &key) const;
+    QStringList keys() const;
     QVariant value(const QString &key) const;
 
     // A value that does not parse reads as 0; absent reads as `absent`.

@@ -234,7 +234,7 @@ void loadAllSettings(DeviceSettings &settings)
         } else {
             // Zeros are no settings (rate code 0, DPI code 0): a slot without its file gets
             // what a reset gives it, and is sent as such.
-            qDebug().noquote() << "The profile file of slot" << i + 1 << "(" << name << ") is missing; using the factory values.";
+            qDebug("The profile file of slot %d (\"%s\") is missing; using the factory values.", i + 1, qUtf8Printable(name));
             resetProfile(settings.profiles[i]);
         }
     }
@@ -298,12 +298,15 @@ void importAllSettings(DeviceSettings &settings, const QString &file)
 
 QString missingExportKey(const IniFile &file)
 {
-    QStringList keys;
-    keys << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
-    ProfileKeyCollector collector(keys);
-    ProfileData profile;
-    for (int i = 0; i < kProfileCount; ++i)
-        visitProfile(collector, configProfileGroup(i), profile, ProfileForm::Export);
+    static const QStringList keys = [] {
+        QStringList all;
+        all << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
+        ProfileKeyCollector collector(all);
+        ProfileData profile;
+        for (int i = 0; i < kProfileCount; ++i)
+            visitProfile(collector, configProfileGroup(i), profile, ProfileForm::Export);
+        return all;
+    }();
     for (const QString &key : keys) {
         if (!file.contains(key))
             return key;
