@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <pthread.h>
@@ -42,7 +43,7 @@ void quitEventLoopOnTerminationSignals()
     sigaction(SIGINT, &action, nullptr);
 }
 
-void exitOnTerminationSignals(std::function<void()> cleanUp)
+void exitOnTerminationSignals(std::function<QByteArray()> leftover)
 {
     sigset_t set;
     sigemptyset(&set);
@@ -50,12 +51,31 @@ void exitOnTerminationSignals(std::function<void()> cleanUp)
     sigaddset(&set, SIGINT);
     if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0)
         return;
-    std::thread([set, cleanUp = std::move(cleanUp)] {
+    std::thread([set, leftover = std::move(leftover)] {
         int signo = 0;
         if (sigwait(&set, &signo) != 0)
             return;
-        if (cleanUp)
-            cleanUp();
+        const QByteArray folder = leftover ? leftover() : QByteArray();
+        int parentAlive[2];
+        if (!folder.isEmpty() && ::pipe(parentAlive) == 0) {
+            // Only async-signal-safe calls in the child of a threaded process: it waits for the
+            // pipe to close, which happens when this process has ended, then removes the folder.
+            const pid_t child = ::fork();
+            if (child == 0) {
+                ::close(parentAlive[1]);
+                char byte = 0;
+                while (::read(parentAlive[0], &byte, 1) < 0 && errno == EINTR) {
+                }
+                const int null = ::open("/dev/null", O_RDWR);
+                ::dup2(null, 1);
+                ::dup2(null, 2);
+                char *const argv[] = {const_cast<char *>("rm"), const_cast<char *>("-rf"), const_cast<char *>("--"),
+                                      const_cast<char *>(folder.constData()), nullptr};
+                char *const envp[] = {nullptr};
+                ::execve("/bin/rm", argv, envp);
+                ::_exit(127);
+            }
+        }
         ::_exit(128 + signo);
     }).detach();
 }

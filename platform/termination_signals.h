@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <functional>
 
 // SIGTERM and SIGINT end the program the way quitting does, so that what it set up (the
@@ -7,7 +8,8 @@
 // With an event loop: the signal quits it (QCoreApplication::quit) from the loop itself.
 void quitEventLoopOnTerminationSignals();
 
-// Without one (a command-line run that blocks in its work): `cleanUp` runs on a thread of its
-// own when the signal arrives, then the process ends with 128 + the signal number. Call before
-// any other thread is started, so that every thread inherits the blocked signals.
-void exitOnTerminationSignals(std::function<void()> cleanUp);
+// Without one (a command-line run that blocks in its work): the process ends with 128 + the
+// signal number, and the folder `leftover()` names at that moment (if any) is removed once it
+// has ended, when no thread of it can add files any more. Call before any other thread is
+// started, so that every thread inherits the blocked signals.
+void exitOnTerminationSignals(std::function<QByteArray()> leftover);

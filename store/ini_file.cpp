@@ -134,8 +134,13 @@ bool IniFile::stage()
         m_failed = true;
         return false;
     }
-    m_stage = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                                               + QStringLiteral(".XXXXXX"));
+    // Everyone stages under the lock: a staging file found now was left by a run that was
+    // killed.
+    const QString stagePrefix = QStringLiteral(".") + target.fileName() + QLatin1Char('.');
+    const QDir folder = target.absoluteDir();
+    for (const QString &left : folder.entryList({stagePrefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden))
+        QFile::remove(folder.filePath(left));
+    m_stage = std::make_unique<QTemporaryFile>(folder.filePath(stagePrefix + QStringLiteral("XXXXXX")));
     if (!m_stage->open() || !writeWhole(*m_stage, checked.text)) {
         m_failed = true;
         m_stage.reset();
