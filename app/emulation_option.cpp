@@ -1,9 +1,12 @@
 #include "app/emulation_option.h"
+#include "emulator/emulation_names.h"
+#include "emulator/emulator_log.h"
 
 #include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <unistd.h>
 
 #ifdef ZEL_WITH_EMULATOR
@@ -11,7 +14,6 @@
 #include "emulator/emulator_control.h"
 #include "emulator/mouse_emulator.h"
 
-#include <QDebug>
 #include <memory>
 #endif
 
@@ -31,15 +33,10 @@ bool parseEmulationArgument(const char *argument, EmulationOption *option)
     if (std::strncmp(argument, kOption, length) != 0)
         return false;
     const char *rest = argument + length;
-    if (*rest == '\0') {
-        option->enabled = true;
-        option->connection = 3;
-        return true;
-    }
-    if (*rest != '=')
+    if (*rest != '\0' && *rest != '=')
         return false;
-    ++rest;
-    const int connection = !std::strcmp(rest, "receiver") ? 1 : !std::strcmp(rest, "cable") ? 2 : !std::strcmp(rest, "both") ? 3 : 0;
+    const int connection = emulatedConnectionFromName(
+        *rest == '\0' ? QLatin1String(kDefaultEmulatedConnection) : QString::fromLocal8Bit(rest + 1));
     if (connection == 0)
         return false;
     option->enabled = true;
@@ -86,8 +83,13 @@ void startEmulation(const EmulationOption &option)
         return;
     plugEmulatedMouseFromEnvironment(static_cast<MouseEmulator::Connection>(option.connection));
     g_control = std::make_unique<EmulatorControl>();
+    // The monotonic time lets the start-up benchmark tell the emulator's part from the rest.
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const double plugged = now.tv_sec * 1e3 + now.tv_nsec / 1e6;
     if (g_control->isListening())
-        qInfo().noquote() << "Emulated mouse plugged; control pipe:" << g_control->path();
+        qCInfo(lcEmulator).noquote() << QStringLiteral("Emulated mouse plugged (monotonic %1 ms); control pipe:").arg(plugged, 0, 'f', 1)
+                                     << g_control->path();
 #else
     (void)option;
 #endif

@@ -4,7 +4,7 @@
 // its own process instead of real hardware. Without the option nothing changes.
 struct EmulationOption {
     bool enabled = false;
-    int connection = 3; // MouseEmulator::Connection: 1 receiver, 2 cable, 3 both
+    int connection = 1; // MouseEmulator::Connection: 1 receiver, 2 cable, 3 both
 };
 
 // Parses "--emulate" or "--emulate=VALUE"; false for an unknown value.

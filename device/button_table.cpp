@@ -1,4 +1,5 @@
 #include "device/button_table.h"
+#include "device/device_log.h"
 
 #include "device/command_set.h"
 #include "device/dpi_encoding.h"
@@ -11,7 +12,6 @@
 #include "store/key_table.h"
 #include "store/product_definition.h"
 
-#include <QDebug>
 #include <algorithm>
 #include <cstring>
 
@@ -143,7 +143,7 @@ void EncodeButtonEntry(ButtonSlot &slot, int position, const ButtonTableLayout &
 {
     const int target = stagingEntryFor(position, layout);
     if (target < 0) {
-        qDebug("button position %d has no entry, not sent\n", position);
+        qCDebug(lcDevice, "button position %d has no entry, not sent\n", position);
         return;
     }
     encodeButtonBytes(slot, layout.sensorId, entry(target));
@@ -154,11 +154,11 @@ void EncodeButtonEntry(ButtonSlot &slot, int position)
     EncodeButtonEntry(slot, position, currentButtonTableLayout());
 }
 
-uint8_t SendButtonTable()
+uint8_t SendButtonTable(DeviceSettings &settings)
 {
     clearMacroIndexMap();
     const ButtonTableLayout layout = currentButtonTableLayout();
-    ProfileData &profile = sentSettings.profiles[0];
+    ProfileData &profile = settings.profiles[0];
     // Positions 14 and 15 are the wheel's; a product claiming more buttons than the 16
     // entries hold sends the first 16.
     const int buttons = std::clamp(productButtonCount(), 0, kButtonEntryCount);

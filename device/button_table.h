@@ -29,9 +29,9 @@ void EncodeButtonEntry(ButtonSlot &slot, int position, const ButtonTableLayout &
 // The 4 bytes of a slot's entry.
 void encodeButtonBytes(ButtonSlot &slot, int sensorId, uint8_t out[4]);
 
-// Rebuilds the macro index map and the staging table from profile slot 0 of sentSettings and
-// sends it. Returns the first failing status, or 0.
-uint8_t SendButtonTable();
+// Rebuilds the macro index map and the staging table from profile slot 0 of `settings` (whose
+// macro buttons get their index in Res4) and sends it. Returns the first failing status, or 0.
+uint8_t SendButtonTable(DeviceSettings &settings);
 
 // A staged entry, for inspection.
 const uint8_t *stagedButtonEntry(int entry);

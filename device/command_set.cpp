@@ -25,9 +25,9 @@ uint8_t SendWriteMarker(WriteMarker marker)
     return marker == WriteMarker::Begin ? send(configPacket(0x00, {0xAA, 0x55})) : send(configPacket(0x00, {0xCC, 0x33}));
 }
 
-uint8_t SendRateAndLighting()
+uint8_t SendRateAndLighting(const DeviceSettings &s)
 {
-    const ProfileData &p = sentSettings.profiles[0];
+    const ProfileData &p = s.profiles[0];
     const uint8_t m = p.LedMode;
     // An effect index from a file may lie past the 14 effects: it is sent, its values are 0.
     static const LedEffect kNoEffect;
@@ -37,7 +37,6 @@ uint8_t SendRateAndLighting()
     if (const uint8_t status = send(configPacket(0x01, {p.dpi, p.pollrate, m, speed, brightness})))
         return status;
 
-    const DeviceSettings &s = sentSettings;
     const uint8_t angleOrDebounce = productSyncMode() == 3 ? s.Debounce : s.AngleValue;
     const QColor rgb = L.RGB.toRgb();
     return send(configPacket(0x02, {0x06, s.LiftHigh, p.LedSleepTime, static_cast<uint8_t>(p.LedMoveOFF != 255 ? 1 : 0),
@@ -45,10 +44,10 @@ uint8_t SendRateAndLighting()
                                     static_cast<uint8_t>(rgb.green()), static_cast<uint8_t>(rgb.blue())}));
 }
 
-uint8_t SendDpiStages()
+uint8_t SendDpiStages(const DeviceSettings &settings)
 {
     const int sensor = readSensorModel();
-    const DpiStage *stages = sentSettings.profiles[0].dpiStages;
+    const DpiStage *stages = settings.profiles[0].dpiStages;
     uint8_t first[30];
     for (int i = 0; i < 6; ++i)
         encodeDpiStage(sensor, stages[i].x, stages[i].y, first + 5 * i);
@@ -64,24 +63,26 @@ uint8_t WriteAllSettings(const DeviceSettings &settings)
 {
     // The mouse hears the previous configuration once more before the new one; its result
     // does not matter.
-    SendRateAndLighting();
+    SendRateAndLighting(sentSettings);
     stopStatusPoller();
     sentSettings = settings;
-    using Step = uint8_t (*)();
+    // The button table numbers the macros (and records the numbers in the sent copy), so the
+    // macro slots follow it.
+    using Step = uint8_t (*)(DeviceSettings &);
     static const Step kSteps[] = {
-        [] { return SendWriteMarker(WriteMarker::Begin); },
-        SendRateAndLighting,
-        SendButtonTable,
-        SendDpiStages,
-        SendMacros,
-        [] { return SendWriteMarker(WriteMarker::End); },
+        [](DeviceSettings &) { return SendWriteMarker(WriteMarker::Begin); },
+        [](DeviceSettings &s) { return SendRateAndLighting(s); },
+        [](DeviceSettings &s) { return SendButtonTable(s); },
+        [](DeviceSettings &s) { return SendDpiStages(s); },
+        [](DeviceSettings &s) { return SendMacros(s); },
+        [](DeviceSettings &) { return SendWriteMarker(WriteMarker::End); },
     };
     for (Step step : kSteps) {
-        if (const uint8_t status = step())
+        if (const uint8_t status = step(sentSettings))
             return status;
     }
     startStatusPoller();
-    return kSendOk;
+    return ExchangeOk;
 }
 
 uint8_t SendProfileSelect(int profile)
@@ -96,5 +97,5 @@ uint8_t SendProfileFollowUp()
         if (const uint8_t status = send(profileSelectPacket(0x40, {0xF3, subCode})))
             return status;
     }
-    return kSendOk;
+    return ExchangeOk;
 }

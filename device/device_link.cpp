@@ -1,9 +1,9 @@
 #include "device/device_link.h"
+#include "device/device_log.h"
 
 #include "build_config.h"
 #include "store/config_file.h"
 
-#include <QDebug>
 #include <cstring>
 #include <hidapi/hidapi.h>
 
@@ -13,10 +13,16 @@ DeviceModelTable g_table;
 QString g_modelName;
 unsigned g_releaseNumber = 0;
 
-hid_device *g_receiverMouse = nullptr;
-hid_device *g_receiverVendor = nullptr;
-hid_device *g_cableMouse = nullptr;
-hid_device *g_cableVendor = nullptr;
+struct Handles {
+    hid_device *mouse = nullptr;
+    hid_device *vendor = nullptr;
+};
+Handles g_handles[2]; // receiver, cable
+
+Handles &handles(int connection)
+{
+    return g_handles[connection == kCableConnection ? 1 : 0];
+}
 
 std::mutex g_exchangeMutex;
 
@@ -34,7 +40,7 @@ bool releaseAccepted(uint32_t relMin, uint32_t relMax, unsigned release)
 bool storePath(char (&field)[kDevicePathSize], const char *path)
 {
     if (!path || std::strlen(path) >= kDevicePathSize) {
-        qDebug("path too long, skipped: %s\n", path ? path : "");
+        qCDebug(lcDevice, "path too long, skipped: %s\n", path ? path : "");
         return false;
     }
     std::snprintf(field, kDevicePathSize, "%s", path);
@@ -55,21 +61,31 @@ std::mutex &exchangeMutex() { return g_exchangeMutex; }
 
 hid_device *activeVendorHandle()
 {
-    return g_cableVendor ? g_cableVendor : g_receiverVendor;
+    return handles(kCableConnection).vendor ? handles(kCableConnection).vendor : handles(kReceiverConnection).vendor;
+}
+
+DeviceConnection deviceConnection(DeviceModelRecord &r, int connection)
+{
+    if (connection == kCableConnection)
+        return {r.vid2, r.pid2, r.relMin2, r.relMax2, r.usageMouse2, r.usagePageMouse2, r.usageVendor2,
+                r.usagePageVendor2, r.pathMouse2, r.pathVendor2, r.foundMouse2, r.foundVendor2};
+    return {r.vid1, r.pid1, r.relMin1, r.relMax1, r.usageMouse1, r.usagePageMouse1, r.usageVendor1,
+            r.usagePageVendor1, r.pathMouse1, r.pathVendor1, r.foundMouse1, r.foundVendor1};
 }
 
 void InitDeviceTable()
 {
     std::memset(&g_table, 0, sizeof g_table);
     DeviceModelRecord &r = g_table.records[0];
-    r.vid1 = ZEL_RECEIVER_VID;
-    r.pid1 = ZEL_RECEIVER_PID;
-    r.vid2 = ZEL_CABLE_VID;
-    r.pid2 = ZEL_CABLE_PID;
-    r.usageMouse1 = r.usageMouse2 = kUsageMouse;
-    r.usagePageMouse1 = r.usagePageMouse2 = kUsagePageDesktop;
-    r.usageVendor1 = r.usageVendor2 = kUsageVendor;
-    r.usagePageVendor1 = r.usagePageVendor2 = kUsagePageVendor;
+    for (int connection : {kReceiverConnection, kCableConnection}) {
+        DeviceConnection c = deviceConnection(r, connection);
+        c.vid = connection == kReceiverConnection ? ZEL_RECEIVER_VID : ZEL_CABLE_VID;
+        c.pid = connection == kReceiverConnection ? ZEL_RECEIVER_PID : ZEL_CABLE_PID;
+        c.usageMouse = kUsageMouse;
+        c.usagePageMouse = kUsagePageDesktop;
+        c.usageVendor = kUsageVendor;
+        c.usagePageVendor = kUsagePageVendor;
+    }
     g_modelName = readMouseListName();
     const QByteArray latin1 = g_modelName.toLatin1();
     std::snprintf(r.name, sizeof r.name, "%s", latin1.constData());
@@ -83,32 +99,24 @@ int EnumerateDevices()
     hid_device_info *devices = hid_enumerate(0, 0);
     for (hid_device_info *d = devices; d; d = d->next) {
         for (uint32_t i = 0; i < g_table.count; ++i) {
-            DeviceModelRecord &r = g_table.records[i];
-            if (d->vendor_id == r.vid1 && d->product_id == r.pid1) {
-                const bool release = releaseAccepted(r.relMin1, r.relMax1, d->release_number);
-                if (d->usage == r.usageMouse1 && d->usage_page == r.usagePageMouse1 && release
-                    && storePath(r.pathMouse1, d->path)) {
-                    qDebug("1 %s\n", d->path);
-                    r.foundMouse1 = 1;
+            for (int connection : {kReceiverConnection, kCableConnection}) {
+                DeviceConnection c = deviceConnection(g_table.records[i], connection);
+                if (d->vendor_id != c.vid || d->product_id != c.pid)
+                    continue;
+                const bool release = releaseAccepted(c.relMin, c.relMax, d->release_number);
+                const char *where = connection == kReceiverConnection ? "receiver" : "cable";
+                if (d->usage == c.usageMouse && d->usage_page == c.usagePageMouse && release
+                    && storePath(c.pathMouse, d->path)) {
+                    qCDebug(lcDevice, "%s mouse interface found: %s", where, d->path);
+                    c.foundMouse = 1;
                 }
-                if (d->usage == r.usageVendor1 && d->usage_page == r.usagePageVendor1 && release
-                    && storePath(r.pathVendor1, d->path)) {
-                    qDebug("2 %s\n", d->path);
-                    r.foundVendor1 = 1;
-                }
-            }
-            if (d->vendor_id == r.vid2 && d->product_id == r.pid2) {
-                const bool release = releaseAccepted(r.relMin2, r.relMax2, d->release_number);
-                if (d->usage == r.usageMouse2 && d->usage_page == r.usagePageMouse2 && release
-                    && storePath(r.pathMouse2, d->path)) {
-                    qDebug("3 %s\n", d->path);
-                    r.foundMouse2 = 1;
-                }
-                if (d->usage == r.usageVendor2 && d->usage_page == r.usagePageVendor2 && release
-                    && storePath(r.pathVendor2, d->path)) {
-                    qDebug("4 %s\n", d->path);
-                    r.foundVendor2 = 1;
-                    g_releaseNumber = d->release_number;
+                if (d->usage == c.usageVendor && d->usage_page == c.usagePageVendor && release
+                    && storePath(c.pathVendor, d->path)) {
+                    qCDebug(lcDevice, "%s vendor interface found: %s", where, d->path);
+                    c.foundVendor = 1;
+                    // The release number reported is the cable's.
+                    if (connection == kCableConnection)
+                        g_releaseNumber = d->release_number;
                 }
             }
         }
@@ -126,22 +134,18 @@ void OpenDevice(const char *modelName)
         DeviceModelRecord &r = g_table.records[i];
         if (std::strcmp(r.name, modelName) != 0)
             continue;
-        // A handle left open by a caller that skipped CloseDevice is closed, not leaked.
-        if (r.foundMouse1 == 1 && r.foundVendor1 == 1) {
-            if (g_receiverMouse)
-                hid_close(g_receiverMouse);
-            if (g_receiverVendor)
-                hid_close(g_receiverVendor);
-            g_receiverMouse = hid_open_path(r.pathMouse1);
-            g_receiverVendor = hid_open_path(r.pathVendor1);
-        }
-        if (r.foundMouse2 == 1 && r.foundVendor2 == 1) {
-            if (g_cableMouse)
-                hid_close(g_cableMouse);
-            if (g_cableVendor)
-                hid_close(g_cableVendor);
-            g_cableMouse = hid_open_path(r.pathMouse2);
-            g_cableVendor = hid_open_path(r.pathVendor2);
+        for (int connection : {kReceiverConnection, kCableConnection}) {
+            DeviceConnection c = deviceConnection(r, connection);
+            if (c.foundMouse != 1 || c.foundVendor != 1)
+                continue;
+            Handles &h = handles(connection);
+            // A handle left open by a caller that skipped CloseDevice is closed, not leaked.
+            for (hid_device **handle : {&h.mouse, &h.vendor}) {
+                if (*handle)
+                    hid_close(*handle);
+            }
+            h.mouse = hid_open_path(c.pathMouse);
+            h.vendor = hid_open_path(c.pathVendor);
         }
     }
 }
@@ -150,10 +154,12 @@ void CloseDevice()
 {
     // Waits for a running exchange, so a handle is never closed under a reader.
     std::lock_guard<std::mutex> lock(g_exchangeMutex);
-    for (hid_device **handle : {&g_receiverMouse, &g_receiverVendor, &g_cableMouse, &g_cableVendor}) {
-        if (*handle) {
-            hid_close(*handle);
-            *handle = nullptr;
+    for (Handles &h : g_handles) {
+        for (hid_device **handle : {&h.mouse, &h.vendor}) {
+            if (*handle) {
+                hid_close(*handle);
+                *handle = nullptr;
+            }
         }
     }
 }
@@ -167,7 +173,7 @@ unsigned GetReleaseNumber(const char *path)
 {
     if (!path)
         return 0;
-    // Windows-style arrival names come with the "\\?\" prefix; hidapi's paths do not.
+    // Arrival names may carry the "\\?\" device-namespace prefix; hidapi's paths do not.
     static const char kPrefix[] = "\\\\?\\";
     const char *bare = std::strncmp(path, kPrefix, sizeof kPrefix - 1) == 0 ? path + sizeof kPrefix - 1 : path;
     unsigned release = 0;
@@ -186,15 +192,10 @@ bool storeInterfacePath(int record, int connection, DeviceInterface kind, const 
 {
     if (!validSlot(record, connection))
         return false;
-    DeviceModelRecord &r = g_table.records[record];
-    const bool mouse = kind == DeviceInterface::Mouse;
-    char(&field)[kDevicePathSize] = connection == 1 ? (mouse ? r.pathMouse1 : r.pathVendor1)
-                                                    : (mouse ? r.pathMouse2 : r.pathVendor2);
-    uint32_t &found = connection == 1 ? (mouse ? r.foundMouse1 : r.foundVendor1)
-                                      : (mouse ? r.foundMouse2 : r.foundVendor2);
-    if (!storePath(field, path))
+    DeviceConnection c = deviceConnection(g_table.records[record], connection);
+    if (!storePath(c.path(kind), path))
         return false;
-    found = 1;
+    c.found(kind) = 1;
     return true;
 }
 
@@ -202,10 +203,7 @@ bool clearInterfaceFound(int record, int connection, DeviceInterface kind)
 {
     if (!validSlot(record, connection))
         return false;
-    DeviceModelRecord &r = g_table.records[record];
-    const bool mouse = kind == DeviceInterface::Mouse;
-    uint32_t &found = connection == 1 ? (mouse ? r.foundMouse1 : r.foundVendor1)
-                                      : (mouse ? r.foundMouse2 : r.foundVendor2);
+    uint32_t &found = deviceConnection(g_table.records[record], connection).found(kind);
     const bool was = found != 0;
     found = 0;
     return was;

@@ -36,6 +36,28 @@ struct DeviceModelTable {
 
 enum class DeviceInterface { Mouse, Vendor };
 
+// The fields of one connection of a record, 1 (receiver) or 2 (cable), so that code handling
+// either connection is written once.
+struct DeviceConnection {
+    uint32_t &vid, &pid, &relMin, &relMax;
+    uint32_t &usageMouse, &usagePageMouse, &usageVendor, &usagePageVendor;
+    char (&pathMouse)[kDevicePathSize];
+    char (&pathVendor)[kDevicePathSize];
+    uint32_t &foundMouse, &foundVendor;
+
+    char (&path(DeviceInterface kind))[kDevicePathSize] { return kind == DeviceInterface::Mouse ? pathMouse : pathVendor; }
+    uint32_t &found(DeviceInterface kind) { return kind == DeviceInterface::Mouse ? foundMouse : foundVendor; }
+    bool present() const { return foundMouse && foundVendor; }
+};
+DeviceConnection deviceConnection(DeviceModelRecord &record, int connection);
+// Read-only view for code that only reports.
+inline DeviceConnection deviceConnection(const DeviceModelRecord &record, int connection)
+{
+    return deviceConnection(const_cast<DeviceModelRecord &>(record), connection);
+}
+constexpr int kReceiverConnection = 1;
+constexpr int kCableConnection = 2;
+
 // Read access for the window; only the functions below write the table.
 const DeviceModelTable &deviceModelTable();
 // "Mouse_List/0" as InitDeviceTable read it.

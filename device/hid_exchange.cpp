@@ -1,9 +1,9 @@
 #include "device/hid_exchange.h"
+#include "device/device_log.h"
 
 #include "device/device_link.h"
 #include "device/packet.h"
 
-#include <QDebug>
 #include <QThread>
 #include <algorithm>
 #include <cstring>
@@ -47,7 +47,7 @@ void resetExchangeIo() { g_io = defaultIo(); }
 
 void DebugTrace(const QString &text)
 {
-    qDebug().noquote() << text;
+    qCDebug(lcDevice).noquote() << text;
 }
 
 QString hexTrace(const char *prefix, int length, const unsigned char *bytes, int count)
@@ -68,7 +68,7 @@ uint8_t SendCommand(const uint8_t *packet, int length)
     hid_device *handle = activeVendorHandle();
     if (!handle) {
         traceEnd("no device--------------------------------------");
-        return kSendNoDevice;
+        return ExchangeNoDevice;
     }
     // The buffers are 64 bytes and replies land from byte 1 on: more than a packet never fits.
     const int n = std::clamp(length, 0, kPacketLength);
@@ -94,9 +94,9 @@ uint8_t SendCommand(const uint8_t *packet, int length)
             const int written = io.write(handle, writeBuffer, static_cast<size_t>(n));
             DebugTrace(hexTrace("hid_write length=%d data=", n, writeBuffer + 1, 33));
             if (written < 0) {
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.\n");
                 traceEnd("hid_write fail--------------------------------------");
-                return kSendWriteFailed;
+                return ExchangeWriteFailed;
             }
             io.sleepMs(kWriteSettleMs);
             step = awaitsEcho ? Step::Read : Step::Success;
@@ -116,7 +116,7 @@ uint8_t SendCommand(const uint8_t *packet, int length)
                     ++rewrites;
                     if (rewrites > kMaxRewrites) {
                         traceEnd("multi rewrite fail--------------------------------------");
-                        return kSendRetriesExhausted;
+                        return ExchangeRetriesExhausted;
                     }
                     DebugTrace(QStringLiteral("re write"));
                     step = Step::Write;
@@ -150,7 +150,7 @@ uint8_t SendCommand(const uint8_t *packet, int length)
                 ++rewrites;
                 if (rewrites > kMaxRewrites) {
                     traceEnd("multi command check fail, go back--------------------------------------");
-                    return kSendRetriesExhausted;
+                    return ExchangeRetriesExhausted;
                 }
                 DebugTrace(QString::asprintf("command check fail, re write %d", rewrites));
                 step = Step::Write;
@@ -162,7 +162,7 @@ uint8_t SendCommand(const uint8_t *packet, int length)
             break;
         case Step::Success:
             traceEnd("send success--------------------------------------");
-            return kSendOk;
+            return ExchangeOk;
         }
     }
 }

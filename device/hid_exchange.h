@@ -1,18 +1,14 @@
 #pragma once
+#include "device/exchange_status.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 typedef struct hid_device_ hid_device;
 
-// SendCommand statuses.
-constexpr uint8_t kSendOk = 0;
-constexpr uint8_t kSendNoDevice = 1;
-constexpr uint8_t kSendRetriesExhausted = 2;
-constexpr uint8_t kSendWriteFailed = 4;
-
 // Writes a packet on the active vendor interface, waits for the mouse to echo bytes 1 to 32
-// and retries; returns one of the statuses above. Every step is traced.
+// and retries; returns an ExchangeStatus. Every step is traced.
 uint8_t SendCommand(const uint8_t *packet, int length);
 
 // One line to the debug output.

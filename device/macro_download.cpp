@@ -1,11 +1,11 @@
 #include "device/macro_download.h"
+#include "device/device_log.h"
 
 #include "device/command_set.h"
 #include "device/hid_exchange.h"
 #include "device/packet.h"
 #include "store/function_catalogue.h"
 
-#include <QDebug>
 #include <algorithm>
 #include <cstring>
 
@@ -102,13 +102,13 @@ const uint8_t *macroSlotImage(int slot)
     return slot >= 0 && slot < kMacroSlotCount ? g_slotImages[slot] : nullptr;
 }
 
-uint8_t SendMacros()
+uint8_t SendMacros(const DeviceSettings &settings)
 {
     std::memset(g_slotImages, 0, sizeof g_slotImages);
     bool scanning = true;
     for (int p = 0; p < kProfileCount && scanning; ++p) {
         for (int b = 0; b < kButtonSlotCount; ++b) {
-            const ButtonSlot &slot = sentSettings.profiles[p].buttons[b];
+            const ButtonSlot &slot = settings.profiles[p].buttons[b];
             if (!usesMacro(slot))
                 continue;
             if (g_macroIndexMap.empty()) {
@@ -120,15 +120,15 @@ uint8_t SendMacros()
             if (found == g_macroIndexMap.end())
                 continue;
             if (found->first >= kMacroSlotCount) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
-                return kSendOk;
+                qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560\n");
+                return ExchangeOk;
             }
             // One event more than a macro may hold is enough to tell that it is too long.
             QVector<MacroEvent> events = readMacroEvents(slot.macroname, kMacroEventLimit + 1);
             if (events.size() > kMacroEventLimit
                 || macroImageLength(events.constData(), events.size()) > kMacroImageLimit) {
                 // Cut short, a macro could press a key it never releases: send it empty.
-                qDebug("macro does not fit a slot, sent empty: %s\n", qPrintable(slot.macroname));
+                qCDebug(lcDevice, "macro does not fit a slot, sent empty: %s\n", qPrintable(slot.macroname));
                 events.clear();
             }
             BuildMacroImage(events.constData(), events.size(), found->first);
@@ -149,5 +149,5 @@ uint8_t SendMacros()
         if (const uint8_t status = SendCommand(last.data(), kPacketLength))
             return status;
     }
-    return kSendOk;
+    return ExchangeOk;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "store/device_settings.h"
 #include "store/macro_files.h"
 
 #include <QString>
@@ -28,6 +29,7 @@ int macroImageLength(const MacroEvent *events, int count);
 void BuildMacroImage(const MacroEvent *events, int count, int slot);
 const uint8_t *macroSlotImage(int slot);
 
-// Images the macros of the map and sends every slot that is not empty. Returns the first
+// Images the macros of the map that the buttons of `settings` use and sends every slot that is
+// not empty. Returns the first
 // failing status, or 0 (also when more than 12 macros are in use: then nothing is sent).
-uint8_t SendMacros();
+uint8_t SendMacros(const DeviceSettings &settings);

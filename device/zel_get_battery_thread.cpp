@@ -1,11 +1,12 @@
 #include "device/zel_get_battery_thread.h"
+#include "device/device_log.h"
 
 #include "device/device_link.h"
+#include "device/exchange_lock.h"
 #include "device/hid_exchange.h"
 #include "device/packet.h"
 #include "device/status_report.h"
 
-#include <QDebug>
 #include <cstring>
 
 namespace {
@@ -23,7 +24,7 @@ bool isStatusReport(const unsigned char *buffer)
 
 void traceReport(const char *kind, const unsigned char *b)
 {
-    qDebug("hid_read 1 %s %x %x %x %x %x %x %x %x.\n", kind, b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8]);
+    qCDebug(lcDevice, "hid_read 1 %s %x %x %x %x %x %x %x %x.\n", kind, b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8]);
 }
 
 enum class Read { Report, Nothing, NoDevice };
@@ -50,7 +51,7 @@ bool writeRequest()
     unsigned char buffer[64] = {};
     std::memcpy(buffer, request.data(), kPacketLength);
     if (exchangeIo().write(handle, buffer, kPacketLength) < 0)
-        qDebug("Unable to send a feature report.\n");
+        qCDebug(lcDevice, "Unable to send a feature report.\n");
     return true;
 }
 
@@ -69,7 +70,7 @@ ZelGetBatteryThread::ZelGetBatteryThread(QObject *parent)
 
 void ZelGetBatteryThread::run()
 {
-    qDebug("ZelGetBatteryThread.\n");
+    qCDebug(lcDevice, "ZelGetBatteryThread.\n");
     const ExchangeIo &io = exchangeIo();
     int k = 0;
     while (!stop) {
@@ -93,21 +94,27 @@ void ZelGetBatteryThread::run()
                 k = 0;
         }
         if (k == 0) {
-            writeRequest();
-            io.sleepMs(kRequestPauseMs);
-            if (stop)
-                break;
-            std::memset(readBuffer, 0, sizeof readBuffer);
-            readStatus(readBuffer);
-            if (isStatusReport(readBuffer)) {
-                traceReport("f", readBuffer);
-                emit RefreshBatteryStatus(0, readBuffer[5], readBuffer[6]);
-                emit RefreshStatus(0, readBuffer[7] & 0x0F, readBuffer[8], 0);
+            // While another program exchanges with the mouse, the request waits for its next turn.
+            const ExchangeSequenceLock sequence(0);
+            if (sequence.held()) {
+                writeRequest();
+                io.sleepMs(kRequestPauseMs);
+                if (stop)
+                    break;
+                std::memset(readBuffer, 0, sizeof readBuffer);
+                readStatus(readBuffer);
+                if (isStatusReport(readBuffer)) {
+                    traceReport("f", readBuffer);
+                    emit RefreshBatteryStatus(0, readBuffer[5], readBuffer[6]);
+                    emit RefreshStatus(0, readBuffer[7] & 0x0F, readBuffer[8], 0);
+                }
+                if (stop)
+                    break;
+            } else {
+                qCDebug(lcDevice, "status request skipped: another program is exchanging with the mouse");
             }
-            if (stop)
-                break;
             k = 1;
         }
     }
-    qDebug("ZelGetBatteryThread Stop.\n");
+    qCDebug(lcDevice, "ZelGetBatteryThread Stop.\n");
 }

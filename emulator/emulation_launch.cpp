@@ -1,4 +1,5 @@
 #include "emulator/emulation_launch.h"
+#include "emulator/emulation_names.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -49,13 +50,7 @@ MouseEmulator::Connection emulationConnectionNamed(const QString &name, MouseEmu
 {
     if (name.isEmpty())
         return fallback;
-    if (name == QLatin1String("receiver"))
-        return MouseEmulator::Receiver;
-    if (name == QLatin1String("cable"))
-        return MouseEmulator::Cable;
-    if (name == QLatin1String("both"))
-        return MouseEmulator::Both;
-    return MouseEmulator::None;
+    return MouseEmulator::Connection(emulatedConnectionFromName(name));
 }
 
 bool ensureEmulationPreload(char **argv, QString *error)

@@ -1,10 +1,11 @@
 #include "emulator/emulator_control.h"
+#include "emulator/emulator_log.h"
 
 #include "emulator/emulation_launch.h"
 #include "emulator/mouse_emulator.h"
 
-#include <QDebug>
 #include <QFile>
+#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -22,6 +23,8 @@ QString describe(const FirmwareState &s)
     out << "battery " << s.batteryLevel << ' ' << s.batteryExtra << ", stage " << s.activeStage << ", rate "
         << s.rateCode << ", lighting " << s.ledMode << " speed " << s.ledSpeed << " brightness " << s.ledBrightness
         << ", profile " << s.selectedProfile << ", writes " << s.endMarkers << ", checksum errors " << s.checksumErrors;
+    out << "\nlift " << s.liftHigh << ", sleep " << s.ledSleepTime << ", move off " << s.ledMoveOff << ", angle/debounce "
+        << s.angleOrDebounce << ", sync " << s.sync << QString::asprintf(", colour %02x%02x%02x", s.rgb[0], s.rgb[1], s.rgb[2]);
     out << "\nbuttons:";
     for (const auto &b : s.buttons)
         out << QString::asprintf(" %02x%02x%02x%02x", b[0], b[1], b[2], b[3]);
@@ -48,17 +51,17 @@ EmulatorControl::EmulatorControl(const QString &path, QObject *parent)
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (::stat(name.constData(), &st) == 0 && !S_ISFIFO(st.st_mode)) {
-        qWarning("emulator control: %s exists and is not a pipe", name.constData());
+        qCWarning(lcEmulator, "emulator control: %s exists and is not a pipe", name.constData());
         return;
     }
     if (::mkfifo(name.constData(), 0600) != 0 && errno != EEXIST) {
-        qWarning("emulator control: cannot create %s", name.constData());
+        qCWarning(lcEmulator, "emulator control: cannot create %s", name.constData());
         return;
     }
     m_readFd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     m_keepOpenFd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_readFd < 0) {
-        qWarning("emulator control: cannot open %s", name.constData());
+        qCWarning(lcEmulator, "emulator control: cannot open %s", name.constData());
         return;
     }
     m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
@@ -72,8 +75,10 @@ EmulatorControl::~EmulatorControl()
         ::close(m_readFd);
     if (m_keepOpenFd >= 0)
         ::close(m_keepOpenFd);
-    if (m_readFd >= 0)
+    if (m_readFd >= 0) {
         QFile::remove(m_path);
+        QFile::remove(m_path + QStringLiteral(".reply"));
+    }
 }
 
 void EmulatorControl::readAvailable()
@@ -89,10 +94,21 @@ void EmulatorControl::readAvailable()
         if (line.isEmpty())
             continue;
         QString reply;
-        if (execute(line, &reply))
-            qInfo().noquote().nospace() << "emulator: " << line << (reply.isEmpty() ? QString() : QStringLiteral("\n") + reply);
-        else
-            qWarning().noquote() << "emulator: unknown command:" << line;
+        if (execute(line, &reply)) {
+            qCInfo(lcEmulator).noquote().nospace() << "emulator: " << line << (reply.isEmpty() ? QString() : QStringLiteral("\n") + reply);
+            writeReply(reply);
+        } else
+            qCWarning(lcEmulator).noquote() << "emulator: unknown command:" << line;
+    }
+}
+
+void EmulatorControl::writeReply(const QString &reply)
+{
+    // Scripts read the answer from a file beside the pipe; written whole or not at all.
+    QSaveFile file(m_path + QStringLiteral(".reply"));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(reply.toUtf8() + '\n');
+        file.commit();
     }
 }
 

@@ -12,7 +12,8 @@ class QSocketNotifier;
 //
 // Commands: "dpi" (press the DPI button), "status" (send a status report), "battery L [E]",
 // "stage S", "rate R", "plug receiver|cable|both", "unplug receiver|cable|both",
-// "silent on|off", "zeros N", "delay MS", "state" (print the decoded state).
+// "silent on|off", "zeros N", "delay MS", "state" (print the decoded state). A command's answer
+// is also written to "<pipe>.reply", for scripts.
 class EmulatorControl : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     static bool execute(const QString &line, QString *reply = nullptr);
 
 private:
+    void writeReply(const QString &reply);
     void readAvailable();
 
     QString m_path;

@@ -28,13 +28,18 @@ QString SingleInstanceLock::lockFileName(const QString &instanceName)
     return QStringLiteral("zelmouse-") + readable + QLatin1Char('-') + QString::fromLatin1(hash) + QStringLiteral(".lock");
 }
 
-SingleInstanceLock::SingleInstanceLock(const QString &instanceName)
+QString runtimeLockPath(const QString &instanceName)
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
     QDir().mkpath(dir);
-    m_path = QDir(dir).filePath(lockFileName(instanceName));
+    return QDir(dir).filePath(SingleInstanceLock::lockFileName(instanceName));
+}
+
+SingleInstanceLock::SingleInstanceLock(const QString &instanceName)
+    : m_path(runtimeLockPath(instanceName))
+{
 }
 
 SingleInstanceLock::~SingleInstanceLock() = default;

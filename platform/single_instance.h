@@ -25,5 +25,9 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
+// Where the lock of an instance name lives: the user's runtime folder (the temporary folder
+// when there is none).
+QString runtimeLockPath(const QString &instanceName);
+
 // The instance name of a product: its name followed by the fixed suffix.
 QString instanceNameForProduct(const QString &productName);

@@ -205,6 +205,11 @@ void writeDefaultProfileFile()
     saveProfile(0, profile, defaultProfilePath());
 }
 
+void markEditedMacroSent(const DeviceSettings &current, const DeviceSettings &applied)
+{
+    buttonsDiffer(current, applied);
+}
+
 int computeChangeMask(const DeviceSettings &current, const DeviceSettings &applied)
 {
     int mask = 0;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -29,6 +30,25 @@ CheckedText readChecked(const QString &path)
     if (read.state == RegularFileRead::Regular)
         checked.text = withoutUndecodableValues(read.data, &checked.refusedKeys);
     return checked;
+}
+
+QMutex &failureMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QString &lastFailure()
+{
+    static QString path;
+    return path;
+}
+
+void recordFailure(const QString &path)
+{
+    QMutexLocker lock(&failureMutex());
+    lastFailure() = path;
+    qDebug().noquote() << "The settings could not be saved:" << path;
 }
 
 bool writeWhole(QFile &file, const QByteArray &data)
@@ -70,8 +90,8 @@ IniFile::IniFile(const QString &path)
 
 IniFile::~IniFile()
 {
-    if (m_staged && !commit())
-        qDebug().noquote() << "The settings could not be saved:" << m_path;
+    if (m_staged)
+        commit();
     discard();
 }
 
@@ -134,13 +154,8 @@ bool IniFile::stage()
         m_failed = true;
         return false;
     }
-    // Everyone stages under the lock: a staging file found now was left by a run that was
-    // killed.
-    const QString stagePrefix = QStringLiteral(".") + target.fileName() + QLatin1Char('.');
-    const QDir folder = target.absoluteDir();
-    for (const QString &left : folder.entryList({stagePrefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden))
-        QFile::remove(folder.filePath(left));
-    m_stage = std::make_unique<QTemporaryFile>(folder.filePath(stagePrefix + QStringLiteral("XXXXXX")));
+    m_stage = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                               + QStringLiteral(".XXXXXX"));
     if (!m_stage->open() || !writeWhole(*m_stage, checked.text)) {
         m_failed = true;
         m_stage.reset();
@@ -225,8 +240,15 @@ bool IniFile::commit()
 {
     if (prepareCommit() && finishCommit())
         return true;
+    recordFailure(m_path);
     discard();
     return false;
+}
+
+QString lastFailedSavePath()
+{
+    QMutexLocker lock(&failureMutex());
+    return lastFailure();
 }
 
 void IniFile::discard()
@@ -266,6 +288,7 @@ bool SettingsSave::commit()
     m_failedPath.clear();
     if (!m_lock->isLocked()) {
         m_failedPath = m_files.empty() ? QString() : m_files.front()->path();
+        recordFailure(m_failedPath);
         for (const auto &f : m_files)
             f->discard();
         return false;
@@ -273,6 +296,7 @@ bool SettingsSave::commit()
     for (const auto &f : m_files) {
         if (!f->prepareCommit()) {
             m_failedPath = f->path();
+            recordFailure(m_failedPath);
             for (const auto &g : m_files)
                 g->discard();
             return false;
@@ -285,6 +309,7 @@ bool SettingsSave::commit()
         if (!f->finishCommit() && ok) {
             ok = false;
             m_failedPath = f->path();
+            recordFailure(m_failedPath);
         }
     }
     qDebug("Settings saved.");

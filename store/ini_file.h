@@ -11,9 +11,9 @@ class QTemporaryDir;
 class QTemporaryFile;
 class SettingsLock;
 
-// One settings file opened for one operation, in the INI form the Windows program writes too
-// (non-ASCII escaped, colours as @Variant). Every settings file the program reads is opened
-// here, so every one passes the same checks first:
+// One settings file opened for one operation, in the program's INI format (CRLF or LF line
+// ends, non-ASCII escaped, colours as @Variant). Every settings file the program reads is
+// opened here, so every one passes the same checks first:
 // - only a regular file is read; anything else (a FIFO would block for good) is refused;
 // - values QSettings would decode as anything but a colour variant read as absent.
 // A refused file (or an empty path, which stands for an unusable name) reads its defaults and
@@ -104,3 +104,6 @@ private:
     std::vector<std::unique_ptr<IniFile>> m_files;
     QString m_failedPath;
 };
+
+// The settings file whose save failed last in this process, for the message that says so.
+QString lastFailedSavePath();

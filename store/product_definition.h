@@ -4,7 +4,8 @@
 #include <cstdint>
 
 // The model's description, read from DefaultProfile.bin on every call so that each value
-// reflects the file as it is on disk now. Absent file or key: the documented default.
+// reflects the file as it is on disk now. Absent file or key: each accessor's fixed default
+// (product_definition.cpp).
 
 int productButtonCount();
 int productDpiStageCount();

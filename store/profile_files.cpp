@@ -262,11 +262,8 @@ bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
             writeProfileGroup(save.file(path), kProfileGroup, settings.profiles[i], ProfileForm::Full);
     }
     const bool saved = save.commit();
-    if (!saved) {
-        qDebug().noquote() << "The settings could not be saved:" << save.failedPath();
-        if (failedPath)
-            *failedPath = save.failedPath();
-    }
+    if (!saved && failedPath)
+        *failedPath = save.failedPath();
     return saved;
 }
 

@@ -47,21 +47,16 @@ private slots:
         bed->setButtonCount(6);
         setMatrix({});
     }
-    void cleanupTestCase()
-    {
-        setStatusPollerControl({});
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         settings = std::make_unique<DeviceSettings>();
+        // Every case starts from a mouse this process never wrote to, whatever ran before.
+        sentSettings = DeviceSettings();
         bed->connect(MouseEmulator::Receiver);
         traces.clear();
     }
 
-    // Must stay the first write of this process: the sent copy is still all zero.
     void firstWriteSendsThePreviousPairFromTheZeroCopy()
     {
         ProfileData &p = settings->profiles[0];
@@ -82,7 +77,7 @@ private slots:
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
 
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(bed->sentCodes(), (QVector<int>{0x01, 0x02, 0x00, 0x01, 0x02, 0x07, 0x08, 0x09, 0x05, 0x06, 0x00}));
         const QVector<Report> sent = bed->sentPackets();
         // The pre-pair: 0x01 with bytes 2 to 6 zero, 0x02 with only byte 5 set (LedMoveOFF 0).
@@ -120,7 +115,7 @@ private slots:
 
         // The next write's pre-pair repeats what this one sent.
         bed->mouse().clearPackets();
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         const QVector<Report> again = bed->sentPackets();
         QCOMPARE(again[0], sent[3]);
         QCOMPARE(again[1], sent[4]);
@@ -131,7 +126,7 @@ private slots:
         QStringList events;
         setStatusPollerControl({[&] { events << QStringLiteral("stop after %1").arg(bed->sentCodes().size()); },
                                 [&] { events << QStringLiteral("start after %1").arg(bed->sentCodes().size()); }});
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(events, (QStringList{QStringLiteral("stop after 2"), QStringLiteral("start after 11")}));
 
         // A failing write stops the sequence and leaves the poller stopped.
@@ -141,7 +136,7 @@ private slots:
         m.failWritesAfter = 5;
         bed->mouse().setMisbehaviour(m);
         settings->profiles[0].dpi = 6;
-        QCOMPARE(WriteAllSettings(*settings), kSendWriteFailed);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
         QCOMPARE(events, (QStringList{QStringLiteral("stop after 2")}));
         QCOMPARE(bed->sentCodes(), (QVector<int>{0x01, 0x02, 0x00, 0x01, 0x02}));
         QCOMPARE(sentSettings.profiles[0].dpi, uint8_t(6));
@@ -153,7 +148,7 @@ private slots:
         MouseEmulator::Misbehaviour m;
         m.unplugAtPacket = 6;
         bed->mouse().setMisbehaviour(m);
-        QCOMPARE(WriteAllSettings(*settings), kSendWriteFailed);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
         QTRY_COMPARE_WITH_TIMEOUT(bed->mouse().plugged(), MouseEmulator::None, 2000);
         QCOMPARE(bed->sentCodes().size(), 5);
     }
@@ -161,7 +156,7 @@ private slots:
     void noDeviceIsStatusOne()
     {
         bed->disconnect();
-        QCOMPARE(WriteAllSettings(*settings), kSendNoDevice);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeNoDevice);
     }
 
     void lightingBytesFollowTheEffect_data()
@@ -189,7 +184,7 @@ private slots:
             e.bright = 0x233;
             e.RGB = QColor(1, 2, 3);
         }
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(int(s.ledMode), mode);
         QCOMPARE(int(s.ledSpeed), speed);
@@ -202,7 +197,7 @@ private slots:
         bed->setProduct(QStringLiteral("PROFILE/SyncMode"), 3);
         settings->AngleValue = 4;
         settings->Debounce = 8;
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(bed->mouse().state().angleOrDebounce, uint8_t(8));
         bed->setProduct(QStringLiteral("PROFILE/SyncMode"), 0);
     }
@@ -213,7 +208,7 @@ private slots:
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
         bed->setProduct(QStringLiteral("PROFILE/ScrollRev"), 1);
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         bed->setProduct(QStringLiteral("PROFILE/ScrollRev"), 0);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 15), (QVector<uint8_t>{0x8B, 0, 0, 0}));
@@ -226,7 +221,7 @@ private slots:
         for (int i = 0; i < 6; ++i)
             p.buttons[i].Fun = i + 1; // 0x81 0x82 0x83 0x85 0x84 0x90
         setMatrix({5, 4, 3, 2, 1, 200});
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 5), (QVector<uint8_t>{0x81, 0, 0, 0}));
         QCOMPARE(entry(s, 4), (QVector<uint8_t>{0x82, 0, 0, 0}));
@@ -244,7 +239,7 @@ private slots:
             p.buttons[i].Fun = ButtonFunction::Middle;
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         bed->setButtonCount(6);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 13), (QVector<uint8_t>{0x83, 0, 0, 0}));
@@ -352,7 +347,7 @@ private slots:
         stages[0].y = 50;
         stages[0].used = 0; // sent all the same
         stages[7].x = stages[7].y = 3;
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         bed->setConfig(QStringLiteral("MouseSenSor/1"), 3325);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(QVector<uint8_t>(s.dpiStages[0], s.dpiStages[0] + 5), stage0);
@@ -400,7 +395,7 @@ private slots:
         p.dpiStages[0].y = 10;
         p.dpiStages[7].x = p.dpiStages[7].y = 51;
 
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         bed->setButtonCount(6);
         const QVector<Report> sent = bed->sentPackets();
         QCOMPARE(sent.size(), 11);
@@ -429,8 +424,8 @@ private slots:
 
     void profileSelectSendsTheCommandAndItsFollowUps()
     {
-        QCOMPARE(SendProfileSelect(3), kSendOk);
-        QCOMPARE(SendProfileFollowUp(), kSendOk);
+        QCOMPARE(SendProfileSelect(3), ExchangeOk);
+        QCOMPARE(SendProfileFollowUp(), ExchangeOk);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(s.selectedProfile, 3);
         QCOMPARE(s.followUps, (QVector<uint8_t>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
@@ -447,7 +442,7 @@ private slots:
         MouseEmulator::Misbehaviour m;
         m.failWritesAfter = 2;
         bed->mouse().setMisbehaviour(m);
-        QCOMPARE(SendProfileFollowUp(), kSendWriteFailed);
+        QCOMPARE(SendProfileFollowUp(), ExchangeWriteFailed);
         QCOMPARE(bed->mouse().packets().size(), 3);
         QCOMPARE(bed->mouse().state().followUps, (QVector<uint8_t>{0x01, 0x04}));
     }

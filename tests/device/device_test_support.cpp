@@ -1,4 +1,6 @@
 #include "device_test_support.h"
+#include "device/status_poller_control.h"
+#include "device/hid_exchange.h"
 
 #include "device/device_link.h"
 #include "store/app_paths.h"
@@ -67,6 +69,12 @@ DeviceTestBed::DeviceTestBed()
 DeviceTestBed::~DeviceTestBed()
 {
     disconnect();
+    // Whatever a test replaced goes back, and the process ends with the library and the
+    // emulator shut down.
+    resetExchangeIo();
+    setStatusPollerControl({});
+    ExitDeviceLibrary();
+    MouseEmulator::shutdown();
 }
 
 void DeviceTestBed::setConfig(const QString &key, const QVariant &value)

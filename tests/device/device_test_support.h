@@ -15,6 +15,8 @@ constexpr char kTestModelName[] = "Zel M1";
 class DeviceTestBed {
 public:
     DeviceTestBed();
+    // Also restores the exchange I/O and the poller control, ends the HID library and shuts
+    // the emulator down: delete the bed in cleanupTestCase.
     ~DeviceTestBed();
 
     // Keys of Config.ini and DefaultProfile.bin, written through QSettings.

@@ -47,10 +47,7 @@ private slots:
     void cleanupTestCase()
     {
         stopPoller();
-        setStatusPollerControl({});
         delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
     }
     void init()
     {
@@ -139,7 +136,7 @@ private slots:
                                     poller->wait();
                                 },
                                 [&] { ++starts; }});
-        ZelProcessThread writer;
+        ZelProcessThread writer(currentSettings);
         QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
         writer.start();
         QVERIFY(done.wait(5000));
@@ -169,12 +166,12 @@ private slots:
         currentSettings.profiles[0].dpi = 5;
         appliedSettings = DeviceSettings();
         writeApplyFailedFlag(0);
-        ZelProcessThread writer;
+        ZelProcessThread writer(currentSettings);
         QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
         writer.start();
         QVERIFY(done.wait(5000));
         writer.wait();
-        QCOMPARE(int(writer.result), int(kSendNoDevice));
+        QCOMPARE(int(writer.result), int(ExchangeNoDevice));
         QCOMPARE(readApplyFailedFlag(), 1);
         QCOMPARE(appliedSettings.profiles[0].dpi, uint8_t(5)); // copied whatever the result
     }
@@ -184,7 +181,7 @@ private slots:
         currentSettings = DeviceSettings();
         currentSettings.profiles[0].dpi = 7;
         appliedSettings = DeviceSettings();
-        ZelProcessThread writer;
+        ZelProcessThread writer(currentSettings);
         writer.Stop();
         QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
         writer.start();

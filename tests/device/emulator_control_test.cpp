@@ -26,7 +26,7 @@ private slots:
         EmulationOption o;
         QVERIFY(parseEmulationArgument("--emulate", &o));
         QVERIFY(o.enabled);
-        QCOMPARE(o.connection, 3);
+        QCOMPARE(o.connection, 1); // the receiver, as for zelmouse-cli
         QVERIFY(parseEmulationArgument("--emulate=receiver", &o));
         QCOMPARE(o.connection, 1);
         QVERIFY(parseEmulationArgument("--emulate=cable", &o));

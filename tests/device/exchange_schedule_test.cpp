@@ -84,13 +84,7 @@ private slots:
         bed = new DeviceTestBed;
         bed->connect(MouseEmulator::Receiver);
     }
-    void cleanupTestCase()
-    {
-        resetExchangeIo();
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         traces.clear();
@@ -100,7 +94,7 @@ private slots:
 
     void neverAnsweringMouseGetsThirtyReadsThenTwoRewrites()
     {
-        QCOMPARE(SendCommand(configPacket(0x01).data(), kPacketLength), kSendRetriesExhausted);
+        QCOMPARE(SendCommand(configPacket(0x01).data(), kPacketLength), ExchangeRetriesExhausted);
         QString expected = QStringLiteral("W0 S10 R150");
         for (int i = 0; i < 29; ++i)
             expected += QStringLiteral(" S50 R150");
@@ -115,7 +109,7 @@ private slots:
             std::memset(data, 0x55, 32);
             return 32;
         };
-        QCOMPARE(SendCommand(configPacket(0x02).data(), kPacketLength), kSendRetriesExhausted);
+        QCOMPARE(SendCommand(configPacket(0x02).data(), kPacketLength), ExchangeRetriesExhausted);
         QString expected = QStringLiteral("W0 S10 R150");
         for (int i = 0; i < 19; ++i)
             expected += QStringLiteral(" S50 R150");
@@ -138,7 +132,7 @@ private slots:
             std::memset(data, 0x77, 32);
             return 32;
         };
-        QCOMPARE(SendCommand(p.data(), kPacketLength), kSendRetriesExhausted);
+        QCOMPARE(SendCommand(p.data(), kPacketLength), ExchangeRetriesExhausted);
         QCOMPARE(traces.count(QStringLiteral("re write")), 1);
         QCOMPARE(traces.count(QStringLiteral("command check fail, re write 2")), 1);
         QCOMPARE(traces.count(QStringLiteral("multi command check fail, go back--------------------------------------")), 1);
@@ -156,7 +150,7 @@ private slots:
                 return 32; // all zero
             return echoOf(p, data);
         };
-        QCOMPARE(SendCommand(p.data(), kPacketLength), kSendOk);
+        QCOMPARE(SendCommand(p.data(), kPacketLength), ExchangeOk);
         QCOMPARE(pattern().count(QLatin1Char('W')), 6);
         const QStringList lines = traces.lines();
         const int multi = lines.indexOf(QStringLiteral("multi all 0, go back--------------------------------------"));
@@ -176,7 +170,7 @@ private slots:
             }
             return n < 9 ? 32 : echoOf(p, data);
         };
-        QCOMPARE(SendCommand(p.data(), kPacketLength), kSendOk);
+        QCOMPARE(SendCommand(p.data(), kPacketLength), ExchangeOk);
         QCOMPARE(traces.count(QStringLiteral("all 0, jump re write ")), 3 + 5);
         QCOMPARE(traces.count(QStringLiteral("multi all 0, go back--------------------------------------")), 0);
     }
@@ -184,7 +178,7 @@ private slots:
     void writeFailureEndsAtOnce()
     {
         failWrites = true;
-        QCOMPARE(SendCommand(configPacket(0x01).data(), kPacketLength), kSendWriteFailed);
+        QCOMPARE(SendCommand(configPacket(0x01).data(), kPacketLength), ExchangeWriteFailed);
         QCOMPARE(pattern(), QStringLiteral("W0"));
     }
 

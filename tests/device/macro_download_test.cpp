@@ -90,13 +90,7 @@ private slots:
         };
         setExchangeIo(io);
     }
-    void cleanupTestCase()
-    {
-        resetExchangeIo();
-        delete bed;
-        ExitDeviceLibrary();
-        MouseEmulator::shutdown();
-    }
+    void cleanupTestCase() { delete bed; }
     void init()
     {
         settings = std::make_unique<DeviceSettings>();
@@ -160,7 +154,7 @@ private slots:
 
     void noMacroButtonsSendNoSlot()
     {
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
         QVERIFY(macroIndexMap().empty());
     }
@@ -172,7 +166,7 @@ private slots:
         assignMacro(0, 40, QStringLiteral("spray"), ButtonFunction::GunFile);
         settings->profiles[0].buttons[2].Res1 = 1;
         settings->profiles[0].buttons[40].LoopNumber = 0x0203;
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(macroCodes(), (QVector<int>{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18}));
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(s.checksumErrors, 0);
@@ -191,14 +185,14 @@ private slots:
     {
         bed->writeMacro(QStringLiteral("other"), 2, fileRows(2));
         assignMacro(2, 1, QStringLiteral("other"));
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
 
         // With a macro in profile 0 as well, only that one goes out.
         bed->mouse().clearPackets();
         bed->writeMacro(QStringLiteral("mine"), 2, fileRows(2));
         assignMacro(0, 5, QStringLiteral("mine"));
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(macroCodes().size(), 9);
         QCOMPARE(uint8_t(slot(0)[1]), uint8_t(4));
     }
@@ -209,7 +203,7 @@ private slots:
             bed->writeMacro(QStringLiteral("m%1").arg(i), 3, fileRows(3, true));
             assignMacro(0, i, QStringLiteral("m%1").arg(i));
         }
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         const QVector<int> codes = macroCodes();
         QCOMPARE(codes.size(), 12 * 9);
         QCOMPARE(codes.first(), 0x10);
@@ -227,7 +221,7 @@ private slots:
             bed->writeMacro(QStringLiteral("m%1").arg(i), 3, fileRows(3));
             assignMacro(0, i, QStringLiteral("m%1").arg(i));
         }
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
         QCOMPARE(traces.count(QStringLiteral("iIndex>=MAX_MACRO_NUMBER_560\n")), 1);
         QCOMPARE(bed->mouse().state().endMarkers, 1);
@@ -255,7 +249,7 @@ private slots:
         const QString name = QStringLiteral("long%1").arg(QTest::currentDataTag()).remove(QLatin1Char(' '));
         bed->writeMacro(name, count, fileRows(rows, withDelay));
         assignMacro(0, 0, name);
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(macroCodes().size(), 9);
         const QByteArray image = firmwareSlot(bed->mouse().state(), 0);
         const bool empty = image.left(6) == QByteArray("\x06\x01\x00\x00\x00\x00", 6) && image.mid(6) == QByteArray(250, '\0');
@@ -266,7 +260,7 @@ private slots:
     void missingMacroFileIsSentEmpty()
     {
         assignMacro(0, 3, QStringLiteral("nowhere"));
-        QCOMPARE(WriteAllSettings(*settings), kSendOk);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
         QCOMPARE(firmwareSlot(bed->mouse().state(), 0).left(6), QByteArray("\x06\x01\x00\x00\x00\x00", 6));
     }
 
@@ -279,7 +273,7 @@ private slots:
         MouseEmulator::Misbehaviour m;
         m.failWritesAfter = 10 + 9 + 3; // the write up to the macros, slot 0, three packets of slot 1
         bed->mouse().setMisbehaviour(m);
-        QCOMPARE(WriteAllSettings(*settings), kSendWriteFailed);
+        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
         QCOMPARE(macroCodes().size(), 9 + 3);
         QCOMPARE(bed->mouse().state().endMarkers, 0);
     }

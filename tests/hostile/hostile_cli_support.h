@@ -51,7 +51,7 @@ inline void writeTwoSlots(const AppDirFixture &app, int pollrate = 2)
 // A staging file (".Config.ini.a1B2c3"): a killed run may leave one, the next save removes it.
 inline bool isStagingFile(const QString &path)
 {
-    static const QRegularExpression pattern(QStringLiteral("/\\.[^/]+\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(QStringLiteral("/\\.[^/]+\\.[A-Za-z0-9]{6}(\\.lock)?$"));
     return pattern.match(path).hasMatch();
 }
 

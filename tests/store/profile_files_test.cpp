@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("PROFILE/LedMode/LED_MODE_2_h")).toString(), QStringLiteral("4294967295"));
     }
 
-    // Every form holds exactly the design's keys: a misspelt, missing or extra key would
+    // Every form holds exactly its own key set: a misspelt, missing or extra key would
     // make the other program read a default.
     void everyFormHoldsExactlyTheDesignKeys()
     {
@@ -361,7 +361,7 @@ private slots:
                     .contains("LedMode\\LED_MODE_3_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\x12\\x12\\x34\\x34VV\\0\\0)"));
     }
 
-    // Files as the Windows build writes them: CRLF line ends, non-ASCII escaped, colours as
+    // Files in the carried-over form: CRLF line ends, non-ASCII escaped, colours as
     // serialised variants, the slot file named after a non-ASCII profile name.
     void windowsFilesLoad()
     {
@@ -420,8 +420,8 @@ private slots:
         QCOMPARE(readCurrentProductName(), QStringLiteral("Glide X7"));
     }
 
-    // What we write is the text the Windows build reads: the same escapes, section and key
-    // spelling (Qt on Windows reads LF line ends as well as CRLF).
+    // What we write is the format we read elsewhere: the same escapes, section and key
+    // spelling (LF line ends read as well as CRLF).
     void writtenFilesUseTheSharedSpelling()
     {
         const QString name = QString::fromUtf8("\u041f\u0440\u043e\u0444\u0438\u043b\u044c \u00e9t\u00e9 1");

@@ -187,7 +187,7 @@ private slots:
         loadSlotProfile(pb, b);
         QCOMPARE(int(pa.pollrate), 1);
         QCOMPARE(int(pb.pollrate), 2);
-        // Names that fit are used as they are, as the Windows build does.
+        // Names that fit are used as they are, as the stored format has them.
         QCOMPARE(fileNameForName(QStringLiteral("Fast"), QStringLiteral(".prof")), QStringLiteral("Fast.prof"));
     }
 

@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!readModelText().isEmpty());
         // Controls of zero size exist.
         QCOMPARE(window->control(WindowControl::Ok)->size(), QSize(0, 0));
-        QVERIFY(window->statusThreadRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(window->statusThreadRunning(), kReportTimeoutMs); // started by the session
     }
 
     void tabsSwitchPagesOnPress()

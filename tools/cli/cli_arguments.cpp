@@ -1,5 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
+#include "emulator/emulation_names.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -71,14 +73,14 @@ const CommandInfo *commandNamed(const QString &name)
     return nullptr;
 }
 
-// QCommandLineParser wants a value for every valued option; "--emulate" alone means receiver.
+// QCommandLineParser wants a value for every valued option; "--emulate" alone takes the default.
 QStringList normaliseEmulate(QStringList arguments)
 {
     for (QString &argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
         if (argument == QLatin1String("--emulate"))
-            argument = QStringLiteral("--emulate=receiver");
+            argument = QStringLiteral("--emulate=") + QLatin1String(kDefaultEmulatedConnection);
     }
     return arguments;
 }
@@ -195,8 +197,7 @@ CliArguments parseCliArguments(const QStringList &arguments)
     if (parser.isSet(emulate)) {
         result.emulate = true;
         result.emulateMode = parser.values(emulate).constLast();
-        if (result.emulateMode != QLatin1String("receiver") && result.emulateMode != QLatin1String("cable")
-            && result.emulateMode != QLatin1String("both")) {
+        if (emulatedConnectionFromName(result.emulateMode) == 0) {
             result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(result.emulateMode);
             return result;
         }

@@ -1,29 +1,34 @@
 #pragma once
+#include "device/exchange_status.h"
 
 // Exit statuses of zelmouse-cli. 1, 2 and 4 are the device exchange's own statuses, so a
-// failed exchange can be passed through unchanged; 64 and up follow sysexits.h.
+// failed exchange is passed through unchanged; 64, 65, 74 and 75 follow sysexits.h.
 namespace CliExit {
 enum Code : int {
     Success = 0,
-    NoDevice = 1,
-    NoAnswer = 2,
-    WriteFailed = 4,
+    NoDevice = ExchangeNoDevice,
+    NoAnswer = ExchangeRetriesExhausted,
+    WriteFailed = ExchangeWriteFailed,
     Usage = 64,
     BadFile = 65,
     CannotSave = 74,
-    TryAgain = 75,
+    Busy = 75,
 };
 
-// Maps a device exchange status to the exit status that reports it.
+// The exit status that reports an exchange status.
 inline int fromDeviceStatus(int status)
 {
     switch (status) {
-    case 0:
+    case ExchangeOk:
         return Success;
-    case 1:
+    case ExchangeNoDevice:
         return NoDevice;
-    case 2:
+    case ExchangeRetriesExhausted:
         return NoAnswer;
+    case ExchangeBusy:
+        return Busy;
+    case ExchangeNotSaved:
+        return CannotSave;
     default:
         return WriteFailed;
     }

@@ -1,6 +1,7 @@
 #include "tools/cli/cli_trace.h"
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
 #include <QtGlobal>
 
@@ -29,6 +30,10 @@ void handleMessage(QtMsgType type, const QMessageLogContext &, const QString &me
 
 void installCliMessageHandler(bool trace)
 {
+    // --trace is the device category; QT_LOGGING_RULES, read after these rules, still selects
+    // others.
+    QLoggingCategory::setFilterRules(trace ? QStringLiteral("zelmouse.*.debug=false\nzelmouse.device.debug=true")
+                                           : QStringLiteral("zelmouse.*.debug=false"));
     tracing.store(trace, std::memory_order_relaxed);
     qInstallMessageHandler(handleMessage);
 }

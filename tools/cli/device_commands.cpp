@@ -5,18 +5,16 @@
 #include "tools/cli/cli_output.h"
 #include "tools/cli/conf_file_check.h"
 #include "tools/cli/current_product.h"
-#include "tools/cli/device_session.h"
 
 #include "tools/cli/settings_report.h"
 
-#include "device/command_set.h"
 #include "device/device_link.h"
-#include "device/hid_exchange.h"
-#include "device/zel_get_battery_thread.h"
-#include "device/zel_process_thread.h"
+#include "device/device_session.h"
+#include "device/exchange_lock.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/dpi_scale.h"
+#include "store/ini_file.h"
 #include "store/profile_files.h"
 #include "store/settings_lock.h"
 
@@ -42,20 +40,34 @@ QString interfaceLine(const char *label, uint32_t found, const char *path)
     return found ? head + QStringLiteral("present  ") + QString::fromLocal8Bit(path) : head + QStringLiteral("absent");
 }
 
-QString connectionText(const char *title, uint32_t vid, uint32_t pid, uint32_t foundMouse, const char *pathMouse,
-                       uint32_t foundVendor, const char *pathVendor)
+QString connectionText(const char *title, const DeviceModelRecord &record, int connection)
 {
-    QString text = QStringLiteral("%1 (%2)\n").arg(QLatin1String(title), usbId(vid, pid));
-    text += interfaceLine("Mouse interface:", foundMouse, pathMouse) + QLatin1Char('\n');
-    text += interfaceLine("Vendor interface:", foundVendor, pathVendor) + QLatin1Char('\n');
-    if (foundVendor) {
-        const unsigned release = GetReleaseNumber(pathVendor);
+    const DeviceConnection c = deviceConnection(record, connection);
+    QString text = QStringLiteral("%1 (%2)\n").arg(QLatin1String(title), usbId(c.vid, c.pid));
+    text += interfaceLine("Mouse interface:", c.foundMouse, c.pathMouse) + QLatin1Char('\n');
+    text += interfaceLine("Vendor interface:", c.foundVendor, c.pathVendor) + QLatin1Char('\n');
+    if (c.foundVendor) {
+        const unsigned release = GetReleaseNumber(c.pathVendor);
         text += QStringLiteral("  Release number:   %1.%2 (0x%3)\n")
                     .arg(QString::number(release >> 8, 16), QString::number(release & 0xFF, 16).rightJustified(2, QLatin1Char('0')),
                          QString::number(release, 16).rightJustified(4, QLatin1Char('0')));
     }
     return text;
 }
+
+// The device link as the window opens it at start-up: the device table, the system's HID
+// devices, the interfaces of the model named in the configuration file.
+struct OpenedSession {
+    DeviceSession session;
+    bool enumerated = false;
+
+    OpenedSession()
+    {
+        enumerated = session.discover() == 0;
+        session.open(deviceModelName());
+        session.waitForIdle();
+    }
+};
 
 // What the poller's request phase got back.
 struct StatusReading {
@@ -67,23 +79,20 @@ struct StatusReading {
 
 // Runs the window's status poller until its request phase has been answered, or for two of
 // its request rounds. Empty when the poller found no vendor interface.
-std::optional<StatusReading> readStatusOnce()
+std::optional<StatusReading> readStatusOnce(DeviceSession &session)
 {
     // About two request rounds of the poller (one every 2.8 s when the mouse is quiet).
     constexpr int kPatienceMs = 3500;
     StatusReading reading;
     bool batteryReported = false;
-    bool stopping = false;
-    bool endedByItself = false;
-    ZelGetBatteryThread poller;
     QEventLoop loop;
-    // Queued to this thread. An answered request gives a battery report followed by the stage
-    // and rate; a poller without an interface gives only a (0, 0, 0) battery report and ends.
-    QObject::connect(&poller, &ZelGetBatteryThread::RefreshBatteryStatus, &loop, [&](uchar, uchar level, uchar) {
+    // An answered request gives a battery report followed by the stage and rate; a poller
+    // without an interface gives only a (0, 0, 0) battery report and ends.
+    QObject::connect(&session, &DeviceSession::RefreshBatteryStatus, &loop, [&](uchar, uchar level, uchar) {
         batteryReported = true;
         reading.level = level;
     });
-    QObject::connect(&poller, &ZelGetBatteryThread::RefreshStatus, &loop, [&](uchar, uchar stage, uchar rate, uchar) {
+    QObject::connect(&session, &DeviceSession::RefreshStatus, &loop, [&](uchar, uchar stage, uchar rate, uchar) {
         if (!batteryReported || reading.answered)
             return; // a report the mouse sent on its own: wait for the answer to the request
         reading.answered = true;
@@ -91,20 +100,12 @@ std::optional<StatusReading> readStatusOnce()
         reading.rateCode = rate;
         loop.quit();
     });
-    QObject::connect(&poller, &QThread::finished, &loop, [&] {
-        endedByItself = !stopping;
-        loop.quit();
-    });
     QTimer::singleShot(kPatienceMs, &loop, &QEventLoop::quit);
-    poller.start();
+    session.startPoller();
     loop.exec();
-    stopping = true;
-    poller.Stop();
-    poller.wait();
-    // Deliver what is still queued, so that a poller that ended on its own is seen as such.
-    QCoreApplication::sendPostedEvents(&loop);
-    QCoreApplication::sendPostedEvents(&poller);
-    if (!reading.answered && endedByItself)
+    session.stopPoller();
+    session.waitForIdle();
+    if (!reading.answered && !session.vendorInterfaceOpen())
         return std::nullopt;
     return reading;
 }
@@ -116,66 +117,50 @@ void loadStartupSettings()
     currentSettings = appliedSettings;
 }
 
-// The window's writer, run on this thread: this thread holds the settings lock from loading the
-// settings to saving them, and the lock is re-entered only by the thread that holds it.
-class InlineWriter : public ZelProcessThread {
-public:
-    using ZelProcessThread::run;
-};
-
-struct WriteOutcome {
-    uint8_t status = kSendOk;
-    QString saveFailedPath;
-};
-
-WriteOutcome runWriter()
+// One sentence for the outcome of an exchange: `success` on standard output, else what went
+// wrong followed by `afterFailure` on standard error.
+int reportExchange(uint8_t status, const QString &success, const QString &afterFailure = QString())
 {
-    InlineWriter writer;
-    writer.run();
-    return {writer.result, writer.saveFailedPath};
+    if (status == ExchangeOk) {
+        printResult(success);
+        return CliExit::Success;
+    }
+    QString sentence = exchangeStatusText(status);
+    if (!afterFailure.isEmpty()) {
+        sentence.chop(1); // its full stop
+        sentence += QStringLiteral("; ") + afterFailure;
+    }
+    printError(sentence);
+    return CliExit::fromDeviceStatus(status);
 }
 
-int reportWrite(const WriteOutcome &outcome, const QString &success)
+int reportWrite(uint8_t status, const QString &success)
 {
-    if (!outcome.saveFailedPath.isEmpty()) {
-        printError(QStringLiteral("The settings could not be saved: %1; nothing was sent to the mouse.").arg(outcome.saveFailedPath));
+    if (status == ExchangeNotSaved) {
+        printError(QStringLiteral("The settings could not be saved: %1; nothing was sent to the mouse.").arg(lastFailedSavePath()));
         return CliExit::CannotSave;
     }
-    const uint8_t status = outcome.status;
-    switch (status) {
-    case kSendOk:
-        printResult(success);
-        break;
-    case kSendNoDevice:
-        printError(QStringLiteral("No mouse is connected; the settings were saved and will be sent by the next apply."));
-        break;
-    case kSendRetriesExhausted:
-        printError(QStringLiteral("The mouse did not answer; the settings were saved and will be sent again by the next apply."));
-        break;
-    default:
-        printError(QStringLiteral("Writing to the mouse failed; the settings were saved and will be sent again by the next apply."));
-        break;
-    }
-    return CliExit::fromDeviceStatus(status);
+    return reportExchange(status, success,
+                          status == ExchangeNoDevice
+                              ? QStringLiteral("the settings were saved and will be sent by the next apply.")
+                              : QStringLiteral("the settings were saved and will be sent again by the next apply."));
 }
 
 } // namespace
 
 int runDevicesCommand()
 {
-    const DeviceSession session;
+    const OpenedSession opened;
     const DeviceModelRecord &r = deviceModelTable().records[0];
     QString text = QStringLiteral("Model: %1\n").arg(deviceModelName().isEmpty() ? QStringLiteral("(none)") : deviceModelName());
-    text += connectionText("Receiver", r.vid1, r.pid1, r.foundMouse1, r.pathMouse1, r.foundVendor1, r.pathVendor1);
-    text += connectionText("Cable", r.vid2, r.pid2, r.foundMouse2, r.pathMouse2, r.foundVendor2, r.pathVendor2);
+    text += connectionText("Receiver", r, kReceiverConnection);
+    text += connectionText("Cable", r, kCableConnection);
     printResult(text);
-    if (!session.enumerated()) {
+    if (!opened.enumerated) {
         printError(QStringLiteral("The HID library could not be started, so no mouse can be found."));
         return CliExit::NoDevice;
     }
-    const bool receiver = r.foundMouse1 && r.foundVendor1;
-    const bool cable = r.foundMouse2 && r.foundVendor2;
-    if (!receiver && !cable) {
+    if (!deviceConnection(r, kReceiverConnection).present() && !deviceConnection(r, kCableConnection).present()) {
         printError(kNoMouse);
         return CliExit::NoDevice;
     }
@@ -184,41 +169,30 @@ int runDevicesCommand()
 
 int runSelectProfileCommand(int slotNumber)
 {
-    const DeviceSession session;
-    if (!session.connected()) {
+    OpenedSession opened;
+    if (!opened.session.vendorInterfaceOpen()) {
         printError(kNoMouse);
         return CliExit::NoDevice;
     }
-    // The select command itself is not echoed, so only a failed write tells anything.
-    const uint8_t selected = SendProfileSelect(slotNumber - 1);
-    const uint8_t status = selected ? selected : SendProfileFollowUp();
-    switch (status) {
-    case kSendOk:
-        // As the window does when a slot is picked from its menu.
+    const uint8_t status = opened.session.selectProfileAndWait(slotNumber - 1);
+    // As the window does when a slot is picked from its menu.
+    if (status == ExchangeOk)
         saveActiveProfileIndex(slotNumber - 1);
-        printResult(QStringLiteral("Selected profile %1.").arg(slotNumber));
-        return CliExit::Success;
-    case kSendNoDevice:
-        printError(kNoMouse);
-        break;
-    case kSendRetriesExhausted:
-        printError(QStringLiteral("The mouse did not answer the profile selection."));
-        break;
-    default:
-        printError(QStringLiteral("Sending the profile selection to the mouse failed."));
-        break;
-    }
-    return CliExit::fromDeviceStatus(status);
+    return reportExchange(status, QStringLiteral("Selected profile %1.").arg(slotNumber));
 }
 
 int runStatusCommand()
 {
-    const DeviceSession session;
-    if (!session.connected()) {
+    OpenedSession opened;
+    if (!opened.session.vendorInterfaceOpen()) {
         printError(kNoMouse);
         return CliExit::NoDevice;
     }
-    const std::optional<StatusReading> reading = readStatusOnce();
+    // Held around the whole request, so that the poller's own request is not skipped.
+    const ExchangeSequenceLock sequence(kExchangeLockPatienceMs);
+    if (!sequence.held())
+        return reportExchange(ExchangeBusy, QString());
+    const std::optional<StatusReading> reading = readStatusOnce(opened.session);
     if (!reading) {
         // The poller found no vendor interface after all (unplugged meanwhile).
         printError(kNoMouse);
@@ -235,8 +209,7 @@ int runStatusCommand()
     const ProfileData &profile = settings->profiles[0];
     const int sensor = readSensorModel();
 
-    const DeviceModelRecord &r = deviceModelTable().records[0];
-    const bool cable = r.foundMouse2 && r.foundVendor2;
+    const bool cable = deviceConnection(deviceModelTable().records[0], kCableConnection).present();
     QString text = QStringLiteral("Connection: %1\n").arg(cable ? QStringLiteral("cable") : QStringLiteral("receiver"));
     text += reading->level == 0 ? QStringLiteral("Battery: MOUSE OFF\n")
                                 : QStringLiteral("Battery: %1%\n").arg(reading->level);
@@ -259,6 +232,14 @@ namespace {
 
 const QString kSettingsBusy = QStringLiteral("Another program kept the settings locked; nothing was changed. Try again.");
 
+// The write of what was loaded: the session's writer saves the settings on its own thread,
+// under the lock this thread holds from the load on.
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
+{
+    const SettingsLockLoan loan(lock);
+    return session.writeAndWait(currentSettings);
+}
+
 } // namespace
 
 int runApplyCommand()
@@ -267,12 +248,12 @@ int runApplyCommand()
     const SettingsLock lock;
     if (!lock.isLocked()) {
         printError(kSettingsBusy);
-        return CliExit::TryAgain;
+        return CliExit::Busy;
     }
-    const DeviceSession session;
+    OpenedSession opened;
     settleCurrentProduct();
     loadStartupSettings();
-    return reportWrite(runWriter(), QStringLiteral("The settings were sent to the mouse."));
+    return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("The settings were sent to the mouse."));
 }
 
 int runImportCommand(const QString &file)
@@ -280,9 +261,9 @@ int runImportCommand(const QString &file)
     const SettingsLock lock;
     if (!lock.isLocked()) {
         printError(kSettingsBusy);
-        return CliExit::TryAgain;
+        return CliExit::Busy;
     }
-    const DeviceSession session;
+    OpenedSession opened;
     const ConfFileVerdict verdict = checkImportFile(file, settleCurrentProduct());
     if (!verdict.usable) {
         printError(verdict.reason);
@@ -290,5 +271,5 @@ int runImportCommand(const QString &file)
     }
     loadStartupSettings();
     importAllSettings(currentSettings, file);
-    return reportWrite(runWriter(), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
+    return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }

@@ -4,7 +4,8 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/current_product.h"
-#include "tools/cli/device_session.h"
+
+#include "device/device_session.h"
 #include "tools/cli/settings_report.h"
 
 #include "store/config_file.h"
@@ -47,7 +48,8 @@ int runExportCommand(const QString &file)
 
     QString product;
     {
-        const DeviceSession session;
+        DeviceSession session;
+        session.discover();
         product = settleCurrentProduct();
     }
     auto settings = std::make_unique<DeviceSettings>();

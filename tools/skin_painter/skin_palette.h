@@ -3,7 +3,7 @@
 #include <QRect>
 
 // The look of the program in one place: change a colour or a size here, rebuild, and every
-// skin image follows. Sizes are the design sizes at scale 1 (the program stretches them).
+// skin image follows. Sizes are those at scale 1 (the program stretches them).
 
 namespace skin {
 

@@ -1,8 +1,7 @@
 #include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
 
-#include "device/device_link.h"
-#include "device/zel_get_battery_thread.h"
-#include "device/status_poller_control.h"
+#include "device/device_session.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -17,9 +16,9 @@
 #include "ui/main/page_visibility.h"
 
 #include <QBitmap>
-#include <QDebug>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -63,8 +62,16 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     makeButton(WindowControl::MouseSelector, controlImages(WindowControl::MouseSelector));
 
     mouseCount = 0;
-    InitDeviceTable();
-    EnumerateDevices();
+    session = std::make_unique<DeviceSession>();
+    connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::slotRefreshBatteryStatus);
+    connect(session.get(), &DeviceSession::RefreshStatus, this, &ZiziraziWidget::slotRefreshStatus);
+    connect(session.get(), &DeviceSession::RefreshWriteStatus, this, &ZiziraziWidget::slotRefreshWriteStatus);
+    connect(session.get(), &DeviceSession::profileSelectFinished, this, [](int slot, uchar status) {
+        if (status != ExchangeOk)
+            qCWarning(lcWindow, "Profile %d was not selected on the mouse: %s", slot + 1,
+                      qPrintable(exchangeStatusText(status)));
+    });
+    session->discover();
     rebuildMouseList();
 
     setCurrentLanguageIndex(readLanguageIndex());
@@ -83,10 +90,9 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     loadProfileLibrary();
 
-    OpenDevice(readCurrentProductName().toLatin1().constData());
+    session->open(readCurrentProductName());
 
     startStatusThread();
-    registerStatusPollerControl();
 
     loadAllSettings(appliedSettings);
     currentSettings = appliedSettings;
@@ -119,11 +125,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
 ZiziraziWidget::~ZiziraziWidget()
 {
-    setStatusPollerControl({});
-    // The poller must be gone before the handles it reads from are closed.
-    stopStatusThread();
-    CloseDevice();
-    ExitDeviceLibrary();
+    // Stops the poller before it closes the handles the poller reads from.
+    session.reset();
 }
 
 int ZiziraziWidget::activeSlot() const
@@ -188,7 +191,7 @@ void ZiziraziWidget::resizeEvent(QResizeEvent *event)
         layoutForScale();
     }
     lastScaleIndex = scaleIndex;
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleIndex);
+    qCDebug(lcWindow, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleIndex);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -249,44 +252,17 @@ bool ZiziraziWidget::eventFilter(QObject *watched, QEvent *event)
 
 void ZiziraziWidget::startStatusThread()
 {
-    if (statusThread)
-        return; // at most one poller talks to the mouse
-    auto *poller = new ZelGetBatteryThread();
-    // Connected before it starts: a poller without a device reports at once and ends.
-    connect(poller, SIGNAL(RefreshBatteryStatus(uchar, uchar, uchar)), this,
-            SLOT(slotRefreshBatteryStatus(uchar, uchar, uchar)));
-    connect(poller, SIGNAL(RefreshStatus(uchar, uchar, uchar, uchar)), this,
-            SLOT(slotRefreshStatus(uchar, uchar, uchar, uchar)));
-    connect(poller, SIGNAL(RefreshWriteStatus(uchar)), this, SLOT(slotRefreshWriteStatus(uchar)));
-    statusThread = poller;
-    poller->start(QThread::InheritPriority);
-}
-
-void ZiziraziWidget::registerStatusPollerControl()
-{
-    // The write sequence stops and restarts the poller from the writer thread; the poller and
-    // its connections belong to this window's thread, so the work is done here while the
-    // writer waits (the window sits in the progress dialog's loop meanwhile).
-    auto onWindowThread = [this](void (ZiziraziWidget::*step)()) {
-        if (QThread::currentThread() == thread())
-            (this->*step)();
-        else
-            QMetaObject::invokeMethod(this, [this, step]() { (this->*step)(); }, Qt::BlockingQueuedConnection);
-    };
-    StatusPollerControl control;
-    control.stopAndWait = [onWindowThread]() { onWindowThread(&ZiziraziWidget::stopStatusThread); };
-    control.startNew = [onWindowThread]() { onWindowThread(&ZiziraziWidget::startStatusThread); };
-    setStatusPollerControl(control);
+    session->startPoller();
 }
 
 void ZiziraziWidget::stopStatusThread()
 {
-    if (!statusThread)
-        return;
-    statusThread->Stop();
-    statusThread->wait();
-    delete statusThread;
-    statusThread = nullptr;
+    session->stopPoller();
+}
+
+bool ZiziraziWidget::statusThreadRunning() const
+{
+    return session->pollerRunning();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -353,9 +329,16 @@ void ZiziraziWidget::slotWarnClose()
     // A mouse plugged in while the warning is up: arrives with the device presence work.
 }
 
-void ZiziraziWidget::slot_show_profilename(QAction *)
+void ZiziraziWidget::slot_show_profilename(QAction *action)
 {
-    // The on-mouse slot menu arrives with the profile management work.
+    const int slot = slotMenu->actions().indexOf(action);
+    if (slot < 0)
+        return;
+    selectProfileSlot(slot, false);
+    rebuildLibraryMenu();
+    // The mouse's answer comes back through the session; the window never waits for it.
+    session->selectProfile(slot);
+    applyDesktopPointerSpeed();
 }
 
 void ZiziraziWidget::slotProfileNameChange()

@@ -23,9 +23,9 @@ class QScrollArea;
 class QSettings;
 class ZelAction;
 class ZelBtnWindow;
+class DeviceSession;
 class ZelColorWindow;
 class ZelDPIWindow;
-class ZelGetBatteryThread;
 class ZelLabel;
 class ZelPointSpeed;
 class ZelProcessbar;
@@ -52,6 +52,7 @@ public:
     void refreshPages();
     void selectProfileSlot(int slot, bool reloadFromFile);
     void updateLinkDisplay();
+    // The status poller, through the device session: both return at once.
     void startStatusThread();
     void stopStatusThread();
     void retranslateTexts();
@@ -69,7 +70,8 @@ public:
     bool isFrontView() const { return frontView; }
     bool isMouseOff() const { return mouseOff; }
     int languageIndex() const { return currentLanguageIndex(); }
-    bool statusThreadRunning() const { return statusThread != nullptr; }
+    bool statusThreadRunning() const;
+    DeviceSession *deviceSession() const { return session.get(); }
     QWidget *control(WindowControl which) const { return controls[int(which)]; }
     ZelProcessbar *batteryBar() const { return batteryBarWidget; }
     ZelDPIWindow *dpiPage() const { return dpiWindow; }
@@ -137,7 +139,6 @@ private:
     int batteryFontPixels(const QString &text) const;
     // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
     int showMessage(int style, const QString &text);
-    void registerStatusPollerControl();
     void setPageVisibility(int shownPage);
     void collectPages();
     void rebuildMouseList();
@@ -224,7 +225,8 @@ private:
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;
 
-    ZelGetBatteryThread *statusThread = nullptr;
+    // Everything that talks to the mouse; the window only sends it requests.
+    std::unique_ptr<DeviceSession> session;
     // The active slot's profile file, kept open to record the mouse's stage changes.
     QString profileFilePath;
 };

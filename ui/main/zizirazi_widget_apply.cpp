@@ -2,15 +2,15 @@
 
 #include "ui/main/zizirazi_widget.h"
 
-#include "device/zel_process_thread.h"
+#include "device/device_session.h"
 #include "store/device_settings.h"
+#include "store/ini_file.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
 #include "ui/pages/zel_report_rate.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -35,22 +35,22 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
 {
     ZelProcessDialog dialog;
     dialog.centreOn(this);
-    ZelProcessThread writer;
-    writer.forceFull = forceFull;
-    // Connected before the start: a writer that fails at once must still close the dialog.
-    connect(&writer, SIGNAL(DoProcessDlg()), &dialog, SLOT(slotProcessDlg()));
+    uint8_t result = ExchangeOk;
+    const QMetaObject::Connection finished =
+        connect(session.get(), &DeviceSession::writeFinished, &dialog, [&result, &dialog](uchar status) {
+            result = status;
+            dialog.slotProcessDlg();
+        });
     writeInProgress = true;
-    writer.start(QThread::InheritPriority);
-    // The modal loop keeps the window painting while the writer runs; the user cannot edit
-    // the settings the writer reads.
+    session->write(currentSettings, forceFull);
+    // The modal loop keeps the window painting while the session writes; the user cannot edit
+    // the settings meanwhile. Ended from outside (the program quitting), the session still
+    // finishes the write before it goes.
     const int accepted = dialog.exec();
-    // Normally the writer is done here. If the loop was ended from outside (the program
-    // quitting), the writer may still need this thread to stop or start the poller.
-    while (!writer.wait(20))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    disconnect(finished);
     writeInProgress = false;
-    if (accepted == 1 && !writer.saveFailedPath.isEmpty())
-        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(writer.saveFailedPath));
-    else if (accepted == 1 && writer.result != 0)
+    if (accepted == 1 && result == ExchangeNotSaved)
+        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
+    else if (accepted == 1 && result != ExchangeOk)
         showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
 }

@@ -3,6 +3,8 @@
 
 #include "ui/main/zizirazi_widget.h"
 
+#include "device/device_session.h"
+
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/key_table.h"
@@ -358,9 +360,7 @@ void ZiziraziWidget::retranslateTexts()
         showMouseOff();
 
     // The mouse is given a moment before the poller asks it again.
-    stopStatusThread();
-    QThread::msleep(500);
-    startStatusThread();
+    session->restartPoller(500);
     layoutForScale();
 }
 

@@ -1,6 +1,7 @@
 // What the mouse reports: link, battery, active stage and report rate; the list of mice.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
 
 #include "device/device_link.h"
 #include "store/config_file.h"
@@ -17,7 +18,6 @@
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_report_rate.h"
 
-#include <QDebug>
 #include <QMenu>
 #include <QSettings>
 
@@ -93,7 +93,7 @@ void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uc
 
 void ZiziraziWidget::slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate, uchar mode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", profile, dpiStage, rate, mode);
+    qCDebug(lcWindow, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", profile, dpiStage, rate, mode);
     // Reports still queued from before a write, or from the poller the write starts at its
     // end, arrive while the writer copies the settings. The next poll reports them again.
     if (writeInProgress)
@@ -161,7 +161,7 @@ void ZiziraziWidget::rebuildMouseList()
     if (connectedModels.size() < 2) {
         selector->hide();
         if (connectedModels.size() == 1) {
-            qDebug() << "RefreshMouseList " << connectedModels.first();
+            qCDebug(lcWindow) << "RefreshMouseList " << connectedModels.first();
             writeCurrentProductName(connectedModels.first());
         } else {
             writeCurrentProductName(QString());

@@ -1,0 +1,94 @@
+#pragma once
+#include "device/exchange_status.h"
+#include "store/device_settings.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QThread;
+class QTimer;
+class ZelGetBatteryThread;
+
+// The one owner of everything that talks to the mouse: discovery, opening and closing its
+// interfaces, the status poller, the writer and profile select. The window and the
+// command-line tool send it requests and receive its signals; a request returns at once and
+// never waits for the mouse on the caller's thread.
+//
+// Threads and what they own:
+// - The caller's thread (the GUI thread in the window): this object and its signals, which
+//   arrive there queued; discover(), which only asks the system for its HID devices.
+// - The session thread: carries out the requests one at a time, in the order they were made.
+//   It alone opens and closes the interfaces and creates, stops and deletes the poller, so a
+//   handle is never closed under a reader and at most one poller runs.
+// - The poller thread (ZelGetBatteryThread) and the writer thread (ZelProcessThread), started
+//   by the session thread, which waits for the writer. While the writer runs, it stops and
+//   restarts the poller itself (the write sequence's own order of effects).
+// The device table and handles are written by discover() before the first request and then
+// only on the session thread; the poller and the writer read them under exchangeMutex().
+//
+// Lock order: the settings lock, then ExchangeSequenceLock (between processes), then
+// m_pollerMutex, then exchangeMutex() (one packet and its echo).
+class DeviceSession : public QObject {
+    Q_OBJECT
+public:
+    explicit DeviceSession(QObject *parent = nullptr);
+    // Finishes the request in progress, drops the queued ones, stops the poller, closes the
+    // interfaces and ends the HID library.
+    ~DeviceSession() override;
+
+    // Builds the device table and lists the system's HID devices (no exchange with the mouse).
+    // Returns EnumerateDevices' result. Call it before the first request.
+    int discover();
+
+    // Requests, carried out in order on the session thread.
+    void open(const QString &model);
+    void close();
+    // Close, give the mouse pauseMs, open again.
+    void reopen(const QString &model, int pauseMs);
+    void startPoller();
+    void stopPoller();
+    // Stop now and start again after pauseMs, unless the poller was started, stopped or the
+    // interfaces closed meanwhile.
+    void restartPoller(int pauseMs);
+    // The slot menu's profile select and its follow-ups; reported by profileSelectFinished.
+    void selectProfile(int slot);
+    // One apply of `settings` (a copy is taken now); reported by writeFinished.
+    void write(const DeviceSettings &settings, bool forceFull = false);
+
+    // True from write() until writeFinished has been emitted.
+    bool writing() const { return m_writesPending > 0; }
+
+    // For the command-line tool and tests, never the GUI thread: wait until every request made
+    // so far has been carried out; the blocking forms of select and write.
+    void waitForIdle();
+    uint8_t selectProfileAndWait(int slot);
+    uint8_t writeAndWait(const DeviceSettings &settings, bool forceFull = false);
+    // Whether a vendor interface is open (waits for an exchange in progress).
+    bool vendorInterfaceOpen() const;
+    bool pollerRunning() const;
+
+signals:
+    void RefreshBatteryStatus(uchar charging, uchar level, uchar extra);
+    void RefreshStatus(uchar profile, uchar dpiStage, uchar reportRate, uchar mode);
+    void RefreshWriteStatus(uchar status);
+    void writeFinished(uchar status);
+    void profileSelectFinished(int slot, uchar status);
+
+private:
+    void post(std::function<void()> job);
+    void postAndWait(std::function<void()> job);
+    // Session thread (or the writer, while the session thread waits for it).
+    void startPollerNow();
+    void stopPollerNow();
+    uint8_t selectNow(int slot);
+    uint8_t writeNow(const DeviceSettings &settings, bool forceFull);
+
+    QThread *m_thread = nullptr;
+    QObject *m_context = nullptr;   // lives on the session thread; requests are posted to it
+    QTimer *m_restartTimer = nullptr;
+    mutable QMutex m_pollerMutex;
+    ZelGetBatteryThread *m_poller = nullptr;
+    int m_writesPending = 0;        // caller's thread only
+};

@@ -1,0 +1,3 @@
+#include "emulator/emulator_log.h"
+
+Q_LOGGING_CATEGORY(lcEmulator, "zelmouse.emulator")
