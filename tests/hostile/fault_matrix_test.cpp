@@ -15,6 +15,7 @@ struct Fault {
 
 class FaultMatrixTest : public QObject {
     Q_OBJECT
+    PrivateRuntimeFolder m_runtime;
 
     // A write that succeeded once, so that a later apply has nothing left to change on disk;
     // then marked as not applied, as a failed write leaves it.

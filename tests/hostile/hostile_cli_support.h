@@ -72,3 +72,18 @@ inline QMap<QString, QByteArray> settingsFiles(const AppDirFixture &app)
     }
     return files;
 }
+
+// A runtime folder of the test's own for the programs it starts: their per-product locks
+// (exchange, single instance) would otherwise be shared with other tests running at the same
+// time, and make them wait.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder()
+    {
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

