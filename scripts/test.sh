@@ -12,7 +12,7 @@ if [ "${1:-}" = "--tsan" ]; then
   cmake --build "$build" -j"$(nproc)" --target "${tests[@]}"
   cd "$build"
   pattern="^($(IFS="|"; echo "${tests[*]}"))$"
-  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -R "$pattern" "$@"
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/../tests/tsan.supp" ctest --output-on-failure -R "$pattern" "$@"
   exit
 fi
 build=${ZEL_TEST_BUILD_DIR:-build-tests}
