@@ -27,6 +27,13 @@ QStringList testbedsIn(const QString &dir)
     return QDir(dir).entryList({QStringLiteral("umockdev.*")}, QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
+// A testbed with the emulated mouse plugged into it (its folder exists a moment earlier).
+bool mousePluggedIn(const QString &dir)
+{
+    const QStringList beds = testbedsIn(dir);
+    return !beds.isEmpty() && QFileInfo::exists(dir + QLatin1Char('/') + beds.first() + QStringLiteral("/sys/devices"));
+}
+
 } // namespace
 
 class HostileCliTest : public QObject {
@@ -181,7 +188,7 @@ private slots:
         QProcess cli;
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(ZEL_CLI_PROGRAM), app.withAppDir({QStringLiteral("--emulate"), QStringLiteral("status")}));
-        QTRY_VERIFY_WITH_TIMEOUT(!testbedsIn(tmp.path()).isEmpty(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(mousePluggedIn(tmp.path()), 30000);
         cli.terminate();
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 128 + SIGTERM);
@@ -202,7 +209,7 @@ private slots:
         QProcess window;
         window.setProcessEnvironment(env);
         window.start(QStringLiteral(ZEL_WINDOW_PROGRAM), {QStringLiteral("--emulate")});
-        QTRY_VERIFY_WITH_TIMEOUT(!testbedsIn(tmp.path()).isEmpty() || window.state() == QProcess::NotRunning, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(mousePluggedIn(tmp.path()) || window.state() == QProcess::NotRunning, 60000);
         QCOMPARE(window.state(), QProcess::Running);
         window.terminate();
         QVERIFY(window.waitForFinished(30000));
