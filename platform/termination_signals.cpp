@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <thread>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -57,23 +58,25 @@ void exitOnTerminationSignals(std::function<QByteArray()> leftover)
             return;
         const QByteArray folder = leftover ? leftover() : QByteArray();
         int parentAlive[2];
-        if (!folder.isEmpty() && ::pipe(parentAlive) == 0) {
-            // Only async-signal-safe calls in the child of a threaded process: it waits for the
-            // pipe to close, which happens when this process has ended, then removes the folder.
+        const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (!folder.isEmpty() && null >= 0 && ::pipe(parentAlive) == 0) {
+            char *const argv[] = {const_cast<char *>("rm"), const_cast<char *>("-rf"), const_cast<char *>("--"),
+                                  const_cast<char *>(folder.constData()), nullptr};
+            char *const envp[] = {nullptr};
+            // The child of a threaded process may only make system calls, and makes them
+            // directly: a preloaded library's wrappers may hold locks another thread had at the
+            // fork. It waits for the pipe to close, which happens when this process has ended,
+            // then removes the folder.
             const pid_t child = ::fork();
             if (child == 0) {
-                ::close(parentAlive[1]);
+                ::syscall(SYS_close, parentAlive[1]);
                 char byte = 0;
-                while (::read(parentAlive[0], &byte, 1) < 0 && errno == EINTR) {
+                while (::syscall(SYS_read, parentAlive[0], &byte, 1) < 0 && errno == EINTR) {
                 }
-                const int null = ::open("/dev/null", O_RDWR);
-                ::dup2(null, 1);
-                ::dup2(null, 2);
-                char *const argv[] = {const_cast<char *>("rm"), const_cast<char *>("-rf"), const_cast<char *>("--"),
-                                      const_cast<char *>(folder.constData()), nullptr};
-                char *const envp[] = {nullptr};
-                ::execve("/bin/rm", argv, envp);
-                ::_exit(127);
+                ::syscall(SYS_dup3, null, 1, 0);
+                ::syscall(SYS_dup3, null, 2, 0);
+                ::syscall(SYS_execve, "/bin/rm", argv, envp);
+                ::syscall(SYS_exit_group, 127);
             }
         }
         ::_exit(128 + signo);
