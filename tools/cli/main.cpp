@@ -12,10 +12,12 @@
 #endif
 
 #include "build_config.h"
+#include "platform/termination_signals.h"
 #include "store/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -58,6 +60,13 @@ int main(int argc, char *argv[])
     // Kept as given: QCoreApplication may take arguments out of argv, and --emulate starts
     // the program again with the same ones.
     std::vector<char *> originalArgv(argv, argv + argc + 1);
+    // Before any thread starts. A terminated run takes the emulated mouse's testbed folder
+    // along, which umockdev would otherwise leave behind; what it was saving stays whole (every
+    // file is renamed into place complete).
+    exitOnTerminationSignals([] {
+        const QByteArray testbed = qgetenv("UMOCKDEV_DIR");
+        return QFileInfo(QFile::decodeName(testbed)).fileName().startsWith(QLatin1String("umockdev.")) ? testbed : QByteArray();
+    });
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelmouse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
