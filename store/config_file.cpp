@@ -43,6 +43,14 @@ void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index
 int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
 void writeApplyFailedFlag(int flag) { writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
 
+bool readApplyOnArrival() { return readConfigInteger(QStringLiteral("Config/ApplyOnArrival")) == 1; }
+bool writeApplyOnArrival(bool on)
+{
+    IniFile config(configFilePath());
+    config.setInteger(QStringLiteral("Config/ApplyOnArrival"), on ? 1 : 0);
+    return config.sync();
+}
+
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
 
@@ -68,9 +76,9 @@ int readSensorModel()
     return readConfigInteger(QStringLiteral("MouseSenSor/1"));
 }
 
-QString readMouseListName()
+QString readMouseListName(int index)
 {
-    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/0"));
+    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/%1").arg(index));
 }
 
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)

@@ -68,8 +68,10 @@ void IniFile::setColor(const QString &key, const QColor &color)
     m_settings->setValue(key, color);
 }
 
-void IniFile::sync()
+bool IniFile::sync()
 {
-    if (m_settings)
-        m_settings->sync();
+    if (!m_settings)
+        return false;
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
 }

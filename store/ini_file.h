@@ -33,8 +33,9 @@ public:
     void setText(const QString &key, const QString &value);
     void setColor(const QString &key, const QColor &value);
 
-    // Flushes now instead of at destruction.
-    void sync();
+    // Flushes now instead of at destruction; false when the file could not be written (or
+    // was refused).
+    bool sync();
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -15,6 +15,8 @@ enum class CliCommand {
     SelectProfile,
     Export,
     Import,
+    Watch,
+    Set,
 };
 
 struct CliArguments {
@@ -25,7 +27,10 @@ struct CliArguments {
     bool version = false;      // --version
     bool help = false;         // --help, of the tool (command None) or of `command`
     CliCommand command = CliCommand::None;
-    bool json = false;         // show --json
+    bool json = false;         // show --json, watch --json
+    bool wait = false;         // watch --wait
+    QString setting;           // set NAME VALUE
+    QString value;
     int slot = 0;              // select-profile N, 1..5
     QString file;              // export/import FILE
     QString error;             // non-empty: a usage error, one sentence

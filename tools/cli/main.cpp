@@ -39,6 +39,10 @@ int dispatch(const CliArguments &arguments)
         return runExportCommand(arguments.file);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
+    case CliCommand::Watch:
+        return runWatchCommand(arguments.json, arguments.wait);
+    case CliCommand::Set:
+        return runSetCommand(arguments.setting, arguments.value);
     case CliCommand::Help:
     case CliCommand::None:
         break;
@@ -92,6 +96,9 @@ int main(int argc, char *argv[])
             return CliExit::NoDevice;
         }
         emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        // Plugging and unplugging is what there is to watch.
+        if (arguments.command == CliCommand::Watch)
+            emulated->listenForControl();
     }
 #else
     if (arguments.emulate) {
