@@ -1,5 +1,6 @@
 #pragma once
 #include <QPixmap>
+#include <QPointer>
 #include <QPoint>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -28,6 +29,7 @@ class HotplugWatcher;
 class ZelColorWindow;
 class ZelDPIWindow;
 class ZelLabel;
+class ZelMessageBox;
 class ZelPointSpeed;
 class ZelProcessbar;
 class ZelPushButton;
@@ -207,7 +209,8 @@ private:
     int mouseCount = 0;
     bool pluggedIn = false;
     bool warningShown = false;
-    bool warningBoxUp = false;
+    // The "Dongle Disconnect!" box while it is up.
+    QPointer<ZelMessageBox> warningBox;
     bool arrivalApplyPending = false;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;

@@ -234,15 +234,15 @@ void ZiziraziWidget::slotWarning()
     if (mouseCount != 0)
         return;
     // One box at a time: a second removal while it is up changes nothing.
-    if (warningBoxUp)
+    if (warningBox)
         return;
     warningShown = true;
-    warningBoxUp = true;
     ZelMessageBox box(ZelMessageBox::Receiver, QString(), QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
                       this, true, Qt::FramelessWindowHint);
+    warningBox = &box;
     QTimer::singleShot(0, this, &ZiziraziWidget::DisconnectBoxShown);
     const int result = box.exec();
-    warningBoxUp = false;
+    warningBox = nullptr;
     if (result == 1 && mouseCount == 0)
         hide();
     warningShown = false;
@@ -261,13 +261,16 @@ void ZiziraziWidget::slotWarnClose()
     SelBtnChanged(0, 0);
     arrivalApplyPending = readApplyOnArrival() && readApplyFailedFlag() == 1;
     setPluggedIn(true);
+    // The box would see the flag at its next look, up to 100 ms on; it may as well go now.
+    if (warningBox)
+        warningBox->GetPlugInSignal();
     applyOnArrivalIfDue();
 }
 
 void ZiziraziWidget::applyOnArrivalIfDue()
 {
     // Not while the box is still up: it closes first, then the progress comes.
-    if (!arrivalApplyPending || warningBoxUp || mouseCount == 0)
+    if (!arrivalApplyPending || warningBox || mouseCount == 0)
         return;
     arrivalApplyPending = false;
     qCDebug(lcWindow, "The mouse came back without the stored settings; writing them.");

@@ -1,0 +1,112 @@
+// How soon the window answers the mouse coming and going: from the receiver's uevents (sent
+// by the emulator from the window's own event loop) to the "Dongle Disconnect!" box on the
+// screen, and from the plug's uevents to the window reloaded for the mouse. Both include the
+// window's 200 ms settling delay.
+//
+//   umockdev-wrapper build/bench/presence_bench [rounds]
+// (QT_QPA_PLATFORM=offscreen is set unless a platform is chosen.)
+
+#include "emulator/mouse_emulator.h"
+#include "store/app_paths.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/main/zizirazi_widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void silence(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+void summarise(const char *what, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, size_t(q * double(ms.size())))]; };
+    std::printf("%-34s n=%zu  min %.1f  median %.1f  p90 %.1f  max %.1f ms\n", what, ms.size(), ms.front(), at(0.5),
+                at(0.9), ms.back());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    qInstallMessageHandler(silence);
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    if (!MouseEmulator::environmentReady()) {
+        std::fprintf(stderr, "run under umockdev-wrapper\n");
+        return 2;
+    }
+    const QString built = qEnvironmentVariable("ZEL_APP_DIR", QCoreApplication::applicationDirPath() + QStringLiteral("/../app"));
+    QTemporaryDir dir;
+    copyTree(built, dir.path());
+    setApplicationDirectoryOverride(dir.path());
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+
+    MouseEmulator &mouse = MouseEmulator::instance();
+    mouse.plug(MouseEmulator::Receiver);
+    std::vector<double> toBox;
+    std::vector<double> toReload;
+    std::vector<double> toBoxGone;
+    {
+        ZiziraziWidget window;
+        window.show();
+        QElapsedTimer clock;
+        int round = 0;
+        QObject::connect(&window, &ZiziraziWidget::DisconnectBoxShown, [&] {
+            toBox.push_back(double(clock.nsecsElapsed()) / 1e6);
+            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                QObject::connect(box, &QDialog::finished, [&] { toBoxGone.push_back(double(clock.nsecsElapsed()) / 1e6); });
+            // The box is up; the receiver comes back from the box's own loop.
+            clock.restart();
+            mouse.plug(MouseEmulator::Receiver);
+        });
+        QEventLoop loop;
+        const auto unplugSoon = [&] {
+            QTimer::singleShot(300, [&] {
+                clock.restart();
+                mouse.unplug(MouseEmulator::Receiver);
+            });
+        };
+        QObject::connect(&window, &ZiziraziWidget::MouseReloaded, [&] {
+            toReload.push_back(double(clock.nsecsElapsed()) / 1e6);
+            if (++round == rounds)
+                QTimer::singleShot(300, &loop, &QEventLoop::quit);
+            else
+                unplugSoon();
+        });
+        unplugSoon();
+        loop.exec();
+    }
+    mouse.unplug(MouseEmulator::Everything);
+    MouseEmulator::shutdown();
+    summarise("unplug uevents -> box shown", toBox);
+    summarise("plug uevents -> window reloaded", toReload);
+    summarise("plug uevents -> box gone", toBoxGone);
+    return 0;
+}
