@@ -13,6 +13,7 @@
 #include "ui/main/zizirazi_widget.h"
 #include "../window/window_fixture.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 
@@ -72,6 +73,23 @@ private:
 
     // Every request made so far carried out (the test's thread may wait; the window never does).
     static void settle(ZiziraziWidget &window) { window.deviceSession()->waitForIdle(); }
+
+    // The connection the window's poller talks over once the session has settled: a poll is
+    // asked for now rather than at its next turn. None when it does not talk at all.
+    MouseEmulator::Connection polledConnection(ZiziraziWidget &window)
+    {
+        settle(window);
+        if (!window.statusThreadRunning())
+            return MouseEmulator::None;
+        mouse().clearPackets();
+        window.stopStatusThread();
+        window.startStatusThread();
+        QElapsedTimer waited;
+        waited.start();
+        while (mouse().packets().isEmpty() && waited.elapsed() < kTimeoutMs)
+            QTest::qWait(10);
+        return mouse().packets().isEmpty() ? MouseEmulator::None : mouse().packets().first().connection;
+    }
 
 private slots:
     void initTestCase()
@@ -137,13 +155,7 @@ private slots:
         QCOMPARE(window->currentLinkState(), 1);
         QCOMPARE(readApplyFailedFlag(), 1);
         // Reopened with the cable, which the poller now talks over.
-        settle(*window);
-        QVERIFY(window->statusThreadRunning());
-        mouse().clearPackets();
-        window->stopStatusThread();
-        window->startStatusThread();
-        QTRY_VERIFY_WITH_TIMEOUT(!mouse().packets().isEmpty(), kTimeoutMs);
-        QCOMPARE(mouse().packets().first().connection, MouseEmulator::Cable);
+        QCOMPARE(polledConnection(*window), MouseEmulator::Cable);
     }
 
     void namesOfNoModelAndRejectedReleasesChangeNothing()
@@ -183,14 +195,7 @@ private slots:
         QCOMPARE(window->currentLinkState(), 2);
         QVERIFY(!window->isWarningShown());
         // Closed and reopened on the receiver after the pause; the poller runs again there.
-        settle(*window);
-        QVERIFY(window->deviceSession()->vendorInterfaceOpen());
-        QVERIFY(window->statusThreadRunning());
-        mouse().clearPackets();
-        window->stopStatusThread();
-        window->startStatusThread();
-        QTRY_VERIFY_WITH_TIMEOUT(!mouse().packets().isEmpty(), kTimeoutMs);
-        QCOMPARE(mouse().packets().first().connection, MouseEmulator::Receiver);
+        QCOMPARE(polledConnection(*window), MouseEmulator::Receiver);
         QCOMPARE(boxes.count(), 0);
     }
 
@@ -290,15 +295,9 @@ private slots:
         QCOMPARE(readCurrentProductName(), kSecondModel);
         QCOMPARE(selector->text(), kSecondModel);
         // The session now talks to the second model only.
-        settle(*window);
-        QVERIFY(window->statusThreadRunning());
-        mouse().clearPackets();
-        const int requestsBefore = mouse().state(1).statusRequests;
         const int firstModelRequests = mouse().state(0).statusRequests;
-        window->stopStatusThread();
-        window->startStatusThread();
-        QTRY_VERIFY_WITH_TIMEOUT(mouse().state(1).statusRequests > requestsBefore, kTimeoutMs);
-        QCOMPARE(mouse().packets().first().connection, MouseEmulator::SecondReceiver);
+        QCOMPARE(polledConnection(*window), MouseEmulator::SecondReceiver);
+        QTRY_VERIFY_WITH_TIMEOUT(mouse().state(1).statusRequests > 0, kTimeoutMs);
         QCOMPARE(mouse().state(0).statusRequests, firstModelRequests);
 
         // The chosen model goes: back to the one left, without a box.

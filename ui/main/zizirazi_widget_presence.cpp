@@ -255,15 +255,16 @@ void ZiziraziWidget::slotWarnClose()
     if (mouseCount == 0)
         return;
     session->resume(readCurrentProductName(), 0);
+    // The box goes first: the reload below reads every settings file, which takes a moment.
+    // (The box would also see the flag at its next look, up to 100 ms on.)
+    setPluggedIn(true);
+    if (warningBox)
+        warningBox->GetPlugInSignal();
     btnWindow->clearSelection();
     frontView = true;
     reloadForSelectedMouse();
     SelBtnChanged(0, 0);
     arrivalApplyPending = readApplyOnArrival() && readApplyFailedFlag() == 1;
-    setPluggedIn(true);
-    // The box would see the flag at its next look, up to 100 ms on; it may as well go now.
-    if (warningBox)
-        warningBox->GetPlugInSignal();
     applyOnArrivalIfDue();
 }
 
