@@ -1,14 +1,12 @@
 #include "platform/hotplug_watcher.h"
+#include "platform/platform_log.h"
 
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <libudev.h>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcHotplug, "zelmouse.platform.hotplug")
 
 QString text(const char *value) { return value ? QString::fromLocal8Bit(value) : QString(); }
 
@@ -34,7 +32,7 @@ HotplugWatcher::HotplugWatcher(QObject *parent)
 {
     m_udev = udev_new();
     if (!m_udev) {
-        qCWarning(lcHotplug, "The device events cannot be read: the mouse will not be followed when it is plugged in or out.");
+        qCWarning(lcPlatform, "The device events cannot be read: the mouse will not be followed when it is plugged in or out.");
         return;
     }
     udev_monitor *monitor = udev_monitor_new_from_netlink(m_udev, "udev");
@@ -44,7 +42,7 @@ HotplugWatcher::HotplugWatcher(QObject *parent)
     } else {
         if (monitor)
             udev_monitor_unref(monitor);
-        qCWarning(lcHotplug, "The device monitor could not be started: the mouse will not be followed when it is plugged in or out.");
+        qCWarning(lcPlatform, "The device monitor could not be started: the mouse will not be followed when it is plugged in or out.");
         return;
     }
     m_notifier = new QSocketNotifier(udev_monitor_get_fd(m_monitor), QSocketNotifier::Read, this);
@@ -113,7 +111,7 @@ void HotplugWatcher::readEvents()
             else
                 m_arrived.remove(name.path);
             const QString composed = composeHidInterfaceName(name);
-            qCDebug(lcHotplug, "%s %s", arrived ? "arrived:" : "removed:", qPrintable(composed));
+            qCDebug(lcPlatform, "%s %s", arrived ? "arrived:" : "removed:", qPrintable(composed));
             emit interfaceChanged(composed, arrived);
         }
         udev_device_unref(device);
