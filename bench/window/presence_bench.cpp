@@ -37,18 +37,12 @@ void summarise(const char *what, std::vector<double> ms)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    chooseBenchPlatform();
     QApplication app(argc, argv);
-    qInstallMessageHandler(silenceBenchOutput);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
-    if (!MouseEmulator::environmentReady()) {
-        std::fprintf(stderr, "run under umockdev-wrapper\n");
-        return 2;
-    }
-    const QString built = qEnvironmentVariable("ZEL_APP_DIR", QCoreApplication::applicationDirPath() + QStringLiteral("/../app"));
     QTemporaryDir dir;
-    copyBenchTree(built, dir.path());
-    setApplicationDirectoryOverride(dir.path());
+    if (!prepareWindowBench(dir))
+        return 2;
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
 

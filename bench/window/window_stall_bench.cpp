@@ -50,18 +50,12 @@ double longestStall(const std::function<void()> &action, int seconds)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    chooseBenchPlatform();
     QApplication app(argc, argv);
-    qInstallMessageHandler(silenceBenchOutput);
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
-    if (!MouseEmulator::environmentReady()) {
-        std::fprintf(stderr, "run under umockdev-wrapper\n");
-        return 2;
-    }
-    const QString built = qEnvironmentVariable("ZEL_APP_DIR", QCoreApplication::applicationDirPath() + QStringLiteral("/../app"));
     QTemporaryDir dir;
-    copyBenchTree(built, dir.path());
-    setApplicationDirectoryOverride(dir.path());
+    if (!prepareWindowBench(dir))
+        return 2;
 
     MouseEmulator &mouse = MouseEmulator::instance();
     mouse.plug(MouseEmulator::Receiver);
