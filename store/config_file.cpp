@@ -45,6 +45,14 @@ void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index
 int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
 bool writeApplyFailedFlag(int flag) { return writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
 
+bool readApplyOnArrival() { return readConfigInteger(QStringLiteral("Config/ApplyOnArrival")) == 1; }
+bool writeApplyOnArrival(bool on)
+{
+    IniFile config(configFilePath());
+    config.setInteger(QStringLiteral("Config/ApplyOnArrival"), on ? 1 : 0);
+    return config.commit();
+}
+
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
 
@@ -70,9 +78,9 @@ int readSensorModel()
     return readConfigInteger(QStringLiteral("MouseSenSor/1"));
 }
 
-QString readMouseListName()
+QString readMouseListName(int index)
 {
-    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/0"));
+    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/%1").arg(index));
 }
 
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)

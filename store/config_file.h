@@ -17,6 +17,12 @@ int readApplyFailedFlag();
 bool writeApplyFailedFlag(int flag);
 
 // "Config/Battery": the last battery level shown.
+// "Config/ApplyOnArrival": 1 when the stored settings are to be written to a mouse that
+// arrives while the mouse may not hold them; off (0) unless the user turned it on.
+bool readApplyOnArrival();
+// False when the configuration file could not be written.
+bool writeApplyOnArrival(bool on);
+
 int readBatteryLevel();
 void writeBatteryLevel(int level);
 
@@ -31,8 +37,9 @@ QString readModelText();
 // "MouseSenSor/1": the sensor model number; comes with the installed file, never written.
 int readSensorModel();
 
-// "Mouse_List/0": the model the device table knows; comes with the installed file.
-QString readMouseListName();
+// "Mouse_List/N": the name of model N of the device table (0 the build's own model); comes
+// with the installed file. Empty when the file names no such model.
+QString readMouseListName(int index = 0);
 
 // "Config/ProfileID" and the device-wide options, as the configuration file and ".conf"
 // exports hold them. Each keeps the low eight bits of the stored number; a ProfileID outside

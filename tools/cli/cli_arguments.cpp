@@ -60,6 +60,28 @@ const CommandInfo kCommands[] = {
     {CliCommand::Macro, "macro", "SUBCOMMAND ...",
      "Show, import, export, rename, delete or build macros.",
      MACRO_COMMAND_HELP},
+    {CliCommand::Watch, "watch", "[--json] [--wait]",
+     "Print a line whenever the mouse comes, goes or reports its status.",
+     "Follows the mouse's receiver and cable as they are plugged and unplugged, and the\n"
+     "status reports of the mouse in use, one line each, until interrupted:\n"
+     "\n"
+     "  present  MODEL CONNECTION   at the start, for every connected mouse\n"
+     "  arrived  MODEL CONNECTION INTERFACE PATH\n"
+     "  removed  MODEL CONNECTION INTERFACE PATH\n"
+     "  status   MODEL battery LEVEL% stage N rate HZ Hz\n"
+     "           (\"battery off\": the mouse is off; \"rate unknown\": a code that names no rate)\n"
+     "\n"
+     "  --json   print one JSON object per line instead, with the member \"event\"\n"
+     "  --wait   keep watching when no mouse is connected at the start\n"
+     "\n"
+     "Exit status 1 at once when no mouse is connected and --wait is not given.\n"},
+    {CliCommand::Set, "set", "NAME VALUE",
+     "Change an option of the configuration file.",
+     "Options:\n"
+     "\n"
+     "  apply-on-arrival on|off   write the stored settings to a mouse that arrives\n"
+     "                            without them (after a re-plug or a failed write);\n"
+     "                            for mice that forget their settings. Off by default.\n"},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -114,9 +136,12 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption wait(QStringLiteral("wait"), QString());
     parser.addOption(help);
-    if (info.command == CliCommand::Show || info.command == CliCommand::Macros)
+    if (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
         parser.addOption(json);
+    if (info.command == CliCommand::Watch)
+        parser.addOption(wait);
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("zelmouse-cli"));
@@ -128,7 +153,9 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         result.help = true;
         return;
     }
-    result.json = (info.command == CliCommand::Show || info.command == CliCommand::Macros) && parser.isSet(json);
+    result.json = (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
+        && parser.isSet(json);
+    result.wait = info.command == CliCommand::Watch && parser.isSet(wait);
 
     const QStringList positional = parser.positionalArguments();
     const auto wrongCount = [&](const char *expected) {
@@ -153,6 +180,20 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         if (positional.size() != 1 || positional.first().isEmpty())
             return wrongCount("takes one file name");
         result.file = positional.first();
+        return;
+    case CliCommand::Set:
+        if (positional.size() != 2)
+            return wrongCount("takes an option name and its value");
+        if (positional[0] != QLatin1String("apply-on-arrival")) {
+            result.error = QStringLiteral("There is no option '%1'. See 'zelmouse-cli set --help'.").arg(positional[0]);
+            return;
+        }
+        if (positional[1] != QLatin1String("on") && positional[1] != QLatin1String("off")) {
+            result.error = QStringLiteral("apply-on-arrival is on or off, not '%1'.").arg(positional[1]);
+            return;
+        }
+        result.setting = positional[0];
+        result.value = positional[1];
         return;
     case CliCommand::Help:
         if (positional.size() > 1)

@@ -17,6 +17,8 @@ enum class CliCommand {
     Import,
     Macros,
     Macro,
+    Watch,
+    Set,
 };
 
 struct CliArguments {
@@ -27,7 +29,10 @@ struct CliArguments {
     bool version = false;      // --version
     bool help = false;         // --help, of the tool (command None) or of `command`
     CliCommand command = CliCommand::None;
-    bool json = false;         // show --json
+    bool json = false;         // show --json, watch --json
+    bool wait = false;         // watch --wait
+    QString setting;           // set NAME VALUE
+    QString value;
     int slot = 0;              // select-profile N, 1..5
     QString file;              // export/import FILE
     QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands

@@ -11,3 +11,7 @@ int runApplyCommand();
 int runSelectProfileCommand(int slotNumber); // 1..5
 int runExportCommand(const QString &file);
 int runImportCommand(const QString &file);
+// Follows the mouse until interrupted; `wait`: also when none is connected at the start.
+int runWatchCommand(bool json, bool wait);
+// One option of the configuration file; NAME and VALUE as `set --help` lists them.
+int runSetCommand(const QString &setting, const QString &value);

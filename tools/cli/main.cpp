@@ -46,6 +46,10 @@ int dispatch(const CliArguments &arguments)
         return runMacrosCommand(arguments.json);
     case CliCommand::Macro:
         return runMacroCommand(arguments.macroArguments);
+    case CliCommand::Watch:
+        return runWatchCommand(arguments.json, arguments.wait);
+    case CliCommand::Set:
+        return runSetCommand(arguments.setting, arguments.value);
     case CliCommand::Help:
     case CliCommand::None:
         break;
@@ -106,6 +110,9 @@ int main(int argc, char *argv[])
             return CliExit::NoDevice;
         }
         emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        // Plugging and unplugging is what there is to watch.
+        if (arguments.command == CliCommand::Watch)
+            emulated->listenForControl();
     }
 #else
     if (arguments.emulate) {
