@@ -215,16 +215,29 @@ void loadAllSettings(DeviceSettings &settings)
     loadDeviceButtonMatrix();
 }
 
+namespace {
+void writeSlotNames(const DeviceSettings &settings, IniFile &config)
+{
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString &name = settings.ProfileNames[i];
+        if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
+            config.setText(slotNameKey(i), name);
+    }
+}
+} // namespace
+
+void saveSlotNames(const DeviceSettings &settings)
+{
+    IniFile config(configFilePath());
+    writeSlotNames(settings, config);
+}
+
 void saveSettingsForApply(const DeviceSettings &settings)
 {
     {
         IniFile config(configFilePath());
         writeDeviceOptions(settings, config);
-        for (int i = 0; i < kProfileCount; ++i) {
-            const QString &name = settings.ProfileNames[i];
-            if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
-                config.setText(slotNameKey(i), name);
-        }
+        writeSlotNames(settings, config);
     }
     for (int i = 0; i < kProfileCount; ++i) {
         if (!settings.ProfileNames[i].isEmpty())

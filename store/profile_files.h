@@ -17,6 +17,9 @@ void saveProfile(int index, const ProfileData &profile, const QString &file);
 void loadSlotProfile(ProfileData &profile, const QString &name);
 void saveSlotProfile(const QString &name, const ProfileData &profile);
 
+// "Config/Profile1".."Config/Profile5" from the slot names; unsafe names are not stored.
+void saveSlotNames(const DeviceSettings &settings);
+
 // Start-up: device-wide options, slot names and the five slot profiles.
 void loadAllSettings(DeviceSettings &settings);
 // Before and during apply: device-wide options, then slot 0 and every other slot whose name is

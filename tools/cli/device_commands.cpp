@@ -221,11 +221,30 @@ int runStatusCommand()
     return CliExit::Success;
 }
 
-int runApplyCommand()
+int sendCurrentSettings(const QString &success, bool forceFull)
 {
     OpenedSession opened;
+    return reportWrite(opened.session.writeAndWait(currentSettings, forceFull), success);
+}
+
+int runApplyCommand()
+{
     loadStartupSettings();
-    return reportWrite(opened.session.writeAndWait(currentSettings), QStringLiteral("The settings were sent to the mouse."));
+    return sendCurrentSettings(QStringLiteral("The settings were sent to the mouse."));
+}
+
+int runResetCommand(bool all)
+{
+    loadStartupSettings();
+    if (all) {
+        resetAllProfiles(currentSettings);
+    } else {
+        resetProfile(currentSettings.active());
+    }
+    currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
+    return sendCurrentSettings(all ? QStringLiteral("All profiles were reset and sent to the mouse.")
+                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
+                               all);
 }
 
 int runImportCommand(const QString &file)
@@ -235,8 +254,7 @@ int runImportCommand(const QString &file)
         printError(verdict.reason);
         return CliExit::BadFile;
     }
-    OpenedSession opened;
     loadStartupSettings();
     importAllSettings(currentSettings, file);
-    return reportWrite(opened.session.writeAndWait(currentSettings), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
+    return sendCurrentSettings(QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }

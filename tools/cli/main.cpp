@@ -39,6 +39,14 @@ int dispatch(const CliArguments &arguments)
         return runExportCommand(arguments.file);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
+    case CliCommand::Profiles:
+        return runProfilesCommand(arguments.json);
+    case CliCommand::Profile:
+        return runProfileCommand(arguments.profileAction, arguments.names);
+    case CliCommand::SelectSlot:
+        return runSelectProfileCommand(arguments.slot);
+    case CliCommand::Reset:
+        return runResetCommand(arguments.all);
     case CliCommand::Help:
     case CliCommand::None:
         break;
