@@ -301,8 +301,8 @@ QString cliToolHelp()
         "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
         "\n"
         "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
-        "4 a write to the mouse failed, 64 wrong usage, 65 a file or name that cannot be\n"
-        "used, 74 a file that could not be written.\n");
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file or profile name that\n"
+        "cannot be used.\n");
     return text;
 }
 

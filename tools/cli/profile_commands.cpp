@@ -73,7 +73,7 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
 int report(LibraryOutcome outcome, const QString &subject)
 {
     printError(refusal(outcome, subject));
-    return outcome == LibraryOutcome::FileFailed ? CliExit::CannotSave : CliExit::BadFile;
+    return CliExit::BadFile;
 }
 
 int slotOf(const DeviceSettings &settings, const QString &name)
