@@ -9,19 +9,6 @@
 
 namespace {
 
-// Bytes 1 to 32 of every packet the tool wrote, from its --trace output.
-QStringList writtenPackets(const CliRun &run)
-{
-    QStringList packets;
-    const QString marker = QStringLiteral("hid_write length=33 data=");
-    for (const QString &line : run.errLines()) {
-        const int at = line.indexOf(marker);
-        if (at >= 0)
-            packets.append(line.mid(at + marker.size()).left(32 * 3 - 1));
-    }
-    return packets;
-}
-
 bool sent(const CliRun &run, const QString &prefix)
 {
     for (const QString &packet : writtenPackets(run)) {
