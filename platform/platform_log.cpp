@@ -1,0 +1,3 @@
+#include "platform/platform_log.h"
+
+Q_LOGGING_CATEGORY(lcPlatform, "zelmouse.platform")

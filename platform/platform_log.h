@@ -1,0 +1,6 @@
+#pragma once
+#include <QLoggingCategory>
+
+// Traces of the desktop layer: pointer speed, settings programs, the instance lock.
+// Select with QT_LOGGING_RULES="zelmouse.platform.debug=false" and the like.
+Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
