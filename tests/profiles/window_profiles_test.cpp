@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QToolButton>
 
 #include <QtTest>
@@ -57,18 +58,39 @@ void answerNextMessage(QString *text, bool accept = true)
     });
 }
 
-// Chooses `file` in the next file dialog, after recording its caption and filters.
+// Chooses `file` in the next file dialog, after recording its caption and filters. Accepts
+// again on each poll until that dialog has gone, in case it was not ready the first time.
 void chooseInNextFileDialog(const QString &file, QString *caption, QStringList *filters, bool confirmReplace = false)
 {
-    handleNextModal<QFileDialog>([=](QFileDialog *dialog) {
-        *caption = dialog->windowTitle();
-        *filters = dialog->nameFilters();
-        if (confirmReplace) {
-            handleNextModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(20);
+    auto handled = std::make_shared<QPointer<QFileDialog>>();
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=]() {
+        // Gone (the static functions delete their dialog) or hidden: done.
+        if (*ticks > 0 && (!*handled || !(*handled)->isVisible())) {
+            timer->stop();
+            timer->deleteLater();
+            return;
         }
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (!*handled) {
+            *handled = dialog;
+            *caption = dialog->windowTitle();
+            *filters = dialog->nameFilters();
+            if (confirmReplace)
+                handleNextModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+        }
+        // The first time, then again only after the dialog has ignored it for a while (never
+        // while its own replace question is being answered).
+        if ((*ticks)++ % 25 != 0)
+            return;
         dialog->selectFile(file);
         static_cast<QDialog *>(dialog)->accept(); // as the dialog's own Save or Open button
     });
+    timer->start();
 }
 
 void writeProfile(const QString &path, int pollrate, int ledMode = 1)
