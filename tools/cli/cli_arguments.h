@@ -19,6 +19,10 @@ enum class CliCommand {
     Macro,
     Watch,
     Set,
+    Profiles,
+    Profile,
+    SelectSlot,
+    Reset,
 };
 
 struct CliArguments {
@@ -36,10 +40,15 @@ struct CliArguments {
     int slot = 0;              // select-profile N, 1..5
     QString file;              // export/import FILE
     QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
+    QString profileAction;     // profile ACTION: use, add, copy, rename, delete, export, import
+    QStringList names;         // profile ACTION's arguments (names, then a file)
+    bool all = false;          // reset --all
     QString error;             // non-empty: a usage error, one sentence
 };
 
 CliArguments parseCliArguments(const QStringList &arguments);
+// The arguments of `profile` (in profile_commands.cpp); sets `error` when they do not fit.
+void parseProfileArguments(CliArguments &result, const QStringList &positional);
 
 // "devices", "show", ...; empty for None.
 QString cliCommandName(CliCommand command);

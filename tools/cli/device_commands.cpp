@@ -234,13 +234,24 @@ const QString kSettingsBusy = QStringLiteral("Another program kept the settings 
 
 // The write of what was loaded: the session's writer saves the settings on its own thread,
 // under the lock this thread holds from the load on.
-uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool forceFull = false)
 {
     const SettingsLockLoan loan(lock);
-    return session.writeAndWait(currentSettings);
+    return session.writeAndWait(currentSettings, forceFull);
 }
 
 } // namespace
+
+int sendCurrentSettings(const QString &success, bool forceFull)
+{
+    const SettingsLock lock;
+    if (!lock.isLocked()) {
+        printError(kSettingsBusy);
+        return CliExit::Busy;
+    }
+    OpenedSession opened;
+    return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
+}
 
 int runApplyCommand()
 {
@@ -254,6 +265,20 @@ int runApplyCommand()
     settleCurrentProduct();
     loadStartupSettings();
     return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("The settings were sent to the mouse."));
+}
+
+int runResetCommand(bool all)
+{
+    loadStartupSettings();
+    if (all) {
+        resetAllProfiles(currentSettings);
+    } else {
+        resetProfile(currentSettings.active());
+    }
+    currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
+    return sendCurrentSettings(all ? QStringLiteral("All profiles were reset and sent to the mouse.")
+                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
+                               all);
 }
 
 int runImportCommand(const QString &file)

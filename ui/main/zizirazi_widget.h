@@ -34,6 +34,7 @@ class ZelPointSpeed;
 class ZelProcessbar;
 class ZelPushButton;
 class ZelReportRate;
+enum class LibraryOutcome;
 
 // `image` at `size`, smoothly; empty when the image is.
 QPixmap scaledPixmap(const QPixmap &image, const QSize &size, Qt::AspectRatioMode mode);
@@ -96,6 +97,9 @@ public:
     bool isWarningShown() const { return warningShown; }
     bool isPluggedIn() const { return pluggedIn; }
     bool isFollowingDevices() const;
+    QMenu *profileLibraryMenu() const { return libraryMenu; }
+    QMenu *profileSlotMenu() const { return slotMenu; }
+    const QStringList &libraryNames() const { return profileLibrary; }
 
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
@@ -178,6 +182,12 @@ private:
     void rebuildLibraryMenu();
     // The library, slot, load/save and reset buttons (profile management).
     void handleProfileButton(WindowControl which);
+    void chooseLibraryEntry(QAction *action);
+    void renameActiveProfile(bool refuseDefault);
+    void showActiveProfile();
+    void setProfileMenuWidths();
+    // Shows the refusal, if any; true for Ok.
+    bool reportLibraryOutcome(LibraryOutcome outcome);
     // The firmware hand-over (firmware update).
     void handleFirmwareButton();
     // The pointer speed of the desktop into the active profile (pointer options).
@@ -242,6 +252,8 @@ private:
     QMenu *mouseMenu = nullptr;
     QMenu *slotMenu = nullptr;
     QMenu *libraryMenu = nullptr;
+    // Names of the product's profile library, in menu order.
+    QStringList profileLibrary;
 
     // Pages.
     QScrollArea *btnScroll = nullptr;

@@ -297,6 +297,7 @@ void ZiziraziWidget::layoutForScale()
         if (qobject_cast<ZelPushButton *>(widget))
             widget->setFont(font);
     }
+    setProfileMenuWidths();
     for (QMenu *menu : {langMenu, mouseMenu, slotMenu, libraryMenu}) {
         if (menu) {
             menu->setFont(font);

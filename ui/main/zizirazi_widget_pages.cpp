@@ -1,6 +1,8 @@
 // Tabs, pages, the picture of the mouse and the common click handler.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
+#include "store/profile_library.h"
 
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -95,9 +97,9 @@ void ZiziraziWidget::selectProfileSlot(int slot, bool reloadFromFile)
     button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
     currentSettings.ProfileID = uint8_t(slot);
     if (reloadFromFile) {
-        ProfileData &profile = currentSettings.profiles[slot];
-        loadSlotProfile(profile, currentSettings.ProfileNames[slot]);
-        profile.ProfileName = currentSettings.ProfileNames[slot];
+        // Without any file of its name there is nothing to go back to: the profile stays.
+        if (!loadNamedProfile(currentSettings.profiles[slot], currentSettings.ProfileNames[slot]))
+            qCDebug(lcWindow, "Profile \"%s\" has no file to reload.", qPrintable(currentSettings.ProfileNames[slot]));
     }
     nameEdit->setText(currentSettings.ProfileNames[slot]);
     // Stage changes reported by the mouse belong to the newly active slot's file.
