@@ -125,8 +125,6 @@ void ZiziraziWidget::renameActiveProfile(bool refuseDefault)
 {
     const QString from = currentSettings.ProfileNames[activeSlot()];
     const QString to = nameEdit->text().trimmed();
-    // The kept-open file is flushed before its file may be renamed under it.
-    profileFile.reset();
     const LibraryOutcome outcome = renameProfile(currentSettings, profileLibrary, from, to, refuseDefault);
     if (outcome == LibraryOutcome::DefaultName)
         nameEdit->setText(from);
@@ -155,7 +153,6 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
             break;
         if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want delete this profile?")) != 1)
             break;
-        profileFile.reset();
         reportLibraryOutcome(deleteProfile(currentSettings, profileLibrary, name, nullptr));
         rebuildLibraryMenu();
         showActiveProfile();
