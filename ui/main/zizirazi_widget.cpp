@@ -276,17 +276,6 @@ void ZiziraziWidget::registerDeviceNotification()
     // Hot-plug notifications arrive with the device presence work.
 }
 
-void ZiziraziWidget::createTray()
-{
-    // The tray icon and its "&Load Config" / "&Quit" menu arrive with the tray work.
-}
-
-void ZiziraziWidget::notifyOsd(const QString &text)
-{
-    // Delivery to the on-screen-display program arrives with the OSD work.
-    emit OsdNotice(text);
-}
-
 void ZiziraziWidget::loadProfileLibrary()
 {
     // The per-product profile library arrives with the profile management work.
@@ -302,11 +291,6 @@ void ZiziraziWidget::handleProfileButton(WindowControl)
     // Library, load/save and reset workflows arrive with the profile management work.
 }
 
-void ZiziraziWidget::handleFirmwareButton()
-{
-    // The firmware hand-over arrives with the firmware update work.
-}
-
 void ZiziraziWidget::readDesktopPointerSpeed()
 {
     // The desktop pointer speed arrives with the pointer options work.
@@ -315,11 +299,6 @@ void ZiziraziWidget::readDesktopPointerSpeed()
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
     // The desktop pointer speed arrives with the pointer options work.
-}
-
-void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
-{
-    // Tray clicks arrive with the tray work.
 }
 
 void ZiziraziWidget::slot_show_mousename(QAction *)

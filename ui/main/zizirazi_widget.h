@@ -14,6 +14,7 @@
 #include "ui/main/window_scale.h"
 
 class MacroDialog;
+class OsdSender;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,8 @@ public:
     void layoutForScale();
     void loadMouseImages();
     void applyButtonSkins();
+    // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
+    void showMainWindow();
     // Write currentSettings to the mouse behind the progress animation; reports failure itself.
     void writeWithProgress(bool forceFull);
 
@@ -81,10 +84,13 @@ public:
     ZelColorWindow *lightingPage() const { return colorWindow; }
     MacroDialog *macroPage() const { return macroDialog; }
     QMenu *languageMenu() const { return langMenu; }
+    QSystemTrayIcon *trayIcon() const { return tray; }
 
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
     void OsdNotice(const QString &text);
+    // The low-battery notice, as shown.
+    void LowBatteryNotice(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +99,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -149,13 +156,19 @@ private:
     void registerDeviceNotification();
     // The tray icon and its menu (tray).
     void createTray();
+    void retranslateTray();
+    // Into the tray when there is one; without a tray, closing ends the program.
+    void closeWindow();
+    bool trayUsable() const;
+    void trayBatteryReport(uchar charging, uchar level, uchar extra);
+    void showLowBatteryNotice(int level);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
     void rebuildLibraryMenu();
     // The library, slot, load/save and reset buttons (profile management).
     void handleProfileButton(WindowControl which);
-    // The firmware hand-over (firmware update).
-    void handleFirmwareButton();
+    // The firmware hand-over (firmware update): from the press, or from a click.
+    void handleFirmwareButton(bool fromClick);
     // The pointer speed of the desktop into the active profile (pointer options).
     void readDesktopPointerSpeed();
     void applyDesktopPointerSpeed();
@@ -224,6 +237,19 @@ private:
     ZelReportRate *reportRateWindow = nullptr;
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;
+
+    // Tray, on-screen display and firmware hand-over.
+    QSystemTrayIcon *tray = nullptr;
+    QMenu *trayMenu = nullptr;
+    ZelAction *loadConfigAction = nullptr;
+    ZelAction *quitAction = nullptr;
+    OsdSender *osdSender = nullptr;
+    // Last reported level (0 for mouse off); -1 before the first report.
+    int trayBatteryLevel = -1;
+    // A low-battery notice may be shown: the level has not been low since it was last above 20 %.
+    bool lowBatteryArmed = true;
+    bool firmwarePressHandled = false;
+    bool firmwareDialogUp = false;
 
     // Everything that talks to the mouse; the window only sends it requests.
     std::unique_ptr<DeviceSession> session;
