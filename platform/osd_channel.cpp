@@ -96,6 +96,7 @@ OsdListener::OsdListener(QObject *parent)
     : QObject(parent)
     , m_server(new QLocalServer(this))
 {
+    qRegisterMetaType<OsdMessage>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &OsdListener::accept);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
 // The notice block the program sends to the on-screen-display companion: 1044 bytes,
@@ -30,6 +31,8 @@ struct OsdMessage {
     qint32 textPixels = 60;
     QString fontName = QStringLiteral("Arial");
 };
+
+Q_DECLARE_METATYPE(OsdMessage)
 
 // The colour field for red, green and blue (0..255 each).
 quint32 osdColour(int red, int green, int blue);
