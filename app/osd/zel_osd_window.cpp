@@ -62,6 +62,10 @@ void ZelOsdWindow::place()
     m_shown = metrics.elidedText(m_text, Qt::ElideRight, area.width() * 9 / 10 - 4 * pad);
     const QSize size(metrics.horizontalAdvance(m_shown) + 4 * pad, metrics.height() + 2 * pad);
     resize(size);
+    // Without a compositor the translucent corners would come out black: cut them away.
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), size.height() / 4.0, size.height() / 4.0);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
     // Low in the middle, clear of a panel along the bottom edge.
     move(area.center().x() - size.width() / 2, area.bottom() - area.height() / 8 - size.height());
 }
@@ -73,7 +77,7 @@ void ZelOsdWindow::paintEvent(QPaintEvent *)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const qreal radius = height() / 4.0;
+    const qreal radius = height() / 4.0; // as the mask
     QPainterPath backdrop;
     backdrop.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     painter.fillPath(backdrop, QColor(0, 0, 0, int(170 * m_opacity)));
