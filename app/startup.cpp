@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSettings>
+#include <QSystemTrayIcon>
+
+#include <cstring>
 
 QString readProductName()
 {
@@ -17,10 +20,29 @@ QString readProductName()
     return product.value(QStringLiteral("PROFILE/ProductName")).toString();
 }
 
-std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName)
+bool takeHiddenOption(int &argc, char **argv)
+{
+    bool hidden = false;
+    for (int i = 1; i < argc;) {
+        if (std::strcmp(argv[i], "--hidden") == 0) {
+            hidden = true;
+            for (int j = i; j < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+        } else {
+            ++i;
+        }
+    }
+    return hidden;
+}
+
+std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, bool hidden)
 {
     auto window = std::make_unique<ZiziraziWidget>(nullptr);
-    if (window->connectedMouseCount() != 0) {
+    // Hidden only where a tray icon can bring the window back.
+    if (hidden && !QSystemTrayIcon::isSystemTrayAvailable())
+        hidden = false;
+    if (window->connectedMouseCount() != 0 && !hidden) {
         window->setWindowOpacity(1.0);
         window->show();
     }
@@ -33,6 +55,11 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName)
 int runApplication(int &argc, char **argv)
 {
     const EmulationOption emulation = takeEmulationOption(argc, argv);
+    const bool hidden = takeHiddenOption(argc, argv);
+    // The window paints with QPainter only: Qt's OpenGL integration would cost start-up time and
+    // tens of MiB for nothing. A user's own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.
@@ -52,7 +79,7 @@ int runApplication(int &argc, char **argv)
     }
 
     startEmulation(emulation);
-    auto window = createMainWindow(product);
+    auto window = createMainWindow(product, hidden);
     InstanceHandover handover;
     QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);
     handover.listen(instanceName);

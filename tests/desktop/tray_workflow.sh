@@ -6,10 +6,6 @@ source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
 # The companion's notices are traced into the program's log (it inherits the program's output).
 export QT_LOGGING_RULES="zelmouse.osd.debug=true"
-# This run ends the program normally, so leak checking runs: the software GL driver leaves an
-# allocation behind after it was unloaded, where no suppression can name it. The window does
-# not use GL.
-export QT_XCB_GL_INTEGRATION=none
 OSD_TITLE='^TRVX Wireless Mouse OSD$'
 
 osd_visible() { xdotool search --onlyvisible --name "$OSD_TITLE" >/dev/null 2>&1; }

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "platform/autostart.h"
 #include "ui/main/zizirazi_widget.h"
 
 #include <QtTest>
@@ -19,6 +20,36 @@ private slots:
             QVERIFY(!window->isVisible());
         else
             QVERIFY(window->isVisible());
+    }
+
+    void hiddenOptionIsTakenOutWherever()
+    {
+        char program[] = "zelmouse", hidden[] = "--hidden", other[] = "-style=fusion";
+        char *argv[] = {program, hidden, other, hidden, nullptr};
+        int argc = 4;
+        QVERIFY(takeHiddenOption(argc, argv));
+        QCOMPARE(argc, 2);
+        QCOMPARE(QByteArray(argv[1]), QByteArray("-style=fusion"));
+        QCOMPARE(argv[2], nullptr);
+        QVERIFY(!takeHiddenOption(argc, argv));
+    }
+
+    void loginEntryStartsTheProgramHiddenAndGoesAway()
+    {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        const QString program = QStringLiteral("/opt/zel mouse/bin/zel$mouse");
+        QVERIFY(setStartAtLogin(true, program));
+        QVERIFY(startsAtLogin());
+        QFile entry(autostartEntryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        // Quoted, with the dollar escaped, as desktop entries want.
+        QVERIFY(entry.readAll().contains("Exec=\"/opt/zel mouse/bin/zel\\$mouse\" --hidden\n"));
+        if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
+            QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {autostartEntryPath()}), 0);
+        QVERIFY(setStartAtLogin(false, program));
+        QVERIFY(!startsAtLogin());
+        qunsetenv("XDG_CONFIG_HOME");
     }
 };
 

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The window at rest and under load, against the emulated mouse under a private X server:
+# CPU time per minute with the window shown and the poller running, then resident memory
+# before and after 10,000 status reports and 200 applies (clicks on Apply).
+#
+#   bench/idle/run.sh [BUILD_DIR] [MINUTES] [REPORTS] [APPLIES]   (a Release tree)
+set -euo pipefail
+build=$(cd "${1:-build-rel}" && pwd)
+minutes=${2:-1}
+reports=${3:-10000}
+applies=${4:-200}
+source "$(dirname "$0")/../../tests/desktop/desktop_session.sh"
+export ZEL_APP_DIR=$build/app ZEL_FACTORY_CONFIGS=$build/generated/factory/Configs
+ds_start
+pid=$(pgrep -f -n "$DS_ROOT/app/zelmouse") || ds_fail "the program's process was not found"
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
+ticks=$(getconf CLK_TCK)
+
+# Let start-up settle, then measure rest.
+sleep 5
+before=$(cpu_ticks)
+sleep "$((minutes * 60))"
+after=$(cpu_ticks)
+awk -v d="$((after - before))" -v t="$ticks" -v m="$minutes" \
+    'BEGIN { printf "idle CPU: %.3f s per minute (target 0.2)\n", d / t / m }'
+
+rss_start=$(rss_kib)
+for ((i = 0; i < reports; i += 100)); do
+    printf 'status\n%.0s' $(seq 100) >"$ZEL_EMULATOR_CONTROL"
+done
+rss_reports=$(rss_kib)
+for ((i = 0; i < applies; ++i)); do
+    ds_click $((597 + 38)) $((588 + 15))
+    # The next click waits for the progress dialog of this apply to have closed.
+    ds_wait_for 30 bash -c "! xdotool search --onlyvisible --classname '^zelmouse$' | sed -n 2p | grep -q ."
+done
+rss_end=$(rss_kib)
+echo "emulated mouse: $(ds_mouse_state | head -n1)"
+echo "RSS: start $((rss_start / 1024)) MiB, after $reports status reports $((rss_reports / 1024)) MiB, after $applies applies $((rss_end / 1024)) MiB"
+ds_stop
