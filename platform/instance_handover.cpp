@@ -65,7 +65,8 @@ bool InstanceHandover::requestShow(const QString &instanceName, int timeoutMs)
     QLocalSocket socket;
     socket.connectToServer(runtimeSocketPath(instanceName));
     if (!socket.waitForConnected(int(deadline.remainingTime()))) {
-        qCDebug(lcInstance, "The running copy did not take the hand-over: %s", qPrintable(socket.errorString()));
+        // Not listening: a copy still starting, or one from before the hand-over existed.
+        qCDebug(lcInstance, "No running copy listens for the hand-over (socket error %d)", int(socket.error()));
         return false;
     }
     socket.write(kShowRequest);

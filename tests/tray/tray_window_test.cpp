@@ -19,7 +19,8 @@
 
 namespace {
 
-constexpr int kTimeoutMs = 5000;
+// Generous: the poller answers within a second when idle, far later on a loaded machine.
+constexpr int kTimeoutMs = 20000;
 const QString kUpdater = QStringLiteral("/skin/mouse/bin/K904-7120-20230727.exe");
 const QString kUpdaterEnglish = QStringLiteral("/skin/mouse/bin/K904-7120-20230727-en.exe");
 
@@ -40,7 +41,7 @@ int runUntilTheProgramEnds(std::function<void()> action)
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, []() { QCoreApplication::exit(-1); });
-    deadline.start(10000);
+    deadline.start(30000);
     QTimer::singleShot(0, action);
     const int result = QCoreApplication::exec();
     deadline.stop();
