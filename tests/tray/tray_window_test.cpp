@@ -219,6 +219,30 @@ private slots:
         QVERIFY(!QFile::exists(ran));
     }
 
+    void pressAndItsClickAskOnce()
+    {
+        auto window = openWindow();
+        // Two boxes are answered: the press's, and whichever comes next.
+        auto messages = std::make_shared<QStringList>();
+        auto read = [messages](ZelMessageBox *box) {
+            *messages << box->messageLabel()->text();
+            box->accept();
+        };
+        handleNextModal<ZelMessageBox>([read](ZelMessageBox *box) {
+            read(box);
+            handleNextModal<ZelMessageBox>(read);
+        });
+        // The layout gives the button no size; a user could not click it otherwise.
+        firmwareButton(*window)->setFixedSize(76, 30);
+        QTest::mouseClick(firmwareButton(*window), Qt::LeftButton);
+        QCOMPARE(messages->size(), 1);
+        // A click without a press (keyboard, scripts) is heard on its own, asking after the
+        // cable's release number: none with the receiver alone.
+        firmwareButton(*window)->click();
+        QCOMPARE(messages->size(), 2);
+        QCOMPARE(messages->last(), QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+    }
+
     void missingUpdaterWarnsAndTheProgramGoesOn_data()
     {
         QTest::addColumn<int>("language");
