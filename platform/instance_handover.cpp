@@ -31,7 +31,7 @@ bool InstanceHandover::listen(const QString &instanceName)
     QLocalServer::removeServer(path);
     if (m_server->listen(path))
         return true;
-    qCWarning(lcInstance, "A second start cannot reach this copy: %s", qPrintable(m_server->errorString()));
+    qCWarning(lcPlatform, "A second start cannot reach this copy: %s", qPrintable(m_server->errorString()));
     return false;
 }
 
@@ -45,11 +45,11 @@ void InstanceHandover::accept()
                 return;
             const QByteArray request = socket->read(kShowRequest.size());
             if (request != kShowRequest) {
-                qCWarning(lcInstance, "Ignored a hand-over request that was not understood");
+                qCWarning(lcPlatform, "Ignored a hand-over request that was not understood");
                 socket->abort();
                 return;
             }
-            qCDebug(lcInstance, "A second start asked for the window");
+            qCDebug(lcPlatform, "A second start asked for the window");
             socket->write(kShowAnswer);
             socket->disconnectFromServer();
             // Answered first: showing the window may open a modal box that would keep the
@@ -66,7 +66,7 @@ bool InstanceHandover::requestShow(const QString &instanceName, int timeoutMs)
     socket.connectToServer(runtimeSocketPath(instanceName));
     if (!socket.waitForConnected(int(deadline.remainingTime()))) {
         // Not listening: a copy still starting, or one from before the hand-over existed.
-        qCDebug(lcInstance, "No running copy listens for the hand-over (socket error %d)", int(socket.error()));
+        qCDebug(lcPlatform, "No running copy listens for the hand-over (socket error %d)", int(socket.error()));
         return false;
     }
     socket.write(kShowRequest);
@@ -77,7 +77,7 @@ bool InstanceHandover::requestShow(const QString &instanceName, int timeoutMs)
         answer += socket.read(kShowAnswer.size() - answer.size());
     }
     if (answer != kShowAnswer) {
-        qCDebug(lcInstance, "The running copy did not answer the hand-over");
+        qCDebug(lcPlatform, "The running copy did not answer the hand-over");
         return false;
     }
     return true;

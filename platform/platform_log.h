@@ -1,7 +1,9 @@
 #pragma once
 #include <QLoggingCategory>
 
-// Traces of the notice channel to the on-screen-display companion, and of the hand-over between
-// a second start and the running copy. Select with QT_LOGGING_RULES="zelmouse.osd.debug=true".
+// Traces of the desktop layer: pointer speed, settings programs, the instance lock and the
+// hand-over of a second start. Select with QT_LOGGING_RULES="zelmouse.platform.debug=false" and
+// the like.
+Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
+// Traces of the notice channel to the on-screen display, in the program and in the companion.
 Q_DECLARE_LOGGING_CATEGORY(lcOsd)
-Q_DECLARE_LOGGING_CATEGORY(lcInstance)

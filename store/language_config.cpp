@@ -21,6 +21,11 @@ constexpr Rgb kAccentTable[kAccentColorCount] = {
     {255, 125, 0},   // 6 orange
 };
 
+// Where the DPI sliders' gradient starts, by the same index as the accent colour.
+constexpr Rgb kGradientStartTable[kAccentColorCount] = {
+    {255, 200, 0}, {0, 255, 100}, {0, 200, 255}, {255, 100, 0}, {255, 0, 100}, {0, 255, 100}, {255, 255, 0},
+};
+
 // The accent colour appears twice: the frame of the hovered item and the pressed item's fill.
 const char kMenuStyleTemplate[] =
     "QMenu{background-color:rgb(50,50,50);color:rgb(255,255,255);}"
@@ -84,6 +89,14 @@ QColor accentColor(int index)
     if (index < 0 || index >= kAccentColorCount)
         index = 0;
     const Rgb &c = kAccentTable[index];
+    return QColor(c.r, c.g, c.b);
+}
+
+QColor gradientStartColor(int index)
+{
+    if (index < 0 || index >= kAccentColorCount)
+        index = 0;
+    const Rgb &c = kGradientStartTable[index];
     return QColor(c.r, c.g, c.b);
 }
 

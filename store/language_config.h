@@ -39,6 +39,8 @@ int readAccentIndex();
 constexpr int kAccentColorCount = 7;
 // Indexes outside the table give the first colour.
 QColor accentColor(int index);
+// The colour the DPI sliders' gradient starts from, paired with each accent colour.
+QColor gradientStartColor(int index);
 
 // The pop-up menu style sheet in the given accent colour.
 QString menuStyleSheet(const QColor &accent);

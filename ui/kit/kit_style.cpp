@@ -24,6 +24,14 @@ QStringList skinPaths(const QStringList &relatives)
     return paths;
 }
 
+QString skinCheckBoxStyleSheet()
+{
+    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1)}"
+                          "QCheckBox::indicator:enabled:checked { image: url(%2)}"
+                          "QCheckBox{background-color:rgba(255,255,255,0)}")
+        .arg(skinPath(QStringLiteral("/skin/checkbox1-1.png")), skinPath(QStringLiteral("/skin/checkbox1-2.png")));
+}
+
 QFont configuredFont(int languageIndex, double scaleFactor)
 {
     const LanguageFont configured = readLanguageFont(languageIndex);
@@ -46,6 +54,11 @@ QColor currentAccentColor()
     return accentColor(readAccentIndex());
 }
 
+QColor currentGradientStartColor()
+{
+    return gradientStartColor(readAccentIndex());
+}
+
 QString currentMenuStyleSheet()
 {
     return menuStyleSheet(currentAccentColor());
@@ -65,4 +78,13 @@ void setButtonColorMode(int mode)
 int buttonColorMode()
 {
     return colorMode;
+}
+
+QString checkImageStyleSheet(const QString &offImage, const QString &onImage, int indicatorSize)
+{
+    return QStringLiteral("QCheckBox{color: rgb(255, 255, 255); background: transparent;}"
+                          "QCheckBox::indicator{width: %1px; height: %1px; image: url(%2);}"
+                          "QCheckBox::indicator:checked{image: url(%3);}")
+        .arg(indicatorSize)
+        .arg(skinPath(offImage), skinPath(onImage));
 }

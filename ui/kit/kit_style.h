@@ -16,8 +16,12 @@ QStringList skinPaths(const QStringList &relatives);
 QFont configuredFont();
 QFont configuredFont(int languageIndex, double scaleFactor);
 
+// The skinned check box: indicator images from the skin folder, transparent background.
+QString skinCheckBoxStyleSheet();
+
 // The accent colour chosen by "Config/GColorID".
 QColor currentAccentColor();
+QColor currentGradientStartColor();
 // The pop-up menu style sheet in the current accent colour.
 QString currentMenuStyleSheet();
 void applyMenuStyle(QMenu *menu);
@@ -26,3 +30,7 @@ void applyMenuStyle(QMenu *menu);
 // text colours. Set once by the main window at start-up.
 void setButtonColorMode(int mode);
 int buttonColorMode();
+
+// A check box (or exclusive toggle) drawn with two skin images, off and on, as its indicator
+// of `indicatorSize` pixels, with white text beside it.
+QString checkImageStyleSheet(const QString &offImage, const QString &onImage, int indicatorSize);

@@ -28,9 +28,14 @@ int scaled(int designValue)
     return scaled(designValue, scaleFactor);
 }
 
+QRect scaledRect(int x, int y, int width, int height, double factor)
+{
+    return QRect(scaled(x, factor), scaled(y, factor), scaled(width, factor), scaled(height, factor));
+}
+
 QRect scaledRect(int x, int y, int width, int height)
 {
-    return QRect(scaled(x), scaled(y), scaled(width), scaled(height));
+    return scaledRect(x, y, width, height, scaleFactor);
 }
 
 QSize scaledSize(int width, int height)

@@ -11,4 +11,5 @@ void setUiScaleFactor(double factor);
 int scaled(int designValue);
 int scaled(int designValue, double factor);
 QRect scaledRect(int x, int y, int width, int height);
+QRect scaledRect(int x, int y, int width, int height, double factor);
 QSize scaledSize(int width, int height);

@@ -2,6 +2,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -293,12 +294,12 @@ void ZiziraziWidget::handleProfileButton(WindowControl)
 
 void ZiziraziWidget::readDesktopPointerSpeed()
 {
-    // The desktop pointer speed arrives with the pointer options work.
+    currentSettings.active().mousespeed = uint8_t(readPointerSpeed());
 }
 
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
-    // The desktop pointer speed arrives with the pointer options work.
+    applyPointerSpeed(currentSettings.active().mousespeed);
 }
 
 void ZiziraziWidget::slot_show_mousename(QAction *)

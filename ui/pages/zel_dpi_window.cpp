@@ -1,81 +1,128 @@
 #include "ui/pages/zel_dpi_window.h"
 
+#include "store/config_file.h"
 #include "store/product_definition.h"
-#include "store/dpi_scale.h"
+#include "store/sensor_ranges.h"
 #include "ui/kit/kit_style.h"
+#include "ui/kit/ui_scale.h"
+#include "ui/kit/zel_label.h"
+#include "ui/pages/zel_single_dpi.h"
 
-#include <QLabel>
-
-#include <algorithm>
-#include <iterator>
-
-// The stage rows with their sliders come with the DPI page work; this page lists the stages
-// and marks the current one.
 
 ZelDPIWindow::ZelDPIWindow(ProfileData *profile, QWidget *parent)
     : QWidget(parent)
+    , m_title(new ZelLabel(this))
 {
     setObjectName(QStringLiteral("ZelDPIWindow"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
+    if (profile)
+        m_profile = *profile;
     m_stageCount = productDpiStageCount();
     if (m_stageCount < 1 || m_stageCount > kDpiStageCount)
         m_stageCount = kDpiStageCount;
-    m_title = new QLabel(this);
-    for (QLabel *&row : m_rows)
-        row = new QLabel(this);
-    if (profile) {
-        m_dpi = profile->dpi;
-        std::copy(std::begin(profile->dpiStages), std::end(profile->dpiStages), std::begin(m_stages));
+    m_title->setStyleSheet(QStringLiteral("background:transparent;color:rgb(255,255,255);"));
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        auto *row = new ZelSingleDPI(i, this);
+        m_rows[i] = row;
+        connect(row, &ZelSingleDPI::DPISignal, this, &ZelDPIWindow::onSliderChanged);
+        connect(row, &ZelSingleDPI::LinkSignal, this, &ZelDPIWindow::onLinkChanged);
+        connect(row, &ZelSingleDPI::MouseinSignal, this, &ZelDPIWindow::MouseinSignal);
+        connect(row, &ZelSingleDPI::EnableSignal, this, &ZelDPIWindow::onEnableChanged);
     }
+    setSensorOnRows(m_sensorModel);
+    showStages();
     retranslate();
     layoutForScale(1.0);
 }
 
-void ZelDPIWindow::refresh(const ProfileData &profile, int sensorModel)
+void ZelDPIWindow::showStages()
+{
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        const DpiStage &stage = m_profile.dpiStages[i];
+        m_rows[i]->setLink(stage.link);
+        m_rows[i]->setValues(int(stage.x), int(stage.y));
+        // The enable boxes follow the profile too, so a box never contradicts the stage it
+        // stands for.
+        m_rows[i]->setUsed(stage.used);
+    }
+    selectStage(m_profile.dpi);
+}
+
+void ZelDPIWindow::setSensorOnRows(int sensorModel)
 {
     m_sensorModel = sensorModel;
-    std::copy(std::begin(profile.dpiStages), std::end(profile.dpiStages), std::begin(m_stages));
-    selectStage(profile.dpi);
+    SensorRange range;
+    const bool known = sensorRange(sensorModel, readCurrentProductName(), productWideDpiRange(), &range);
+    for (ZelSingleDPI *row : m_rows)
+        row->setSensor(sensorModel, known ? &range : nullptr);
+}
+
+void ZelDPIWindow::refresh(const ProfileData &profile, int sensorModel)
+{
+    setSensorOnRows(sensorModel);
+    m_profile = profile;
+    showStages();
 }
 
 void ZelDPIWindow::selectStage(int stage)
 {
+    // Status reports carry four bits; the profile holds eight stages.
     if (stage < 0 || stage >= kDpiStageCount)
         return;
-    m_dpi = uint8_t(stage);
-    showStages();
+    m_profile.dpi = uint8_t(stage);
+    const QColor accent = currentAccentColor();
+    for (int i = 0; i < kDpiStageCount; ++i)
+        m_rows[i]->setTextColor(i == stage ? accent : QColor(Qt::white));
 }
 
 void ZelDPIWindow::layoutForScale(double factor)
 {
     m_scale = factor;
-    const int rowHeight = int(40 * factor);
-    m_title->setGeometry(int(20 * factor), int(10 * factor), int(200 * factor), int(24 * factor));
+    m_title->setGeometry(scaledRect(3, 3, 80, 17, factor));
     for (int i = 0; i < kDpiStageCount; ++i) {
-        m_rows[i]->setGeometry(int(20 * factor), int(44 * factor) + i * rowHeight, int(300 * factor), rowHeight);
-        m_rows[i]->setVisible(i < m_stageCount);
+        ZelSingleDPI *row = m_rows[i];
+        if (i < m_stageCount) {
+            row->setGeometry(scaledRect(15, 43 + 50 * i, 440, 48, factor));
+            row->show();
+        } else {
+            row->setGeometry(QRect());
+            row->hide();
+        }
+        row->layoutForScale(factor);
     }
-    showStages();
+    // The accent colour may have changed with the skin.
+    selectStage(m_profile.dpi);
 }
 
 void ZelDPIWindow::retranslate()
 {
     m_title->setText(QObject::tr("DPI"));
-    showStages();
+    for (ZelSingleDPI *row : m_rows)
+        row->retranslate();
 }
 
-void ZelDPIWindow::showStages()
+void ZelDPIWindow::onLinkChanged(uchar link, uchar index)
 {
-    const QColor accent = currentAccentColor();
-    for (int i = 0; i < kDpiStageCount; ++i) {
-        const int dpi = dpiFromCode(int(m_stages[i].y), m_sensorModel);
-        m_rows[i]->setText(QString::asprintf("DPI : %d", dpi));
-        const QColor colour = i == m_dpi ? accent : QColor(Qt::white);
-        m_rows[i]->setStyleSheet(QStringLiteral("background:transparent;color:%1;font-size:%2px;")
-                                     .arg(colour.name())
-                                     .arg(int(16 * m_scale)));
-    }
-    m_title->setStyleSheet(QStringLiteral("background:transparent;color:white;font-weight:bold;font-size:%1px;")
-                               .arg(int(16 * m_scale)));
+    if (index < kDpiStageCount)
+        m_profile.dpiStages[index].link = link;
+}
+
+void ZelDPIWindow::onEnableChanged(uchar used, uchar index)
+{
+    if (index < kDpiStageCount)
+        m_profile.dpiStages[index].used = used;
+}
+
+void ZelDPIWindow::onSliderChanged(int x, int y, uchar index)
+{
+    if (index >= kDpiStageCount)
+        return;
+    m_profile.dpiStages[index].x = decltype(DpiStage::x)(x);
+    m_profile.dpiStages[index].y = decltype(DpiStage::y)(y);
+}
+
+void ZelDPIWindow::MouseinSignal(uchar index)
+{
+    selectStage(index);
 }

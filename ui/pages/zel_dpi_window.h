@@ -4,6 +4,8 @@
 #include "store/device_settings.h"
 
 class QLabel;
+class ZelLabel;
+class ZelSingleDPI;
 
 // The DPI stages of the active profile. The page edits its own copy of the profile; the main
 // window reads the stages back when the user applies.
@@ -17,18 +19,26 @@ public:
     void layoutForScale(double factor);
     void retranslate();
 
-    int currentStage() const { return m_dpi; }
-    const DpiStage *stages() const { return m_stages; }
+    int currentStage() const { return m_profile.dpi; }
+    const DpiStage *stages() const { return m_profile.dpiStages; }
     int stageCount() const { return m_stageCount; }
+    int sensorModel() const { return m_sensorModel; }
+    ZelSingleDPI *row(int index) const { return m_rows[index]; }
+
+public slots:
+    void onLinkChanged(uchar link, uchar index);
+    void onEnableChanged(uchar used, uchar index);
+    void onSliderChanged(int x, int y, uchar index);
+    void MouseinSignal(uchar index);
 
 private:
+    void setSensorOnRows(int sensorModel);
     void showStages();
 
-    uint8_t m_dpi = 0;
-    DpiStage m_stages[kDpiStageCount];
+    ProfileData m_profile;
+    double m_scale = 1.0;
     int m_sensorModel = 3325;
     int m_stageCount = kDpiStageCount;
-    double m_scale = 1.0;
     QLabel *m_title;
-    QLabel *m_rows[kDpiStageCount];
+    ZelSingleDPI *m_rows[kDpiStageCount];
 };
