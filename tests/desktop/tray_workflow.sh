@@ -35,8 +35,10 @@ for dpi in 96 144; do
 
     ds_emulator rate 2
     ds_wait_for 10 osd_showed "500 HZ" || ds_fail "no \"500 HZ\" notice"
+    pressed=$(now_ms)
     ds_emulator rate 1
     ds_wait_for 10 osd_showed "1000 HZ" || ds_fail "no \"1000 HZ\" notice"
+    echo "notice shown $(( $(now_ms) - pressed )) ms after the rate change (companion running)"
     ds_shot "notice-rate-$dpi"
     # The notice fades after its time.
     ds_wait_for 10 bash -c "! xdotool search --onlyvisible --name '$OSD_TITLE'" || ds_fail "the notice never went away"
