@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class IniFile;
 struct DeviceSettings;
@@ -12,7 +13,8 @@ void saveActiveProfileIndex(int index);
 
 // "Config/Diff": 1 when the mouse may not hold the stored settings.
 int readApplyFailedFlag();
-void writeApplyFailedFlag(int flag);
+// False when the configuration file could not be written.
+bool writeApplyFailedFlag(int flag);
 
 // "Config/Battery": the last battery level shown.
 int readBatteryLevel();
@@ -37,3 +39,5 @@ QString readMouseListName();
 // 0..4 then reads as 0.
 void readDeviceOptions(DeviceSettings &settings, const IniFile &file);
 void writeDeviceOptions(const DeviceSettings &settings, IniFile &file);
+// The keys of the device-wide options, "Config/ProfileID" left out.
+QStringList deviceOptionKeys();

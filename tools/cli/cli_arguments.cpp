@@ -1,6 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
 #include "emulator/emulation_names.h"
+#include "tools/cli/macro_commands.h"
 
 #include <QCommandLineParser>
 
@@ -50,6 +51,15 @@ const CommandInfo kCommands[] = {
      "Reads a file written by export (or by the window's SAVE button), stores its\n"
      "settings and sends them to the mouse as the window's LOAD button does. A file made\n"
      "for another product is refused and nothing changes.\n"},
+    {CliCommand::Macros, "macros", "[--json]",
+     "List the macros with their event counts.",
+     "Lists the macros of the macro library in list order, each with its number of\n"
+     "events.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::Macro, "macro", "SUBCOMMAND ...",
+     "Show, import, export, rename, delete or build macros.",
+     MACRO_COMMAND_HELP},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -94,12 +104,18 @@ QString sentence(QString text)
 
 void parseCommand(CliArguments &result, const CommandInfo &info, const QStringList &arguments)
 {
+    // The macro subcommands have options of their own.
+    if (info.command == CliCommand::Macro) {
+        result.macroArguments = arguments;
+        result.help = arguments.isEmpty() || arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h");
+        return;
+    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(help);
-    if (info.command == CliCommand::Show)
+    if (info.command == CliCommand::Show || info.command == CliCommand::Macros)
         parser.addOption(json);
 
     QStringList withProgram = arguments;
@@ -112,7 +128,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         result.help = true;
         return;
     }
-    result.json = info.command == CliCommand::Show && parser.isSet(json);
+    result.json = (info.command == CliCommand::Show || info.command == CliCommand::Macros) && parser.isSet(json);
 
     const QStringList positional = parser.positionalArguments();
     const auto wrongCount = [&](const char *expected) {

@@ -15,6 +15,8 @@ enum class CliCommand {
     SelectProfile,
     Export,
     Import,
+    Macros,
+    Macro,
 };
 
 struct CliArguments {
@@ -28,6 +30,7 @@ struct CliArguments {
     bool json = false;         // show --json
     int slot = 0;              // select-profile N, 1..5
     QString file;              // export/import FILE
+    QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
     QString error;             // non-empty: a usage error, one sentence
 };
 

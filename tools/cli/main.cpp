@@ -5,16 +5,19 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
+#include "tools/cli/macro_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
 #endif
 
 #include "build_config.h"
+#include "platform/termination_signals.h"
 #include "store/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -39,6 +42,10 @@ int dispatch(const CliArguments &arguments)
         return runExportCommand(arguments.file);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
+    case CliCommand::Macros:
+        return runMacrosCommand(arguments.json);
+    case CliCommand::Macro:
+        return runMacroCommand(arguments.macroArguments);
     case CliCommand::Help:
     case CliCommand::None:
         break;
@@ -53,6 +60,13 @@ int main(int argc, char *argv[])
     // Kept as given: QCoreApplication may take arguments out of argv, and --emulate starts
     // the program again with the same ones.
     std::vector<char *> originalArgv(argv, argv + argc + 1);
+    // Before any thread starts. A terminated run takes the emulated mouse's testbed folder
+    // along, which umockdev would otherwise leave behind; what it was saving stays whole (every
+    // file is renamed into place complete).
+    exitOnTerminationSignals([] {
+        const QByteArray testbed = qgetenv("UMOCKDEV_DIR");
+        return QFileInfo(QFile::decodeName(testbed)).fileName().startsWith(QLatin1String("umockdev.")) ? testbed : QByteArray();
+    });
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelmouse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));

@@ -137,10 +137,7 @@ int ZiziraziWidget::activeSlot() const
 
 void ZiziraziWidget::openActiveProfileFile()
 {
-    profileFile.reset();
-    const QString path = slotProfilePath(currentSettings.ProfileNames[activeSlot()]);
-    if (!path.isEmpty())
-        profileFile = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    profileFilePath = slotProfilePath(currentSettings.ProfileNames[activeSlot()]);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -254,5 +254,5 @@ private:
     // Everything that talks to the mouse; the window only sends it requests.
     std::unique_ptr<DeviceSession> session;
     // The active slot's profile file, kept open to record the mouse's stage changes.
-    std::unique_ptr<QSettings> profileFile;
+    QString profileFilePath;
 };

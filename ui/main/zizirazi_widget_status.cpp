@@ -120,10 +120,8 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
     ProfileData &active = currentSettings.active();
     active.dpi = stage;
     dpiWindow->selectStage(stage);
-    if (profileFile) {
-        writeActiveStage(*profileFile, stage);
-        profileFile->sync();
-    }
+    if (!profileFilePath.isEmpty())
+        writeActiveStage(profileFilePath, stage);
     const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
     notifyOsd(dpiNoticeText(stage, dpi));
 }
