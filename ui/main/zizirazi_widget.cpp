@@ -269,23 +269,7 @@ bool ZiziraziWidget::statusThreadRunning() const
 }
 
 // ---------------------------------------------------------------------------------------------
-// Seams filled by later work
-
-void ZiziraziWidget::createTray()
-{
-    // The tray icon and its "&Load Config" / "&Quit" menu arrive with the tray work.
-}
-
-void ZiziraziWidget::notifyOsd(const QString &text)
-{
-    // Delivery to the on-screen-display program arrives with the OSD work.
-    emit OsdNotice(text);
-}
-
-void ZiziraziWidget::handleFirmwareButton()
-{
-    // The firmware hand-over arrives with the firmware update work.
-}
+// The desktop pointer speed
 
 void ZiziraziWidget::readDesktopPointerSpeed()
 {
@@ -295,10 +279,5 @@ void ZiziraziWidget::readDesktopPointerSpeed()
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
     applyPointerSpeed(currentSettings.active().mousespeed);
-}
-
-void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
-{
-    // Tray clicks arrive with the tray work.
 }
 

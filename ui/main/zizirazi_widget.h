@@ -15,6 +15,7 @@
 #include "ui/main/window_scale.h"
 
 class MacroDialog;
+class OsdSender;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -63,6 +64,8 @@ public:
     void layoutForScale();
     void loadMouseImages();
     void applyButtonSkins();
+    // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
+    void showMainWindow();
     // Write currentSettings to the mouse behind the progress animation; reports failure itself.
     void writeWithProgress(bool forceFull);
     // One HID interface came or went; `name` in the hot-plug layer's form
@@ -100,6 +103,7 @@ public:
     QMenu *profileLibraryMenu() const { return libraryMenu; }
     QMenu *profileSlotMenu() const { return slotMenu; }
     const QStringList &libraryNames() const { return profileLibrary; }
+    QSystemTrayIcon *trayIcon() const { return tray; }
 
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
@@ -107,6 +111,8 @@ signals:
     // The "Dongle Disconnect!" box came up; the window was reloaded for the selected mouse.
     void DisconnectBoxShown();
     void MouseReloaded();
+    // The low-battery notice, as shown.
+    void LowBatteryNotice(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -115,6 +121,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -177,6 +184,12 @@ private:
     void registerDeviceNotification();
     // The tray icon and its menu (tray).
     void createTray();
+    void retranslateTray();
+    // Into the tray when there is one; without a tray, closing ends the program.
+    void closeWindow();
+    bool trayUsable() const;
+    void trayBatteryReport(uchar charging, uchar level, uchar extra);
+    void showLowBatteryNotice(int level);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
     void rebuildLibraryMenu();
@@ -188,8 +201,8 @@ private:
     void setProfileMenuWidths();
     // Shows the refusal, if any; true for Ok.
     bool reportLibraryOutcome(LibraryOutcome outcome);
-    // The firmware hand-over (firmware update).
-    void handleFirmwareButton();
+    // The firmware hand-over (firmware update): from the press, or from a click.
+    void handleFirmwareButton(bool fromClick);
     // The pointer speed of the desktop into the active profile (pointer options).
     void readDesktopPointerSpeed();
     void applyDesktopPointerSpeed();
@@ -263,6 +276,19 @@ private:
     ZelReportRate *reportRateWindow = nullptr;
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;
+
+    // Tray, on-screen display and firmware hand-over.
+    QSystemTrayIcon *tray = nullptr;
+    QMenu *trayMenu = nullptr;
+    ZelAction *loadConfigAction = nullptr;
+    ZelAction *quitAction = nullptr;
+    OsdSender *osdSender = nullptr;
+    // Last reported level (0 for mouse off); -1 before the first report.
+    int trayBatteryLevel = -1;
+    // A low-battery notice may be shown: the level has not been low since it was last above 20 %.
+    bool lowBatteryArmed = true;
+    bool firmwarePressHandled = false;
+    bool firmwareDialogUp = false;
 
     // Everything that talks to the mouse; the window only sends it requests.
     std::unique_ptr<DeviceSession> session;

@@ -359,6 +359,7 @@ void ZiziraziWidget::retranslateTexts()
     colorWindow->retranslate();
     if (mouseOff)
         showMouseOff();
+    retranslateTray();
 
     // The mouse is given a moment before the poller asks it again.
     session->restartPoller(500);

@@ -117,7 +117,7 @@ void ZiziraziWidget::onButtonPressed(ZelPushButton *pressed)
         }
     }
     if (pressed == button(WindowControl::Firmware))
-        handleFirmwareButton();
+        handleFirmwareButton(false);
 }
 
 void ZiziraziWidget::onButtonClicked()
@@ -126,11 +126,11 @@ void ZiziraziWidget::onButtonClicked()
     auto is = [&](WindowControl which) { return from == controls[int(which)]; };
 
     if (is(WindowControl::Close)) {
-        hide();
+        closeWindow();
     } else if (is(WindowControl::Minimise)) {
         showMinimized();
     } else if (is(WindowControl::Firmware)) {
-        handleFirmwareButton();
+        handleFirmwareButton(true);
     } else if (is(WindowControl::LibraryMenu) || is(WindowControl::Add) || is(WindowControl::Delete)
                || is(WindowControl::Copy) || is(WindowControl::LoadConfig) || is(WindowControl::SaveConfig)
                || is(WindowControl::Export) || is(WindowControl::Import) || is(WindowControl::Reset)
