@@ -72,8 +72,8 @@ public:
     // (platform/hid_interface_name.h). Keeps the device table, the mouse list, the open
     // device and the "Dongle Disconnect!" box in step with it.
     void handleDeviceChange(const QString &name, bool arrived);
-    // Shows the window and brings it to the front (the warning, the tray).
-    void showMainWindow();
+    // Shows the window and brings it to the front, as it is (after a reload).
+    void raiseMainWindow();
 
     // State the window shows, for the program's own checks and tests.
     double currentScaleFactor() const { return scaleFactor; }
