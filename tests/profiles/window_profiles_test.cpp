@@ -88,6 +88,10 @@ void chooseInNextFileDialog(const QString &file, QString *caption, QStringList *
         if ((*ticks)++ % 25 != 0)
             return;
         dialog->selectFile(file);
+        // selectFile() leaves the name field alone once it has the focus, which a loaded
+        // machine gives it before the first poll: type the name in as a user would.
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(file);
         static_cast<QDialog *>(dialog)->accept(); // as the dialog's own Save or Open button
     });
     timer->start();
