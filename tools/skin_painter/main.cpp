@@ -3,6 +3,7 @@
 //                (--product <name> --buttons <n> instead name the product directly)
 //   skin_painter --icons <dir>                                  desktop icons (png)
 //   skin_painter --compiled <dir>                               yes/no icons and loading frames
+#include "button_page_skin.h"
 #include "skin_palette.h"
 
 #include "store/app_paths.h"
@@ -838,6 +839,7 @@ int paintSkin(const QString &product, int buttons)
     paintSpeedGroove();
     paintListIcons();
     paintProcess();
+    failed |= !paintButtonPageSkin(outputDir);
     save(logoImage(kLogo), QStringLiteral("mouselogo.png"));
     save(appIcon(kIcoSize), QStringLiteral("icon.ico"), "ico");
     if (!product.isEmpty()) {

@@ -79,3 +79,12 @@ int buttonColorMode()
 {
     return colorMode;
 }
+
+QString checkImageStyleSheet(const QString &offImage, const QString &onImage, int indicatorSize)
+{
+    return QStringLiteral("QCheckBox{color: rgb(255, 255, 255); background: transparent;}"
+                          "QCheckBox::indicator{width: %1px; height: %1px; image: url(%2);}"
+                          "QCheckBox::indicator:checked{image: url(%3);}")
+        .arg(indicatorSize)
+        .arg(skinPath(offImage), skinPath(onImage));
+}

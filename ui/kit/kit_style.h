@@ -30,3 +30,7 @@ void applyMenuStyle(QMenu *menu);
 // text colours. Set once by the main window at start-up.
 void setButtonColorMode(int mode);
 int buttonColorMode();
+
+// A check box (or exclusive toggle) drawn with two skin images, off and on, as its indicator
+// of `indicatorSize` pixels, with white text beside it.
+QString checkImageStyleSheet(const QString &offImage, const QString &onImage, int indicatorSize);

@@ -18,6 +18,7 @@
 #include "ui/pages/zel_point_speed.h"
 #include "ui/pages/zel_report_rate.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -242,10 +243,19 @@ void ZiziraziWidget::slotMouseOver(ZelPushButton *pageButton, bool hovered)
     const int index = btnWindow->indexOfButton(pageButton);
     if (index < 0)
         return;
-    if (index < frontHotspots.size())
+    // Page slots 0..19 front, 20..39 side, 40 and 41 the wheel.
+    const int firstSide = frontHotspots.size();
+    const int firstWheel = firstSide + sideHotspots.size();
+    if (index < firstSide)
         frontHotspots[index]->setChecked(!hovered);
-    const QString product = readCurrentProductName();
-    const QString image = hovered ? QString::asprintf("/mouse_%d.png", index + 1) : QStringLiteral("/Mouse.png");
-    const QPixmap picture(appPath(QStringLiteral("/skin/mouse/") + product + image));
+    else if (index < firstWheel)
+        sideHotspots[index - firstSide]->setChecked(!hovered);
+    else if (index - firstWheel < wheelHotspots.size())
+        wheelHotspots[index - firstWheel]->setChecked(!hovered);
+    const QString folder = appPath(QStringLiteral("/skin/mouse/") + readCurrentProductName());
+    // Only front buttons have a highlighted picture; the others keep the plain one.
+    const QString highlighted = folder + QString::asprintf("/mouse_%d.png", index + 1);
+    const bool showButton = hovered && index < firstSide && QFileInfo::exists(highlighted);
+    const QPixmap picture(showButton ? highlighted : folder + QStringLiteral("/Mouse.png"));
     frontPicture->setPixmap(scaledPixmap(picture, scaledSize(kFrontPictureWidth, kFrontPictureHeight), Qt::KeepAspectRatio));
 }

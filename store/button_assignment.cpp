@@ -1,0 +1,106 @@
+#include "store/button_assignment.h"
+
+#include "store/device_settings.h"
+#include "store/dpi_scale.h"
+#include "store/function_catalogue.h"
+#include "store/key_table.h"
+#include "store/macro_files.h"
+#include "store/product_definition.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr uint8_t kComboCode = 0x05;
+constexpr uint8_t kComboPress = 0x80;
+constexpr int kMaxComboKeys = 5;
+
+// Opens room at `position` and puts the key's press and release there, so that keys inserted
+// one after another nest: A, B, C give A down, B down, C down, C up, B up, A up.
+void insertComboKey(ButtonSlot &slot, int position, uint8_t usage)
+{
+    for (int i = kKeyInfoCount - 1; i >= position + 2; --i)
+        slot.KeyInfo[i] = slot.KeyInfo[i - 2];
+    slot.KeyInfo[position] = {usage, kComboCode, kComboPress};
+    slot.KeyInfo[position + 1] = {usage, kComboCode, 0};
+}
+
+struct SniperRule {
+    int sensor;
+    SniperSteps steps;
+};
+
+constexpr SniperRule kSniperRules[] = {
+    {3104, {14, 26, 14}}, {3212, {16, 32, 16}}, {3389, {2, 20, 6}}, {3325, {1, 10, 3}},
+    {3327, {1, 10, 3}},   {3333, {2, 10, 3}},   {3335, {1, 10, 3}}, {3360, {1, 10, 3}},
+};
+
+} // namespace
+
+bool keepsOneClick(const ProfileData &profile, int slotIndex, int newFun)
+{
+    if (slotIndex < 0 || slotIndex >= kButtonSlotCount)
+        return true;
+    if (profile.buttons[slotIndex].Fun != ButtonFunction::Left || newFun == ButtonFunction::Left)
+        return true;
+    for (int i = 0; i < kButtonSlotCount; ++i) {
+        if (i != slotIndex && profile.buttons[i].Fun == ButtonFunction::Left)
+            return true;
+    }
+    return false;
+}
+
+void setComboKeys(ButtonSlot &slot, const uint8_t *keyCodes, int count)
+{
+    std::memset(static_cast<void *>(slot.KeyInfo), 0, sizeof slot.KeyInfo);
+    const int keys = qMin(count, kMaxComboKeys);
+    for (int k = 0; k < keys; ++k) {
+        int usage = 0;
+        keyCodeToHidUsage(keyCodes[k], usage);
+        insertComboKey(slot, k, static_cast<uint8_t>(usage));
+    }
+}
+
+uint8_t fireKeyRes1(int kind, int keyCode)
+{
+    switch (kind) {
+    case 0: return 0x81;
+    case 1: return 0x82;
+    case 2: return 0x84;
+    default: break;
+    }
+    int usage = 0;
+    keyCodeToHidUsage(keyCode, usage);
+    return static_cast<uint8_t>(usage);
+}
+
+void assignMacroFile(ButtonSlot &slot, int fun, const QString &name, int loopCount, int loopMode)
+{
+    slot.Fun = fun;
+    slot.LoopNumber = loopCount;
+    slot.Res1 = static_cast<uint8_t>(loopMode);
+    slot.macroname = name;
+    const QVector<MacroEvent> events = readMacroEvents(name, kKeyInfoCount);
+    slot.KeyNumber = events.size();
+    for (int j = 0; j < events.size(); ++j)
+        slot.KeyInfo[j] = {events[j].map, events[j].dataL, events[j].dataH};
+}
+
+SniperSteps sniperSteps(int sensorModel)
+{
+    for (const SniperRule &rule : kSniperRules) {
+        if (rule.sensor == sensorModel)
+            return rule.steps;
+    }
+    // Other sensors: the codes their DPI stages take, starting in the middle.
+    DpiCodeRange codes{};
+    if (dpiCodeRange(sensorModel, productWideDpiRange() == 1, false, &codes))
+        return {codes.minimum, codes.maximum, (codes.minimum + codes.maximum) / 2};
+    return {1, 10, 5};
+}
+
+int validSniperStep(int step, int sensorModel)
+{
+    const SniperSteps steps = sniperSteps(sensorModel);
+    return step < steps.minimum || step > steps.maximum ? steps.fallback : step;
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+struct ButtonSlot;
+struct ProfileData;
+
+// Edits of one button's assignment, as the button page makes them. Widget-free, so that the
+// rules hold for every caller.
+
+// A change of `slotIndex` to function `newFun` keeps at least one "Left" button: false when the
+// slot holds the only Left and the new function is not Left.
+bool keepsOneClick(const ProfileData &profile, int slotIndex, int newFun);
+
+// A combo key: the keys pressed in order and released in reverse, each as a (HID usage, 0x05,
+// press 0x80 / release 0x00) event. Clears KeyInfo first; at most five keys; a key code without
+// a HID usage is stored as usage 0. Fun and KeyNumber are left alone.
+void setComboKeys(ButtonSlot &slot, const uint8_t *keyCodes, int count);
+
+// The fire key's Res1 for the dialog's kind (0 left, 1 right, 2 middle button, 3 keyboard key)
+// and, for a keyboard key, its key code (0 when the key has no HID usage).
+uint8_t fireKeyRes1(int kind, int keyCode);
+
+// Assigns a macro or gun file (Fun 200 or 510) with its loop count and mode and copies the
+// macro file's events into KeyInfo. A slot holds 63 events: a longer macro is cut there and
+// KeyNumber is the number copied, so the mouse is never told of events it was not given.
+// An unreadable file gives no events.
+void assignMacroFile(ButtonSlot &slot, int fun, const QString &name, int loopCount, int loopMode);
+
+// The sniper step range of a sensor and the step an out-of-range value falls back to.
+struct SniperSteps {
+    int minimum;
+    int maximum;
+    int fallback;
+};
+SniperSteps sniperSteps(int sensorModel);
+// `step` if the sensor accepts it, else the sensor's fallback.
+int validSniperStep(int step, int sensorModel);

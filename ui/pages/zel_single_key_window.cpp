@@ -1,0 +1,29 @@
+#include "ui/pages/zel_single_key_window.h"
+
+#include "store/key_table.h"
+#include "ui/main/window_log.h"
+
+#include <QLabel>
+
+ZelSingleKeyWindow::ZelSingleKeyWindow(QWidget *parent) : ZelKeyDialog(tr("Single Key"), parent)
+{
+    addValueRow();
+    setCapturing(true);
+}
+
+void ZelSingleKeyWindow::presetKey(quint8 keyCode)
+{
+    m_keyCode = keyCode;
+    valueLabel()->setText(keyName(keyCode));
+}
+
+void ZelSingleKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
+{
+    // A held key repeats its press: nothing new. Its release differs by the up flag and
+    // names the same key again.
+    if (!isNewEvent(keyCode, flags))
+        return;
+    qCDebug(lcWindow, "Single key captured: code %d, flags %d.", keyCode, flags);
+    presetKey(keyCode);
+    emit SetSingleKeyValue(keyCode);
+}
