@@ -1,6 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
 #include "emulator/emulation_names.h"
+#include "tools/cli/set_commands.h"
 
 #include <QCommandLineParser>
 
@@ -50,6 +51,62 @@ const CommandInfo kCommands[] = {
      "Reads a file written by export (or by the window's SAVE button), stores its\n"
      "settings and sends them to the mouse as the window's LOAD button does. A file made\n"
      "for another product is refused and nothing changes.\n"},
+    {CliCommand::Set, "set", "[--slot N] [--apply] SETTING VALUE...",
+     "Change one setting, with the window's rules.",
+     "Changes one setting of the active profile (or of profile slot N) or of the whole\n"
+     "mouse, with the same ranges and rules as the window, and stores it for the next\n"
+     "apply. With --apply the settings are sent to the mouse at once, as Apply does.\n"
+     "A value the window would not accept is refused, nothing is changed, and the exit\n"
+     "status is 65.\n"
+     "\n"
+     "  --slot N     change profile slot N (1 to 5) instead of the active one\n"
+     "  --apply      send the settings to the mouse after storing them\n"
+     "\n"
+     "Settings:\n"
+     "  dpi STAGE X[,Y]          the DPI of stage STAGE (1 to the mouse's stage count);\n"
+     "                           a value between two the sensor takes becomes the nearest\n"
+     "                           one, and the tool says which; Y only for sensors with\n"
+     "                           separate X and Y, on an unlinked stage\n"
+     "  dpi STAGE on|off|link|unlink\n"
+     "                           switch a stage on or off, link or unlink its X and Y\n"
+     "                           (several of these and a value may follow one STAGE)\n"
+     "  stage STAGE              the current DPI stage\n"
+     "  rate 125|250|500|1000    the report rate in Hz\n"
+     "  lift 1|2                 the lift-off distance in mm (whole mouse)\n"
+     "  sync on|off              motion sync (whole mouse)\n"
+     "  angle-snapping on|off    angle snapping (whole mouse)\n"
+     "  jitter on|off            the jitter filter (whole mouse)\n"
+     "  debounce 1..255          the key response time (whole mouse)\n"
+     "  scroll 1..20             the wheel's scroll speed\n"
+     "  led EFFECT [color RRGGBB] [brightness 1..3] [speed 1..5]\n"
+     "                           the lighting effect, by its menu name or number (0 to\n"
+     "                           11), with the settings that effect has\n"
+     "  led sleep MINUTES        the lighting's sleep time\n"
+     "  led move-off on|off      turn the light off while the mouse moves\n"
+     "  button B FUNCTION [ARGS] what button B does; B is 1 to the mouse's button count,\n"
+     "                           wheel-up or wheel-down\n"
+     "\n"
+     "Button functions: a label of the window's menus (\"Middle\", \"DPI +\",\n"
+     "\"Volume Up\", \"Button Off\", ...), or one of:\n"
+     "  key KEY                          one key, by its name (\"F5\", \"Page Up\")\n"
+     "  combo KEY+KEY...                 Shift, Ctrl, Win and Alt with one other key\n"
+     "  fire left|right|middle|KEY TIMES DELAY\n"
+     "                                   repeat a click or key; TIMES and DELAY 1..255\n"
+     "  sniper STEP                      the sniper step of the mouse's sensor\n"
+     "  macro NAME [times N|while-held|toggle]\n"
+     "  gun NAME [times N|while-held|toggle]\n"
+     "                                   a recorded macro or gun file (not on button 1)\n"
+     "Key names are those the window shows, in French when the window is in French.\n"
+     "The last \"Left\" button cannot be given another function.\n"},
+    {CliCommand::Get, "get", "[--slot N] SETTING [ARGS]",
+     "Print one setting as set takes it.",
+     "Prints one setting of the active profile (or of profile slot N) or of the whole\n"
+     "mouse, in the form 'set' takes it, so that 'zelmouse-cli set SETTING ARGS $(zelmouse-cli\n"
+     "get SETTING ARGS)' stores it again. SETTING and ARGS are those of 'set' without the\n"
+     "value: dpi STAGE, stage, rate, lift, sync, angle-snapping, jitter, debounce, scroll,\n"
+     "led, led sleep, led move-off, button B.\n"
+     "\n"
+     "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -94,6 +151,9 @@ QString sentence(QString text)
 
 void parseCommand(CliArguments &result, const CommandInfo &info, const QStringList &arguments)
 {
+    // Their values may look like options ("-", "=") and their options may come last.
+    if (info.command == CliCommand::Set || info.command == CliCommand::Get)
+        return parseSettingCommand(result, arguments);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -257,7 +317,9 @@ QString cliToolHelp()
         "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
         "\n"
         "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
-        "4 a write to the mouse failed, 64 wrong usage, 65 a file that cannot be used.\n");
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file or a value that cannot\n"
+        "be used, 74 the settings cannot be stored, 75 another program is talking to the\n"
+        "mouse.\n");
     return text;
 }
 

@@ -15,6 +15,8 @@ enum class CliCommand {
     SelectProfile,
     Export,
     Import,
+    Set,
+    Get,
 };
 
 struct CliArguments {
@@ -26,7 +28,9 @@ struct CliArguments {
     bool help = false;         // --help, of the tool (command None) or of `command`
     CliCommand command = CliCommand::None;
     bool json = false;         // show --json
-    int slot = 0;              // select-profile N, 1..5
+    int slot = 0;              // select-profile N, set/get --slot N: 1..5 (0: the active slot)
+    bool apply = false;        // set --apply
+    QStringList words;         // set/get: the setting and its values
     QString file;              // export/import FILE
     QString error;             // non-empty: a usage error, one sentence
 };

@@ -240,3 +240,9 @@ int runImportCommand(const QString &file)
     importAllSettings(currentSettings, file);
     return reportWrite(opened.session.writeAndWait(currentSettings), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }
+
+int writeSettingsToMouse(const DeviceSettings &settings, const QString &success)
+{
+    OpenedSession opened;
+    return reportWrite(opened.session.writeAndWait(settings), success);
+}

@@ -5,6 +5,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
+#include "tools/cli/set_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
@@ -39,6 +40,10 @@ int dispatch(const CliArguments &arguments)
         return runExportCommand(arguments.file);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
+    case CliCommand::Set:
+        return runSetCommand(arguments);
+    case CliCommand::Get:
+        return runGetCommand(arguments);
     case CliCommand::Help:
     case CliCommand::None:
         break;
