@@ -284,6 +284,14 @@ CliArguments parseCliArguments(const QStringList &arguments)
     return result;
 }
 
+QVector<CliCommand> cliCommands()
+{
+    QVector<CliCommand> commands;
+    for (const CommandInfo &info : kCommands)
+        commands.append(info.command);
+    return commands;
+}
+
 QString cliCommandName(CliCommand command)
 {
     const CommandInfo *info = commandInfo(command);
@@ -310,7 +318,10 @@ QString cliToolHelp()
         "Commands:\n");
     for (const CommandInfo &info : kCommands) {
         const QString head = (QLatin1String(info.name) + QLatin1Char(' ') + QLatin1String(info.synopsis)).trimmed();
-        text += QStringLiteral("  %1 %2\n").arg(head, -20).arg(QLatin1String(info.summary));
+        if (head.size() > 20) // the summary goes under a long synopsis
+            text += QStringLiteral("  %1\n%2%3\n").arg(head, QString(23, QLatin1Char(' ')), QLatin1String(info.summary));
+        else
+            text += QStringLiteral("  %1 %2\n").arg(head, -20).arg(QLatin1String(info.summary));
     }
     text += QStringLiteral(
         "\n"

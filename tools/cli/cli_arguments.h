@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The command line of zelmouse-cli, parsed: options before the command, the command and its
 // own arguments. Parsing never prints; the caller reports `error` (one sentence) or help.
@@ -36,6 +37,9 @@ struct CliArguments {
 };
 
 CliArguments parseCliArguments(const QStringList &arguments);
+
+// Every command, in the order the tool's help lists them.
+QVector<CliCommand> cliCommands();
 
 // "devices", "show", ...; empty for None.
 QString cliCommandName(CliCommand command);
