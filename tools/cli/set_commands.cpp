@@ -892,6 +892,9 @@ QStringList keyNameWords()
 {
     QStringList words;
     for (int code : namedKeyCodes()) {
+        int usage = 0;
+        if (!keyCodeToHidUsage(code, usage))
+            continue; // the mouse buttons: no key function takes them
         for (bool french : {false, true}) {
             const QString name = keyName(unsigned(code), french);
             if (!words.contains(name))

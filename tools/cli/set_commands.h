@@ -16,5 +16,5 @@ int runGetCommand(const CliArguments &arguments);
 // What the shell completes, for the generated completion scripts.
 QStringList settingNames();          // dpi, stage, rate, ...
 QStringList buttonFunctionWords();   // catalogue labels and key, combo, fire, sniper, macro, gun
-QStringList keyNameWords();          // English and French key names
+QStringList keyNameWords();          // English and French names of the keyboard keys
 QStringList lightingEffectWords();   // the effect menu's texts, in menu order
