@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr int kReportTimeoutMs = 5000;
+constexpr int kReportTimeoutMs = 30000; // generous: passing runs never wait it out, loaded machines need it
 
 ZelPushButton *buttonOf(ZiziraziWidget &window, WindowControl which)
 {
