@@ -12,3 +12,4 @@ for d in app device store ui; do
 done
 "$lupdate" -extensions cpp,h -locations none "${dirs[@]}" \
   -ts resources/lang/zelmouse_en.ts resources/lang/zelmouse_fr.ts resources/lang/zelmouse_de.ts "$@"
+python3 "$(dirname "$0")/reuse_translations.py" resources/lang/zelmouse_fr.ts resources/lang/zelmouse_de.ts

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation> GEDRÜCKT</translation>
+        <translation type="vanished"> GEDRÜCKT</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,15 +264,15 @@
     </message>
     <message>
         <source> UP</source>
-        <translation> LOSGELASSEN</translation>
+        <translation type="vanished"> LOSGELASSEN</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
-        <translation>Konfiguration &amp;laden</translation>
+        <translation type="vanished">Konfiguration &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
+        <translation type="vanished">&amp;Beenden</translation>
     </message>
     <message>
         <source>1 mm</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation>AKTION</translation>
+        <translation type="vanished">AKTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -328,11 +328,11 @@
     </message>
     <message>
         <source>Advance</source>
-        <translation>Erweitert</translation>
+        <translation type="vanished">Erweitert</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Alles auswählen</translation>
+        <translation type="vanished">Alles auswählen</translation>
     </message>
     <message>
         <source>Angle Snapping</source>
@@ -344,19 +344,19 @@
     </message>
     <message>
         <source>APPLY</source>
-        <translation>ÜBERNEHMEN</translation>
+        <translation type="vanished">ÜBERNEHMEN</translation>
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
+        <translation type="vanished">Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+        <translation type="vanished">Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+        <translation type="vanished">Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,35 +364,35 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+        <translation type="vanished">MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Zurück</translation>
+        <translation type="vanished">Zurück</translation>
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation>ZURÜCK</translation>
+        <translation type="vanished">ZURÜCK</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation>Grundfunktionen</translation>
+        <translation type="vanished">Grundfunktionen</translation>
     </message>
     <message>
         <source>BATCH</source>
-        <translation>STAPEL</translation>
+        <translation type="vanished">STAPEL</translation>
     </message>
     <message>
         <source>Boss Key</source>
-        <translation>Boss-Taste</translation>
+        <translation type="vanished">Boss-Taste</translation>
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation>UNTEN</translation>
+        <translation type="vanished">UNTEN</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>HOCHSCHNELLEN</translation>
+        <translation type="vanished">HOCHSCHNELLEN</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -404,39 +404,39 @@
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation>Browser: Zurück</translation>
+        <translation type="vanished">Browser: Zurück</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation>Browser: Favoriten</translation>
+        <translation type="vanished">Browser: Favoriten</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation>Browser: Vorwärts</translation>
+        <translation type="vanished">Browser: Vorwärts</translation>
     </message>
     <message>
         <source>Browser Home</source>
-        <translation>Browser: Startseite</translation>
+        <translation type="vanished">Browser: Startseite</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation>Browser: Aktualisieren</translation>
+        <translation type="vanished">Browser: Aktualisieren</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation>Browser: Suchen</translation>
+        <translation type="vanished">Browser: Suchen</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation>Browser: Stopp</translation>
+        <translation type="vanished">Browser: Stopp</translation>
     </message>
     <message>
         <source>BULLETS</source>
-        <translation>KUGELN</translation>
+        <translation type="vanished">KUGELN</translation>
     </message>
     <message>
         <source>Button Off</source>
-        <translation>Taste aus</translation>
+        <translation type="vanished">Taste aus</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -444,19 +444,19 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation>ABBRECHEN</translation>
+        <translation type="vanished">ABBRECHEN</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation>UMBENENNEN</translation>
+        <translation type="vanished">UMBENENNEN</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation>LEEREN</translation>
+        <translation type="vanished">LEEREN</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation>Fenster schließen</translation>
+        <translation type="vanished">Fenster schließen</translation>
     </message>
     <message>
         <source>COLOR</source>
@@ -468,15 +468,15 @@
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>TASTENKOMBINATION</translation>
+        <translation type="vanished">TASTENKOMBINATION</translation>
     </message>
     <message>
         <source>Combo Key</source>
-        <translation>Tastenkombination</translation>
+        <translation type="vanished">Tastenkombination</translation>
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Konfigurationsdatei(*.conf)</translation>
+        <translation type="vanished">Konfigurationsdatei(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Kopieren</translation>
+        <translation type="vanished">Kopieren</translation>
     </message>
     <message>
         <source>CUSTOMIZE</source>
@@ -492,27 +492,27 @@
     </message>
     <message>
         <source>Cut</source>
-        <translation>Ausschneiden</translation>
+        <translation type="vanished">Ausschneiden</translation>
     </message>
     <message>
         <source>CUT</source>
-        <translation>AUSSCHNEIDEN</translation>
+        <translation type="vanished">AUSSCHNEIDEN</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation>VERZÖGERUNG</translation>
+        <translation type="vanished">VERZÖGERUNG</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>VERZÖGERUNG(MS)</translation>
+        <translation type="vanished">VERZÖGERUNG(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Verzögerung(ms)</translation>
+        <translation type="vanished">Verzögerung(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation>Verzögerung:</translation>
+        <translation type="vanished">Verzögerung:</translation>
     </message>
     <message>
         <source>DELETE</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation>DISTANZ</translation>
+        <translation type="vanished">DISTANZ</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+        <translation type="vanished">Möchten Sie die Firmware aktualisieren?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -536,19 +536,19 @@
     </message>
     <message>
         <source>DPI +</source>
-        <translation>DPI +</translation>
+        <translation type="vanished">DPI +</translation>
     </message>
     <message>
         <source>DPI -</source>
-        <translation>DPI -</translation>
+        <translation type="vanished">DPI -</translation>
     </message>
     <message>
         <source>DPI Switch</source>
-        <translation>DPI-Wechsel</translation>
+        <translation type="vanished">DPI-Wechsel</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation>BEARBEITEN</translation>
+        <translation type="vanished">BEARBEITEN</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,19 +560,19 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation>EXPORTIEREN</translation>
+        <translation type="vanished">EXPORTIEREN</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Suchen</translation>
+        <translation type="vanished">Suchen</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>FEUERTASTE</translation>
+        <translation type="vanished">FEUERTASTE</translation>
     </message>
     <message>
         <source>FireKey Setting</source>
-        <translation>Feuertaste einstellen</translation>
+        <translation type="vanished">Feuertaste einstellen</translation>
     </message>
     <message>
         <source>Firmware Update</source>
@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>Vorwärts</translation>
+        <translation type="vanished">Vorwärts</translation>
     </message>
     <message>
         <source>FORWARD</source>
-        <translation>VORWÄRTS</translation>
+        <translation type="vanished">VORWÄRTS</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,35 +596,35 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÜCKSTOSS EINSTELLEN</translation>
+        <translation type="vanished">RÜCKSTOSS EINSTELLEN</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation>Rückstoß einstellen</translation>
+        <translation type="vanished">Rückstoß einstellen</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>Rückstoßdateien</translation>
+        <translation type="vanished">Rückstoßdateien</translation>
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NAME DER RÜCKSTOSSDATEI</translation>
+        <translation type="vanished">NAME DER RÜCKSTOSSDATEI</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation>RÜCKSTOSSDATEI WÄHLEN</translation>
+        <translation type="vanished">RÜCKSTOSSDATEI WÄHLEN</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation>IMPORTIEREN</translation>
+        <translation type="vanished">IMPORTIEREN</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
+        <translation type="vanished">STANDARDVERZÖGERUNG EINFÜGEN</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>VERZÖGERUNG EINFÜGEN</translation>
+        <translation type="vanished">VERZÖGERUNG EINFÜGEN</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation>TASTE</translation>
+        <translation type="vanished">TASTE</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -640,23 +640,23 @@
     </message>
     <message>
         <source>Keyboard Key</source>
-        <translation>Tastaturtaste</translation>
+        <translation type="vanished">Tastaturtaste</translation>
     </message>
     <message>
         <source>Led Switch</source>
-        <translation>Beleuchtung ein/aus</translation>
+        <translation type="vanished">Beleuchtung ein/aus</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Links</translation>
+        <translation type="vanished">Links</translation>
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation>Der linken Taste kann keine Rückstoßfunktion zugewiesen werden.</translation>
+        <translation type="vanished">Der linken Taste kann keine Rückstoßfunktion zugewiesen werden.</translation>
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation>LINKSKLICK</translation>
+        <translation type="vanished">LINKSKLICK</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation>Konfigurationsdatei laden</translation>
+        <translation type="vanished">Konfigurationsdatei laden</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation>Makrodatei laden</translation>
+        <translation type="vanished">Makrodatei laden</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation>Profildatei laden</translation>
+        <translation type="vanished">Profildatei laden</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -692,11 +692,11 @@
     </message>
     <message>
         <source>Lock PC</source>
-        <translation>PC sperren</translation>
+        <translation type="vanished">PC sperren</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN(1-255)</translation>
+        <translation type="vanished">WIEDERHOLUNGEN(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -704,43 +704,43 @@
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation>Makro existiert bereits!</translation>
+        <translation type="vanished">Makro existiert bereits!</translation>
     </message>
     <message>
         <source>Macro File(*.MSMACRO)</source>
-        <translation>Makrodatei(*.MSMACRO)</translation>
+        <translation type="vanished">Makrodatei(*.MSMACRO)</translation>
     </message>
     <message>
         <source>Macro Manager</source>
-        <translation>Makroverwaltung</translation>
+        <translation type="vanished">Makroverwaltung</translation>
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation>MAKRONAME</translation>
+        <translation type="vanished">MAKRONAME</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation>MAKRO WÄHLEN</translation>
+        <translation type="vanished">MAKRO WÄHLEN</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation>E-Mail</translation>
+        <translation type="vanished">E-Mail</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation>Medien</translation>
+        <translation type="vanished">Medien</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation>Medienwiedergabe</translation>
+        <translation type="vanished">Medienwiedergabe</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation>Mitte</translation>
+        <translation type="vanished">Mitte</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>MITTELKLICK</translation>
+        <translation type="vanished">MITTELKLICK</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -748,11 +748,11 @@
     </message>
     <message>
         <source>MOUSE ACTION</source>
-        <translation>MAUSAKTION</translation>
+        <translation type="vanished">MAUSAKTION</translation>
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MAUSBEFEHL</translation>
+        <translation type="vanished">MAUSBEFEHL</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>NACH UNTEN</translation>
+        <translation type="vanished">NACH UNTEN</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>NACH LINKS</translation>
+        <translation type="vanished">NACH LINKS</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>NACH RECHTS</translation>
+        <translation type="vanished">NACH RECHTS</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,19 +780,19 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>NACH OBEN</translation>
+        <translation type="vanished">NACH OBEN</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation>BEWEGUNG</translation>
+        <translation type="vanished">BEWEGUNG</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation>Stumm</translation>
+        <translation type="vanished">Stumm</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation>Arbeitsplatz</translation>
+        <translation type="vanished">Arbeitsplatz</translation>
     </message>
     <message>
         <source>NAME</source>
@@ -800,15 +800,15 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Neu</translation>
+        <translation type="vanished">Neu</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation>NEU</translation>
+        <translation type="vanished">NEU</translation>
     </message>
     <message>
         <source>Next Track</source>
-        <translation>Nächster Titel</translation>
+        <translation type="vanished">Nächster Titel</translation>
     </message>
     <message>
         <source>No</source>
@@ -832,35 +832,35 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+        <translation type="vanished">EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation>Einfügen</translation>
+        <translation type="vanished">Einfügen</translation>
     </message>
     <message>
         <source>PASTE</source>
-        <translation>EINFÜGEN</translation>
+        <translation type="vanished">EINFÜGEN</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation>Wiedergabe/Pause</translation>
+        <translation type="vanished">Wiedergabe/Pause</translation>
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Bitte einen Dateinamen eingeben.</translation>
+        <translation type="vanished">Bitte einen Dateinamen eingeben.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Abfragerate</translation>
+        <translation type="vanished">Abfragerate</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation>Drücken</translation>
+        <translation type="vanished">Drücken</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation>DRÜCKEN</translation>
+        <translation type="vanished">DRÜCKEN</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -868,11 +868,11 @@
     </message>
     <message>
         <source>Previous Track</source>
-        <translation>Vorheriger Titel</translation>
+        <translation type="vanished">Vorheriger Titel</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Drucken</translation>
+        <translation type="vanished">Drucken</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -880,31 +880,31 @@
     </message>
     <message>
         <source>Profile +</source>
-        <translation>Profil +</translation>
+        <translation type="vanished">Profil +</translation>
     </message>
     <message>
         <source>Profile -</source>
-        <translation>Profil -</translation>
+        <translation type="vanished">Profil -</translation>
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profil existiert bereits!</translation>
+        <translation type="vanished">Profil existiert bereits!</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profildatei(*.prof)</translation>
+        <translation type="vanished">Profildatei(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profil wird bereits verwendet!</translation>
+        <translation type="vanished">Profil wird bereits verwendet!</translation>
     </message>
     <message>
         <source>Profile Menu</source>
-        <translation>Profilmenü</translation>
+        <translation type="vanished">Profilmenü</translation>
     </message>
     <message>
         <source>Profile Switch</source>
-        <translation>Profilwechsel</translation>
+        <translation type="vanished">Profilwechsel</translation>
     </message>
     <message>
         <source>RAINBOW</source>
@@ -912,15 +912,15 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Rate +</translation>
+        <translation type="vanished">Rate +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Rate -</translation>
+        <translation type="vanished">Rate -</translation>
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Ratenwechsel</translation>
+        <translation type="vanished">Ratenwechsel</translation>
     </message>
     <message>
         <source>REACTIVE</source>
@@ -928,27 +928,27 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation>DANACH AUFNEHMEN</translation>
+        <translation type="vanished">DANACH AUFNEHMEN</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+        <translation type="vanished">VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Loslassen</translation>
+        <translation type="vanished">Loslassen</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation type="vanished">WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation type="vanished">WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation type="vanished">WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -964,15 +964,15 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Rechts</translation>
+        <translation type="vanished">Rechts</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>RECHTSKLICK</translation>
+        <translation type="vanished">RECHTSKLICK</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Ausführen</translation>
+        <translation type="vanished">Ausführen</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -980,23 +980,23 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation type="vanished">Speichern</translation>
     </message>
     <message>
         <source>Save Config File</source>
-        <translation>Konfigurationsdatei speichern</translation>
+        <translation type="vanished">Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation>Makrodatei speichern</translation>
+        <translation type="vanished">Makrodatei speichern</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation>Profildatei speichern</translation>
+        <translation type="vanished">Profildatei speichern</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Nach unten scrollen</translation>
+        <translation type="vanished">Nach unten scrollen</translation>
     </message>
     <message>
         <source>SCROLL SPEED</source>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Nach oben scrollen</translation>
+        <translation type="vanished">Nach oben scrollen</translation>
     </message>
     <message>
         <source>Send data failed, please try again.</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation>Desktop anzeigen</translation>
+        <translation type="vanished">Desktop anzeigen</translation>
     </message>
     <message>
         <source>Side</source>
@@ -1020,11 +1020,11 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>EINZELTASTE</translation>
+        <translation type="vanished">EINZELTASTE</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation>Einzeltaste</translation>
+        <translation type="vanished">Einzeltaste</translation>
     </message>
     <message>
         <source>Single WAVE</source>
@@ -1036,11 +1036,11 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation type="vanished">SNIPER</translation>
     </message>
     <message>
         <source>Sniper Setting</source>
-        <translation>Sniper einstellen</translation>
+        <translation type="vanished">Sniper einstellen</translation>
     </message>
     <message>
         <source>SPEED</source>
@@ -1048,43 +1048,43 @@
     </message>
     <message>
         <source>START</source>
-        <translation>START</translation>
+        <translation type="vanished">START</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stopp</translation>
+        <translation type="vanished">Stopp</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation>STOPP</translation>
+        <translation type="vanished">STOPP</translation>
     </message>
     <message>
         <source>Switch Window</source>
-        <translation>Fenster wechseln</translation>
+        <translation type="vanished">Fenster wechseln</translation>
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+        <translation type="vanished">Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
+        <translation type="vanished">Die Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation>Anzahl:</translation>
+        <translation type="vanished">Anzahl:</translation>
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Zum Aktualisieren der Firmware die Maus per Kabel mit dem Computer verbinden.</translation>
+        <translation type="vanished">Zum Aktualisieren der Firmware die Maus per Kabel mit dem Computer verbinden.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+        <translation type="vanished">ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation>OBEN</translation>
+        <translation type="vanished">OBEN</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1092,11 +1092,11 @@
     </message>
     <message>
         <source>Volume Down</source>
-        <translation>Leiser</translation>
+        <translation type="vanished">Leiser</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation>Lauter</translation>
+        <translation type="vanished">Lauter</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation>WARNUNG</translation>
+        <translation type="vanished">WARNUNG</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Windows</source>
-        <translation>Windows</translation>
+        <translation type="vanished">Windows</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1125,6 +1125,159 @@
     <message>
         <source>ZiziraziWidget</source>
         <translation>ZiziraziWidget</translation>
+    </message>
+    <message>
+        <source>EFFECT 12</source>
+        <translation>EFFEKT 12</translation>
+    </message>
+    <message>
+        <source>EFFECT 13</source>
+        <translation>EFFEKT 13</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <translation>Es wurde kein Mauseinstellungsprogramm einer bekannten Arbeitsumgebung gefunden. Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung und wählen Sie dort die Maus.</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+</context>
+<context>
+    <name>ZelBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Der linken Taste kann keine Rückstoßfunktion zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>RÜCKSTOSSDATEI WÄHLEN</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MAKRO WÄHLEN</translation>
+    </message>
+</context>
+<context>
+    <name>ZelComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Tastenkombination</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Feuertaste einstellen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Anzahl:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Verzögerung:</translation>
+    </message>
+</context>
+<context>
+    <name>ZelKeyDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ZelMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>WIEDERHOLUNGEN(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Choose a macro from the list first.</source>
+        <translation>Wählen Sie zuerst ein Makro aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The loop count must be a number from 1 to 255.</source>
+        <translation>Die Anzahl der Wiederholungen muss zwischen 1 und 255 liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper einstellen</translation>
     </message>
 </context>
 </TS>

@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation> DOWN</translation>
+        <translation type="vanished"> DOWN</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,15 +264,15 @@
     </message>
     <message>
         <source> UP</source>
-        <translation> UP</translation>
+        <translation type="vanished"> UP</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
-        <translation>&amp;Load Config</translation>
+        <translation type="vanished">&amp;Load Config</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quit</translation>
+        <translation type="vanished">&amp;Quit</translation>
     </message>
     <message>
         <source>1 mm</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation>ACTION</translation>
+        <translation type="vanished">ACTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -328,11 +328,11 @@
     </message>
     <message>
         <source>Advance</source>
-        <translation>Advance</translation>
+        <translation type="vanished">Advance</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>All</translation>
+        <translation type="vanished">All</translation>
     </message>
     <message>
         <source>Angle Snapping</source>
@@ -344,19 +344,19 @@
     </message>
     <message>
         <source>APPLY</source>
-        <translation>APPLY</translation>
+        <translation type="vanished">APPLY</translation>
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Are you sure you want delete this profile?</translation>
+        <translation type="vanished">Are you sure you want delete this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Are you sure you want reset all profiles?</translation>
+        <translation type="vanished">Are you sure you want reset all profiles?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Are you sure you want reset this profile?</translation>
+        <translation type="vanished">Are you sure you want reset this profile?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,35 +364,35 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+        <translation type="vanished">AT LEAST ONE PROFILE TO BE RETAINED.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation type="vanished">Back</translation>
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation>BACKWARD</translation>
+        <translation type="vanished">BACKWARD</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation>Basic</translation>
+        <translation type="vanished">Basic</translation>
     </message>
     <message>
         <source>BATCH</source>
-        <translation>BATCH</translation>
+        <translation type="vanished">BATCH</translation>
     </message>
     <message>
         <source>Boss Key</source>
-        <translation>Boss Key</translation>
+        <translation type="vanished">Boss Key</translation>
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation>BOTTOM</translation>
+        <translation type="vanished">BOTTOM</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>BOUNCE UP</translation>
+        <translation type="vanished">BOUNCE UP</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -404,39 +404,39 @@
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation>Browser Backward</translation>
+        <translation type="vanished">Browser Backward</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation>Browser Favorite</translation>
+        <translation type="vanished">Browser Favorite</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation>Browser Forward</translation>
+        <translation type="vanished">Browser Forward</translation>
     </message>
     <message>
         <source>Browser Home</source>
-        <translation>Browser Home</translation>
+        <translation type="vanished">Browser Home</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation>Browser Refresh</translation>
+        <translation type="vanished">Browser Refresh</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation>Browser Search</translation>
+        <translation type="vanished">Browser Search</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation>Browser Stop</translation>
+        <translation type="vanished">Browser Stop</translation>
     </message>
     <message>
         <source>BULLETS</source>
-        <translation>BULLETS</translation>
+        <translation type="vanished">BULLETS</translation>
     </message>
     <message>
         <source>Button Off</source>
-        <translation>Button Off</translation>
+        <translation type="vanished">Button Off</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -444,19 +444,19 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation>CANCEL</translation>
+        <translation type="vanished">CANCEL</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation>CHANGE NAME</translation>
+        <translation type="vanished">CHANGE NAME</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation>CLEAR</translation>
+        <translation type="vanished">CLEAR</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation>Close Window</translation>
+        <translation type="vanished">Close Window</translation>
     </message>
     <message>
         <source>COLOR</source>
@@ -468,15 +468,15 @@
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>COMBO KEY</translation>
+        <translation type="vanished">COMBO KEY</translation>
     </message>
     <message>
         <source>Combo Key</source>
-        <translation>Combo Key</translation>
+        <translation type="vanished">Combo Key</translation>
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Config File(*.conf)</translation>
+        <translation type="vanished">Config File(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Copy</translation>
+        <translation type="vanished">Copy</translation>
     </message>
     <message>
         <source>CUSTOMIZE</source>
@@ -492,27 +492,27 @@
     </message>
     <message>
         <source>Cut</source>
-        <translation>Cut</translation>
+        <translation type="vanished">Cut</translation>
     </message>
     <message>
         <source>CUT</source>
-        <translation>CUT</translation>
+        <translation type="vanished">CUT</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation>DELAY</translation>
+        <translation type="vanished">DELAY</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DELAY(MS)</translation>
+        <translation type="vanished">DELAY(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>DELAY(ms)</translation>
+        <translation type="vanished">DELAY(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation>Delay:</translation>
+        <translation type="vanished">Delay:</translation>
     </message>
     <message>
         <source>DELETE</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation>DISTANCE</translation>
+        <translation type="vanished">DISTANCE</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Do you want to upgrade the firmware?</translation>
+        <translation type="vanished">Do you want to upgrade the firmware?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -536,19 +536,19 @@
     </message>
     <message>
         <source>DPI +</source>
-        <translation>DPI +</translation>
+        <translation type="vanished">DPI +</translation>
     </message>
     <message>
         <source>DPI -</source>
-        <translation>DPI -</translation>
+        <translation type="vanished">DPI -</translation>
     </message>
     <message>
         <source>DPI Switch</source>
-        <translation>DPI Switch</translation>
+        <translation type="vanished">DPI Switch</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation>EDIT</translation>
+        <translation type="vanished">EDIT</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,19 +560,19 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation>EXPORT</translation>
+        <translation type="vanished">EXPORT</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Find</translation>
+        <translation type="vanished">Find</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>FIRE KEY</translation>
+        <translation type="vanished">FIRE KEY</translation>
     </message>
     <message>
         <source>FireKey Setting</source>
-        <translation>FireKey Setting</translation>
+        <translation type="vanished">FireKey Setting</translation>
     </message>
     <message>
         <source>Firmware Update</source>
@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>Forward</translation>
+        <translation type="vanished">Forward</translation>
     </message>
     <message>
         <source>FORWARD</source>
-        <translation>FORWARD</translation>
+        <translation type="vanished">FORWARD</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,35 +596,35 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>GUN SET</translation>
+        <translation type="vanished">GUN SET</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation>Gun Set</translation>
+        <translation type="vanished">Gun Set</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>GunFile Manager</translation>
+        <translation type="vanished">GunFile Manager</translation>
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>GUNFILE NAME</translation>
+        <translation type="vanished">GUNFILE NAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation>GUNFILE SELECT</translation>
+        <translation type="vanished">GUNFILE SELECT</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation>IMPORT</translation>
+        <translation type="vanished">IMPORT</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSERT DEFAULT DELAY</translation>
+        <translation type="vanished">INSERT DEFAULT DELAY</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>INSERT DELAY</translation>
+        <translation type="vanished">INSERT DELAY</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation>KEY</translation>
+        <translation type="vanished">KEY</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -640,23 +640,23 @@
     </message>
     <message>
         <source>Keyboard Key</source>
-        <translation>Keyboard Key</translation>
+        <translation type="vanished">Keyboard Key</translation>
     </message>
     <message>
         <source>Led Switch</source>
-        <translation>Led Switch</translation>
+        <translation type="vanished">Led Switch</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Left</translation>
+        <translation type="vanished">Left</translation>
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation>Left Button Can not be Gun Function.</translation>
+        <translation type="vanished">Left Button Can not be Gun Function.</translation>
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation>LEFT CLICK</translation>
+        <translation type="vanished">LEFT CLICK</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation>Load Config File</translation>
+        <translation type="vanished">Load Config File</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation>Load Macro File</translation>
+        <translation type="vanished">Load Macro File</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation>Load Profile File</translation>
+        <translation type="vanished">Load Profile File</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -692,11 +692,11 @@
     </message>
     <message>
         <source>Lock PC</source>
-        <translation>Lock PC</translation>
+        <translation type="vanished">Lock PC</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>LOOPS TIME(1-255)</translation>
+        <translation type="vanished">LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -704,43 +704,43 @@
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation>Macro Exist!</translation>
+        <translation type="vanished">Macro Exist!</translation>
     </message>
     <message>
         <source>Macro File(*.MSMACRO)</source>
-        <translation>Macro File(*.MSMACRO)</translation>
+        <translation type="vanished">Macro File(*.MSMACRO)</translation>
     </message>
     <message>
         <source>Macro Manager</source>
-        <translation>Macro Manager</translation>
+        <translation type="vanished">Macro Manager</translation>
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation>MACRO NAME</translation>
+        <translation type="vanished">MACRO NAME</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation>MACRO SELECT</translation>
+        <translation type="vanished">MACRO SELECT</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation>Mail</translation>
+        <translation type="vanished">Mail</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation>Media</translation>
+        <translation type="vanished">Media</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation>Media Player</translation>
+        <translation type="vanished">Media Player</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation>Middle</translation>
+        <translation type="vanished">Middle</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>MIDDLE CLICK</translation>
+        <translation type="vanished">MIDDLE CLICK</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -748,11 +748,11 @@
     </message>
     <message>
         <source>MOUSE ACTION</source>
-        <translation>MOUSE ACTION</translation>
+        <translation type="vanished">MOUSE ACTION</translation>
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MOUSE COMMAND</translation>
+        <translation type="vanished">MOUSE COMMAND</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>MOVE DOWN</translation>
+        <translation type="vanished">MOVE DOWN</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>MOVE LEFT</translation>
+        <translation type="vanished">MOVE LEFT</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>MOVE RIGHT</translation>
+        <translation type="vanished">MOVE RIGHT</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,19 +780,19 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>MOVE UP</translation>
+        <translation type="vanished">MOVE UP</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation>MOVEMENT</translation>
+        <translation type="vanished">MOVEMENT</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation>Mute</translation>
+        <translation type="vanished">Mute</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation>My Computer</translation>
+        <translation type="vanished">My Computer</translation>
     </message>
     <message>
         <source>NAME</source>
@@ -800,15 +800,15 @@
     </message>
     <message>
         <source>New</source>
-        <translation>New</translation>
+        <translation type="vanished">New</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation>NEW</translation>
+        <translation type="vanished">NEW</translation>
     </message>
     <message>
         <source>Next Track</source>
-        <translation>Next Track</translation>
+        <translation type="vanished">Next Track</translation>
     </message>
     <message>
         <source>No</source>
@@ -832,35 +832,35 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+        <translation type="vanished">ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation>Paste</translation>
+        <translation type="vanished">Paste</translation>
     </message>
     <message>
         <source>PASTE</source>
-        <translation>PASTE</translation>
+        <translation type="vanished">PASTE</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation>Play/Pause</translation>
+        <translation type="vanished">Play/Pause</translation>
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Please input file name.</translation>
+        <translation type="vanished">Please input file name.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Polling Rate</translation>
+        <translation type="vanished">Polling Rate</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation>Press</translation>
+        <translation type="vanished">Press</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation>PRESS DOWN</translation>
+        <translation type="vanished">PRESS DOWN</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -868,11 +868,11 @@
     </message>
     <message>
         <source>Previous Track</source>
-        <translation>Previous Track</translation>
+        <translation type="vanished">Previous Track</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Print</translation>
+        <translation type="vanished">Print</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -880,31 +880,31 @@
     </message>
     <message>
         <source>Profile +</source>
-        <translation>Profile +</translation>
+        <translation type="vanished">Profile +</translation>
     </message>
     <message>
         <source>Profile -</source>
-        <translation>Profile -</translation>
+        <translation type="vanished">Profile -</translation>
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profile Exist!</translation>
+        <translation type="vanished">Profile Exist!</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profile File(*.prof)</translation>
+        <translation type="vanished">Profile File(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profile is Already Used!</translation>
+        <translation type="vanished">Profile is Already Used!</translation>
     </message>
     <message>
         <source>Profile Menu</source>
-        <translation>Profile Menu</translation>
+        <translation type="vanished">Profile Menu</translation>
     </message>
     <message>
         <source>Profile Switch</source>
-        <translation>Profile Switch</translation>
+        <translation type="vanished">Profile Switch</translation>
     </message>
     <message>
         <source>RAINBOW</source>
@@ -912,15 +912,15 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Rate +</translation>
+        <translation type="vanished">Rate +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Rate -</translation>
+        <translation type="vanished">Rate -</translation>
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Rate Switch</translation>
+        <translation type="vanished">Rate Switch</translation>
     </message>
     <message>
         <source>REACTIVE</source>
@@ -928,27 +928,27 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation>RECORD AFTER</translation>
+        <translation type="vanished">RECORD AFTER</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+        <translation type="vanished">RECORD DELAYS BETWEEN ACTION</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Release</translation>
+        <translation type="vanished">Release</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+        <translation type="vanished">REPEAT RUN UNTIL THE KEY DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+        <translation type="vanished">REPEAT RUN UNTILL THE KEY DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+        <translation type="vanished">REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -964,15 +964,15 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Right</translation>
+        <translation type="vanished">Right</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>RIGHT CLICK</translation>
+        <translation type="vanished">RIGHT CLICK</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Run</translation>
+        <translation type="vanished">Run</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -980,23 +980,23 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Save</translation>
+        <translation type="vanished">Save</translation>
     </message>
     <message>
         <source>Save Config File</source>
-        <translation>Save Config File</translation>
+        <translation type="vanished">Save Config File</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation>Save Macro File</translation>
+        <translation type="vanished">Save Macro File</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation>Save Profile File</translation>
+        <translation type="vanished">Save Profile File</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Scroll Down</translation>
+        <translation type="vanished">Scroll Down</translation>
     </message>
     <message>
         <source>SCROLL SPEED</source>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Scroll Up</translation>
+        <translation type="vanished">Scroll Up</translation>
     </message>
     <message>
         <source>Send data failed, please try again.</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation>Show Desktop</translation>
+        <translation type="vanished">Show Desktop</translation>
     </message>
     <message>
         <source>Side</source>
@@ -1020,11 +1020,11 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>SINGLE KEY</translation>
+        <translation type="vanished">SINGLE KEY</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation>Single Key</translation>
+        <translation type="vanished">Single Key</translation>
     </message>
     <message>
         <source>Single WAVE</source>
@@ -1036,11 +1036,11 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation type="vanished">SNIPER</translation>
     </message>
     <message>
         <source>Sniper Setting</source>
-        <translation>Sniper Setting</translation>
+        <translation type="vanished">Sniper Setting</translation>
     </message>
     <message>
         <source>SPEED</source>
@@ -1048,43 +1048,43 @@
     </message>
     <message>
         <source>START</source>
-        <translation>START</translation>
+        <translation type="vanished">START</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stop</translation>
+        <translation type="vanished">Stop</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation>STOP</translation>
+        <translation type="vanished">STOP</translation>
     </message>
     <message>
         <source>Switch Window</source>
-        <translation>Switch Window</translation>
+        <translation type="vanished">Switch Window</translation>
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>The default Profile cannot be deleted or renamed.</translation>
+        <translation type="vanished">The default Profile cannot be deleted or renamed.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>The file is not match current mouse!</translation>
+        <translation type="vanished">The file is not match current mouse!</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation>Times:</translation>
+        <translation type="vanished">Times:</translation>
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>To update the firmware, please connect to the computer with a cable.</translation>
+        <translation type="vanished">To update the firmware, please connect to the computer with a cable.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+        <translation type="vanished">TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation>TOP</translation>
+        <translation type="vanished">TOP</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1092,11 +1092,11 @@
     </message>
     <message>
         <source>Volume Down</source>
-        <translation>Volume Down</translation>
+        <translation type="vanished">Volume Down</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation>Volume Up</translation>
+        <translation type="vanished">Volume Up</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation>WARNING</translation>
+        <translation type="vanished">WARNING</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Windows</source>
-        <translation>Windows</translation>
+        <translation type="vanished">Windows</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1125,6 +1125,159 @@
     <message>
         <source>ZiziraziWidget</source>
         <translation>ZiziraziWidget</translation>
+    </message>
+    <message>
+        <source>EFFECT 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EFFECT 13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation type="unfinished">Left Button Can not be Gun Function.</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation type="unfinished">GUNFILE SELECT</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation type="unfinished">MACRO SELECT</translation>
+    </message>
+</context>
+<context>
+    <name>ZelComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation type="unfinished">Combo Key</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation type="unfinished">FireKey Setting</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Right</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished">Middle</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation type="unfinished">Keyboard Key</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation type="unfinished">Times:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation type="unfinished">Delay:</translation>
+    </message>
+</context>
+<context>
+    <name>ZelKeyDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZelMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation type="unfinished">LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation type="unfinished">REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation type="unfinished">REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">No</translation>
+    </message>
+    <message>
+        <source>Choose a macro from the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loop count must be a number from 1 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZelSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation type="unfinished">Single Key</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation type="unfinished">Sniper Setting</translation>
     </message>
 </context>
 </TS>

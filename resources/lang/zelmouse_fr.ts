@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation> APPUI</translation>
+        <translation type="vanished"> APPUI</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,15 +264,15 @@
     </message>
     <message>
         <source> UP</source>
-        <translation> RELÂCHÉ</translation>
+        <translation type="vanished"> RELÂCHÉ</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
-        <translation>&amp;Charger la configuration</translation>
+        <translation type="vanished">&amp;Charger la configuration</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
+        <translation type="vanished">&amp;Quitter</translation>
     </message>
     <message>
         <source>1 mm</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation>ACTION</translation>
+        <translation type="vanished">ACTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -328,11 +328,11 @@
     </message>
     <message>
         <source>Advance</source>
-        <translation>Avancé</translation>
+        <translation type="vanished">Avancé</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Tout sélectionner</translation>
+        <translation type="vanished">Tout sélectionner</translation>
     </message>
     <message>
         <source>Angle Snapping</source>
@@ -344,19 +344,19 @@
     </message>
     <message>
         <source>APPLY</source>
-        <translation>APPLIQUER</translation>
+        <translation type="vanished">APPLIQUER</translation>
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
+        <translation type="vanished">Voulez-vous vraiment supprimer ce profil ?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+        <translation type="vanished">Voulez-vous vraiment réinitialiser tous les profils ?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+        <translation type="vanished">Voulez-vous vraiment réinitialiser ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,35 +364,35 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+        <translation type="vanished">AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Arrière</translation>
+        <translation type="vanished">Arrière</translation>
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation>ARRIÈRE</translation>
+        <translation type="vanished">ARRIÈRE</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation>Base</translation>
+        <translation type="vanished">Base</translation>
     </message>
     <message>
         <source>BATCH</source>
-        <translation>LOT</translation>
+        <translation type="vanished">LOT</translation>
     </message>
     <message>
         <source>Boss Key</source>
-        <translation>Touche patron</translation>
+        <translation type="vanished">Touche patron</translation>
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation>BAS</translation>
+        <translation type="vanished">BAS</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>REMONTER</translation>
+        <translation type="vanished">REMONTER</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -404,39 +404,39 @@
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation>Navigateur : précédent</translation>
+        <translation type="vanished">Navigateur : précédent</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation>Navigateur : favoris</translation>
+        <translation type="vanished">Navigateur : favoris</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation>Navigateur : suivant</translation>
+        <translation type="vanished">Navigateur : suivant</translation>
     </message>
     <message>
         <source>Browser Home</source>
-        <translation>Navigateur : accueil</translation>
+        <translation type="vanished">Navigateur : accueil</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation>Navigateur : actualiser</translation>
+        <translation type="vanished">Navigateur : actualiser</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation>Navigateur : rechercher</translation>
+        <translation type="vanished">Navigateur : rechercher</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation>Navigateur : arrêter</translation>
+        <translation type="vanished">Navigateur : arrêter</translation>
     </message>
     <message>
         <source>BULLETS</source>
-        <translation>BALLES</translation>
+        <translation type="vanished">BALLES</translation>
     </message>
     <message>
         <source>Button Off</source>
-        <translation>Bouton désactivé</translation>
+        <translation type="vanished">Bouton désactivé</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -444,19 +444,19 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation>ANNULER</translation>
+        <translation type="vanished">ANNULER</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation>RENOMMER</translation>
+        <translation type="vanished">RENOMMER</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation>EFFACER</translation>
+        <translation type="vanished">EFFACER</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation>Fermer la fenêtre</translation>
+        <translation type="vanished">Fermer la fenêtre</translation>
     </message>
     <message>
         <source>COLOR</source>
@@ -468,15 +468,15 @@
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>COMBINAISON</translation>
+        <translation type="vanished">COMBINAISON</translation>
     </message>
     <message>
         <source>Combo Key</source>
-        <translation>Combinaison</translation>
+        <translation type="vanished">Combinaison</translation>
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Fichier de configuration(*.conf)</translation>
+        <translation type="vanished">Fichier de configuration(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Copier</translation>
+        <translation type="vanished">Copier</translation>
     </message>
     <message>
         <source>CUSTOMIZE</source>
@@ -492,27 +492,27 @@
     </message>
     <message>
         <source>Cut</source>
-        <translation>Couper</translation>
+        <translation type="vanished">Couper</translation>
     </message>
     <message>
         <source>CUT</source>
-        <translation>COUPER</translation>
+        <translation type="vanished">COUPER</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation>DÉLAI</translation>
+        <translation type="vanished">DÉLAI</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DÉLAI(MS)</translation>
+        <translation type="vanished">DÉLAI(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Délai(ms)</translation>
+        <translation type="vanished">Délai(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation>Délai :</translation>
+        <translation type="vanished">Délai :</translation>
     </message>
     <message>
         <source>DELETE</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation>DISTANCE</translation>
+        <translation type="vanished">DISTANCE</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Voulez-vous mettre à jour le firmware ?</translation>
+        <translation type="vanished">Voulez-vous mettre à jour le firmware ?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -536,19 +536,19 @@
     </message>
     <message>
         <source>DPI +</source>
-        <translation>DPI +</translation>
+        <translation type="vanished">DPI +</translation>
     </message>
     <message>
         <source>DPI -</source>
-        <translation>DPI -</translation>
+        <translation type="vanished">DPI -</translation>
     </message>
     <message>
         <source>DPI Switch</source>
-        <translation>Changer de DPI</translation>
+        <translation type="vanished">Changer de DPI</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation>MODIFIER</translation>
+        <translation type="vanished">MODIFIER</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,19 +560,19 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation>EXPORTER</translation>
+        <translation type="vanished">EXPORTER</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Rechercher</translation>
+        <translation type="vanished">Rechercher</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>TIR RAPIDE</translation>
+        <translation type="vanished">TIR RAPIDE</translation>
     </message>
     <message>
         <source>FireKey Setting</source>
-        <translation>Réglage du tir rapide</translation>
+        <translation type="vanished">Réglage du tir rapide</translation>
     </message>
     <message>
         <source>Firmware Update</source>
@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation>Avant</translation>
+        <translation type="vanished">Avant</translation>
     </message>
     <message>
         <source>FORWARD</source>
-        <translation>AVANT</translation>
+        <translation type="vanished">AVANT</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,35 +596,35 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE DU TIR</translation>
+        <translation type="vanished">RÉGLAGE DU TIR</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation>Réglage du tir</translation>
+        <translation type="vanished">Réglage du tir</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>Gestionnaire de tirs</translation>
+        <translation type="vanished">Gestionnaire de tirs</translation>
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER DE TIR</translation>
+        <translation type="vanished">NOM DU FICHIER DE TIR</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation>CHOIX DU FICHIER DE TIR</translation>
+        <translation type="vanished">CHOIX DU FICHIER DE TIR</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation>IMPORTER</translation>
+        <translation type="vanished">IMPORTER</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation type="vanished">INSÉRER LE DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>INSÉRER UN DÉLAI</translation>
+        <translation type="vanished">INSÉRER UN DÉLAI</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation>TOUCHE</translation>
+        <translation type="vanished">TOUCHE</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -640,23 +640,23 @@
     </message>
     <message>
         <source>Keyboard Key</source>
-        <translation>Touche du clavier</translation>
+        <translation type="vanished">Touche du clavier</translation>
     </message>
     <message>
         <source>Led Switch</source>
-        <translation>Éclairage marche/arrêt</translation>
+        <translation type="vanished">Éclairage marche/arrêt</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Gauche</translation>
+        <translation type="vanished">Gauche</translation>
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation>Le bouton gauche ne peut pas recevoir une fonction de tir.</translation>
+        <translation type="vanished">Le bouton gauche ne peut pas recevoir une fonction de tir.</translation>
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation>CLIC GAUCHE</translation>
+        <translation type="vanished">CLIC GAUCHE</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation>Charger un fichier de configuration</translation>
+        <translation type="vanished">Charger un fichier de configuration</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation>Charger un fichier de macro</translation>
+        <translation type="vanished">Charger un fichier de macro</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation>Charger un fichier de profil</translation>
+        <translation type="vanished">Charger un fichier de profil</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -692,11 +692,11 @@
     </message>
     <message>
         <source>Lock PC</source>
-        <translation>Verrouiller le PC</translation>
+        <translation type="vanished">Verrouiller le PC</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation type="vanished">NOMBRE DE RÉPÉTITIONS(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -704,43 +704,43 @@
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation>Cette macro existe déjà !</translation>
+        <translation type="vanished">Cette macro existe déjà !</translation>
     </message>
     <message>
         <source>Macro File(*.MSMACRO)</source>
-        <translation>Fichier de macro(*.MSMACRO)</translation>
+        <translation type="vanished">Fichier de macro(*.MSMACRO)</translation>
     </message>
     <message>
         <source>Macro Manager</source>
-        <translation>Gestionnaire de macros</translation>
+        <translation type="vanished">Gestionnaire de macros</translation>
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation>NOM DE LA MACRO</translation>
+        <translation type="vanished">NOM DE LA MACRO</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation>CHOIX DE MACRO</translation>
+        <translation type="vanished">CHOIX DE MACRO</translation>
     </message>
     <message>
         <source>Mail</source>
-        <translation>Courrier</translation>
+        <translation type="vanished">Courrier</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation>Multimédia</translation>
+        <translation type="vanished">Multimédia</translation>
     </message>
     <message>
         <source>Media Player</source>
-        <translation>Lecteur multimédia</translation>
+        <translation type="vanished">Lecteur multimédia</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation>Milieu</translation>
+        <translation type="vanished">Milieu</translation>
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation>CLIC DU MILIEU</translation>
+        <translation type="vanished">CLIC DU MILIEU</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -748,11 +748,11 @@
     </message>
     <message>
         <source>MOUSE ACTION</source>
-        <translation>ACTION DE LA SOURIS</translation>
+        <translation type="vanished">ACTION DE LA SOURIS</translation>
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>COMMANDE DE LA SOURIS</translation>
+        <translation type="vanished">COMMANDE DE LA SOURIS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>DÉPLACER EN BAS</translation>
+        <translation type="vanished">DÉPLACER EN BAS</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>DÉPLACER À GAUCHE</translation>
+        <translation type="vanished">DÉPLACER À GAUCHE</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>DÉPLACER À DROITE</translation>
+        <translation type="vanished">DÉPLACER À DROITE</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,19 +780,19 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>DÉPLACER EN HAUT</translation>
+        <translation type="vanished">DÉPLACER EN HAUT</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation>MOUVEMENT</translation>
+        <translation type="vanished">MOUVEMENT</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation>Muet</translation>
+        <translation type="vanished">Muet</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation>Poste de travail</translation>
+        <translation type="vanished">Poste de travail</translation>
     </message>
     <message>
         <source>NAME</source>
@@ -800,15 +800,15 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Nouveau</translation>
+        <translation type="vanished">Nouveau</translation>
     </message>
     <message>
         <source>NEW</source>
-        <translation>NOUVEAU</translation>
+        <translation type="vanished">NOUVEAU</translation>
     </message>
     <message>
         <source>Next Track</source>
-        <translation>Piste suivante</translation>
+        <translation type="vanished">Piste suivante</translation>
     </message>
     <message>
         <source>No</source>
@@ -832,35 +832,35 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation type="vanished">UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation>Coller</translation>
+        <translation type="vanished">Coller</translation>
     </message>
     <message>
         <source>PASTE</source>
-        <translation>COLLER</translation>
+        <translation type="vanished">COLLER</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
+        <translation type="vanished">Lecture/Pause</translation>
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Veuillez saisir un nom de fichier.</translation>
+        <translation type="vanished">Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d'interrogation</translation>
+        <translation type="vanished">Taux d'interrogation</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation>Appui</translation>
+        <translation type="vanished">Appui</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation>APPUYER</translation>
+        <translation type="vanished">APPUYER</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -868,11 +868,11 @@
     </message>
     <message>
         <source>Previous Track</source>
-        <translation>Piste précédente</translation>
+        <translation type="vanished">Piste précédente</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimer</translation>
+        <translation type="vanished">Imprimer</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -880,31 +880,31 @@
     </message>
     <message>
         <source>Profile +</source>
-        <translation>Profil +</translation>
+        <translation type="vanished">Profil +</translation>
     </message>
     <message>
         <source>Profile -</source>
-        <translation>Profil -</translation>
+        <translation type="vanished">Profil -</translation>
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Ce profil existe déjà !</translation>
+        <translation type="vanished">Ce profil existe déjà !</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Fichier de profil(*.prof)</translation>
+        <translation type="vanished">Fichier de profil(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Ce profil est déjà utilisé !</translation>
+        <translation type="vanished">Ce profil est déjà utilisé !</translation>
     </message>
     <message>
         <source>Profile Menu</source>
-        <translation>Menu des profils</translation>
+        <translation type="vanished">Menu des profils</translation>
     </message>
     <message>
         <source>Profile Switch</source>
-        <translation>Changer de profil</translation>
+        <translation type="vanished">Changer de profil</translation>
     </message>
     <message>
         <source>RAINBOW</source>
@@ -912,15 +912,15 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Taux +</translation>
+        <translation type="vanished">Taux +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Taux -</translation>
+        <translation type="vanished">Taux -</translation>
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Changer de taux</translation>
+        <translation type="vanished">Changer de taux</translation>
     </message>
     <message>
         <source>REACTIVE</source>
@@ -928,27 +928,27 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation>ENREGISTRER APRÈS</translation>
+        <translation type="vanished">ENREGISTRER APRÈS</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation type="vanished">ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Relâchement</translation>
+        <translation type="vanished">Relâchement</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation type="vanished">RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -964,15 +964,15 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Droite</translation>
+        <translation type="vanished">Droite</translation>
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation>CLIC DROIT</translation>
+        <translation type="vanished">CLIC DROIT</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Exécuter</translation>
+        <translation type="vanished">Exécuter</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -980,23 +980,23 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation type="vanished">Enregistrer</translation>
     </message>
     <message>
         <source>Save Config File</source>
-        <translation>Enregistrer le fichier de configuration</translation>
+        <translation type="vanished">Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation>Enregistrer le fichier de macro</translation>
+        <translation type="vanished">Enregistrer le fichier de macro</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation>Enregistrer le fichier de profil</translation>
+        <translation type="vanished">Enregistrer le fichier de profil</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Défilement bas</translation>
+        <translation type="vanished">Défilement bas</translation>
     </message>
     <message>
         <source>SCROLL SPEED</source>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Défilement haut</translation>
+        <translation type="vanished">Défilement haut</translation>
     </message>
     <message>
         <source>Send data failed, please try again.</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation>Afficher le bureau</translation>
+        <translation type="vanished">Afficher le bureau</translation>
     </message>
     <message>
         <source>Side</source>
@@ -1020,11 +1020,11 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>TOUCHE SIMPLE</translation>
+        <translation type="vanished">TOUCHE SIMPLE</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation>Touche simple</translation>
+        <translation type="vanished">Touche simple</translation>
     </message>
     <message>
         <source>Single WAVE</source>
@@ -1036,11 +1036,11 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation type="vanished">SNIPER</translation>
     </message>
     <message>
         <source>Sniper Setting</source>
-        <translation>Réglage sniper</translation>
+        <translation type="vanished">Réglage sniper</translation>
     </message>
     <message>
         <source>SPEED</source>
@@ -1048,43 +1048,43 @@
     </message>
     <message>
         <source>START</source>
-        <translation>DÉMARRER</translation>
+        <translation type="vanished">DÉMARRER</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Arrêt</translation>
+        <translation type="vanished">Arrêt</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation>ARRÊTER</translation>
+        <translation type="vanished">ARRÊTER</translation>
     </message>
     <message>
         <source>Switch Window</source>
-        <translation>Changer de fenêtre</translation>
+        <translation type="vanished">Changer de fenêtre</translation>
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+        <translation type="vanished">Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
+        <translation type="vanished">Ce fichier ne correspond pas à la souris actuelle !</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation>Fois :</translation>
+        <translation type="vanished">Fois :</translation>
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
+        <translation type="vanished">Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
+        <translation type="vanished">TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation>HAUT</translation>
+        <translation type="vanished">HAUT</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1092,11 +1092,11 @@
     </message>
     <message>
         <source>Volume Down</source>
-        <translation>Volume -</translation>
+        <translation type="vanished">Volume -</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation>Volume +</translation>
+        <translation type="vanished">Volume +</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation>AVERTISSEMENT</translation>
+        <translation type="vanished">AVERTISSEMENT</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Windows</source>
-        <translation>Windows</translation>
+        <translation type="vanished">Windows</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1125,6 +1125,159 @@
     <message>
         <source>ZiziraziWidget</source>
         <translation>ZiziraziWidget</translation>
+    </message>
+    <message>
+        <source>EFFECT 12</source>
+        <translation>EFFET 12</translation>
+    </message>
+    <message>
+        <source>EFFECT 13</source>
+        <translation>EFFET 13</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>T </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <translation>Aucun programme de réglage de la souris d'un bureau connu n'a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+</context>
+<context>
+    <name>ZelBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Le bouton gauche ne peut pas recevoir une fonction de tir.</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>CHOIX DU FICHIER DE TIR</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>CHOIX DE MACRO</translation>
+    </message>
+</context>
+<context>
+    <name>ZelComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Combinaison</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Réglage du tir rapide</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Touche du clavier</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Fois :</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Délai :</translation>
+    </message>
+</context>
+<context>
+    <name>ZelKeyDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ZelMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Choose a macro from the list first.</source>
+        <translation>Choisissez d'abord une macro dans la liste.</translation>
+    </message>
+    <message>
+        <source>The loop count must be a number from 1 to 255.</source>
+        <translation>Le nombre de répétitions doit être compris entre 1 et 255.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche simple</translation>
+    </message>
+</context>
+<context>
+    <name>ZelSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Réglage sniper</translation>
     </message>
 </context>
 </TS>

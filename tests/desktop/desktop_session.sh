@@ -16,6 +16,7 @@
 #                                         fails after SECONDS
 #   ds_window_visible                     whether the main window is mapped
 #   ds_fail MESSAGE                       prints the program's log and fails the script
+#   ds_restart                            ends the program and starts it again, settings kept
 #   ds_stop                               ends the program and the X server (also on exit)
 #
 # Needs ZEL_APP_DIR (the built application directory) and ZEL_FACTORY_CONFIGS (a fresh install's
@@ -30,6 +31,7 @@ DS_APP_PID=""
 DS_X_PID=""
 DS_WID=""
 DS_SCALE=1
+DS_APP_ARGS=()
 DS_KEEP=${DS_KEEP:-0}
 
 ds_fail() {
@@ -88,13 +90,35 @@ ds_start() {
     # Qt reads the logical DPI from this resource before the screen's physical size.
     echo "Xft.dpi: $dpi" | xrdb -merge 2>/dev/null || true
 
-    (cd "$DS_ROOT" && exec "$DS_ROOT/app/zelmouse" --emulate "$@" >"$DS_ROOT/app.log" 2>&1) &
-    DS_APP_PID=$!
-    ds_wait_for 60 ds_window_visible || ds_fail "the main window did not appear"
-    DS_WID=$(xdotool search --onlyvisible --classname '^zelmouse$' | head -n1)
+    DS_APP_ARGS=("$@")
+    ds_launch
     local width
     width=$(xdotool getwindowgeometry --shell "$DS_WID" | sed -n 's/^WIDTH=//p')
     DS_SCALE=$(awk -v w="$width" 'BEGIN { printf "%.2f", w / 999 }')
+    ds_wait_for 20 test -p "$ZEL_EMULATOR_CONTROL" || ds_fail "the emulator's control pipe did not appear"
+}
+
+# The program, its window and the window's scale; the log of each run is appended.
+ds_launch() {
+    (cd "$DS_ROOT" && exec "$DS_ROOT/app/zelmouse" --emulate "${DS_APP_ARGS[@]}" >>"$DS_ROOT/app.log" 2>&1) &
+    DS_APP_PID=$!
+    ds_wait_for 60 ds_window_visible || ds_fail "the main window did not appear"
+    DS_WID=$(xdotool search --onlyvisible --classname '^zelmouse$' | head -n1)
+}
+
+ds_end_program() {
+    if [ -n "$DS_APP_PID" ] && kill -0 "$DS_APP_PID" 2>/dev/null; then
+        kill -TERM "$DS_APP_PID" 2>/dev/null || true
+        ds_wait_for 10 bash -c "! kill -0 $DS_APP_PID" || kill -KILL "$DS_APP_PID" 2>/dev/null || true
+    fi
+    DS_APP_PID=""
+}
+
+ds_restart() {
+    ds_end_program
+    ds_wait_for 10 bash -c "! xdotool search --onlyvisible --classname '^zelmouse$'" || ds_fail "the window stayed up"
+    rm -f "$ZEL_EMULATOR_CONTROL"
+    ds_launch
     ds_wait_for 20 test -p "$ZEL_EMULATOR_CONTROL" || ds_fail "the emulator's control pipe did not appear"
 }
 
@@ -149,11 +173,7 @@ print(json.dumps(value) if isinstance(value, (dict, list)) else value)' "$1"
 }
 
 ds_stop() {
-    if [ -n "$DS_APP_PID" ] && kill -0 "$DS_APP_PID" 2>/dev/null; then
-        kill -TERM "$DS_APP_PID" 2>/dev/null || true
-        ds_wait_for 10 bash -c "! kill -0 $DS_APP_PID" || kill -KILL "$DS_APP_PID" 2>/dev/null || true
-    fi
-    DS_APP_PID=""
+    ds_end_program
     if [ -n "$DS_X_PID" ]; then
         kill "$DS_X_PID" 2>/dev/null || true
         wait "$DS_X_PID" 2>/dev/null || true

@@ -4,6 +4,8 @@
 //   skin_painter --icons <dir>                                  desktop icons (png)
 //   skin_painter --compiled <dir>                               yes/no icons and loading frames
 #include "button_page_skin.h"
+#include "lighting_skin.h"
+#include "skin_canvas.h"
 #include "skin_palette.h"
 
 #include "store/app_paths.h"
@@ -26,13 +28,6 @@ namespace {
 QString outputDir;
 bool failed = false;
 
-QImage canvas(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 void save(const QImage &image, const QString &relative, const char *format = nullptr)
 {
     const QString path = outputDir + QLatin1Char('/') + relative;
@@ -44,28 +39,12 @@ void save(const QImage &image, const QString &relative, const char *format = nul
     }
 }
 
-void begin(QPainter &p, QImage &image)
-{
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
 QFont uiFont(int pixels, bool bold = false)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
 }
 
 // ---- main window -------------------------------------------------------------------------
@@ -840,6 +819,7 @@ int paintSkin(const QString &product, int buttons)
     paintListIcons();
     paintProcess();
     failed |= !paintButtonPageSkin(outputDir);
+    paintLightingSkin(save);
     save(logoImage(kLogo), QStringLiteral("mouselogo.png"));
     save(appIcon(kIcoSize), QStringLiteral("icon.ico"), "ico");
     if (!product.isEmpty()) {

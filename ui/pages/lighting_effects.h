@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+// The lighting effects a profile can run, indexed by ProfileData::LedMode. Indices 12 and 13
+// exist in every profile but are offered nowhere.
+constexpr int kLedMenuEffectCount = 12;
+
+struct LightingEffectRows {
+    bool brightness = false;
+    bool speed = false;
+    bool colorLabel = false;
+    bool colorSwatch = false;
+    // The speed row takes the brightness row's place.
+    bool speedFirst = false;
+};
+
+// The untranslated menu text of effect `index` (0..13); empty outside that range.
+const char *lightingEffectText(int index);
+// Which rows effect `index` shows; false for indices beyond 11, which callers leave alone.
+bool lightingEffectRows(int index, LightingEffectRows *rows);
+// The menu lists effects 1..11, then OFF.
+int lightingMenuEffect(int position);
