@@ -1,22 +1,33 @@
 #include "store/lighting_effects.h"
 
-#include <QCoreApplication>
+#include "store/device_settings.h"
+
+#include <QtGlobal>
 
 namespace {
 
-constexpr LightingEffectInfo kEffects[kLightingMenuEffects] = {
-    {0, QT_TRANSLATE_NOOP("QObject", "OFF"), false, false, false},
-    {1, QT_TRANSLATE_NOOP("QObject", "FULL LIGHTED"), true, false, true},
-    {2, QT_TRANSLATE_NOOP("QObject", "7 COLOR"), true, true, false},
-    {3, QT_TRANSLATE_NOOP("QObject", "BREATHING"), false, true, true},
-    {4, QT_TRANSLATE_NOOP("QObject", "7 COLOR BREATHING"), false, true, false},
-    {5, QT_TRANSLATE_NOOP("QObject", "RAINBOW"), true, true, false},
-    {6, QT_TRANSLATE_NOOP("QObject", "WAVE"), true, true, false},
-    {7, QT_TRANSLATE_NOOP("QObject", "Single WAVE"), true, true, false},
-    {8, QT_TRANSLATE_NOOP("QObject", "yo-yo"), true, true, false},
-    {9, QT_TRANSLATE_NOOP("QObject", "7 COLOR with tail"), true, true, false},
-    {10, QT_TRANSLATE_NOOP("QObject", "REACTIVE"), true, true, true},
-    {11, QT_TRANSLATE_NOOP("QObject", "Tri-color running"), true, true, false},
+struct EffectEntry {
+    const char *text;
+    LightingEffectRows rows;
+};
+
+// brightness, speed, "COLOR" label, swatch, speed in the first row
+const EffectEntry kEffects[kLedEffectCount] = {
+    {QT_TRANSLATE_NOOP("QObject", "OFF"), {false, false, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "FULL LIGHTED"), {true, false, false, true, false}},
+    {QT_TRANSLATE_NOOP("QObject", "7 COLOR"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "BREATHING"), {false, true, true, true, true}},
+    {QT_TRANSLATE_NOOP("QObject", "7 COLOR BREATHING"), {false, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "RAINBOW"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "WAVE"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "Single WAVE"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "yo-yo"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "7 COLOR with tail"), {true, true, false, false, false}},
+    {QT_TRANSLATE_NOOP("QObject", "REACTIVE"), {true, true, true, true, false}},
+    {QT_TRANSLATE_NOOP("QObject", "Tri-color running"), {true, true, false, false, false}},
+    // Created but never offered in the menu.
+    {QT_TRANSLATE_NOOP("QObject", "EFFECT 12"), {}},
+    {QT_TRANSLATE_NOOP("QObject", "EFFECT 13"), {}},
 };
 
 // Its lighting is shared by all slots.
@@ -24,18 +35,22 @@ const QLatin1String kSharedLightingProduct("6390");
 
 } // namespace
 
-const LightingEffectInfo *lightingEffect(int index)
+const char *lightingEffectText(int index)
 {
-    return index >= 0 && index < kLightingMenuEffects ? &kEffects[index] : nullptr;
+    return index >= 0 && index < kLedEffectCount ? kEffects[index].text : "";
 }
 
-QVector<int> lightingMenuOrder()
+bool lightingEffectRows(int index, LightingEffectRows *rows)
 {
-    QVector<int> order;
-    for (int i = 1; i < kLightingMenuEffects; ++i)
-        order.append(i);
-    order.append(0);
-    return order;
+    if (index < 0 || index >= kLedMenuEffectCount)
+        return false;
+    *rows = kEffects[index].rows;
+    return true;
+}
+
+int lightingMenuEffect(int position)
+{
+    return position + 1 < kLedMenuEffectCount ? position + 1 : 0;
 }
 
 int lightingSlot(int activeSlot, const QString &productName)

@@ -1,31 +1,34 @@
 #pragma once
 #include <QString>
-#include <QVector>
 
-// The lighting effects the effect menu offers (0..11; the record has room for 14) and which
-// of an effect's settings the lighting page lets the user change.
+// The lighting effects a profile can run, indexed by ProfileData::LedMode, and which of an
+// effect's settings the lighting page offers. Indices 12 and 13 exist in every profile but
+// are offered nowhere.
+constexpr int kLedMenuEffectCount = 12;
 
-struct LightingEffectInfo {
-    int index;
-    const char *menuText; // English; translation context "QObject"
-    bool brightness;      // the brightness row is shown
-    bool speed;           // the speed row is shown
-    bool color;           // the colour swatch is shown
+struct LightingEffectRows {
+    bool brightness = false;
+    bool speed = false;
+    bool colorLabel = false;
+    bool colorSwatch = false;
+    // The speed row takes the brightness row's place.
+    bool speedFirst = false;
 };
 
-constexpr int kLightingMenuEffects = 12;
+// The untranslated menu text of effect `index` (0..13); empty outside that range.
+const char *lightingEffectText(int index);
+// Which rows effect `index` shows; false for indices beyond 11, which callers leave alone.
+bool lightingEffectRows(int index, LightingEffectRows *rows);
+// The menu lists effects 1..11, then OFF.
+int lightingMenuEffect(int position);
+
+// The ranges of the effect settings and the two values of LedMoveOFF.
 constexpr int kBrightnessMin = 1;
 constexpr int kBrightnessMax = 3;
 constexpr int kSpeedMin = 1;
 constexpr int kSpeedMax = 5;
-// LedMoveOFF: 0 turns the light off while the mouse moves; 255 keeps it on.
-constexpr int kLightOffWhileMoving = 0;
+constexpr int kLightOffWhileMoving = 0; // LedMoveOFF: the light goes off while the mouse moves
 constexpr int kLightStaysOn = 255;
-
-// nullptr for an index the menu does not offer.
-const LightingEffectInfo *lightingEffect(int index);
-// The menu's order: effects 1..11, then 0 ("OFF").
-QVector<int> lightingMenuOrder();
 
 // The slot whose lighting the lighting page edits: the active one, except for a product whose
 // lighting always lives in slot 0.

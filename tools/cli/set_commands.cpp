@@ -367,14 +367,14 @@ int leadingEffect(const QStringList &words, int *taken)
 {
     for (int n = words.size(); n >= 1; --n) {
         const QString name = folded(words.mid(0, n).join(QLatin1Char(' ')));
-        for (int i = 0; i < kLightingMenuEffects; ++i) {
-            if (name == folded(QLatin1String(lightingEffect(i)->menuText))) {
+        for (int i = 0; i < kLedMenuEffectCount; ++i) {
+            if (name == folded(QLatin1String(lightingEffectText(i)))) {
                 *taken = n;
                 return i;
             }
         }
         int index = -1;
-        if (n == 1 && number(name, &index) && lightingEffect(index)) {
+        if (n == 1 && number(name, &index) && index >= 0 && index < kLedMenuEffectCount) {
             *taken = 1;
             return index;
         }
@@ -412,7 +412,9 @@ bool setLed(Edit &edit, const QStringList &args)
     const int index = leadingEffect(args, &taken);
     if (index < 0)
         return edit.refuse(QStringLiteral("There is no lighting effect '%1'. See 'zelmouse-cli set --help'.").arg(args[0]));
-    const LightingEffectInfo &effect = *lightingEffect(index);
+    LightingEffectRows effect;
+    lightingEffectRows(index, &effect);
+    const QString effectName = QLatin1String(lightingEffectText(index));
     LedEffect settings = profile.ledModes[index];
     const QStringList rest = args.mid(taken);
     for (int i = 0; i < rest.size(); i += 2) {
@@ -420,9 +422,8 @@ bool setLed(Edit &edit, const QStringList &args)
         if (i + 1 >= rest.size())
             return edit.usage(QStringLiteral("'%1' needs a value.").arg(rest[i]));
         const QString &value = rest[i + 1];
-        const QString effectName = QLatin1String(effect.menuText);
         if (key == QLatin1String("color") || key == QLatin1String("colour")) {
-            if (!effect.color)
+            if (!effect.colorSwatch)
                 return edit.refuse(QStringLiteral("The effect \"%1\" has no colour to set.").arg(effectName));
             const QString hex = value.startsWith(QLatin1Char('#')) ? value.mid(1) : value;
             bool ok = false;
@@ -460,16 +461,16 @@ QString getLed(Edit &edit, const QStringList &args)
         edit.usage(QStringLiteral("Expected: get led, get led sleep or get led move-off."));
         return QString();
     }
-    const LightingEffectInfo *effect = lightingEffect(profile.LedMode);
-    if (!effect)
+    LightingEffectRows effect;
+    if (!lightingEffectRows(profile.LedMode, &effect))
         return QString::number(profile.LedMode);
-    const LedEffect &settings = profile.ledModes[effect->index];
-    QString text = QLatin1String(effect->menuText);
-    if (effect->color && settings.RGB.isValid())
+    const LedEffect &settings = profile.ledModes[profile.LedMode];
+    QString text = QLatin1String(lightingEffectText(profile.LedMode));
+    if (effect.colorSwatch && settings.RGB.isValid())
         text += QStringLiteral(" color ") + settings.RGB.name(QColor::HexRgb).mid(1);
-    if (effect->brightness)
+    if (effect.brightness)
         text += QStringLiteral(" brightness %1").arg(settings.bright);
-    if (effect->speed)
+    if (effect.speed)
         text += QStringLiteral(" speed %1").arg(settings.breath);
     return text;
 }
@@ -907,7 +908,7 @@ QStringList keyNameWords()
 QStringList lightingEffectWords()
 {
     QStringList words;
-    for (int index : lightingMenuOrder())
-        words << QLatin1String(lightingEffect(index)->menuText);
+    for (int position = 0; position < kLedMenuEffectCount; ++position)
+        words << QLatin1String(lightingEffectText(lightingMenuEffect(position)));
     return words;
 }
