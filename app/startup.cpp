@@ -3,20 +3,19 @@
 #include "app/emulation_option.h"
 
 #include "platform/single_instance.h"
+#include "platform/termination_signals.h"
+#include "store/product_definition.h"
 #include "ui/main/zizirazi_widget.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <QSystemTrayIcon>
 
 #include <cstring>
 
 QString readProductName()
 {
-    // Read directly, not through the product accessors: start-up needs only this key.
-    QSettings product(QCoreApplication::applicationDirPath() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat);
-    return product.value(QStringLiteral("PROFILE/ProductName")).toString();
+    return productName();
 }
 
 bool takeHiddenOption(int &argc, char **argv)
@@ -74,6 +73,9 @@ int runApplication(int &argc, char **argv)
         return 1;
     }
 
+    // A terminated run ends as a quit does: the window closes the device, the emulated mouse
+    // takes its testbed folder with it.
+    quitEventLoopOnTerminationSignals();
     startEmulation(emulation);
     auto window = createMainWindow(product, hidden);
     const int result = app->exec();

@@ -1,11 +1,12 @@
 #include "device/device_link.h"
 #include "device/device_log.h"
 
-#include "build_config.h"
+#include "device/model_identities.h"
 #include "store/config_file.h"
 
 #include <cstring>
 #include <hidapi/hidapi.h>
+#include <vector>
 
 namespace {
 
@@ -25,16 +26,14 @@ Handles &handles(int connection)
 }
 
 std::mutex g_exchangeMutex;
+// Paths and found flags: written on one thread (the window's or the tool's), read by the
+// session thread when it opens.
+std::mutex g_tableMutex;
 
 constexpr uint32_t kUsageMouse = 0x0002;
 constexpr uint32_t kUsagePageDesktop = 0x0001;
 constexpr uint32_t kUsageVendor = 0xFF00;
 constexpr uint32_t kUsagePageVendor = 0xFF00;
-
-bool releaseAccepted(uint32_t relMin, uint32_t relMax, unsigned release)
-{
-    return relMax == 0 || (relMin <= release && release <= relMax);
-}
 
 // A path that does not fit is refused whole: a truncated path would name another device.
 bool storePath(char (&field)[kDevicePathSize], const char *path)
@@ -64,6 +63,25 @@ hid_device *activeVendorHandle()
     return handles(kCableConnection).vendor ? handles(kCableConnection).vendor : handles(kReceiverConnection).vendor;
 }
 
+int connectionWithIds(const DeviceModelRecord &record, unsigned vid, unsigned pid)
+{
+    if (vid == record.vid1 && pid == record.pid1)
+        return kReceiverConnection;
+    if (vid == record.vid2 && pid == record.pid2)
+        return kCableConnection;
+    return 0;
+}
+
+bool modelConnected(const DeviceModelRecord &record)
+{
+    return deviceConnection(record, kReceiverConnection).present() || deviceConnection(record, kCableConnection).present();
+}
+
+bool releaseAccepted(const DeviceConnection &c, unsigned release)
+{
+    return c.relMax == 0 || (c.relMin <= release && release <= c.relMax);
+}
+
 DeviceConnection deviceConnection(DeviceModelRecord &r, int connection)
 {
     if (connection == kCableConnection)
@@ -75,21 +93,29 @@ DeviceConnection deviceConnection(DeviceModelRecord &r, int connection)
 
 void InitDeviceTable()
 {
+    std::lock_guard<std::mutex> lock(g_tableMutex);
     std::memset(&g_table, 0, sizeof g_table);
-    DeviceModelRecord &r = g_table.records[0];
-    for (int connection : {kReceiverConnection, kCableConnection}) {
-        DeviceConnection c = deviceConnection(r, connection);
-        c.vid = connection == kReceiverConnection ? ZEL_RECEIVER_VID : ZEL_CABLE_VID;
-        c.pid = connection == kReceiverConnection ? ZEL_RECEIVER_PID : ZEL_CABLE_PID;
-        c.usageMouse = kUsageMouse;
-        c.usagePageMouse = kUsagePageDesktop;
-        c.usageVendor = kUsageVendor;
-        c.usagePageVendor = kUsagePageVendor;
+    g_modelName = readMouseListName(0);
+    // The build's own model always; another known model only when the configuration names it.
+    for (int i = 0; i < kModelIdentityCount; ++i) {
+        const QString name = i == 0 ? g_modelName : readMouseListName(i);
+        if (i > 0 && name.isEmpty())
+            break;
+        DeviceModelRecord &r = g_table.records[i];
+        const ModelIdentity &identity = kModelIdentities[i];
+        for (int connection : {kReceiverConnection, kCableConnection}) {
+            DeviceConnection c = deviceConnection(r, connection);
+            c.vid = connection == kReceiverConnection ? identity.receiverVid : identity.cableVid;
+            c.pid = connection == kReceiverConnection ? identity.receiverPid : identity.cablePid;
+            c.usageMouse = kUsageMouse;
+            c.usagePageMouse = kUsagePageDesktop;
+            c.usageVendor = kUsageVendor;
+            c.usagePageVendor = kUsagePageVendor;
+        }
+        const QByteArray latin1 = name.toLatin1();
+        std::snprintf(r.name, sizeof r.name, "%s", latin1.constData());
+        g_table.count = uint32_t(i + 1);
     }
-    g_modelName = readMouseListName();
-    const QByteArray latin1 = g_modelName.toLatin1();
-    std::snprintf(r.name, sizeof r.name, "%s", latin1.constData());
-    g_table.count = 1;
 }
 
 int EnumerateDevices()
@@ -97,13 +123,14 @@ int EnumerateDevices()
     if (hid_init() != 0)
         return -1;
     hid_device_info *devices = hid_enumerate(0, 0);
+    std::lock_guard<std::mutex> lock(g_tableMutex);
     for (hid_device_info *d = devices; d; d = d->next) {
         for (uint32_t i = 0; i < g_table.count; ++i) {
             for (int connection : {kReceiverConnection, kCableConnection}) {
                 DeviceConnection c = deviceConnection(g_table.records[i], connection);
                 if (d->vendor_id != c.vid || d->product_id != c.pid)
                     continue;
-                const bool release = releaseAccepted(c.relMin, c.relMax, d->release_number);
+                const bool release = releaseAccepted(c, d->release_number);
                 const char *where = connection == kReceiverConnection ? "receiver" : "cable";
                 if (d->usage == c.usageMouse && d->usage_page == c.usagePageMouse && release
                     && storePath(c.pathMouse, d->path)) {
@@ -127,26 +154,37 @@ int EnumerateDevices()
 
 void OpenDevice(const char *modelName)
 {
-    if (hid_init() != 0 || g_table.count == 0 || !modelName)
+    if (hid_init() != 0 || !modelName)
         return;
-    std::lock_guard<std::mutex> lock(g_exchangeMutex);
-    for (uint32_t i = 0; i < g_table.count; ++i) {
-        DeviceModelRecord &r = g_table.records[i];
-        if (std::strcmp(r.name, modelName) != 0)
-            continue;
-        for (int connection : {kReceiverConnection, kCableConnection}) {
-            DeviceConnection c = deviceConnection(r, connection);
-            if (c.foundMouse != 1 || c.foundVendor != 1)
+    // The paths to open, taken under the table lock; the opens themselves may take a while.
+    struct Wanted {
+        int connection;
+        QByteArray mouse, vendor;
+    };
+    std::vector<Wanted> wanted;
+    {
+        std::lock_guard<std::mutex> lock(g_tableMutex);
+        for (uint32_t i = 0; i < g_table.count; ++i) {
+            DeviceModelRecord &r = g_table.records[i];
+            if (std::strcmp(r.name, modelName) != 0)
                 continue;
-            Handles &h = handles(connection);
-            // A handle left open by a caller that skipped CloseDevice is closed, not leaked.
-            for (hid_device **handle : {&h.mouse, &h.vendor}) {
-                if (*handle)
-                    hid_close(*handle);
+            for (int connection : {kReceiverConnection, kCableConnection}) {
+                const DeviceConnection c = deviceConnection(r, connection);
+                if (c.foundMouse == 1 && c.foundVendor == 1)
+                    wanted.push_back({connection, QByteArray(c.pathMouse), QByteArray(c.pathVendor)});
             }
-            h.mouse = hid_open_path(c.pathMouse);
-            h.vendor = hid_open_path(c.pathVendor);
         }
+    }
+    std::lock_guard<std::mutex> lock(g_exchangeMutex);
+    for (const Wanted &w : wanted) {
+        Handles &h = handles(w.connection);
+        // A handle left open by a caller that skipped CloseDevice is closed, not leaked.
+        for (hid_device **handle : {&h.mouse, &h.vendor}) {
+            if (*handle)
+                hid_close(*handle);
+        }
+        h.mouse = hid_open_path(w.mouse.constData());
+        h.vendor = hid_open_path(w.vendor.constData());
     }
 }
 
@@ -190,6 +228,7 @@ unsigned GetReleaseNumber(const char *path)
 
 bool storeInterfacePath(int record, int connection, DeviceInterface kind, const char *path)
 {
+    std::lock_guard<std::mutex> lock(g_tableMutex);
     if (!validSlot(record, connection))
         return false;
     DeviceConnection c = deviceConnection(g_table.records[record], connection);
@@ -201,10 +240,22 @@ bool storeInterfacePath(int record, int connection, DeviceInterface kind, const 
 
 bool clearInterfaceFound(int record, int connection, DeviceInterface kind)
 {
+    std::lock_guard<std::mutex> lock(g_tableMutex);
     if (!validSlot(record, connection))
         return false;
     uint32_t &found = deviceConnection(g_table.records[record], connection).found(kind);
     const bool was = found != 0;
     found = 0;
     return was;
+}
+
+bool setReleaseLimits(int record, int connection, uint32_t relMin, uint32_t relMax)
+{
+    std::lock_guard<std::mutex> lock(g_tableMutex);
+    if (!validSlot(record, connection))
+        return false;
+    DeviceConnection c = deviceConnection(g_table.records[record], connection);
+    c.relMin = relMin;
+    c.relMax = relMax;
+    return true;
 }

@@ -8,6 +8,8 @@ typedef struct hid_device_ hid_device;
 // The known mouse models, where their interfaces were found, and the open handles. Free
 // functions over process-wide state; every exchange with the mouse runs under
 // exchangeMutex(), so the writer, the poller and the window never talk to it at once.
+// The table is written by one thread (discovery and the hot-plug notes below) and read
+// there without a lock; OpenDevice, on another thread, copies its paths under a table lock.
 
 constexpr int kDeviceModelCapacity = 200;
 constexpr int kDevicePathSize = 255; // NUL-terminated, so 254 characters at most
@@ -55,12 +57,18 @@ inline DeviceConnection deviceConnection(const DeviceModelRecord &record, int co
 {
     return deviceConnection(const_cast<DeviceModelRecord &>(record), connection);
 }
+// The connection of `record` whose USB ids are (vid, pid): 1 receiver, 2 cable, 0 neither.
+int connectionWithIds(const DeviceModelRecord &record, unsigned vid, unsigned pid);
+// A model is connected when both interfaces of one of its connections are found.
+bool modelConnected(const DeviceModelRecord &record);
+// The connection's release check: no upper limit, or within relMin..relMax.
+bool releaseAccepted(const DeviceConnection &c, unsigned release);
 constexpr int kReceiverConnection = 1;
 constexpr int kCableConnection = 2;
 
 // Read access for the window; only the functions below write the table.
 const DeviceModelTable &deviceModelTable();
-// "Mouse_List/0" as InitDeviceTable read it.
+// "Mouse_List/0" as InitDeviceTable read it (the build's own model, record 0).
 QString deviceModelName();
 // Release number of the last cable vendor interface enumerated; 0 when none.
 unsigned deviceReleaseNumber();
@@ -78,6 +86,9 @@ unsigned GetReleaseNumber(const char *path);
 bool storeInterfacePath(int record, int connection, DeviceInterface kind, const char *path);
 // Clears the found flag; returns its previous value.
 bool clearInterfaceFound(int record, int connection, DeviceInterface kind);
+// The release numbers (bcdDevice) a connection accepts, for firmware revisions that need
+// telling apart; max 0 accepts every release. The known models accept every release.
+bool setReleaseLimits(int record, int connection, uint32_t relMin, uint32_t relMax);
 
 // The vendor handle exchanges use: the cable's when open, else the receiver's; null when
 // neither is open. Only valid while exchangeMutex() is held.

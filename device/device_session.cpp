@@ -107,6 +107,39 @@ void DeviceSession::reopen(const QString &model, int pauseMs)
     });
 }
 
+bool DeviceSession::interfaceArrived(int record, int connection, bool vendorInterface, const QString &path)
+{
+    const QByteArray latin1 = path.toLatin1();
+    return storeInterfacePath(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse,
+                              latin1.constData());
+}
+
+bool DeviceSession::interfaceRemoved(int record, int connection, bool vendorInterface)
+{
+    return clearInterfaceFound(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse);
+}
+
+void DeviceSession::resume(const QString &model, int pauseMs)
+{
+    post([this, name = model.toLatin1(), pauseMs] {
+        m_restartTimer->stop();
+        stopPollerNow();
+        CloseDevice();
+        if (pauseMs > 0)
+            QThread::msleep(static_cast<unsigned long>(pauseMs));
+        OpenDevice(name.constData());
+        bool open = false;
+        {
+            std::lock_guard<std::mutex> lock(exchangeMutex());
+            open = activeVendorHandle() != nullptr;
+        }
+        // A poller without an interface would only report the mouse off and end.
+        if (open)
+            startPollerNow();
+        qCDebug(lcDevice, "device %s reopened%s", name.constData(), open ? "" : ": no vendor interface");
+    });
+}
+
 void DeviceSession::startPoller()
 {
     post([this] {

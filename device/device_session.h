@@ -25,8 +25,10 @@ class ZelGetBatteryThread;
 // - The poller thread (ZelGetBatteryThread) and the writer thread (ZelProcessThread), started
 //   by the session thread, which waits for the writer. While the writer runs, it stops and
 //   restarts the poller itself (the write sequence's own order of effects).
-// The device table and handles are written by discover() before the first request and then
-// only on the session thread; the poller and the writer read them under exchangeMutex().
+// The device table is written on the caller's thread only (discover() and the hot-plug notes
+// interfaceArrived() and interfaceRemoved()); the session thread reads its paths, under the
+// table's own lock, when it opens. The handles are opened and closed only on the session
+// thread; the poller and the writer use them under exchangeMutex().
 //
 // Lock order: the settings lock, then ExchangeSequenceLock (between processes), then
 // m_pollerMutex, then exchangeMutex() (one packet and its echo).
@@ -42,11 +44,21 @@ public:
     // Returns EnumerateDevices' result. Call it before the first request.
     int discover();
 
+    // Hot-plug notes, carried out at once on the caller's thread (no exchange with the mouse):
+    // an interface of connection 1 (receiver) or 2 (cable) of table record `record` arrived
+    // at `path` (false when the path does not fit and nothing was stored), or went (returns
+    // whether it was there).
+    bool interfaceArrived(int record, int connection, bool vendorInterface, const QString &path);
+    bool interfaceRemoved(int record, int connection, bool vendorInterface);
+
     // Requests, carried out in order on the session thread.
     void open(const QString &model);
     void close();
     // Close, give the mouse pauseMs, open again.
     void reopen(const QString &model, int pauseMs);
+    // Stop the poller, close, give the mouse pauseMs, open again, and poll again only when a
+    // vendor interface could be opened: what a device change needs.
+    void resume(const QString &model, int pauseMs);
     void startPoller();
     void stopPoller();
     // Stop now and start again after pauseMs, unless the poller was started, stopped or the

@@ -11,6 +11,7 @@ enum ExchangeStatus : uint8_t {
     ExchangeRetriesExhausted = 2, // the mouse never echoed the packet
     ExchangeWriteFailed = 4,      // the HID write itself failed
     ExchangeBusy = 8,             // another program kept the mouse busy past our patience
+    ExchangeNotSaved = 16,        // the settings could not be saved, so nothing was sent
 };
 
 // One sentence for a person, for a status that is not ExchangeOk.

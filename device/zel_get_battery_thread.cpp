@@ -5,6 +5,7 @@
 #include "device/exchange_lock.h"
 #include "device/hid_exchange.h"
 #include "device/packet.h"
+#include "device/status_report.h"
 
 #include <cstring>
 
@@ -18,7 +19,7 @@ constexpr int kReportLength = 33;
 
 bool isStatusReport(const unsigned char *buffer)
 {
-    return buffer[2] == 0xAA && buffer[3] == 0xFF && buffer[4] == 0xDD;
+    return parseStatusReport(buffer, 64).has_value();
 }
 
 void traceReport(const char *kind, const unsigned char *b)

@@ -19,13 +19,21 @@ void ZelProcessThread::run()
         qCDebug(lcDevice, "isStop.\n");
         return;
     }
-    saveSettingsForApply(m_settings);
+    // Marked as not applied before any file changes, so that a run killed anywhere from here
+    // on leaves the flag set; cleared only once the mouse has it all. Nothing is sent when the
+    // settings cannot be kept: the mouse would hold what the files do not.
+    if (!writeApplyFailedFlag(1) || !saveSettingsForApply(m_settings)) {
+        result = ExchangeNotSaved;
+        emit DoProcessDlg();
+        return;
+    }
     markEditedMacroSent(m_settings, appliedSettings);
     {
         const ExchangeSequenceLock lock(kExchangeLockPatienceMs);
         result = lock.held() ? WriteAllSettings(m_settings) : uint8_t(ExchangeBusy);
     }
     appliedSettings = m_settings;
-    writeApplyFailedFlag(result != ExchangeOk ? 1 : 0);
+    if (result == ExchangeOk)
+        writeApplyFailedFlag(0);
     emit DoProcessDlg();
 }

@@ -31,6 +31,18 @@ QString describe(const FirmwareState &s)
     out << "\nstages:";
     for (const auto &d : s.dpiStages)
         out << QString::asprintf(" %02x:%02x%02x/%02x%02x", d[0], d[2], d[1], d[4], d[3]);
+    // The macro slots the program filled, up to their last non-zero byte.
+    out << "\nmacros:";
+    for (int slot = 0; slot < 12; ++slot) {
+        int end = 256;
+        while (end > 0 && s.macroSlots[slot][end - 1] == 0)
+            --end;
+        if (end == 0)
+            continue;
+        out << ' ' << slot << ':';
+        for (int i = 0; i < end; ++i)
+            out << QString::asprintf("%02x", s.macroSlots[slot][i]);
+    }
     return text;
 }
 

@@ -1,7 +1,7 @@
 #include "emulator/mouse_emulator.h"
 #include "emulator/usb_description.h"
 
-#include "build_config.h"
+#include "device/model_identities.h"
 
 #include <umockdev.h>
 
@@ -86,7 +86,30 @@ private:
     std::thread m_thread;
 };
 
-int connectionIndex(MouseEmulator::Connection c) { return c == MouseEmulator::Cable ? 1 : 0; }
+constexpr MouseEmulator::Connection kConnections[] = {MouseEmulator::Receiver, MouseEmulator::Cable,
+                                                      MouseEmulator::SecondReceiver, MouseEmulator::SecondCable};
+constexpr int kConnectionCount = 4;
+
+// 0 receiver, 1 cable, 2 and 3 the second model's.
+int connectionIndex(MouseEmulator::Connection c)
+{
+    for (int i = 0; i < kConnectionCount; ++i) {
+        if (kConnections[i] == c)
+            return i;
+    }
+    return 0;
+}
+int modelOf(MouseEmulator::Connection c) { return connectionIndex(c) / 2; }
+bool isCable(MouseEmulator::Connection c) { return connectionIndex(c) % 2 == 1; }
+
+struct UsbIdentity {
+    unsigned vid, pid;
+};
+UsbIdentity identityOf(MouseEmulator::Connection c)
+{
+    const ModelIdentity &model = kModelIdentities[modelOf(c)];
+    return isCable(c) ? UsbIdentity{model.cableVid, model.cablePid} : UsbIdentity{model.receiverVid, model.receiverPid};
+}
 
 MouseEmulator *g_instance = nullptr;
 std::mutex g_instanceMutex;
@@ -114,12 +137,12 @@ struct MouseEmulator::Private {
     QString root;
     mutable std::mutex mutex;      // firmware, nodes, log
     std::mutex plugMutex;          // plug and unplug, which talk to the testbed
-    Node nodes[4];
-    bool present[2] = {false, false};
-    QString usbSyspath[2];
-    uint16_t release[2] = {0x0100, 0x0200};
+    Node nodes[2 * kConnectionCount];
+    bool present[kConnectionCount] = {};
+    QString usbSyspath[kConnectionCount];
+    uint16_t release[kConnectionCount] = {0x0100, 0x0200, 0x0100, 0x0200};
     int hidSequence = 0;
-    MouseFirmware firmware;
+    MouseFirmware firmware[2]; // per model
     Misbehaviour misbehaviour;
     int packetCounter = 0;
     QVector<Packet> log;
@@ -173,6 +196,7 @@ struct MouseEmulator::Private {
         writeToPty(n, next);
     }
 
+    // The first model's: over the cable when it is plugged, as the program talks.
     Node *activeVendorNodeLocked()
     {
         if (node(Cable, true).plugged)
@@ -231,9 +255,9 @@ gboolean handleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer 
         if (UMockdevIoctlData *out = resolved(sizeof(hidraw_devinfo))) {
             auto *info = reinterpret_cast<hidraw_devinfo *>(out->data);
             info->bustype = 3; // BUS_USB
-            const bool cable = n->connection == MouseEmulator::Cable;
-            info->vendor = static_cast<__s16>(cable ? ZEL_CABLE_VID : ZEL_RECEIVER_VID);
-            info->product = static_cast<__s16>(cable ? ZEL_CABLE_PID : ZEL_RECEIVER_PID);
+            const UsbIdentity id = identityOf(n->connection);
+            info->vendor = static_cast<__s16>(id.vid);
+            info->product = static_cast<__s16>(id.pid);
             umockdev_ioctl_client_complete(client, 0, 0);
             g_object_unref(out);
             return TRUE;
@@ -331,7 +355,7 @@ long MouseEmulator::Private::onWrite(Node &n, UMockdevIoctlClient *client, const
     packet.accepted = true;
     log.append(packet);
 
-    std::optional<Report> reply = firmware.handleCommand(command);
+    std::optional<Report> reply = firmware[modelOf(n.connection)].handleCommand(command);
     if (reply && misbehaviour.silent)
         reply.reset();
     if (reply && misbehaviour.zeroReplies != 0) {
@@ -366,13 +390,15 @@ void MouseEmulator::Private::plug(Connection c)
     const int ci = connectionIndex(c);
     if (present[ci])
         return;
-    const bool cable = c == Cable;
+    const bool cable = isCable(c);
     UsbDeviceDescription usb;
-    usb.port = cable ? 2 : 1;
-    usb.vendorId = cable ? ZEL_CABLE_VID : ZEL_RECEIVER_VID;
-    usb.productId = cable ? ZEL_CABLE_PID : ZEL_RECEIVER_PID;
+    usb.port = ci + 1;
+    usb.vendorId = identityOf(c).vid;
+    usb.productId = identityOf(c).pid;
     usb.release = release[ci];
-    usb.product = cable ? QStringLiteral("Emulated mouse (cable)") : QStringLiteral("Emulated mouse receiver");
+    usb.product = QStringLiteral("Emulated mouse%1 %2")
+                      .arg(modelOf(c) == 0 ? QString() : QStringLiteral(" 2"))
+                      .arg(cable ? QStringLiteral("(cable)") : QStringLiteral("receiver"));
     QString text = usbDeviceRecord(usb, &usbSyspath[ci]);
     for (bool vendor : {false, true}) {
         Node &n = node(c, vendor);
@@ -488,10 +514,10 @@ MouseEmulator::MouseEmulator()
     g_free(root);
     QDir().mkpath(d->root + QStringLiteral("/dev"));
     d->scheduler = std::make_unique<Scheduler>();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 2 * kConnectionCount; ++i) {
         Node &n = d->nodes[i];
         n.owner = d.get();
-        n.connection = i < 2 ? Receiver : Cable;
+        n.connection = kConnections[i / 2];
         n.vendor = (i % 2) == 1;
         n.number = i;
         // Attached once for the life of the testbed: detaching while an open is pending
@@ -511,8 +537,8 @@ MouseEmulator::MouseEmulator()
 
 MouseEmulator::~MouseEmulator()
 {
-    d->unplug(Receiver);
-    d->unplug(Cable);
+    for (Connection c : kConnections)
+        d->unplug(c);
     d->scheduler.reset();
     g_object_unref(d->testbed);
     for (Node &n : d->nodes)
@@ -521,38 +547,38 @@ MouseEmulator::~MouseEmulator()
 
 void MouseEmulator::plug(Connection connection)
 {
-    if (connection & Receiver)
-        d->plug(Receiver);
-    if (connection & Cable)
-        d->plug(Cable);
+    for (Connection c : kConnections) {
+        if (connection & c)
+            d->plug(c);
+    }
 }
 
 void MouseEmulator::unplug(Connection connection)
 {
-    if (connection & Receiver)
-        d->unplug(Receiver);
-    if (connection & Cable)
-        d->unplug(Cable);
+    for (Connection c : kConnections) {
+        if (connection & c)
+            d->unplug(c);
+    }
 }
 
 MouseEmulator::Connection MouseEmulator::plugged() const
 {
     std::lock_guard<std::mutex> lock(d->mutex);
     int result = None;
-    if (d->nodes[1].plugged)
-        result |= Receiver;
-    if (d->nodes[3].plugged)
-        result |= Cable;
+    for (Connection c : kConnections) {
+        if (d->node(c, true).plugged)
+            result |= c;
+    }
     return static_cast<Connection>(result);
 }
 
 void MouseEmulator::setReleaseNumber(Connection connection, uint16_t bcd)
 {
     std::lock_guard<std::mutex> lock(d->plugMutex);
-    if (connection & Receiver)
-        d->release[0] = bcd;
-    if (connection & Cable)
-        d->release[1] = bcd;
+    for (int i = 0; i < kConnectionCount; ++i) {
+        if (connection & kConnections[i])
+            d->release[i] = bcd;
+    }
 }
 
 QString MouseEmulator::devicePath(Connection connection, bool vendorInterface)
@@ -563,22 +589,22 @@ QString MouseEmulator::devicePath(Connection connection, bool vendorInterface)
 void MouseEmulator::setBattery(uint8_t level, uint8_t extra)
 {
     std::lock_guard<std::mutex> lock(d->mutex);
-    d->firmware.state().batteryLevel = level;
-    d->firmware.state().batteryExtra = extra;
+    d->firmware[0].state().batteryLevel = level;
+    d->firmware[0].state().batteryExtra = extra;
 }
 
 void MouseEmulator::setStatus(uint8_t activeStage, uint8_t rateCode)
 {
     std::lock_guard<std::mutex> lock(d->mutex);
-    d->firmware.state().activeStage = activeStage;
-    d->firmware.state().rateCode = rateCode;
+    d->firmware[0].state().activeStage = activeStage;
+    d->firmware[0].state().rateCode = rateCode;
 }
 
 void MouseEmulator::pressDpiButton()
 {
     {
         std::lock_guard<std::mutex> lock(d->mutex);
-        d->firmware.advanceStage();
+        d->firmware[0].advanceStage();
     }
     sendStatusReport();
 }
@@ -589,22 +615,24 @@ void MouseEmulator::sendStatusReport()
     if (d->misbehaviour.silent)
         return;
     if (Node *n = d->activeVendorNodeLocked())
-        d->enqueueLocked(*n, d->firmware.statusReport());
+        d->enqueueLocked(*n, d->firmware[0].statusReport());
 }
 
-FirmwareState MouseEmulator::state() const
+FirmwareState MouseEmulator::state(int model) const
 {
     std::lock_guard<std::mutex> lock(d->mutex);
-    return d->firmware.state();
+    return d->firmware[model == 1 ? 1 : 0].state();
 }
 
 void MouseEmulator::resetState()
 {
     std::lock_guard<std::mutex> lock(d->mutex);
-    FirmwareState fresh;
-    fresh.batteryLevel = d->firmware.state().batteryLevel;
-    fresh.batteryExtra = d->firmware.state().batteryExtra;
-    d->firmware.state() = fresh;
+    for (MouseFirmware &firmware : d->firmware) {
+        FirmwareState fresh;
+        fresh.batteryLevel = firmware.state().batteryLevel;
+        fresh.batteryExtra = firmware.state().batteryExtra;
+        firmware.state() = fresh;
+    }
 }
 
 void MouseEmulator::setMisbehaviour(const Misbehaviour &misbehaviour)

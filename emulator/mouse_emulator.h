@@ -14,12 +14,24 @@
 // the process creates a udev monitor. There is one emulator per process.
 //
 // Each connection has a mouse interface (0, usage page 1, usage 2) and a vendor interface
-// (2, usage page 0xFF00, usage 0xFF00) with the build's identifiers. The firmware echoes every
-// command, answers status requests with the 0xAA 0xFF 0xDD report, and keeps what it was sent
-// (`state()`). All functions are thread-safe.
+// (2, usage page 0xFF00, usage 0xFF00) with the identifiers of its model
+// (device/model_identities.h). Each model's firmware echoes every command, answers status
+// requests with the 0xAA 0xFF 0xDD report, and keeps what it was sent (`state()`). The mouse's
+// own hands (DPI button, status reports) act on the first model. All functions are
+// thread-safe.
 class MouseEmulator {
 public:
-    enum Connection { None = 0, Receiver = 1, Cable = 2, Both = 3 };
+    // Flags. The second model (a different product of the same family, with identities of
+    // its own) has a receiver and a cable too.
+    enum Connection {
+        None = 0,
+        Receiver = 1,
+        Cable = 2,
+        Both = 3,
+        SecondReceiver = 4,
+        SecondCable = 8,
+        Everything = 15,
+    };
 
     // Ways to misbehave. Counters count packets from the moment they are set.
     struct Misbehaviour {
@@ -59,7 +71,8 @@ public:
     void setStatus(uint8_t activeStage, uint8_t rateCode);
     void pressDpiButton();      // next stage, then an unsolicited status report
     void sendStatusReport();    // an unsolicited status report of the current state
-    FirmwareState state() const;
+    // Model 0 is the build's own, 1 the second.
+    FirmwareState state(int model = 0) const;
     void resetState();          // factory state, battery and misbehaviour kept
 
     void setMisbehaviour(const Misbehaviour &misbehaviour);

@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "platform/lock_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLockFile>
@@ -46,6 +48,8 @@ bool SingleInstanceLock::tryAcquire()
 {
     if (m_lock && m_lock->isLocked())
         return true;
+    // An empty, garbage or directory lock file names no live holder: it must not keep us out.
+    removeUnusableLockFile(m_path);
     m_lock = std::make_unique<QLockFile>(m_path);
     // Never stale by age: only a dead holder gives the lock up.
     m_lock->setStaleLockTime(0);

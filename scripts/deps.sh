@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libhidapi-dev
           libudev-dev libx11-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
           xdotool imagemagick x11-xserver-utils python3 dpkg-dev desktop-file-utils appstream
+          clang libclang-rt-14-dev libtsan2
           groff-base zsh)
 missing=()
 for p in "${packages[@]}"; do

@@ -180,7 +180,11 @@ QString configFilePath()
 
 QString slotProfilePath(const QString &name)
 {
-    return withName(configDirectory() + QStringLiteral("/Profile"), name, QStringLiteral(".prof"));
+    const QString folder = configDirectory() + QStringLiteral("/Profile");
+    // A slot without a name has always been kept in "Profile/.prof"; files carried over use it.
+    if (name.isEmpty())
+        return folder + QStringLiteral("/.prof");
+    return withName(folder, name, QStringLiteral(".prof"));
 }
 
 QString defaultProfilePath()

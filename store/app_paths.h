@@ -29,7 +29,7 @@ bool isSafeFileName(const QString &name);
 // Every path the store uses is built here. A path function given an unsafe name returns an
 // empty string; callers then neither read nor write.
 QString configFilePath();                                   // <config>/Config.ini
-QString slotProfilePath(const QString &name);               // <config>/Profile/<name>.prof
+QString slotProfilePath(const QString &name);               // <config>/Profile/<name>.prof; "" -> .prof
 QString defaultProfilePath();                               // <config>/Profile/DefaultProfile.prof
 QString productDirectory(const QString &product);           // <config>/<product>
 QString productListPath(const QString &product);            // <config>/<product>/Config.ini

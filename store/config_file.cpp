@@ -13,9 +13,11 @@ int readConfigInteger(const QString &key)
     return static_cast<int>(IniFile(configFilePath()).integer(key));
 }
 
-void writeConfigInteger(const QString &key, int value)
+bool writeConfigInteger(const QString &key, int value)
 {
-    IniFile(configFilePath()).setInteger(key, value);
+    IniFile file(configFilePath());
+    file.setInteger(key, value);
+    return file.commit();
 }
 
 // The device-wide options: key and field, in the order the files list them.
@@ -41,7 +43,15 @@ int readActiveProfileIndex() { return readConfigInteger(kProfileIdKey); }
 void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index); }
 
 int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
-void writeApplyFailedFlag(int flag) { writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
+bool writeApplyFailedFlag(int flag) { return writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
+
+bool readApplyOnArrival() { return readConfigInteger(QStringLiteral("Config/ApplyOnArrival")) == 1; }
+bool writeApplyOnArrival(bool on)
+{
+    IniFile config(configFilePath());
+    config.setInteger(QStringLiteral("Config/ApplyOnArrival"), on ? 1 : 0);
+    return config.commit();
+}
 
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
@@ -68,9 +78,9 @@ int readSensorModel()
     return readConfigInteger(QStringLiteral("MouseSenSor/1"));
 }
 
-QString readMouseListName()
+QString readMouseListName(int index)
 {
-    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/0"));
+    return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/%1").arg(index));
 }
 
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
@@ -80,6 +90,14 @@ void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
     settings.ProfileID = id < kProfileCount ? id : 0;
     for (const DeviceOptionKey &option : kDeviceOptions)
         settings.*option.field = static_cast<uint8_t>(ini.integer(QLatin1String(option.key)));
+}
+
+QStringList deviceOptionKeys()
+{
+    QStringList keys;
+    for (const DeviceOptionKey &option : kDeviceOptions)
+        keys.append(QLatin1String(option.key));
+    return keys;
 }
 
 void writeDeviceOptions(const DeviceSettings &settings, IniFile &ini)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class IniFile;
 struct DeviceSettings;
@@ -12,9 +13,16 @@ void saveActiveProfileIndex(int index);
 
 // "Config/Diff": 1 when the mouse may not hold the stored settings.
 int readApplyFailedFlag();
-void writeApplyFailedFlag(int flag);
+// False when the configuration file could not be written.
+bool writeApplyFailedFlag(int flag);
 
 // "Config/Battery": the last battery level shown.
+// "Config/ApplyOnArrival": 1 when the stored settings are to be written to a mouse that
+// arrives while the mouse may not hold them; off (0) unless the user turned it on.
+bool readApplyOnArrival();
+// False when the configuration file could not be written.
+bool writeApplyOnArrival(bool on);
+
 int readBatteryLevel();
 void writeBatteryLevel(int level);
 
@@ -29,11 +37,14 @@ QString readModelText();
 // "MouseSenSor/1": the sensor model number; comes with the installed file, never written.
 int readSensorModel();
 
-// "Mouse_List/0": the model the device table knows; comes with the installed file.
-QString readMouseListName();
+// "Mouse_List/N": the name of model N of the device table (0 the build's own model); comes
+// with the installed file. Empty when the file names no such model.
+QString readMouseListName(int index = 0);
 
 // "Config/ProfileID" and the device-wide options, as the configuration file and ".conf"
 // exports hold them. Each keeps the low eight bits of the stored number; a ProfileID outside
 // 0..4 then reads as 0.
 void readDeviceOptions(DeviceSettings &settings, const IniFile &file);
 void writeDeviceOptions(const DeviceSettings &settings, IniFile &file);
+// The keys of the device-wide options, "Config/ProfileID" left out.
+QStringList deviceOptionKeys();

@@ -1,16 +1,108 @@
 #include "store/ini_file.h"
 
-IniFile::IniFile(const QString &path)
+#include "platform/regular_file.h"
+#include "store/settings_lock.h"
+#include "store/settings_text.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct CheckedText {
+    RegularFileRead::State state;
+    QByteArray text;
+    QStringList refusedKeys;
+};
+
+CheckedText readChecked(const QString &path)
 {
-    if (!path.isEmpty())
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    RegularFileRead read = readRegularFile(path);
+    CheckedText checked{read.state, QByteArray(), QStringList()};
+    if (read.state == RegularFileRead::Regular)
+        checked.text = withoutUndecodableValues(read.data, &checked.refusedKeys);
+    return checked;
 }
 
-IniFile::~IniFile() = default;
+QMutex &failureMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QString &lastFailure()
+{
+    static QString path;
+    return path;
+}
+
+void recordFailure(const QString &path)
+{
+    QMutexLocker lock(&failureMutex());
+    lastFailure() = path;
+    qDebug().noquote() << "The settings could not be saved:" << path;
+}
+
+bool writeWhole(QFile &file, const QByteArray &data)
+{
+    return file.write(data) == data.size() && file.flush();
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &path)
+    : m_path(path)
+{
+    if (path.isEmpty())
+        return;
+    const CheckedText checked = readChecked(path);
+    if (checked.state == RegularFileRead::NotRegular || checked.state == RegularFileRead::Unreadable) {
+        qDebug().noquote() << "Not reading" << path << "- it is not a readable regular file.";
+        m_refused = true;
+        return;
+    }
+    m_refusedKeys = checked.refusedKeys;
+    if (m_refusedKeys.isEmpty()) {
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        return;
+    }
+    qDebug().noquote() << "Ignoring malformed values in" << path << ":" << m_refusedKeys.join(QStringLiteral(", "));
+    // QSettings reads the checked text from a private copy; the file itself changes only when
+    // something is saved to it.
+    m_cleanCopy = std::make_unique<QTemporaryDir>();
+    const QString copy = m_cleanCopy->filePath(QStringLiteral("checked.ini"));
+    QFile out(copy);
+    if (!m_cleanCopy->isValid() || !out.open(QIODevice::WriteOnly) || !writeWhole(out, checked.text)) {
+        m_refused = true;
+        return;
+    }
+    out.close();
+    m_settings = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+}
+
+IniFile::~IniFile()
+{
+    if (m_staged)
+        commit();
+    discard();
+}
 
 bool IniFile::contains(const QString &key) const
 {
     return m_settings && m_settings->contains(key);
+}
+
+QStringList IniFile::keys() const
+{
+    return m_settings ? m_settings->allKeys() : QStringList();
 }
 
 QVariant IniFile::value(const QString &key) const
@@ -28,6 +120,11 @@ int64_t IniFile::integer(const QString &key, int64_t absent) const
     return ok ? n : 0;
 }
 
+int64_t IniFile::boundedInteger(const QString &key, int64_t absent, int64_t minimum, int64_t maximum) const
+{
+    return std::clamp(integer(key, absent), minimum, maximum);
+}
+
 QString IniFile::text(const QString &key) const
 {
     return value(key).toString();
@@ -38,38 +135,183 @@ QColor IniFile::color(const QString &key) const
     return value(key).value<QColor>();
 }
 
+bool IniFile::stage()
+{
+    if (m_staged)
+        return true;
+    if (m_failed || m_path.isEmpty())
+        return false;
+    m_lock = std::make_unique<SettingsLock>();
+    if (!m_lock->isLocked()) {
+        m_failed = true;
+        return false;
+    }
+    // Read again under the lock: another program may have saved since this object opened.
+    const CheckedText checked = readChecked(m_path);
+    const QFileInfo target(m_path);
+    if ((checked.state != RegularFileRead::Regular && checked.state != RegularFileRead::Missing)
+        || !QDir().mkpath(target.absolutePath())) {
+        m_failed = true;
+        return false;
+    }
+    m_stage = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                               + QStringLiteral(".XXXXXX"));
+    if (!m_stage->open() || !writeWhole(*m_stage, checked.text)) {
+        m_failed = true;
+        m_stage.reset();
+        return false;
+    }
+    m_stage->close();
+    m_stage->setPermissions(checked.state == RegularFileRead::Regular
+                                ? QFile::permissions(m_path)
+                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    m_settings = std::make_unique<QSettings>(m_stage->fileName(), QSettings::IniFormat);
+    m_staged = true;
+    return true;
+}
+
+template <class Same>
+void IniFile::set(const QString &key, const QVariant &value, Same same)
+{
+    if (m_path.isEmpty())
+        return;
+    if (m_settings) {
+        const QVariant old = m_settings->value(key);
+        if (old.isValid() && same(old))
+            return;
+    }
+    if (!stage())
+        return;
+    m_settings->setValue(key, value);
+}
+
 void IniFile::setInteger(const QString &key, int64_t number)
 {
-    if (!m_settings)
-        return;
-    const QVariant old = m_settings->value(key);
-    if (old.isValid() && old.toString() == QString::number(number))
-        return;
-    m_settings->setValue(key, static_cast<qlonglong>(number));
+    set(key, static_cast<qlonglong>(number), [&](const QVariant &old) { return old.toString() == QString::number(number); });
 }
 
 void IniFile::setText(const QString &key, const QString &text)
 {
-    if (!m_settings)
-        return;
-    const QVariant old = m_settings->value(key);
-    if (old.userType() == QMetaType::QString && old.toString() == text)
-        return;
-    m_settings->setValue(key, text);
+    set(key, text, [&](const QVariant &old) { return old.userType() == QMetaType::QString && old.toString() == text; });
 }
 
 void IniFile::setColor(const QString &key, const QColor &color)
 {
-    if (!m_settings)
-        return;
-    const QVariant old = m_settings->value(key);
-    if (old.userType() == QMetaType::QColor && old.value<QColor>() == color)
-        return;
-    m_settings->setValue(key, color);
+    set(key, color, [&](const QVariant &old) { return old.userType() == QMetaType::QColor && old.value<QColor>() == color; });
 }
 
-void IniFile::sync()
+bool IniFile::prepareCommit()
 {
-    if (m_settings)
-        m_settings->sync();
+    if (m_failed)
+        return false;
+    if (!m_staged)
+        return true;
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError) {
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool IniFile::finishCommit()
+{
+    if (m_failed)
+        return false;
+    if (!m_staged)
+        return true;
+    m_settings.reset();
+    m_stage->setAutoRemove(false);
+    const QString staged = m_stage->fileName();
+    m_stage.reset();
+    m_staged = false;
+    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(m_path).constData()) != 0) {
+        QFile::remove(staged);
+        m_failed = true;
+    }
+    m_lock.reset();
+    // Later reads see what was saved.
+    if (!m_failed)
+        m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    return !m_failed;
+}
+
+bool IniFile::commit()
+{
+    if (prepareCommit() && finishCommit())
+        return true;
+    recordFailure(m_path);
+    discard();
+    return false;
+}
+
+QString lastFailedSavePath()
+{
+    QMutexLocker lock(&failureMutex());
+    return lastFailure();
+}
+
+void IniFile::discard()
+{
+    if (!m_staged)
+        return;
+    m_settings.reset();
+    m_stage.reset(); // removes the staging file
+    m_staged = false;
+    m_lock.reset();
+}
+
+SettingsSave::SettingsSave()
+    : m_lock(std::make_unique<SettingsLock>())
+{
+}
+
+SettingsSave::~SettingsSave()
+{
+    // A save given up before its commit leaves every file as it was.
+    for (const auto &f : m_files)
+        f->discard();
+}
+
+IniFile &SettingsSave::file(const QString &path)
+{
+    for (const auto &f : m_files) {
+        if (f->path() == path)
+            return *f;
+    }
+    m_files.push_back(std::make_unique<IniFile>(path));
+    return *m_files.back();
+}
+
+bool SettingsSave::commit()
+{
+    m_failedPath.clear();
+    if (!m_lock->isLocked()) {
+        m_failedPath = m_files.empty() ? QString() : m_files.front()->path();
+        recordFailure(m_failedPath);
+        for (const auto &f : m_files)
+            f->discard();
+        return false;
+    }
+    for (const auto &f : m_files) {
+        if (!f->prepareCommit()) {
+            m_failedPath = f->path();
+            recordFailure(m_failedPath);
+            for (const auto &g : m_files)
+                g->discard();
+            return false;
+        }
+    }
+    // Everything is written; the renames follow one another with nothing in between.
+    qDebug("Saving %d settings files.", int(m_files.size()));
+    bool ok = true;
+    for (const auto &f : m_files) {
+        if (!f->finishCommit() && ok) {
+            ok = false;
+            m_failedPath = f->path();
+            recordFailure(m_failedPath);
+        }
+    }
+    qDebug("Settings saved.");
+    return ok;
 }

@@ -1,8 +1,7 @@
 #include "store/language_config.h"
 
 #include "store/app_paths.h"
-
-#include <QSettings>
+#include "store/ini_file.h"
 
 namespace {
 
@@ -35,6 +34,9 @@ const char kMenuStyleTemplate[] =
 
 int currentLanguage = 0;
 
+// Pixels at scale 1; a larger font fits no button and only slows the text fitting down.
+constexpr int kMaxFontPixelSize = 100;
+
 } // namespace
 
 QString languageConfigPath()
@@ -49,39 +51,36 @@ QString translationFilePath(const QString &baseName)
 
 int readLanguageIndex()
 {
-    QSettings file(languageConfigPath(), QSettings::IniFormat);
-    return file.value(QStringLiteral("Config/LangID"), 0).toInt();
+    return int(IniFile(languageConfigPath()).boundedInteger(QStringLiteral("Config/LangID"), 0, 0, kLanguageSlots - 1));
 }
 
 void writeLanguageIndex(int index)
 {
-    QSettings file(languageConfigPath(), QSettings::IniFormat);
-    file.setValue(QStringLiteral("Config/LangID"), index);
+    IniFile(languageConfigPath()).setInteger(QStringLiteral("Config/LangID"), index);
 }
 
 void readLanguageTable(LanguageTable &table)
 {
-    QSettings file(configFilePath(), QSettings::IniFormat);
-    table.count = file.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt();
+    const IniFile file(configFilePath());
+    table.count = int(file.boundedInteger(QStringLiteral("FONT_LIST/LANGNUM"), 0, 0, kLanguageSlots));
     for (int i = 0; i < kLanguageSlots; ++i) {
-        table.names[i] = file.value(QStringLiteral("FONT_LIST/LangName_") + QString::number(i)).toString();
-        table.files[i] = file.value(QStringLiteral("FONT_LIST/LangFile_") + QString::number(i)).toString();
+        table.names[i] = file.text(QStringLiteral("FONT_LIST/LangName_") + QString::number(i));
+        table.files[i] = file.text(QStringLiteral("FONT_LIST/LangFile_") + QString::number(i));
     }
 }
 
 LanguageFont readLanguageFont(int languageIndex)
 {
-    QSettings file(configFilePath(), QSettings::IniFormat);
+    const IniFile file(configFilePath());
     LanguageFont font;
-    font.family = file.value(QString::asprintf("FONT_LIST/FONT_%d", languageIndex)).toString();
-    font.pixelSize = static_cast<int>(file.value(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0).toUInt());
+    font.family = file.text(QString::asprintf("FONT_LIST/FONT_%d", languageIndex));
+    font.pixelSize = int(file.boundedInteger(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0, 0, kMaxFontPixelSize));
     return font;
 }
 
 int readAccentIndex()
 {
-    QSettings file(configFilePath(), QSettings::IniFormat);
-    return file.value(QStringLiteral("Config/GColorID"), 0).toInt();
+    return int(IniFile(configFilePath()).boundedInteger(QStringLiteral("Config/GColorID"), 0, 0, kAccentColorCount - 1));
 }
 
 QColor accentColor(int index)

@@ -32,10 +32,15 @@ int findMacroSlot(const IniFile &config, const QString &name)
     return -1;
 }
 
+// More events than any macro the editor can record or the mouse can hold; a larger stored count
+// is a damaged file and must not size an allocation.
+constexpr int kMaxMacroEvents = 10000;
+// A delay is a 16-bit count of units of at most a second.
+constexpr int64_t kMaxDefaultDelayMs = 65535 * 1000;
+
 QVector<MacroEvent> readEvents(const IniFile &file, int maxEvents)
 {
-    const int64_t count = file.integer(kCountKey);
-    const int n = static_cast<int>(qBound<int64_t>(0, count, maxEvents));
+    const int n = static_cast<int>(file.boundedInteger(kCountKey, 0, 0, qMin(maxEvents, kMaxMacroEvents)));
     QVector<MacroEvent> events;
     events.reserve(n);
     for (int i = 0; i < n; ++i) {
@@ -108,10 +113,10 @@ MacroFile readMacroFile(const QString &name)
     const IniFile file(macroFilePath(name));
     MacroFile macro;
     macro.filePath = file.text(QStringLiteral("Setting/MacroFilePath"));
-    macro.defaultDelay = static_cast<int>(file.integer(QStringLiteral("Setting/DefaultDelay")));
-    macro.delayType = static_cast<int>(file.integer(QStringLiteral("Setting/DelayType")));
-    macro.loopType = static_cast<int>(file.integer(QStringLiteral("Setting/LoopType")));
-    macro.loopTime = static_cast<int>(file.integer(QStringLiteral("Setting/LoopTime")));
+    macro.defaultDelay = static_cast<int>(file.boundedInteger(QStringLiteral("Setting/DefaultDelay"), 0, 0, kMaxDefaultDelayMs));
+    macro.delayType = static_cast<int>(file.boundedInteger(QStringLiteral("Setting/DelayType"), 0, 0, 2));
+    macro.loopType = static_cast<int>(file.boundedInteger(QStringLiteral("Setting/LoopType"), 0, 0, 3));
+    macro.loopTime = static_cast<int>(file.boundedInteger(QStringLiteral("Setting/LoopTime"), 0, 0, 65535));
     macro.events = readEvents(file, INT32_MAX);
     macro.writeSign = static_cast<int>(file.integer(kWriteSignKey));
     return macro;

@@ -2,8 +2,9 @@
 
 #include "store/app_paths.h"
 
+#include "store/ini_file.h"
+
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cstring>
 
@@ -16,20 +17,32 @@ bool productFileExists()
 
 class ProductFile {
 public:
-    ProductFile() : m_settings(productDefinitionPath(), QSettings::IniFormat) {}
+    ProductFile() : m_file(productDefinitionPath()) {}
 
     int integer(const QString &key, int fallback) const
     {
-        const QVariant v = m_settings.value(QStringLiteral("PROFILE/") + key);
+        const QVariant v = m_file.value(QStringLiteral("PROFILE/") + key);
         return v.isValid() ? v.toInt() : fallback;
     }
+    // Numbers that size or count something are held to what the program can show.
+    int bounded(const QString &key, int fallback, int minimum, int maximum) const
+    {
+        return int(m_file.boundedInteger(QStringLiteral("PROFILE/") + key, fallback, minimum, maximum));
+    }
     uint8_t byte(const QString &key) const { return static_cast<uint8_t>(integer(key, 0)); }
-    QString text(const QString &key) const { return m_settings.value(QStringLiteral("PROFILE/") + key).toString(); }
-    QColor color(const QString &key) const { return m_settings.value(QStringLiteral("PROFILE/") + key).value<QColor>(); }
+    QString text(const QString &key) const { return m_file.text(QStringLiteral("PROFILE/") + key); }
+    QColor color(const QString &key) const { return m_file.color(QStringLiteral("PROFILE/") + key); }
 
 private:
-    QSettings m_settings;
+    IniFile m_file;
 };
+
+// The button page and the button table have room for this many programmable buttons.
+constexpr int kMaxProductButtons = 40;
+constexpr int kMaxProductDpiStages = 8;
+// Milliseconds; a delay unit beyond a second makes no sense for a macro.
+constexpr int kMaxMinDelay = 1000;
+constexpr int kMaxSleepSetting = 255;
 
 // "BUTTON_INFO" + "_3_Fun" -> BUTTON_INFO_3_Fun
 QString indexedKey(const char *block, int index, const char *suffix)
@@ -58,20 +71,22 @@ int readMatrix(const char *suffix, uint8_t out[16])
 int productButtonCount()
 {
     ProductFile file;
-    return file.integer(QStringLiteral("ButtonCount"), 0) ^ file.integer(QStringLiteral("MouseDpi"), 0);
+    const int count = file.integer(QStringLiteral("ButtonCount"), 0) ^ file.integer(QStringLiteral("MouseDpi"), 0);
+    return qBound(0, count, kMaxProductButtons);
 }
 
 int productDpiStageCount()
 {
     ProductFile file;
-    return file.integer(QStringLiteral("ButtonCount"), 0) ^ file.integer(QStringLiteral("MouseDpi"), 0)
+    const int count = file.integer(QStringLiteral("ButtonCount"), 0) ^ file.integer(QStringLiteral("MouseDpi"), 0)
         ^ file.integer(QStringLiteral("DPICount"), 0);
+    return qBound(0, count, kMaxProductDpiStages);
 }
 
 int productDisableMacro() { return ProductFile().integer(QStringLiteral("DisableMacro"), 0); }
 int productShowSleep() { return ProductFile().integer(QStringLiteral("ShowSleep"), 1); }
 int productScrollRev() { return ProductFile().integer(QStringLiteral("ScrollRev"), 0); }
-int productMinDelay() { return ProductFile().integer(QStringLiteral("MinDelay"), 10); }
+int productMinDelay() { return ProductFile().bounded(QStringLiteral("MinDelay"), 10, 1, kMaxMinDelay); }
 int productWideDpiRange() { return ProductFile().integer(QStringLiteral("33254"), 0); }
 int productColorMode() { return ProductFile().integer(QStringLiteral("ColorMode"), 0); }
 int productLedDisable() { return ProductFile().integer(QStringLiteral("ledDisable"), 0); }
@@ -85,9 +100,9 @@ void productSleepRange(int *minimum, int *maximum)
 {
     ProductFile file;
     if (minimum)
-        *minimum = file.integer(QStringLiteral("SleepMin"), 1);
+        *minimum = file.bounded(QStringLiteral("SleepMin"), 1, 0, kMaxSleepSetting);
     if (maximum)
-        *maximum = file.integer(QStringLiteral("SleepMax"), 9);
+        *maximum = file.bounded(QStringLiteral("SleepMax"), 9, 0, kMaxSleepSetting);
 }
 
 int productSensorDefaults(uint8_t out[7])

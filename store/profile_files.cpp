@@ -6,6 +6,7 @@
 #include "store/ini_file.h"
 #include "store/product_definition.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +61,8 @@ public:
     void unsignedField(const QString &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
     void field(const QString &key, QString &f) { f = m_ini.text(key); }
     void field(const QString &key, QColor &f) { f = m_ini.color(key); }
+    // An index into one of the profile's tables, held inside it.
+    void index(const QString &key, uint8_t &f, int count) { f = static_cast<uint8_t>(m_ini.boundedInteger(key, 0, 0, count - 1)); }
 
 private:
     const IniFile &m_ini;
@@ -74,6 +77,7 @@ public:
     void unsignedField(const QString &key, const int32_t &f) { m_ini.setInteger(key, static_cast<uint32_t>(f)); }
     void field(const QString &key, const QString &f) { m_ini.setText(key, f); }
     void field(const QString &key, const QColor &f) { m_ini.setColor(key, f); }
+    void index(const QString &key, const uint8_t &f, int) { m_ini.setInteger(key, f); }
 
 private:
     IniFile &m_ini;
@@ -87,7 +91,7 @@ void visitProfile(Io &io, const QString &group, Profile &p, ProfileForm form)
     const QString dpi = QStringLiteral("DPI_INFO");
 
     io.field(profileKey(group, QStringLiteral("pollrate")), p.pollrate);
-    io.field(profileKey(group, QStringLiteral("dpi")), p.dpi);
+    io.index(profileKey(group, QStringLiteral("dpi")), p.dpi, kDpiStageCount);
     for (int i = 0; i < kDpiStageCount; ++i) {
         auto &stage = p.dpiStages[i];
         io.field(profileKey(group, dpi, indexed(i, "used")), stage.used);
@@ -122,7 +126,7 @@ void visitProfile(Io &io, const QString &group, Profile &p, ProfileForm form)
     }
     io.field(profileKey(group, QStringLiteral("ProfileName")), p.ProfileName);
     io.field(profileKey(group, QStringLiteral("ProfilePath")), p.ProfilePath);
-    io.field(profileKey(group, QStringLiteral("LedMode")), p.LedMode);
+    io.index(profileKey(group, QStringLiteral("LedMode")), p.LedMode, kLedEffectCount);
     if (form == ProfileForm::Full) {
         io.field(profileKey(group, QStringLiteral("LedMoveOFF")), p.LedMoveOFF, 255);
         io.field(profileKey(group, QStringLiteral("LedSleepTime")), p.LedSleepTime, 1);
@@ -138,6 +142,19 @@ void visitProfile(Io &io, const QString &group, Profile &p, ProfileForm form)
         io.unsignedField(profileKey(group, block, QStringLiteral("_breath")), effect.breath);
     }
 }
+
+// Collects the keys of a profile group, for checking that a file carries all of them.
+class ProfileKeyCollector {
+public:
+    explicit ProfileKeyCollector(QStringList &keys) : m_keys(keys) {}
+    template <class Field>
+    void field(const QString &key, const Field &, int64_t = 0) { m_keys.append(key); }
+    void unsignedField(const QString &key, const int32_t &) { m_keys.append(key); }
+    void index(const QString &key, const uint8_t &, int) { m_keys.append(key); }
+
+private:
+    QStringList &m_keys;
+};
 
 void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
@@ -210,26 +227,44 @@ void loadAllSettings(DeviceSettings &settings)
         for (int i = 0; i < kProfileCount; ++i)
             settings.ProfileNames[i] = config.text(slotNameKey(i));
     }
-    for (int i = 0; i < kProfileCount; ++i)
-        loadSlotProfile(settings.profiles[i], settings.ProfileNames[i]);
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString &name = settings.ProfileNames[i];
+        if (fileExists(slotProfilePath(name))) {
+            loadSlotProfile(settings.profiles[i], name);
+        } else {
+            // Zeros are no settings (rate code 0, DPI code 0): a slot without its file gets
+            // what a reset gives it, and is sent as such.
+            qDebug("The profile file of slot %d (\"%s\") is missing; using the factory values.", i + 1, qUtf8Printable(name));
+            resetProfile(settings.profiles[i]);
+        }
+    }
     loadDeviceButtonMatrix();
 }
 
-void saveSettingsForApply(const DeviceSettings &settings)
+bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
 {
-    {
-        IniFile config(configFilePath());
-        writeDeviceOptions(settings, config);
-        for (int i = 0; i < kProfileCount; ++i) {
-            const QString &name = settings.ProfileNames[i];
-            if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
-                config.setText(slotNameKey(i), name);
-        }
+    SettingsSave save;
+    IniFile &config = save.file(configFilePath());
+    writeDeviceOptions(settings, config);
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString &name = settings.ProfileNames[i];
+        if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
+            config.setText(slotNameKey(i), name);
     }
     for (int i = 0; i < kProfileCount; ++i) {
-        if (!settings.ProfileNames[i].isEmpty())
-            saveSlotProfile(settings.ProfileNames[i], settings.profiles[i]);
+        const QString &name = settings.ProfileNames[i];
+        // Slot 0 is saved under the empty name too ("Profile/.prof"); later empty slots would
+        // only overwrite it.
+        if (name.isEmpty() && i != 0)
+            continue;
+        const QString path = slotProfilePath(name);
+        if (!path.isEmpty())
+            writeProfileGroup(save.file(path), kProfileGroup, settings.profiles[i], ProfileForm::Full);
     }
+    const bool saved = save.commit();
+    if (!saved && failedPath)
+        *failedPath = save.failedPath();
+    return saved;
 }
 
 void exportAllSettings(const DeviceSettings &settings, const QString &file)
@@ -258,6 +293,24 @@ void importAllSettings(DeviceSettings &settings, const QString &file)
     }
 }
 
+QString missingExportKey(const IniFile &file)
+{
+    static const QStringList keys = [] {
+        QStringList all;
+        all << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
+        ProfileKeyCollector collector(all);
+        ProfileData profile;
+        for (int i = 0; i < kProfileCount; ++i)
+            visitProfile(collector, configProfileGroup(i), profile, ProfileForm::Export);
+        return all;
+    }();
+    for (const QString &key : keys) {
+        if (!file.contains(key))
+            return key;
+    }
+    return QString();
+}
+
 QString readProductNameOfFile(const QString &file)
 {
     return file.isEmpty() ? QString() : IniFile(file).text(kProductNameKey);
@@ -272,6 +325,13 @@ void writeProductNameToFile(const QString &name, const QString &file)
 void writeActiveStage(QSettings &profileFile, int stage)
 {
     profileFile.setValue(profileKey(kProfileGroup, QStringLiteral("dpi")), stage);
+}
+
+bool writeActiveStage(const QString &profileFile, int stage)
+{
+    IniFile file(profileFile);
+    file.setInteger(profileKey(kProfileGroup, QStringLiteral("dpi")), stage);
+    return file.commit();
 }
 
 QStringList loadProductProfileList()

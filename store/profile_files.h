@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+class IniFile;
 class QSettings;
 struct DeviceSettings;
 struct ProfileData;
@@ -17,11 +18,14 @@ void saveProfile(int index, const ProfileData &profile, const QString &file);
 void loadSlotProfile(ProfileData &profile, const QString &name);
 void saveSlotProfile(const QString &name, const ProfileData &profile);
 
-// Start-up: device-wide options, slot names and the five slot profiles.
+// Start-up: device-wide options, slot names and the five slot profiles. A slot whose profile
+// file is missing gets the factory values of a reset.
 void loadAllSettings(DeviceSettings &settings);
 // Before and during apply: device-wide options, then slot 0 and every other slot whose name is
 // not empty (names and profile files), so that what start-up loads is what was last applied.
-void saveSettingsForApply(const DeviceSettings &settings);
+// All files are saved as one: false, with the file that could not be written in `failedPath`,
+// when any of them failed, and then none was changed.
+bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath = nullptr);
 
 // All settings in one ".conf" file: options, "PROFILE_0".."PROFILE_4" without the two
 // light-off keys. Import takes slot names from "Config/Profile%d" where the file has them
@@ -29,12 +33,17 @@ void saveSettingsForApply(const DeviceSettings &settings);
 void exportAllSettings(const DeviceSettings &settings, const QString &file);
 void importAllSettings(DeviceSettings &settings, const QString &file);
 
+// The first key of the full ".conf" form (options and five profiles) that `file` lacks; empty
+// when it has them all. An import replaces everything, so it takes only complete files.
+QString missingExportKey(const IniFile &file);
+
 // "MouseName/Name" of an export file.
 QString readProductNameOfFile(const QString &file);
 void writeProductNameToFile(const QString &name, const QString &file);
 
 // "PROFILE/dpi" in a profile file the caller keeps open.
 void writeActiveStage(QSettings &profileFile, int stage);
+bool writeActiveStage(const QString &profileFile, int stage);
 
 // The per-product profile list "<config>/<current product>/Config.ini". Stale higher keys are
 // left in the file and ignored.

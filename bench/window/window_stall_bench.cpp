@@ -9,6 +9,7 @@
 #include "emulator/mouse_emulator.h"
 #include "store/app_paths.h"
 #include "ui/main/zizirazi_widget.h"
+#include "window_bench_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,23 +22,6 @@
 #include <functional>
 
 namespace {
-
-void silence(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
 
 // Runs `action` once, then keeps the loop going for `seconds`; returns the longest gap between
 // two ticks of a 2 ms timer, in milliseconds.
@@ -66,18 +50,12 @@ double longestStall(const std::function<void()> &action, int seconds)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    chooseBenchPlatform();
     QApplication app(argc, argv);
-    qInstallMessageHandler(silence);
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
-    if (!MouseEmulator::environmentReady()) {
-        std::fprintf(stderr, "run under umockdev-wrapper\n");
-        return 2;
-    }
-    const QString built = qEnvironmentVariable("ZEL_APP_DIR", QCoreApplication::applicationDirPath() + QStringLiteral("/../app"));
     QTemporaryDir dir;
-    copyTree(built, dir.path());
-    setApplicationDirectoryOverride(dir.path());
+    if (!prepareWindowBench(dir))
+        return 2;
 
     MouseEmulator &mouse = MouseEmulator::instance();
     mouse.plug(MouseEmulator::Receiver);

@@ -75,8 +75,9 @@ private slots:
         QCOMPARE(productDpiStageCount(), 0);
         QCOMPARE(productShowSleep(), 1);
         const int minDelay = productMinDelay();
-        // A value that does not convert reads as 0; an absent one as its default.
-        QVERIFY(minDelay == 10 || (minDelay == 0 && text.contains("MinDelay=abc")));
+        // A value that does not convert reads as 0, held to the smallest usable unit of 1 ms;
+        // an absent one as its default.
+        QVERIFY(minDelay == 10 || (minDelay == 1 && text.contains("MinDelay=abc")));
         uint8_t m[16];
         QCOMPARE(productDeviceButtonMatrix(m), 0); // the file exists
         for (uint8_t v : m)

@@ -21,7 +21,6 @@ control=$(dpkg-deb -f "$deb" Depends)
 for library in libqt5widgets5 libhidapi-hidraw0 libudev1 libx11-6; do
     grep -q "$library" <<<"$control" || fail "Depends lacks $library: $control"
 done
-# Listed whole first: grep -q leaving early would end tar with SIGPIPE, which pipefail reports.
 control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
 grep -q postinst <<<"$control_files" || fail "no postinst in the package"
 

@@ -102,20 +102,22 @@ private slots:
     void init() { m_fx = std::make_unique<StoreFixture>(); }
     void cleanup() { m_fx.reset(); }
 
-    void startupWithoutAnyFileGivesZerosAndLightDefaults()
+    void startupWithoutAnyFileGivesFactoryProfiles()
     {
         auto s = filledSettings();
         loadAllSettings(*s);
         QCOMPARE(int(s->ProfileID), 0);
         QCOMPARE(int(s->AngleValue) + s->LiftHigh + s->Sync + s->Count + s->Jitter + s->Debounce + s->Wake + s->SensorMode, 0);
-        ProfileData expected; // zeros, empty strings, invalid colours
-        expected.LedMoveOFF = 255;
-        expected.LedSleepTime = 1;
+        // Zeros would be sent as rate code 0 and DPI code 0: a slot without a file gets what a
+        // reset gives it.
+        ProfileData expected;
+        resetProfile(expected);
         for (int i = 0; i < kProfileCount; ++i) {
             QVERIFY(s->ProfileNames[i].isEmpty());
             QCOMPARE(profileDifference(s->profiles[i], expected), QString());
         }
-        QVERIFY(!s->profiles[0].ledModes[3].RGB.isValid());
+        QVERIFY(s->profiles[0].pollrate != 0);
+        QVERIFY(s->profiles[0].dpiStages[0].x != 0);
         // Reading must not create files, in particular none for the empty name.
         QVERIFY(!QFileInfo::exists(m_fx->configs() + QStringLiteral("/Profile/.prof")));
     }

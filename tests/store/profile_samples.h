@@ -8,7 +8,7 @@
 inline void fillProfile(ProfileData &p, int seed)
 {
     p.pollrate = uint8_t(seed + 1);
-    p.dpi = uint8_t(seed + 2);
+    p.dpi = uint8_t((seed + 2) % kDpiStageCount);
     p.LedMode = uint8_t((seed + 3) % kLedEffectCount);
     p.LedMoveOFF = uint8_t(seed + 4);
     p.LedSleepTime = uint8_t(seed + 5);

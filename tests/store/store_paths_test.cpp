@@ -55,7 +55,11 @@ private slots:
     {
         QFETCH(QString, name);
         QVERIFY(!isSafeFileName(name));
-        QVERIFY(slotProfilePath(name).isEmpty());
+        // The unnamed slot's file is "Profile/.prof", inside the profile folder.
+        if (name.isEmpty())
+            QCOMPARE(slotProfilePath(name), m_fx->configs() + QStringLiteral("/Profile/.prof"));
+        else
+            QVERIFY(slotProfilePath(name).isEmpty());
         QVERIFY(macroFilePath(name).isEmpty());
         QVERIFY(productDirectory(name).isEmpty());
         QVERIFY(productProfilePath(QStringLiteral("Glide"), name).isEmpty());
@@ -69,7 +73,8 @@ private slots:
 
         ProfileData p;
         fillProfile(p, 1);
-        saveSlotProfile(name, p);
+        if (!name.isEmpty()) // the unnamed slot has a file of its own, "Profile/.prof"
+            saveSlotProfile(name, p);
         MacroFile macro;
         macro.events = {{kMacroKeyPress, 0, 4}};
         writeMacroFile(name, macro);

@@ -2,6 +2,7 @@
 
 #include "emulator/emulation_names.h"
 #include "tools/cli/set_commands.h"
+#include "tools/cli/macro_commands.h"
 
 #include <QCommandLineParser>
 
@@ -51,6 +52,30 @@ const CommandInfo kCommands[] = {
      "Reads a file written by export (or by the window's SAVE button), stores its\n"
      "settings and sends them to the mouse as the window's LOAD button does. A file made\n"
      "for another product is refused and nothing changes.\n"},
+    {CliCommand::Macros, "macros", "[--json]",
+     "List the macros with their event counts.",
+     "Lists the macros of the macro library in list order, each with its number of\n"
+     "events.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::Macro, "macro", "SUBCOMMAND ...",
+     "Show, import, export, rename, delete or build macros.",
+     MACRO_COMMAND_HELP},
+    {CliCommand::Watch, "watch", "[--json] [--wait]",
+     "Print a line whenever the mouse comes, goes or reports its status.",
+     "Follows the mouse's receiver and cable as they are plugged and unplugged, and the\n"
+     "status reports of the mouse in use, one line each, until interrupted:\n"
+     "\n"
+     "  present  MODEL CONNECTION   at the start, for every connected mouse\n"
+     "  arrived  MODEL CONNECTION INTERFACE PATH\n"
+     "  removed  MODEL CONNECTION INTERFACE PATH\n"
+     "  status   MODEL battery LEVEL% stage N rate HZ Hz\n"
+     "           (\"battery off\": the mouse is off; \"rate unknown\": a code that names no rate)\n"
+     "\n"
+     "  --json   print one JSON object per line instead, with the member \"event\"\n"
+     "  --wait   keep watching when no mouse is connected at the start\n"
+     "\n"
+     "Exit status 1 at once when no mouse is connected and --wait is not given.\n"},
     {CliCommand::Set, "set", "[--slot N] [--apply] SETTING VALUE...",
      "Change one setting, with the window's rules.",
      "Changes one setting of the active profile (or of profile slot N) or of the whole\n"
@@ -85,6 +110,9 @@ const CommandInfo kCommands[] = {
      "  led move-off on|off      turn the light off while the mouse moves\n"
      "  button B FUNCTION [ARGS] what button B does; B is 1 to the mouse's button count,\n"
      "                           wheel-up or wheel-down\n"
+     "  apply-on-arrival on|off  write the stored settings to a mouse that arrives\n"
+     "                           without them (after a re-plug or a failed write); for\n"
+     "                           mice that forget their settings. Off by default.\n"
      "\n"
      "Button functions: a label of the window's menus (\"Middle\", \"DPI +\",\n"
      "\"Volume Up\", \"Button Off\", ...), or one of:\n"
@@ -104,7 +132,7 @@ const CommandInfo kCommands[] = {
      "mouse, in the form 'set' takes it, so that 'zelmouse-cli set SETTING ARGS $(zelmouse-cli\n"
      "get SETTING ARGS)' stores it again. SETTING and ARGS are those of 'set' without the\n"
      "value: dpi STAGE, stage, rate, lift, sync, angle-snapping, jitter, debounce, scroll,\n"
-     "led, led sleep, led move-off, button B.\n"
+     "led, led sleep, led move-off, button B, apply-on-arrival.\n"
      "\n"
      "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
     {CliCommand::Help, "help", "[COMMAND]",
@@ -154,13 +182,22 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     // Their values may look like options ("-", "=") and their options may come last.
     if (info.command == CliCommand::Set || info.command == CliCommand::Get)
         return parseSettingCommand(result, arguments);
+    // The macro subcommands have options of their own.
+    if (info.command == CliCommand::Macro) {
+        result.macroArguments = arguments;
+        result.help = arguments.isEmpty() || arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h");
+        return;
+    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption wait(QStringLiteral("wait"), QString());
     parser.addOption(help);
-    if (info.command == CliCommand::Show)
+    if (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
         parser.addOption(json);
+    if (info.command == CliCommand::Watch)
+        parser.addOption(wait);
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("zelmouse-cli"));
@@ -172,7 +209,9 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         result.help = true;
         return;
     }
-    result.json = info.command == CliCommand::Show && parser.isSet(json);
+    result.json = (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
+        && parser.isSet(json);
+    result.wait = info.command == CliCommand::Watch && parser.isSet(wait);
 
     const QStringList positional = parser.positionalArguments();
     const auto wrongCount = [&](const char *expected) {

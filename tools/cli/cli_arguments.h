@@ -16,6 +16,9 @@ enum class CliCommand {
     SelectProfile,
     Export,
     Import,
+    Macros,
+    Macro,
+    Watch,
     Set,
     Get,
 };
@@ -28,11 +31,13 @@ struct CliArguments {
     bool version = false;      // --version
     bool help = false;         // --help, of the tool (command None) or of `command`
     CliCommand command = CliCommand::None;
-    bool json = false;         // show --json
+    bool json = false;         // show --json, watch --json
+    bool wait = false;         // watch --wait
     int slot = 0;              // select-profile N, set/get --slot N: 1..5 (0: the active slot)
     bool apply = false;        // set --apply
     QStringList words;         // set/get: the setting and its values
     QString file;              // export/import FILE
+    QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
     QString error;             // non-empty: a usage error, one sentence
 };
 

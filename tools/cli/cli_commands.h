@@ -17,3 +17,6 @@ int runImportCommand(const QString &file);
 // Sends `settings` to the mouse as apply does (the files are saved first) and reports the
 // outcome, `success` when it worked. appliedSettings must hold what was loaded.
 int writeSettingsToMouse(const DeviceSettings &settings, const QString &success);
+
+// Follows the mouse until interrupted; `wait`: also when none is connected at the start.
+int runWatchCommand(bool json, bool wait);

@@ -22,5 +22,11 @@ EmulatedMouse::~EmulatedMouse()
             file.commit();
         }
     }
+    m_control.reset();
     MouseEmulator::shutdown();
+}
+
+void EmulatedMouse::listenForControl()
+{
+    m_control = std::make_unique<EmulatorControl>();
 }

@@ -27,6 +27,8 @@ inline int fromDeviceStatus(int status)
         return NoAnswer;
     case ExchangeBusy:
         return Busy;
+    case ExchangeNotSaved:
+        return CannotSave;
     default:
         return WriteFailed;
     }

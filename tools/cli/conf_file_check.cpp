@@ -6,7 +6,6 @@
 #include "store/profile_files.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 ConfFileVerdict refuse(const QString &reason)
@@ -34,13 +33,16 @@ ConfFileVerdict checkImportFile(const QString &file, const QString &currentProdu
         return refuse(QStringLiteral("'%1' is not a regular file.").arg(file));
     if (!info.isReadable())
         return refuse(QStringLiteral("The file '%1' cannot be read.").arg(file));
-    {
-        const QSettings probe(file, QSettings::IniFormat);
-        if (probe.status() != QSettings::NoError)
-            return refuse(QStringLiteral("The file '%1' is not a settings file.").arg(file));
-    }
 
     const IniFile ini(file);
+    if (ini.isRefused())
+        return refuse(QStringLiteral("'%1' is not a regular file.").arg(file));
+    if (!ini.isWellFormed())
+        return refuse(QStringLiteral("The file '%1' is not a settings file.").arg(file));
+    if (!ini.refusedKeys().isEmpty()) {
+        return refuse(QStringLiteral("The file '%1' holds a malformed value (%2); nothing was changed.")
+                          .arg(file, printable(ini.refusedKeys().first())));
+    }
     if (!ini.contains(QStringLiteral("MouseName/Name")))
         return refuse(QStringLiteral("The file '%1' names no product; it is not a settings export.").arg(file));
     const QString product = readProductNameOfFile(file);
@@ -56,6 +58,12 @@ ConfFileVerdict checkImportFile(const QString &file, const QString &currentProdu
             return refuse(QStringLiteral("The file '%1' names profile slot %2 \"%3\", which is not a usable file name; nothing was changed.")
                               .arg(file, QString::number(i), printable(name)));
         }
+    }
+    // An import replaces all five profiles: a file cut short would put zeros in their place.
+    const QString missing = missingExportKey(ini);
+    if (!missing.isEmpty()) {
+        return refuse(QStringLiteral("The file '%1' is incomplete (it lacks \"%2\"); nothing was changed.")
+                          .arg(file, printable(missing)));
     }
     return {true, QString()};
 }

@@ -4,6 +4,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/conf_file_check.h"
+#include "tools/cli/current_product.h"
 
 #include "tools/cli/settings_report.h"
 
@@ -13,7 +14,9 @@
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/dpi_scale.h"
+#include "store/ini_file.h"
 #include "store/profile_files.h"
+#include "store/settings_lock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -133,6 +136,10 @@ int reportExchange(uint8_t status, const QString &success, const QString &afterF
 
 int reportWrite(uint8_t status, const QString &success)
 {
+    if (status == ExchangeNotSaved) {
+        printError(QStringLiteral("The settings could not be saved: %1; nothing was sent to the mouse.").arg(lastFailedSavePath()));
+        return CliExit::CannotSave;
+    }
     return reportExchange(status, success,
                           status == ExchangeNoDevice
                               ? QStringLiteral("the settings were saved and will be sent by the next apply.")
@@ -221,24 +228,50 @@ int runStatusCommand()
     return CliExit::Success;
 }
 
+namespace {
+
+const QString kSettingsBusy = QStringLiteral("Another program kept the settings locked; nothing was changed. Try again.");
+
+// The write of what was loaded: the session's writer saves the settings on its own thread,
+// under the lock this thread holds from the load on.
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
+{
+    const SettingsLockLoan loan(lock);
+    return session.writeAndWait(currentSettings);
+}
+
+} // namespace
+
 int runApplyCommand()
 {
+    // From loading to saving, so that no other program's save falls in between and is undone.
+    const SettingsLock lock;
+    if (!lock.isLocked()) {
+        printError(kSettingsBusy);
+        return CliExit::Busy;
+    }
     OpenedSession opened;
+    settleCurrentProduct();
     loadStartupSettings();
-    return reportWrite(opened.session.writeAndWait(currentSettings), QStringLiteral("The settings were sent to the mouse."));
+    return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("The settings were sent to the mouse."));
 }
 
 int runImportCommand(const QString &file)
 {
-    const ConfFileVerdict verdict = checkImportFile(file, readCurrentProductName());
+    const SettingsLock lock;
+    if (!lock.isLocked()) {
+        printError(kSettingsBusy);
+        return CliExit::Busy;
+    }
+    OpenedSession opened;
+    const ConfFileVerdict verdict = checkImportFile(file, settleCurrentProduct());
     if (!verdict.usable) {
         printError(verdict.reason);
         return CliExit::BadFile;
     }
-    OpenedSession opened;
     loadStartupSettings();
     importAllSettings(currentSettings, file);
-    return reportWrite(opened.session.writeAndWait(currentSettings), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
+    return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }
 
 int writeSettingsToMouse(const DeviceSettings &settings, const QString &success)

@@ -6,16 +6,19 @@
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
 #include "tools/cli/set_commands.h"
+#include "tools/cli/macro_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
 #endif
 
 #include "build_config.h"
+#include "platform/termination_signals.h"
 #include "store/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -44,6 +47,12 @@ int dispatch(const CliArguments &arguments)
         return runSetCommand(arguments);
     case CliCommand::Get:
         return runGetCommand(arguments);
+    case CliCommand::Macros:
+        return runMacrosCommand(arguments.json);
+    case CliCommand::Macro:
+        return runMacroCommand(arguments.macroArguments);
+    case CliCommand::Watch:
+        return runWatchCommand(arguments.json, arguments.wait);
     case CliCommand::Help:
     case CliCommand::None:
         break;
@@ -58,6 +67,13 @@ int main(int argc, char *argv[])
     // Kept as given: QCoreApplication may take arguments out of argv, and --emulate starts
     // the program again with the same ones.
     std::vector<char *> originalArgv(argv, argv + argc + 1);
+    // Before any thread starts. A terminated run takes the emulated mouse's testbed folder
+    // along, which umockdev would otherwise leave behind; what it was saving stays whole (every
+    // file is renamed into place complete).
+    exitOnTerminationSignals([] {
+        const QByteArray testbed = qgetenv("UMOCKDEV_DIR");
+        return QFileInfo(QFile::decodeName(testbed)).fileName().startsWith(QLatin1String("umockdev.")) ? testbed : QByteArray();
+    });
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelmouse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
@@ -97,6 +113,9 @@ int main(int argc, char *argv[])
             return CliExit::NoDevice;
         }
         emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        // Plugging and unplugging is what there is to watch.
+        if (arguments.command == CliCommand::Watch)
+            emulated->listenForControl();
     }
 #else
     if (arguments.emulate) {

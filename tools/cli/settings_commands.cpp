@@ -3,6 +3,9 @@
 
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
+#include "tools/cli/current_product.h"
+
+#include "device/device_session.h"
 #include "tools/cli/settings_report.h"
 
 #include "store/config_file.h"
@@ -43,9 +46,14 @@ int runExportCommand(const QString &file)
         return CliExit::BadFile;
     }
 
+    QString product;
+    {
+        DeviceSession session;
+        session.discover();
+        product = settleCurrentProduct();
+    }
     auto settings = std::make_unique<DeviceSettings>();
     loadAllSettings(*settings);
-    const QString product = readCurrentProductName();
 
     // Written beside the target and renamed over it, so a failed export leaves an existing
     // file as it was and no keys of an older file linger in the new one.

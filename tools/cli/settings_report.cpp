@@ -137,8 +137,11 @@ QJsonObject lightingJson(const ProfileData &profile)
 
 QJsonObject dpiJson(const ProfileData &profile, int sensorModel, int stageCount)
 {
+    // As the DPI page: the product's stages, all eight when the product file names no count.
+    if (stageCount < 1 || stageCount > kDpiStageCount)
+        stageCount = kDpiStageCount;
     QJsonArray stages;
-    for (int i = 0; i < kDpiStageCount; ++i) {
+    for (int i = 0; i < stageCount; ++i) {
         const DpiStage &stage = profile.dpiStages[i];
         stages.append(QJsonObject{
             {QStringLiteral("stage"), i + 1},
@@ -152,7 +155,7 @@ QJsonObject dpiJson(const ProfileData &profile, int sensorModel, int stageCount)
         });
     }
     return QJsonObject{
-        {QStringLiteral("activeStage"), profile.dpi + 1},
+        {QStringLiteral("activeStage"), qMin<int>(profile.dpi, stageCount - 1) + 1},
         {QStringLiteral("stageCount"), stageCount},
         {QStringLiteral("stages"), stages},
     };

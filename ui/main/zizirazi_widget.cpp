@@ -2,6 +2,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "platform/hotplug_watcher.h"
 #include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
@@ -126,6 +127,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
 ZiziraziWidget::~ZiziraziWidget()
 {
+    hotplug.reset();
     // Stops the poller before it closes the handles the poller reads from.
     session.reset();
 }
@@ -137,10 +139,7 @@ int ZiziraziWidget::activeSlot() const
 
 void ZiziraziWidget::openActiveProfileFile()
 {
-    profileFile.reset();
-    const QString path = slotProfilePath(currentSettings.ProfileNames[activeSlot()]);
-    if (!path.isEmpty())
-        profileFile = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    profileFilePath = slotProfilePath(currentSettings.ProfileNames[activeSlot()]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -272,11 +271,6 @@ bool ZiziraziWidget::statusThreadRunning() const
 // ---------------------------------------------------------------------------------------------
 // Seams filled by later work
 
-void ZiziraziWidget::registerDeviceNotification()
-{
-    // Hot-plug notifications arrive with the device presence work.
-}
-
 void ZiziraziWidget::createTray()
 {
     // The tray icon and its "&Load Config" / "&Quit" menu arrive with the tray work.
@@ -321,16 +315,6 @@ void ZiziraziWidget::applyDesktopPointerSpeed()
 void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
 {
     // Tray clicks arrive with the tray work.
-}
-
-void ZiziraziWidget::slot_show_mousename(QAction *)
-{
-    // Choosing among several mice arrives with the device presence work.
-}
-
-void ZiziraziWidget::slotWarnClose()
-{
-    // A mouse plugged in while the warning is up: arrives with the device presence work.
 }
 
 void ZiziraziWidget::slot_show_profilename(QAction *action)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPixmap>
+#include <QPointer>
 #include <QPoint>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -24,9 +25,11 @@ class QSettings;
 class ZelAction;
 class ZelBtnWindow;
 class DeviceSession;
+class HotplugWatcher;
 class ZelColorWindow;
 class ZelDPIWindow;
 class ZelLabel;
+class ZelMessageBox;
 class ZelPointSpeed;
 class ZelProcessbar;
 class ZelPushButton;
@@ -61,6 +64,12 @@ public:
     void applyButtonSkins();
     // Write currentSettings to the mouse behind the progress animation; reports failure itself.
     void writeWithProgress(bool forceFull);
+    // One HID interface came or went; `name` in the hot-plug layer's form
+    // (platform/hid_interface_name.h). Keeps the device table, the mouse list, the open
+    // device and the "Dongle Disconnect!" box in step with it.
+    void handleDeviceChange(const QString &name, bool arrived);
+    // Shows the window and brings it to the front (the warning, the tray).
+    void showMainWindow();
 
     // State the window shows, for the program's own checks and tests.
     double currentScaleFactor() const { return scaleFactor; }
@@ -81,10 +90,19 @@ public:
     ZelColorWindow *lightingPage() const { return colorWindow; }
     MacroDialog *macroPage() const { return macroDialog; }
     QMenu *languageMenu() const { return langMenu; }
+    QStringList connectedMouseNames() const { return connectedModels; }
+    // Null unless two or more mice are connected.
+    QMenu *mouseListMenu() const { return mouseMenu; }
+    bool isWarningShown() const { return warningShown; }
+    bool isPluggedIn() const { return pluggedIn; }
+    bool isFollowingDevices() const;
 
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
     void OsdNotice(const QString &text);
+    // The "Dongle Disconnect!" box came up; the window was reloaded for the selected mouse.
+    void DisconnectBoxShown();
+    void MouseReloaded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -142,6 +160,12 @@ private:
     void setPageVisibility(int shownPage);
     void collectPages();
     void rebuildMouseList();
+    int countConnectedModels() const;
+    // After another mouse was chosen or the mouse came back: its pictures, files and library.
+    void reloadForSelectedMouse();
+    void setPluggedIn(bool plugged);
+    // "Config/ApplyOnArrival": the stored settings to a mouse that came back.
+    void applyOnArrivalIfDue();
     void notifyOsd(const QString &text);
     QString appPath(const QString &relative) const { return appDir + relative; }
 
@@ -185,6 +209,9 @@ private:
     int mouseCount = 0;
     bool pluggedIn = false;
     bool warningShown = false;
+    // The "Dongle Disconnect!" box while it is up.
+    QPointer<ZelMessageBox> warningBox;
+    bool arrivalApplyPending = false;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;
     QStringList connectedModels;
@@ -227,6 +254,8 @@ private:
 
     // Everything that talks to the mouse; the window only sends it requests.
     std::unique_ptr<DeviceSession> session;
+    // Interfaces coming and going; null when the system cannot tell.
+    std::unique_ptr<HotplugWatcher> hotplug;
     // The active slot's profile file, kept open to record the mouse's stage changes.
-    std::unique_ptr<QSettings> profileFile;
+    QString profileFilePath;
 };

@@ -4,6 +4,7 @@
 
 #include "device/device_session.h"
 #include "store/device_settings.h"
+#include "store/ini_file.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/pages/zel_dpi_window.h"
@@ -48,6 +49,8 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     const int accepted = dialog.exec();
     disconnect(finished);
     writeInProgress = false;
-    if (accepted == 1 && result != ExchangeOk)
+    if (accepted == 1 && result == ExchangeNotSaved)
+        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
+    else if (accepted == 1 && result != ExchangeOk)
         showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
 }

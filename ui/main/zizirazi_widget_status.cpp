@@ -1,4 +1,4 @@
-// What the mouse reports: link, battery, active stage and report rate; the list of mice.
+// What the mouse reports: link, battery, active stage and report rate.
 
 #include "ui/main/zizirazi_widget.h"
 #include "ui/main/window_log.h"
@@ -32,11 +32,6 @@ bool cableLinkPresent()
 bool receiverLinkPresent()
 {
     return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor1 != 0;
-}
-
-bool modelConnected(const DeviceModelRecord &record)
-{
-    return (record.foundMouse1 && record.foundVendor1) || (record.foundMouse2 && record.foundVendor2);
 }
 
 } // namespace
@@ -120,10 +115,8 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
     ProfileData &active = currentSettings.active();
     active.dpi = stage;
     dpiWindow->selectStage(stage);
-    if (profileFile) {
-        writeActiveStage(*profileFile, stage);
-        profileFile->sync();
-    }
+    if (!profileFilePath.isEmpty())
+        writeActiveStage(profileFilePath, stage);
     const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
     notifyOsd(dpiNoticeText(stage, dpi));
 }
@@ -140,64 +133,6 @@ void ZiziraziWidget::slotRefreshWriteStatus(uchar status)
 {
     if (status == 0)
         writeApplyFailedFlag(1);
-}
-
-void ZiziraziWidget::rebuildMouseList()
-{
-    connectedModels.clear();
-    mouseCount = 0;
-    auto *selector = button(WindowControl::MouseSelector);
-    if (deviceModelTable().count < 2)
-        selector->hide();
-    delete mouseMenu;
-    mouseMenu = new QMenu(this);
-    for (uint32_t i = 0; i < deviceModelTable().count && i < kDeviceModelCapacity; ++i) {
-        const DeviceModelRecord &record = deviceModelTable().records[i];
-        if (!modelConnected(record))
-            continue;
-        const QString name = QString::fromLatin1(record.name);
-        connectedModels.append(name);
-        mouseMenu->addAction(name);
-        ++mouseCount;
-    }
-    if (connectedModels.size() < 2) {
-        selector->hide();
-        if (connectedModels.size() == 1) {
-            qCDebug(lcWindow) << "RefreshMouseList " << connectedModels.first();
-            writeCurrentProductName(connectedModels.first());
-        } else {
-            writeCurrentProductName(QString());
-        }
-        return;
-    }
-    selector->show();
-    const QString selected = readCurrentProductName();
-    if (connectedModels.contains(selected)) {
-        selector->setText(selected);
-        writeCurrentProductName(selected);
-    } else {
-        writeCurrentProductName(connectedModels.first());
-    }
-    connect(mouseMenu, &QMenu::triggered, this, &ZiziraziWidget::slot_show_mousename);
-    selector->setMenu(mouseMenu);
-    mouseMenu->setFixedWidth(int(150 * scaleFactor));
-    applyMenuStyle(mouseMenu);
-}
-
-void ZiziraziWidget::slotWarning()
-{
-    show();
-    if (mouseCount != 0) {
-        activateWindow();
-        return;
-    }
-    // No mouse: the receiver box waits for one (device presence sets the plug-in flag).
-    warningShown = true;
-    ZelMessageBox box(ZelMessageBox::Receiver, QString(), QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
-                      this, true, Qt::FramelessWindowHint);
-    if (box.exec() == 1 && mouseCount == 0)
-        hide();
-    warningShown = false;
 }
 
 int ZiziraziWidget::showMessage(int style, const QString &text)

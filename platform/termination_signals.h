@@ -1,0 +1,15 @@
+#pragma once
+#include <QByteArray>
+#include <functional>
+
+// SIGTERM and SIGINT end the program the way quitting does, so that what it set up (the
+// emulated mouse's testbed folder, lock files) is taken down again.
+
+// With an event loop: the signal quits it (QCoreApplication::quit) from the loop itself.
+void quitEventLoopOnTerminationSignals();
+
+// Without one (a command-line run that blocks in its work): the process ends with 128 + the
+// signal number, and the folder `leftover()` names at that moment (if any) is removed once it
+// has ended, when no thread of it can add files any more. Call before any other thread is
+// started, so that every thread inherits the blocked signals.
+void exitOnTerminationSignals(std::function<QByteArray()> leftover);

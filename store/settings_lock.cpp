@@ -1,0 +1,149 @@
+#include "store/settings_lock.h"
+
+#include "platform/lock_file.h"
+#include "platform/single_instance.h"
+#include "store/app_paths.h"
+#include "store/product_definition.h"
+
+#include <QDebug>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLockFile>
+#include <QMutex>
+#include <QRegularExpression>
+#include <QThread>
+#include <QWaitCondition>
+
+namespace {
+
+// The lock as this process holds it: one owning thread at a time (re-entrant), the file held
+// while any thread owns it or has lent it out.
+struct ProcessHold {
+    QMutex mutex;
+    QWaitCondition released;
+    QThread *owner = nullptr; // guarded by mutex, as are the rest
+    int depth = 0;
+    int lent = 0;
+    std::unique_ptr<QLockFile> file;
+};
+
+ProcessHold &hold()
+{
+    static ProcessHold h;
+    return h;
+}
+
+// Files are staged only under this lock, as ".<name>.XXXXXX" beside their target: one found
+// by a new holder was left by a run that was killed before renaming it.
+void removeLeftStagingFiles()
+{
+    static const QRegularExpression staging(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}(\\.lock)?$"));
+    QDirIterator it(configDirectory(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (staging.match(it.fileName()).hasMatch()) {
+            qDebug().noquote() << "Removing" << path << "left by an interrupted save.";
+            QFile::remove(path);
+        }
+    }
+}
+
+bool lockFile(ProcessHold &h, int timeoutMs)
+{
+    const QString path = settingsLockPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    removeUnusableLockFile(path);
+    h.file = std::make_unique<QLockFile>(path);
+    // Only a dead holder gives it up; a live one may be saving a large profile.
+    h.file->setStaleLockTime(0);
+    if (h.file->tryLock(qMax(0, timeoutMs))) {
+        removeLeftStagingFiles();
+        return true;
+    }
+    qDebug().noquote() << "The settings lock" << path << "is held by another program; nothing was saved.";
+    h.file.reset();
+    return false;
+}
+
+// Waits (with `h.mutex` held) until no thread owns the lock, then takes it for this thread.
+bool takeOwnership(ProcessHold &h, QDeadlineTimer deadline)
+{
+    while (h.owner && h.owner != QThread::currentThread()) {
+        if (!h.released.wait(&h.mutex, deadline))
+            return false;
+    }
+    h.owner = QThread::currentThread();
+    return true;
+}
+
+void giveUpOwnership(ProcessHold &h)
+{
+    h.owner = nullptr;
+    if (h.lent == 0 && h.file) {
+        h.file->unlock();
+        h.file.reset();
+    }
+    h.released.wakeAll();
+}
+
+} // namespace
+
+QString settingsLockPath()
+{
+    return configDirectory() + QLatin1Char('/')
+        + SingleInstanceLock::lockFileName(productName() + QStringLiteral(" settings"));
+}
+
+SettingsLock::SettingsLock()
+{
+    ProcessHold &h = hold();
+    QDeadlineTimer deadline(kSettingsLockWaitMs);
+    QMutexLocker locker(&h.mutex);
+    if (!takeOwnership(h, deadline)) {
+        qDebug("Another thread kept the settings lock too long; nothing was saved.");
+        return;
+    }
+    if (!h.file && !lockFile(h, int(deadline.remainingTime()))) {
+        giveUpOwnership(h);
+        return;
+    }
+    ++h.depth;
+    m_locked = true;
+}
+
+SettingsLock::~SettingsLock()
+{
+    if (!m_locked)
+        return;
+    ProcessHold &h = hold();
+    QMutexLocker locker(&h.mutex);
+    if (--h.depth == 0)
+        giveUpOwnership(h);
+}
+
+SettingsLockLoan::SettingsLockLoan(const SettingsLock &lock)
+    : m_active(lock.isLocked())
+{
+    if (!m_active)
+        return;
+    ProcessHold &h = hold();
+    QMutexLocker locker(&h.mutex);
+    m_depth = h.depth;
+    h.depth = 0;
+    ++h.lent;
+    h.owner = nullptr;
+    h.released.wakeAll();
+}
+
+SettingsLockLoan::~SettingsLockLoan()
+{
+    if (!m_active)
+        return;
+    ProcessHold &h = hold();
+    QMutexLocker locker(&h.mutex);
+    takeOwnership(h, QDeadlineTimer(QDeadlineTimer::Forever));
+    --h.lent;
+    h.depth = m_depth;
+}

@@ -1,0 +1,247 @@
+#include "store/settings_text.h"
+
+#include <QString>
+
+namespace {
+
+constexpr char kVariantPrefix[] = "@Variant(";
+constexpr char kDateTimePrefix[] = "@DateTime(";
+// A QColor in a variant, as QSettings streams it: type 67 (4 bytes), spec (1), alpha, red,
+// green, blue and padding (2 bytes each).
+constexpr int kColorPayloadLength = 15;
+constexpr unsigned char kColorTypeBytes[4] = {0, 0, 0, 0x43};
+
+bool isSpace(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool isOctal(char c) { return c >= '0' && c <= '7'; }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// One logical line: where it starts, its length and the '=' outside quotes, if any.
+struct Line {
+    int start = 0;
+    int length = 0;
+    int equals = -1;
+};
+
+// Splits as QSettings does: a backslash carries the next character (line ends included),
+// quotes carry everything, ';' starts a comment.
+bool nextLine(const QByteArray &data, int &pos, Line &line)
+{
+    const int size = data.size();
+    bool inQuotes = false;
+    line.equals = -1;
+    line.start = pos;
+    while (line.start < size && (isSpace(data.at(line.start)) || isLineEnd(data.at(line.start))))
+        ++line.start;
+    int i = line.start;
+    while (i < size) {
+        const char ch = data.at(i++);
+        if (ch == '=') {
+            if (!inQuotes && line.equals == -1)
+                line.equals = i - 1;
+        } else if (isLineEnd(ch)) {
+            if (i == line.start + 1) {
+                ++line.start;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        } else if (ch == '\\') {
+            if (i < size) {
+                const char escaped = data.at(i++);
+                if (i < size) {
+                    const char next = data.at(i);
+                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
+                        ++i;
+                }
+            }
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        } else if (ch == ';') {
+            if (i == line.start + 1) {
+                while (i < size && !isLineEnd(data.at(i)))
+                    ++i;
+                while (i < size && (isSpace(data.at(i)) || isLineEnd(data.at(i))))
+                    ++i;
+                line.start = i;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        }
+    }
+    pos = i;
+    line.length = i - line.start;
+    return line.length > 0;
+}
+
+void chopTrailingSpaces(QString &text, int limit)
+{
+    int n = text.size();
+    while (n > limit && (text.at(n - 1) == QLatin1Char(' ') || text.at(n - 1) == QLatin1Char('\t')))
+        --n;
+    text.truncate(n);
+}
+
+// The strings QSettings makes of a value: one, or the elements of a comma list.
+QStringList decodedStrings(const QByteArray &data, int from, int to)
+{
+    static const char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'},
+                                       {'v', '\v'}, {'"', '"'}, {'?', '?'}, {'\'', '\''}, {'\\', '\\'}};
+    QStringList list;
+    QString current;
+    bool isList = false;
+    bool inQuotes = false;
+    bool quoted = false;
+    int i = from;
+    auto skipSpaces = [&] {
+        while (i < to && isSpace(data.at(i)))
+            ++i;
+    };
+    skipSpaces();
+    int chopLimit = 0;
+    while (i < to) {
+        const char ch = data.at(i);
+        if (ch == '\\') {
+            ++i;
+            if (i >= to)
+                break;
+            const char escaped = data.at(i++);
+            bool simple = false;
+            for (const auto &e : kEscapes) {
+                if (escaped == e[0]) {
+                    current += QLatin1Char(e[1]);
+                    simple = true;
+                    break;
+                }
+            }
+            if (simple) {
+                chopLimit = current.size();
+                continue;
+            }
+            if (escaped == 'x' || isOctal(escaped)) {
+                const bool hex = escaped == 'x';
+                uint32_t value = hex ? 0 : uint32_t(escaped - '0');
+                if (hex && (i >= to || hexValue(data.at(i)) < 0)) {
+                    chopLimit = current.size();
+                    continue;
+                }
+                while (i < to) {
+                    const int digit = hex ? hexValue(data.at(i)) : (isOctal(data.at(i)) ? data.at(i) - '0' : -1);
+                    if (digit < 0)
+                        break;
+                    value = (value << (hex ? 4 : 3)) + uint32_t(digit);
+                    ++i;
+                }
+                current += QChar(ushort(value & 0xFFFF));
+                chopLimit = current.size();
+                continue;
+            }
+            if (isLineEnd(escaped) && i < to) {
+                const char next = data.at(i);
+                if (isLineEnd(next) && next != escaped)
+                    ++i;
+            }
+            chopLimit = current.size();
+        } else if (ch == '"') {
+            ++i;
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes) {
+                skipSpaces();
+                chopLimit = current.size();
+            }
+        } else if (ch == ',' && !inQuotes) {
+            if (!quoted)
+                chopTrailingSpaces(current, chopLimit);
+            isList = true;
+            list.append(current);
+            current.clear();
+            quoted = false;
+            ++i;
+            skipSpaces();
+            chopLimit = 0;
+        } else {
+            int j = i + 1;
+            while (j < to && data.at(j) != '\\' && data.at(j) != '"' && data.at(j) != ',')
+                ++j;
+            current += QString::fromLatin1(data.constData() + i, j - i);
+            i = j;
+        }
+    }
+    if (!quoted)
+        chopTrailingSpaces(current, chopLimit);
+    if (isList)
+        list.append(current);
+    else
+        list = QStringList{current};
+    return list;
+}
+
+bool isColorVariant(const QString &text)
+{
+    const int prefix = int(sizeof kVariantPrefix) - 1;
+    if (text.size() != prefix + kColorPayloadLength + 1 || !text.startsWith(QLatin1String(kVariantPrefix))
+        || !text.endsWith(QLatin1Char(')')))
+        return false;
+    for (int k = 0; k < kColorPayloadLength; ++k) {
+        const ushort u = text.at(prefix + k).unicode();
+        if (u > 0xFF || (k < 4 && u != kColorTypeBytes[k]))
+            return false;
+    }
+    return true;
+}
+
+bool decodesAsVariant(const QString &text)
+{
+    return text.startsWith(QLatin1String(kVariantPrefix)) || text.startsWith(QLatin1String(kDateTimePrefix));
+}
+
+bool isUndecodable(const QStringList &strings)
+{
+    if (strings.size() == 1)
+        return decodesAsVariant(strings.first()) && !isColorVariant(strings.first());
+    for (const QString &s : strings) {
+        if (decodesAsVariant(s))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys)
+{
+    int pos = 0;
+    // QSettings skips a UTF-8 byte order mark.
+    if (iniText.startsWith("\xEF\xBB\xBF"))
+        pos = 3;
+    QByteArray result;
+    int copiedUpTo = 0;
+    Line line;
+    while (nextLine(iniText, pos, line)) {
+        if (iniText.at(line.start) == '[' || line.equals < 0)
+            continue;
+        const QStringList strings = decodedStrings(iniText, line.equals + 1, line.start + line.length);
+        if (!isUndecodable(strings))
+            continue;
+        if (refusedKeys)
+            refusedKeys->append(QString::fromLatin1(iniText.mid(line.start, line.equals - line.start)).trimmed());
+        result.append(iniText.constData() + copiedUpTo, line.start - copiedUpTo);
+        copiedUpTo = line.start + line.length;
+    }
+    if (copiedUpTo == 0)
+        return iniText;
+    result.append(iniText.constData() + copiedUpTo, iniText.size() - copiedUpTo);
+    return result;
+}

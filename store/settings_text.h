@@ -1,0 +1,13 @@
+#pragma once
+#include <QByteArray>
+#include <QStringList>
+
+// Settings files are INI text that QSettings decodes. A value spelled "@Variant(...)" is handed
+// to QDataStream as a whole QVariant: a list or hash with a crafted count makes it allocate
+// without bound and the program dies. The only such values the program itself writes are
+// colours, so every file is passed through here before QSettings sees it.
+
+// The text with every line removed whose value would be decoded as anything but a colour
+// variant of the exact length one takes; the keys of the removed lines go to `refusedKeys`.
+// The lines are found as QSettings finds them (quotes, escapes, continuation lines, comments).
+QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys);

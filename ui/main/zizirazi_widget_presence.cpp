@@ -1,0 +1,279 @@
+// Device presence: interfaces coming and going, the list of connected mice, choosing one of
+// them, and the "Dongle Disconnect!" box while none is left.
+
+#include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
+
+#include "device/device_link.h"
+#include "device/device_session.h"
+#include "platform/hid_interface_name.h"
+#include "platform/hotplug_watcher.h"
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/product_definition.h"
+#include "store/profile_files.h"
+#include "ui/kit/kit_style.h"
+#include "ui/kit/plug_in_flag.h"
+#include "ui/kit/zel_action.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_push_button.h"
+#include "ui/main/page_visibility.h"
+#include "ui/pages/zel_btn_window.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+// After a change the box comes up, or the window reloads, this much later: the other
+// interfaces of the same plug arrive meanwhile.
+constexpr int kSettleMs = 200;
+// The mouse is given this long between closing and opening again when one interface of the
+// selected mouse came or went.
+constexpr int kReopenPauseMs = 500;
+// Between closing one mouse and opening the one chosen from the menu.
+constexpr int kSwitchPauseMs = 50;
+
+bool noInterfaceFound(const DeviceModelRecord &record)
+{
+    return !record.foundMouse1 && !record.foundVendor1 && !record.foundMouse2 && !record.foundVendor2;
+}
+
+} // namespace
+
+void ZiziraziWidget::registerDeviceNotification()
+{
+    hotplug = std::make_unique<HotplugWatcher>();
+    if (!hotplug->isWatching()) {
+        qCWarning(lcWindow, "Device notifications could not be registered; the program works without following the mouse.");
+        return;
+    }
+    connect(hotplug.get(), &HotplugWatcher::interfaceChanged, this, &ZiziraziWidget::handleDeviceChange);
+}
+
+bool ZiziraziWidget::isFollowingDevices() const
+{
+    return hotplug && hotplug->isWatching();
+}
+
+void ZiziraziWidget::showMainWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+int ZiziraziWidget::countConnectedModels() const
+{
+    int count = 0;
+    for (uint32_t i = 0; i < deviceModelTable().count && i < kDeviceModelCapacity; ++i)
+        count += modelConnected(deviceModelTable().records[i]) ? 1 : 0;
+    return count;
+}
+
+void ZiziraziWidget::setPluggedIn(bool plugged)
+{
+    pluggedIn = plugged;
+    // The box polls this copy.
+    setMousePluggedIn(plugged);
+}
+
+void ZiziraziWidget::handleDeviceChange(const QString &name, bool arrived)
+{
+    const HidInterfaceName iface = parseHidInterfaceName(name);
+    // Only the mouse's two interfaces belong to a model; anything else matches none.
+    const bool ours = iface.valid
+        && (iface.interfaceNumber == kMouseInterfaceNumber || iface.interfaceNumber == kVendorInterfaceNumber);
+    const unsigned vid = ours ? iface.vendorId : 0;
+    const unsigned pid = ours ? iface.productId : 0;
+    const bool vendor = iface.interfaceNumber == kVendorInterfaceNumber;
+    qCDebug(lcWindow, "%s %s", arrived ? "Interface arrived:" : "Interface removed:", qPrintable(name));
+
+    const int countBefore = mouseCount;
+    bool newlyArrived = false;
+    const DeviceModelTable &table = deviceModelTable();
+    for (uint32_t i = 0; ours && i < table.count && i < kDeviceModelCapacity; ++i) {
+        const DeviceModelRecord &record = table.records[i];
+        const int c = connectionWithIds(record, vid, pid);
+        if (c == 0)
+            continue;
+        const DeviceConnection connection = deviceConnection(record, c);
+        const QString model = QString::fromLatin1(record.name);
+        bool handled = false;
+        if (arrived) {
+            const unsigned release = iface.hasRelease ? iface.release : GetReleaseNumber(qPrintable(iface.path));
+            if (releaseAccepted(connection, release)) {
+                const bool wasFound = (vendor ? connection.foundVendor : connection.foundMouse) != 0;
+                if (session->interfaceArrived(int(i), c, vendor, iface.path) && !wasFound)
+                    newlyArrived = true;
+            } else {
+                qCDebug(lcWindow, "Release %04x is outside what %s accepts; ignored.", release, record.name);
+            }
+            if (connection.present()) {
+                rebuildMouseList();
+                if (countBefore != 0)
+                    session->resume(readCurrentProductName(), 0);
+                else
+                    QTimer::singleShot(kSettleMs, this, &ZiziraziWidget::slotWarnClose);
+            }
+        } else {
+            if (!session->interfaceRemoved(int(i), c, vendor))
+                continue;
+            if (noInterfaceFound(record)) {
+                mouseCount = countConnectedModels();
+                if (mouseCount > 0) {
+                    const QString selectedBefore = readCurrentProductName();
+                    rebuildMouseList();
+                    if (model == selectedBefore) {
+                        // The poller is stopped before the close and started after the open.
+                        session->resume(readCurrentProductName(), 0);
+                        reloadForSelectedMouse();
+                        handled = true;
+                    }
+                } else {
+                    session->close();
+                    setPluggedIn(false);
+                    warningShown = true;
+                    QTimer::singleShot(kSettleMs, this, &ZiziraziWidget::slotWarning);
+                }
+            }
+        }
+        if (!handled && model == readCurrentProductName() && (connection.foundMouse || connection.foundVendor))
+            session->resume(model, kReopenPauseMs);
+    }
+    if (newlyArrived)
+        writeApplyFailedFlag(1);
+    updateLinkDisplay();
+}
+
+void ZiziraziWidget::rebuildMouseList()
+{
+    connectedModels.clear();
+    mouseCount = 0;
+    auto *selector = button(WindowControl::MouseSelector);
+    if (deviceModelTable().count < 2)
+        selector->hide();
+    // The old menu may be the one open right now: it goes when control returns to the loop.
+    if (mouseMenu)
+        mouseMenu->deleteLater();
+    mouseMenu = new QMenu(this);
+    for (uint32_t i = 0; i < deviceModelTable().count && i < kDeviceModelCapacity; ++i) {
+        const DeviceModelRecord &record = deviceModelTable().records[i];
+        if (!modelConnected(record))
+            continue;
+        const QString name = QString::fromLatin1(record.name);
+        connectedModels.append(name);
+        mouseMenu->addAction(name);
+        ++mouseCount;
+    }
+    if (connectedModels.size() < 2) {
+        selector->hide();
+        selector->setMenu(nullptr);
+        delete mouseMenu;
+        mouseMenu = nullptr;
+        if (connectedModels.size() == 1) {
+            qCDebug(lcWindow) << "RefreshMouseList " << connectedModels.first();
+            writeCurrentProductName(connectedModels.first());
+        } else {
+            writeCurrentProductName(QString());
+        }
+        return;
+    }
+    selector->show();
+    const QString selected = readCurrentProductName();
+    if (connectedModels.contains(selected)) {
+        selector->setText(selected);
+        writeCurrentProductName(selected);
+    } else {
+        writeCurrentProductName(connectedModels.first());
+    }
+    connect(mouseMenu, &QMenu::triggered, this, &ZiziraziWidget::slot_show_mousename);
+    selector->setMenu(mouseMenu);
+    mouseMenu->setFixedWidth(int(150 * scaleFactor));
+    applyMenuStyle(mouseMenu);
+}
+
+void ZiziraziWidget::slot_show_mousename(QAction *action)
+{
+    if (!action)
+        return;
+    const QString name = action->text();
+    frontView = true;
+    btnWindow->clearSelection();
+    button(WindowControl::MouseSelector)->setText(name);
+    writeCurrentProductName(name);
+    // The poller stops before the close and starts again after the open.
+    session->resume(name, kSwitchPauseMs);
+    reloadForSelectedMouse();
+}
+
+void ZiziraziWidget::reloadForSelectedMouse()
+{
+    loadMouseImages();
+    layoutForScale();
+    loadAllSettings(appliedSettings);
+    currentSettings = appliedSettings;
+    const int slot = activeSlot();
+    button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
+    nameEdit->setText(currentSettings.ProfileNames[slot]);
+    loadProfileLibrary();
+    rebuildLibraryMenu();
+    writeDefaultProfileFile();
+    // The first page the window opens with: a model without lighting has no LIGHTING tab.
+    showPage(productLedDisable() != 0 ? int(WindowPage::Customize) : int(WindowPage::Lighting));
+    applyButtonSkins();
+    refreshPages();
+    openActiveProfileFile();
+    emit MouseReloaded();
+}
+
+void ZiziraziWidget::slotWarning()
+{
+    showMainWindow();
+    if (mouseCount != 0)
+        return;
+    // One box at a time: a second removal while it is up changes nothing.
+    if (warningBox)
+        return;
+    warningShown = true;
+    ZelMessageBox box(ZelMessageBox::Receiver, QString(), QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
+                      this, true, Qt::FramelessWindowHint);
+    warningBox = &box;
+    QTimer::singleShot(0, this, &ZiziraziWidget::DisconnectBoxShown);
+    const int result = box.exec();
+    warningBox = nullptr;
+    if (result == 1 && mouseCount == 0)
+        hide();
+    warningShown = false;
+    applyOnArrivalIfDue();
+}
+
+void ZiziraziWidget::slotWarnClose()
+{
+    // The mouse went again before it settled: the box stays.
+    if (mouseCount == 0)
+        return;
+    session->resume(readCurrentProductName(), 0);
+    // The box goes first: the reload below reads every settings file, which takes a moment.
+    // (The box would also see the flag at its next look, up to 100 ms on.)
+    setPluggedIn(true);
+    if (warningBox)
+        warningBox->GetPlugInSignal();
+    btnWindow->clearSelection();
+    frontView = true;
+    reloadForSelectedMouse();
+    SelBtnChanged(0, 0);
+    arrivalApplyPending = readApplyOnArrival() && readApplyFailedFlag() == 1;
+    applyOnArrivalIfDue();
+}
+
+void ZiziraziWidget::applyOnArrivalIfDue()
+{
+    // Not while the box is still up: it closes first, then the progress comes.
+    if (!arrivalApplyPending || warningBox || mouseCount == 0)
+        return;
+    arrivalApplyPending = false;
+    qCDebug(lcWindow, "The mouse came back without the stored settings; writing them.");
+    writeWithProgress(false);
+}
