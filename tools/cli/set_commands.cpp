@@ -7,6 +7,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 
+#include "store/app_paths.h"
 #include "store/button_assignment.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -45,6 +46,7 @@ struct Edit {
     QStringList notes;     // said on success ("1650 DPI became 1700 DPI ...")
     QString refusal;
     int exitCode = CliExit::Success;
+    bool storedAlready = false; // a configuration option written by the setting itself
 
     ProfileData &profile() { return settings.profiles[slot]; }
     ProfileData &lighting() { return settings.profiles[lightingSlot(slot, readCurrentProductName())]; }
@@ -357,6 +359,25 @@ bool setScroll(Edit &edit, const QStringList &args)
 QString getScroll(Edit &edit, const QStringList &args)
 {
     return argumentCount(edit, args, 0, "get scroll") ? QString::number(edit.profile().scrollspeed) : QString();
+}
+
+// Not a setting of the mouse: whether a mouse that arrives gets the stored settings.
+bool setApplyOnArrival(Edit &edit, const QStringList &args)
+{
+    bool on = false;
+    if (!argumentCount(edit, args, 1, "apply-on-arrival on|off") || !onOff(edit, args[0], "apply-on-arrival", &on))
+        return false;
+    if (!writeApplyOnArrival(on))
+        return edit.refuse(QStringLiteral("The configuration file %1 could not be written.").arg(configFilePath()), CliExit::CannotSave);
+    edit.notes << (on ? QStringLiteral("The stored settings will be written to a mouse that arrives without them.")
+                      : QStringLiteral("A mouse that arrives is left as it is."));
+    edit.storedAlready = true;
+    return true;
+}
+
+QString getApplyOnArrival(Edit &edit, const QStringList &args)
+{
+    return argumentCount(edit, args, 0, "get apply-on-arrival") ? onOffText(readApplyOnArrival()) : QString();
 }
 
 // ---- lighting ----
@@ -744,6 +765,7 @@ const SettingInfo kSettings[] = {
     {"scroll", Scope::Profile, setScroll, getScroll},
     {"led", Scope::Lighting, setLed, getLed},
     {"button", Scope::Profile, setButton, getButton},
+    {"apply-on-arrival", Scope::Device, setApplyOnArrival, getApplyOnArrival},
 };
 
 const SettingInfo *settingNamed(const QString &name)
@@ -848,6 +870,8 @@ int runSetCommand(const CliArguments &arguments)
     }
     for (const QString &note : edit.notes)
         printResult(note);
+    if (edit.storedAlready)
+        return CliExit::Success;
     if (arguments.apply)
         return writeSettingsToMouse(currentSettings, QStringLiteral("Stored and sent to the mouse."));
     saveSettingsForApply(currentSettings);
