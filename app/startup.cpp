@@ -2,6 +2,7 @@
 
 #include "app/emulation_option.h"
 
+#include "platform/instance_handover.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "store/product_definition.h"
@@ -67,8 +68,11 @@ int runApplication(int &argc, char **argv)
 
     const QString product = readProductName();
     // Held until the process ends; the system releases it even after a crash.
-    static SingleInstanceLock instanceLock(instanceNameForProduct(product));
+    const QString instanceName = instanceNameForProduct(product);
+    static SingleInstanceLock instanceLock(instanceName);
     if (!instanceLock.tryAcquire()) {
+        // The running copy shows its window; this start still ends as a second start does.
+        InstanceHandover::requestShow(instanceName);
         QCoreApplication::exit(1);
         return 1;
     }
@@ -78,6 +82,9 @@ int runApplication(int &argc, char **argv)
     quitEventLoopOnTerminationSignals();
     startEmulation(emulation);
     auto window = createMainWindow(product, hidden);
+    InstanceHandover handover;
+    QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);
+    handover.listen(instanceName);
     const int result = app->exec();
     window.reset();
     stopEmulation(emulation);

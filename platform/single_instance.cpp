@@ -12,7 +12,15 @@ QString instanceNameForProduct(const QString &productName)
     return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
 }
 
-QString SingleInstanceLock::lockFileName(const QString &instanceName)
+namespace {
+
+QString nameHash(const QString &name)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+}
+
+// A file name for any instance name: readable where safe, unique by a hash always.
+QString runtimeFileName(const QString &instanceName, const QString &suffix)
 {
     QString readable;
     for (const QChar c : instanceName) {
@@ -24,17 +32,37 @@ QString SingleInstanceLock::lockFileName(const QString &instanceName)
             break;
     }
     // The hash keeps names apart that differ only in characters dropped above.
-    const QByteArray hash = QCryptographicHash::hash(instanceName.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("zelmouse-") + readable + QLatin1Char('-') + QString::fromLatin1(hash) + QStringLiteral(".lock");
+    return QStringLiteral("zelmouse-") + readable + QLatin1Char('-') + nameHash(instanceName) + suffix;
 }
 
-QString runtimeLockPath(const QString &instanceName)
+QString runtimeFilePath(const QString &fileName)
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
     QDir().mkpath(dir);
-    return QDir(dir).filePath(SingleInstanceLock::lockFileName(instanceName));
+    return QDir(dir).filePath(fileName);
+}
+
+} // namespace
+
+QString SingleInstanceLock::lockFileName(const QString &instanceName)
+{
+    return runtimeFileName(instanceName, QStringLiteral(".lock"));
+}
+
+QString runtimeLockPath(const QString &instanceName)
+{
+    return runtimeFilePath(SingleInstanceLock::lockFileName(instanceName));
+}
+
+QString runtimeSocketPath(const QString &name)
+{
+    const QString path = runtimeFilePath(runtimeFileName(name, QStringLiteral(".sock")));
+    // A socket path has room for 107 bytes only; the hash alone still keeps names apart.
+    if (path.toLocal8Bit().size() <= 100)
+        return path;
+    return runtimeFilePath(QStringLiteral("zelmouse-") + nameHash(name) + QStringLiteral(".sock"));
 }
 
 SingleInstanceLock::SingleInstanceLock(const QString &instanceName)

@@ -29,5 +29,8 @@ private:
 // when there is none).
 QString runtimeLockPath(const QString &instanceName);
 
+// Where the local socket of a name lives: beside the locks, so only this user reaches it.
+QString runtimeSocketPath(const QString &name);
+
 // The instance name of a product: its name followed by the fixed suffix.
 QString instanceNameForProduct(const QString &productName);

@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -44,6 +45,15 @@ void quitEventLoopOnTerminationSignals()
     sigaction(SIGINT, &action, nullptr);
 }
 
+namespace {
+std::atomic<bool> g_quitsEventLoop{false};
+} // namespace
+
+void setTerminationQuitsEventLoop(bool quits)
+{
+    g_quitsEventLoop.store(quits);
+}
+
 void exitOnTerminationSignals(std::function<QByteArray()> leftover)
 {
     sigset_t set;
@@ -54,8 +64,14 @@ void exitOnTerminationSignals(std::function<QByteArray()> leftover)
         return;
     std::thread([set, leftover = std::move(leftover)] {
         int signo = 0;
-        if (sigwait(&set, &signo) != 0)
-            return;
+        for (;;) {
+            if (sigwait(&set, &signo) != 0)
+                return;
+            if (!g_quitsEventLoop.load())
+                break;
+            // A run that follows events until interrupted ends as if it had quit.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+        }
         const QByteArray folder = leftover ? leftover() : QByteArray();
         int parentAlive[2];
         const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);

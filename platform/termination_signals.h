@@ -13,3 +13,6 @@ void quitEventLoopOnTerminationSignals();
 // has ended, when no thread of it can add files any more. Call before any other thread is
 // started, so that every thread inherits the blocked signals.
 void exitOnTerminationSignals(std::function<QByteArray()> leftover);
+// While on, a signal caught by exitOnTerminationSignals quits the application's event loop
+// instead (a command that follows events until interrupted, and then ends normally).
+void setTerminationQuitsEventLoop(bool quits);

@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cstdio>
+
 namespace {
 
 QMutex &pathsMutex()
@@ -232,4 +234,25 @@ bool renameFileWithoutOverwrite(const QString &from, const QString &to)
     if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to))
         return false;
     return QFile::rename(from, to);
+}
+
+bool replaceFileAtomically(const QString &target, const std::function<bool(const QString &)> &fill)
+{
+    const QFileInfo info(target);
+    if (target.isEmpty() || info.isDir() || !info.absoluteDir().exists())
+        return false;
+    QTemporaryFile staging(info.absoluteDir().filePath(info.fileName() + QStringLiteral(".XXXXXX")));
+    if (!staging.open())
+        return false;
+    staging.close();
+    if (!fill(staging.fileName()))
+        return false;
+    QFile::setPermissions(staging.fileName(),
+                          info.exists() ? QFile::permissions(target)
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // rename(2) replaces the target in one step; QFile::rename refuses an existing target.
+    if (std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(info.absoluteFilePath()).constData()) != 0)
+        return false;
+    staging.setAutoRemove(false);
+    return true;
 }

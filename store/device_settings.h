@@ -77,8 +77,9 @@ struct DeviceSettings {
     uint8_t SensorMode = 0;
     QString ProfileNames[kProfileCount];
 
-    ProfileData &active() { return profiles[ProfileID < kProfileCount ? ProfileID : 0]; }
-    const ProfileData &active() const { return profiles[ProfileID < kProfileCount ? ProfileID : 0]; }
+    int activeIndex() const { return ProfileID < kProfileCount ? ProfileID : 0; }
+    ProfileData &active() { return profiles[activeIndex()]; }
+    const ProfileData &active() const { return profiles[activeIndex()]; }
 };
 
 // Edited by the pages; saved to the files on apply.

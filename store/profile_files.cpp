@@ -241,16 +241,29 @@ void loadAllSettings(DeviceSettings &settings)
     loadDeviceButtonMatrix();
 }
 
-bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
+namespace {
+void writeSlotNames(const DeviceSettings &settings, IniFile &config)
 {
-    SettingsSave save;
-    IniFile &config = save.file(configFilePath());
-    writeDeviceOptions(settings, config);
     for (int i = 0; i < kProfileCount; ++i) {
         const QString &name = settings.ProfileNames[i];
         if (isSafeFileName(name) || (i == 0 && name.isEmpty()))
             config.setText(slotNameKey(i), name);
     }
+}
+} // namespace
+
+void saveSlotNames(const DeviceSettings &settings)
+{
+    IniFile config(configFilePath());
+    writeSlotNames(settings, config);
+}
+
+bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
+{
+    SettingsSave save;
+    IniFile &config = save.file(configFilePath());
+    writeDeviceOptions(settings, config);
+    writeSlotNames(settings, config);
     for (int i = 0; i < kProfileCount; ++i) {
         const QString &name = settings.ProfileNames[i];
         // Slot 0 is saved under the empty name too ("Profile/.prof"); later empty slots would

@@ -18,6 +18,9 @@ void saveProfile(int index, const ProfileData &profile, const QString &file);
 void loadSlotProfile(ProfileData &profile, const QString &name);
 void saveSlotProfile(const QString &name, const ProfileData &profile);
 
+// "Config/Profile1".."Config/Profile5" from the slot names; unsafe names are not stored.
+void saveSlotNames(const DeviceSettings &settings);
+
 // Start-up: device-wide options, slot names and the five slot profiles. A slot whose profile
 // file is missing gets the factory values of a reset.
 void loadAllSettings(DeviceSettings &settings);

@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation type="vanished"> GEDRÜCKT</translation>
+        <translation> GEDRÜCKT</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source> UP</source>
-        <translation type="vanished"> LOSGELASSEN</translation>
+        <translation> LOSGELASSEN</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation type="vanished">AKTION</translation>
+        <translation>AKTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -348,15 +348,15 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="vanished">Möchten Sie dieses Profil wirklich löschen?</translation>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="vanished">Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="vanished">Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="vanished">MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation type="vanished">ZURÜCK</translation>
+        <translation>ZURÜCK</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>BATCH</source>
-        <translation type="vanished">STAPEL</translation>
+        <translation>STAPEL</translation>
     </message>
     <message>
         <source>Boss Key</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation type="vanished">UNTEN</translation>
+        <translation>UNTEN</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation type="vanished">HOCHSCHNELLEN</translation>
+        <translation>HOCHSCHNELLEN</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>BULLETS</source>
-        <translation type="vanished">KUGELN</translation>
+        <translation>KUGELN</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -444,15 +444,15 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="vanished">ABBRECHEN</translation>
+        <translation>ABBRECHEN</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation type="vanished">UMBENENNEN</translation>
+        <translation>UMBENENNEN</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation type="vanished">LEEREN</translation>
+        <translation>LEEREN</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation type="vanished">Konfigurationsdatei(*.conf)</translation>
+        <translation>Konfigurationsdatei(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -496,19 +496,19 @@
     </message>
     <message>
         <source>CUT</source>
-        <translation type="vanished">AUSSCHNEIDEN</translation>
+        <translation>AUSSCHNEIDEN</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation type="vanished">VERZÖGERUNG</translation>
+        <translation>VERZÖGERUNG</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation type="vanished">VERZÖGERUNG(MS)</translation>
+        <translation>VERZÖGERUNG(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation type="vanished">Verzögerung(ms)</translation>
+        <translation>Verzögerung(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="vanished">DISTANZ</translation>
+        <translation>DISTANZ</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="vanished">Möchten Sie die Firmware aktualisieren?</translation>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="vanished">BEARBEITEN</translation>
+        <translation>BEARBEITEN</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="vanished">EXPORTIEREN</translation>
+        <translation>EXPORTIEREN</translation>
     </message>
     <message>
         <source>Find</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>FORWARD</source>
-        <translation type="vanished">VORWÄRTS</translation>
+        <translation>VORWÄRTS</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,11 +596,11 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation type="vanished">RÜCKSTOSS EINSTELLEN</translation>
+        <translation>RÜCKSTOSS EINSTELLEN</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation type="vanished">Rückstoß einstellen</translation>
+        <translation>Rückstoß einstellen</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation type="vanished">NAME DER RÜCKSTOSSDATEI</translation>
+        <translation>NAME DER RÜCKSTOSSDATEI</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -616,15 +616,15 @@
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="vanished">IMPORTIEREN</translation>
+        <translation>IMPORTIEREN</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="vanished">STANDARDVERZÖGERUNG EINFÜGEN</translation>
+        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation type="vanished">VERZÖGERUNG EINFÜGEN</translation>
+        <translation>VERZÖGERUNG EINFÜGEN</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation type="vanished">TASTE</translation>
+        <translation>TASTE</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation type="vanished">LINKSKLICK</translation>
+        <translation>LINKSKLICK</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation type="vanished">Konfigurationsdatei laden</translation>
+        <translation>Konfigurationsdatei laden</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation type="vanished">Makrodatei laden</translation>
+        <translation>Makrodatei laden</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation type="vanished">Profildatei laden</translation>
+        <translation>Profildatei laden</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="vanished">WIEDERHOLUNGEN(1-255)</translation>
+        <translation>WIEDERHOLUNGEN(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation type="vanished">MAKRONAME</translation>
+        <translation>MAKRONAME</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation type="vanished">MITTELKLICK</translation>
+        <translation>MITTELKLICK</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation type="vanished">MAUSBEFEHL</translation>
+        <translation>MAUSBEFEHL</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation type="vanished">NACH UNTEN</translation>
+        <translation>NACH UNTEN</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation type="vanished">NACH LINKS</translation>
+        <translation>NACH LINKS</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation type="vanished">NACH RECHTS</translation>
+        <translation>NACH RECHTS</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,11 +780,11 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation type="vanished">NACH OBEN</translation>
+        <translation>NACH OBEN</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation type="vanished">BEWEGUNG</translation>
+        <translation>BEWEGUNG</translation>
     </message>
     <message>
         <source>Mute</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>NEW</source>
-        <translation type="vanished">NEU</translation>
+        <translation>NEU</translation>
     </message>
     <message>
         <source>Next Track</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="vanished">EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>PASTE</source>
-        <translation type="vanished">EINFÜGEN</translation>
+        <translation>EINFÜGEN</translation>
     </message>
     <message>
         <source>Play/Pause</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation type="vanished">Bitte einen Dateinamen eingeben.</translation>
+        <translation>Bitte einen Dateinamen eingeben.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
@@ -856,11 +856,11 @@
     </message>
     <message>
         <source>Press</source>
-        <translation type="vanished">Drücken</translation>
+        <translation>Drücken</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation type="vanished">DRÜCKEN</translation>
+        <translation>DRÜCKEN</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation type="vanished">Profil existiert bereits!</translation>
+        <translation>Profil existiert bereits!</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation type="vanished">Profildatei(*.prof)</translation>
+        <translation>Profildatei(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation type="vanished">Profil wird bereits verwendet!</translation>
+        <translation>Profil wird bereits verwendet!</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -928,19 +928,19 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation type="vanished">DANACH AUFNEHMEN</translation>
+        <translation>DANACH AUFNEHMEN</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="vanished">VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="vanished">Loslassen</translation>
+        <translation>Loslassen</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="vanished">WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="vanished">WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation type="vanished">RECHTSKLICK</translation>
+        <translation>RECHTSKLICK</translation>
     </message>
     <message>
         <source>Run</source>
@@ -984,15 +984,15 @@
     </message>
     <message>
         <source>Save Config File</source>
-        <translation type="vanished">Konfigurationsdatei speichern</translation>
+        <translation>Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation type="vanished">Makrodatei speichern</translation>
+        <translation>Makrodatei speichern</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation type="vanished">Profildatei speichern</translation>
+        <translation>Profildatei speichern</translation>
     </message>
     <message>
         <source>Scroll Down</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>START</source>
-        <translation type="vanished">START</translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1056,7 +1056,7 @@
     </message>
     <message>
         <source>STOP</source>
-        <translation type="vanished">STOPP</translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>Switch Window</source>
@@ -1064,11 +1064,11 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="vanished">Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation type="vanished">Die Datei passt nicht zur aktuellen Maus!</translation>
+        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
         <source>Times:</source>
@@ -1076,15 +1076,15 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="vanished">Zum Aktualisieren der Firmware die Maus per Kabel mit dem Computer verbinden.</translation>
+        <translation>Zum Aktualisieren der Firmware die Maus per Kabel mit dem Computer verbinden.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="vanished">ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation type="vanished">OBEN</translation>
+        <translation>OBEN</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="vanished">WARNUNG</translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1165,6 +1165,62 @@
     <message>
         <source>DPI : %d</source>
         <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
+    </message>
+    <message>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <translation>Alle anderen Profile werden in einem anderen Platz verwendet; keines kann den Platz dieses Profils einnehmen.</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library or its file is missing.</source>
+        <translation>Dieses Profil ist nicht in der Bibliothek oder seine Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>No mouse model is known yet, so there is no profile library.</source>
+        <translation>Es ist noch kein Mausmodell bekannt, daher gibt es keine Profilbibliothek.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written; nothing was changed.</source>
+        <translation>Die Datei konnte nicht geschrieben werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Delete the macro "%1"?</source>
+        <translation>Das Makro „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation>Markieren Sie zuerst die Makros, die exportiert werden sollen.</translation>
+    </message>
+    <message>
+        <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
+        <translation>%1 dieser Makros gibt es in diesem Ordner schon (%2). Ersetzen?</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 events.</source>
+        <translation>Ein Makro enthält höchstens %1 Ereignisse.</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1334,31 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper einstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ZiziraziWidget</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>Konfiguration &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Akku %1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%. Please charge the mouse.</source>
+        <translation>Mausakku schwach: %1%. Bitte laden Sie die Maus.</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started:
+%1</source>
+        <translation>Das Firmware-Aktualisierungsprogramm konnte nicht gestartet werden:
+%1</translation>
     </message>
 </context>
 </TS>

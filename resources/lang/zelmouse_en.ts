@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation type="vanished"> DOWN</translation>
+        <translation> DOWN</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source> UP</source>
-        <translation type="vanished"> UP</translation>
+        <translation> UP</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation type="vanished">ACTION</translation>
+        <translation>ACTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -348,15 +348,15 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="vanished">Are you sure you want delete this profile?</translation>
+        <translation>Are you sure you want delete this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="vanished">Are you sure you want reset all profiles?</translation>
+        <translation>Are you sure you want reset all profiles?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="vanished">Are you sure you want reset this profile?</translation>
+        <translation>Are you sure you want reset this profile?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="vanished">AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation type="vanished">BACKWARD</translation>
+        <translation>BACKWARD</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>BATCH</source>
-        <translation type="vanished">BATCH</translation>
+        <translation>BATCH</translation>
     </message>
     <message>
         <source>Boss Key</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation type="vanished">BOTTOM</translation>
+        <translation>BOTTOM</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation type="vanished">BOUNCE UP</translation>
+        <translation>BOUNCE UP</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>BULLETS</source>
-        <translation type="vanished">BULLETS</translation>
+        <translation>BULLETS</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -444,15 +444,15 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="vanished">CANCEL</translation>
+        <translation>CANCEL</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation type="vanished">CHANGE NAME</translation>
+        <translation>CHANGE NAME</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation type="vanished">CLEAR</translation>
+        <translation>CLEAR</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation type="vanished">Config File(*.conf)</translation>
+        <translation>Config File(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -496,19 +496,19 @@
     </message>
     <message>
         <source>CUT</source>
-        <translation type="vanished">CUT</translation>
+        <translation>CUT</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation type="vanished">DELAY</translation>
+        <translation>DELAY</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation type="vanished">DELAY(MS)</translation>
+        <translation>DELAY(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation type="vanished">DELAY(ms)</translation>
+        <translation>DELAY(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="vanished">DISTANCE</translation>
+        <translation>DISTANCE</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="vanished">Do you want to upgrade the firmware?</translation>
+        <translation>Do you want to upgrade the firmware?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="vanished">EDIT</translation>
+        <translation>EDIT</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="vanished">EXPORT</translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <source>Find</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>FORWARD</source>
-        <translation type="vanished">FORWARD</translation>
+        <translation>FORWARD</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,11 +596,11 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation type="vanished">GUN SET</translation>
+        <translation>GUN SET</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation type="vanished">Gun Set</translation>
+        <translation>Gun Set</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation type="vanished">GUNFILE NAME</translation>
+        <translation>GUNFILE NAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -616,15 +616,15 @@
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="vanished">IMPORT</translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="vanished">INSERT DEFAULT DELAY</translation>
+        <translation>INSERT DEFAULT DELAY</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation type="vanished">INSERT DELAY</translation>
+        <translation>INSERT DELAY</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation type="vanished">KEY</translation>
+        <translation>KEY</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation type="vanished">LEFT CLICK</translation>
+        <translation>LEFT CLICK</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation type="vanished">Load Config File</translation>
+        <translation>Load Config File</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation type="vanished">Load Macro File</translation>
+        <translation>Load Macro File</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation type="vanished">Load Profile File</translation>
+        <translation>Load Profile File</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="vanished">LOOPS TIME(1-255)</translation>
+        <translation>LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation type="vanished">MACRO NAME</translation>
+        <translation>MACRO NAME</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation type="vanished">MIDDLE CLICK</translation>
+        <translation>MIDDLE CLICK</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation type="vanished">MOUSE COMMAND</translation>
+        <translation>MOUSE COMMAND</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation type="vanished">MOVE DOWN</translation>
+        <translation>MOVE DOWN</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation type="vanished">MOVE LEFT</translation>
+        <translation>MOVE LEFT</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation type="vanished">MOVE RIGHT</translation>
+        <translation>MOVE RIGHT</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,11 +780,11 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation type="vanished">MOVE UP</translation>
+        <translation>MOVE UP</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation type="vanished">MOVEMENT</translation>
+        <translation>MOVEMENT</translation>
     </message>
     <message>
         <source>Mute</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>NEW</source>
-        <translation type="vanished">NEW</translation>
+        <translation>NEW</translation>
     </message>
     <message>
         <source>Next Track</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="vanished">ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>PASTE</source>
-        <translation type="vanished">PASTE</translation>
+        <translation>PASTE</translation>
     </message>
     <message>
         <source>Play/Pause</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation type="vanished">Please input file name.</translation>
+        <translation>Please input file name.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
@@ -856,11 +856,11 @@
     </message>
     <message>
         <source>Press</source>
-        <translation type="vanished">Press</translation>
+        <translation>Press</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation type="vanished">PRESS DOWN</translation>
+        <translation>PRESS DOWN</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation type="vanished">Profile Exist!</translation>
+        <translation>Profile Exist!</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation type="vanished">Profile File(*.prof)</translation>
+        <translation>Profile File(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation type="vanished">Profile is Already Used!</translation>
+        <translation>Profile is Already Used!</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -928,19 +928,19 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation type="vanished">RECORD AFTER</translation>
+        <translation>RECORD AFTER</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="vanished">RECORD DELAYS BETWEEN ACTION</translation>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="vanished">Release</translation>
+        <translation>Release</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="vanished">REPEAT RUN UNTIL THE KEY DOWN</translation>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="vanished">REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation type="vanished">RIGHT CLICK</translation>
+        <translation>RIGHT CLICK</translation>
     </message>
     <message>
         <source>Run</source>
@@ -984,15 +984,15 @@
     </message>
     <message>
         <source>Save Config File</source>
-        <translation type="vanished">Save Config File</translation>
+        <translation>Save Config File</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation type="vanished">Save Macro File</translation>
+        <translation>Save Macro File</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation type="vanished">Save Profile File</translation>
+        <translation>Save Profile File</translation>
     </message>
     <message>
         <source>Scroll Down</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>START</source>
-        <translation type="vanished">START</translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1056,7 +1056,7 @@
     </message>
     <message>
         <source>STOP</source>
-        <translation type="vanished">STOP</translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>Switch Window</source>
@@ -1064,11 +1064,11 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="vanished">The default Profile cannot be deleted or renamed.</translation>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation type="vanished">The file is not match current mouse!</translation>
+        <translation>The file is not match current mouse!</translation>
     </message>
     <message>
         <source>Times:</source>
@@ -1076,15 +1076,15 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="vanished">To update the firmware, please connect to the computer with a cable.</translation>
+        <translation>To update the firmware, please connect to the computer with a cable.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="vanished">TOO MANY MACROS TO BE CREATE!</translation>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation type="vanished">TOP</translation>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="vanished">WARNING</translation>
+        <translation>WARNING</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1164,6 +1164,62 @@
     </message>
     <message>
         <source>DPI : %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This profile is not in the library or its file is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mouse model is known yet, so there is no profile library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1278,6 +1334,30 @@
     <message>
         <source>Sniper Setting</source>
         <translation type="unfinished">Sniper Setting</translation>
+    </message>
+</context>
+<context>
+    <name>ZiziraziWidget</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation type="unfinished">&amp;Load Config</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%. Please charge the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -256,7 +256,7 @@
     <name>QObject</name>
     <message>
         <source> DOWN</source>
-        <translation type="vanished"> APPUI</translation>
+        <translation> APPUI</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source> UP</source>
-        <translation type="vanished"> RELÂCHÉ</translation>
+        <translation> RELÂCHÉ</translation>
     </message>
     <message>
         <source>&amp;Load Config</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ACTION</source>
-        <translation type="vanished">ACTION</translation>
+        <translation>ACTION</translation>
     </message>
     <message>
         <source>ADD</source>
@@ -348,15 +348,15 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="vanished">Voulez-vous vraiment supprimer ce profil ?</translation>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="vanished">Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="vanished">Voulez-vous vraiment réinitialiser ce profil ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="vanished">AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>BACKWARD</source>
-        <translation type="vanished">ARRIÈRE</translation>
+        <translation>ARRIÈRE</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>BATCH</source>
-        <translation type="vanished">LOT</translation>
+        <translation>LOT</translation>
     </message>
     <message>
         <source>Boss Key</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation type="vanished">BAS</translation>
+        <translation>BAS</translation>
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation type="vanished">REMONTER</translation>
+        <translation>REMONTER</translation>
     </message>
     <message>
         <source>BREATHING</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>BULLETS</source>
-        <translation type="vanished">BALLES</translation>
+        <translation>BALLES</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -444,15 +444,15 @@
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="vanished">ANNULER</translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation type="vanished">RENOMMER</translation>
+        <translation>RENOMMER</translation>
     </message>
     <message>
         <source>CLEAR</source>
-        <translation type="vanished">EFFACER</translation>
+        <translation>EFFACER</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation type="vanished">Fichier de configuration(*.conf)</translation>
+        <translation>Fichier de configuration(*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -496,19 +496,19 @@
     </message>
     <message>
         <source>CUT</source>
-        <translation type="vanished">COUPER</translation>
+        <translation>COUPER</translation>
     </message>
     <message>
         <source>DELAY</source>
-        <translation type="vanished">DÉLAI</translation>
+        <translation>DÉLAI</translation>
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation type="vanished">DÉLAI(MS)</translation>
+        <translation>DÉLAI(MS)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation type="vanished">Délai(ms)</translation>
+        <translation>Délai(ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -520,11 +520,11 @@
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="vanished">DISTANCE</translation>
+        <translation>DISTANCE</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="vanished">Voulez-vous mettre à jour le firmware ?</translation>
+        <translation>Voulez-vous mettre à jour le firmware ?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="vanished">MODIFIER</translation>
+        <translation>MODIFIER</translation>
     </message>
     <message>
         <source>EFFECT</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="vanished">EXPORTER</translation>
+        <translation>EXPORTER</translation>
     </message>
     <message>
         <source>Find</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>FORWARD</source>
-        <translation type="vanished">AVANT</translation>
+        <translation>AVANT</translation>
     </message>
     <message>
         <source>Front</source>
@@ -596,11 +596,11 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation type="vanished">RÉGLAGE DU TIR</translation>
+        <translation>RÉGLAGE DU TIR</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation type="vanished">Réglage du tir</translation>
+        <translation>Réglage du tir</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation type="vanished">NOM DU FICHIER DE TIR</translation>
+        <translation>NOM DU FICHIER DE TIR</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -616,15 +616,15 @@
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="vanished">IMPORTER</translation>
+        <translation>IMPORTER</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="vanished">INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation type="vanished">INSÉRER UN DÉLAI</translation>
+        <translation>INSÉRER UN DÉLAI</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>KEY</source>
-        <translation type="vanished">TOUCHE</translation>
+        <translation>TOUCHE</translation>
     </message>
     <message>
         <source>Key Response</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>LEFT CLICK</source>
-        <translation type="vanished">CLIC GAUCHE</translation>
+        <translation>CLIC GAUCHE</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>Load Config File</source>
-        <translation type="vanished">Charger un fichier de configuration</translation>
+        <translation>Charger un fichier de configuration</translation>
     </message>
     <message>
         <source>Load Macro File</source>
-        <translation type="vanished">Charger un fichier de macro</translation>
+        <translation>Charger un fichier de macro</translation>
     </message>
     <message>
         <source>Load Profile File</source>
-        <translation type="vanished">Charger un fichier de profil</translation>
+        <translation>Charger un fichier de profil</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="vanished">NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation type="vanished">NOM DE LA MACRO</translation>
+        <translation>NOM DE LA MACRO</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>MIDDLE CLICK</source>
-        <translation type="vanished">CLIC DU MILIEU</translation>
+        <translation>CLIC DU MILIEU</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation type="vanished">COMMANDE DE LA SOURIS</translation>
+        <translation>COMMANDE DE LA SOURIS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,15 +764,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation type="vanished">DÉPLACER EN BAS</translation>
+        <translation>DÉPLACER EN BAS</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation type="vanished">DÉPLACER À GAUCHE</translation>
+        <translation>DÉPLACER À GAUCHE</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation type="vanished">DÉPLACER À DROITE</translation>
+        <translation>DÉPLACER À DROITE</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -780,11 +780,11 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation type="vanished">DÉPLACER EN HAUT</translation>
+        <translation>DÉPLACER EN HAUT</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
-        <translation type="vanished">MOUVEMENT</translation>
+        <translation>MOUVEMENT</translation>
     </message>
     <message>
         <source>Mute</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>NEW</source>
-        <translation type="vanished">NOUVEAU</translation>
+        <translation>NOUVEAU</translation>
     </message>
     <message>
         <source>Next Track</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="vanished">UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>PASTE</source>
-        <translation type="vanished">COLLER</translation>
+        <translation>COLLER</translation>
     </message>
     <message>
         <source>Play/Pause</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation type="vanished">Veuillez saisir un nom de fichier.</translation>
+        <translation>Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
@@ -856,11 +856,11 @@
     </message>
     <message>
         <source>Press</source>
-        <translation type="vanished">Appui</translation>
+        <translation>Appui</translation>
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation type="vanished">APPUYER</translation>
+        <translation>APPUYER</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation type="vanished">Ce profil existe déjà !</translation>
+        <translation>Ce profil existe déjà !</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation type="vanished">Fichier de profil(*.prof)</translation>
+        <translation>Fichier de profil(*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation type="vanished">Ce profil est déjà utilisé !</translation>
+        <translation>Ce profil est déjà utilisé !</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -928,19 +928,19 @@
     </message>
     <message>
         <source>RECORD AFTER</source>
-        <translation type="vanished">ENREGISTRER APRÈS</translation>
+        <translation>ENREGISTRER APRÈS</translation>
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="vanished">ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="vanished">Relâchement</translation>
+        <translation>Relâchement</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>RIGHT CLICK</source>
-        <translation type="vanished">CLIC DROIT</translation>
+        <translation>CLIC DROIT</translation>
     </message>
     <message>
         <source>Run</source>
@@ -984,15 +984,15 @@
     </message>
     <message>
         <source>Save Config File</source>
-        <translation type="vanished">Enregistrer le fichier de configuration</translation>
+        <translation>Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <source>Save Macro File</source>
-        <translation type="vanished">Enregistrer le fichier de macro</translation>
+        <translation>Enregistrer le fichier de macro</translation>
     </message>
     <message>
         <source>Save Profile File</source>
-        <translation type="vanished">Enregistrer le fichier de profil</translation>
+        <translation>Enregistrer le fichier de profil</translation>
     </message>
     <message>
         <source>Scroll Down</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>START</source>
-        <translation type="vanished">DÉMARRER</translation>
+        <translation>DÉMARRER</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1056,7 +1056,7 @@
     </message>
     <message>
         <source>STOP</source>
-        <translation type="vanished">ARRÊTER</translation>
+        <translation>ARRÊTER</translation>
     </message>
     <message>
         <source>Switch Window</source>
@@ -1064,11 +1064,11 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="vanished">Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation type="vanished">Ce fichier ne correspond pas à la souris actuelle !</translation>
+        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
     </message>
     <message>
         <source>Times:</source>
@@ -1076,15 +1076,15 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="vanished">Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="vanished">TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
+        <translation>TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
     </message>
     <message>
         <source>TOP</source>
-        <translation type="vanished">HAUT</translation>
+        <translation>HAUT</translation>
     </message>
     <message>
         <source>Tri-color running</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="vanished">AVERTISSEMENT</translation>
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>WAVE</source>
@@ -1165,6 +1165,62 @@
     <message>
         <source>DPI : %d</source>
         <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
+    </message>
+    <message>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <translation>Tous les autres profils sont utilisés dans un autre emplacement ; aucun ne peut prendre la place de celui-ci.</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library or its file is missing.</source>
+        <translation>Ce profil n'est pas dans la bibliothèque ou son fichier est introuvable.</translation>
+    </message>
+    <message>
+        <source>No mouse model is known yet, so there is no profile library.</source>
+        <translation>Aucun modèle de souris n'est encore connu : il n'y a donc pas de bibliothèque de profils.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file could not be written; nothing was changed.</source>
+        <translation>Le fichier n'a pas pu être écrit ; rien n'a été modifié.</translation>
+    </message>
+    <message>
+        <source>Delete the macro "%1"?</source>
+        <translation>Supprimer la macro « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Tick the macros to export first.</source>
+        <translation>Cochez d'abord les macros à exporter.</translation>
+    </message>
+    <message>
+        <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
+        <translation>%1 de ces macros existent déjà dans ce dossier (%2). Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 events.</source>
+        <translation>Une macro contient au plus %1 événements.</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1334,31 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Réglage sniper</translation>
+    </message>
+</context>
+<context>
+    <name>ZiziraziWidget</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Charger la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Batterie %1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%. Please charge the mouse.</source>
+        <translation>Batterie de la souris faible : %1%. Veuillez recharger la souris.</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started:
+%1</source>
+        <translation>Le programme de mise à jour du micrologiciel n'a pas pu être lancé :
+%1</translation>
     </message>
 </context>
 </TS>

@@ -8,19 +8,6 @@
 
 namespace {
 
-// The packets the tool wrote, from its --trace output: bytes 1 to 32 of each, as hex text.
-QStringList writtenPackets(const CliRun &run)
-{
-    QStringList packets;
-    const QString marker = QStringLiteral("hid_write length=33 data=");
-    for (const QString &line : run.errLines()) {
-        const int at = line.indexOf(marker);
-        if (at >= 0)
-            packets.append(line.mid(at + marker.size()).left(32 * 3 - 1));
-    }
-    return packets;
-}
-
 // Index of the first packet starting with `prefix` at or after `from`; -1 when none.
 int findPacket(const QStringList &packets, const QString &prefix, int from = 0)
 {

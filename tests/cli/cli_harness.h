@@ -48,6 +48,19 @@ inline CliRun runCliProgram(const QStringList &arguments, const QProcessEnvironm
     return run;
 }
 
+// Bytes 1 to 32 of every packet the tool wrote, as hex text, from its --trace output.
+inline QStringList writtenPackets(const CliRun &run)
+{
+    QStringList packets;
+    const QString marker = QStringLiteral("hid_write length=33 data=");
+    for (const QString &line : run.errLines()) {
+        const int at = line.indexOf(marker);
+        if (at >= 0)
+            packets.append(line.mid(at + marker.size()).left(32 * 3 - 1));
+    }
+    return packets;
+}
+
 // The built product file and the Configs of a fresh install, in a temporary folder.
 class AppDirFixture {
 public:

@@ -26,7 +26,7 @@ grep -q postinst <<<"$control_files" || fail "no postinst in the package"
 
 dpkg -x "$deb" "$work/root"
 root=$work/root
-for file in usr/bin/zelmouse usr/bin/zelmouse-cli usr/lib/zelmouse/zelmouse usr/lib/zelmouse/zelmouse-cli \
+for file in usr/bin/zelmouse usr/bin/zelmouse-cli usr/lib/zelmouse/zelmouse usr/lib/zelmouse/zelmouse-cli usr/lib/zelmouse/zelmouse-osd \
     usr/lib/zelmouse/DefaultProfile.bin usr/lib/zelmouse/Configs/Config.ini usr/lib/zelmouse/skin/icon.ico \
     usr/lib/udev/rules.d/70-zelmouse.rules usr/share/applications/zelmouse.desktop \
     usr/share/metainfo/org.zelmouse.Zelmouse.metainfo.xml usr/share/icons/hicolor/256x256/apps/zelmouse.png; do

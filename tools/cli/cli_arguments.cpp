@@ -135,6 +135,42 @@ const CommandInfo kCommands[] = {
      "led, led sleep, led move-off, button B, apply-on-arrival.\n"
      "\n"
      "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
+    {CliCommand::Profiles, "profiles", "[--json]",
+     "List the profile library and the five slots.",
+     "Prints the current product's profile library, in menu order, with the slot that\n"
+     "holds each profile, and the names of the five slots with the active one marked.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::Profile, "profile", "ACTION [ARGUMENTS]",
+     "Manage the profile library, as the window's library controls do.",
+     "  use NAME           put library profile NAME into the active slot\n"
+     "  add                add \"Profile n\" (the first free n) made from the default\n"
+     "                     profile and put it into the active slot\n"
+     "  copy               copy the active slot's profile as \"NAME copy\" (then\n"
+     "                     \"NAME copy 2\" ...) and put the copy into the active slot\n"
+     "  rename OLD NEW     rename a profile, its files and every slot holding it\n"
+     "  delete NAME        delete a library profile; when the active slot holds it,\n"
+     "                     the next free library profile takes its place\n"
+     "  export NAME FILE   write profile NAME to FILE (.prof), tagged with the product;\n"
+     "                     an existing FILE is replaced whole\n"
+     "  import FILE        copy FILE (.prof) of this product into the library, put it\n"
+     "                     into the active slot and send the settings to the mouse\n"
+     "\n"
+     "Names the window would refuse are refused before any file is touched, and no\n"
+     "existing profile file is ever overwritten. The slot changes are stored at once;\n"
+     "'apply' sends them to the mouse (import sends them itself).\n"},
+    {CliCommand::SelectSlot, "select-slot", "N",
+     "Make slot N (1 to 5) the active slot, on the mouse too.",
+     "Makes profile slot N, 1 to 5, the active slot and tells the mouse to use it, as\n"
+     "the window's slot menu does. Same as select-profile.\n"},
+    {CliCommand::Reset, "reset", "[--all]",
+     "Reset the active profile, or everything, to factory values and send it.",
+     "Gives the active slot's profile its factory values and sends the settings to the\n"
+     "mouse, as the window's RESET does. With --all, as Reset All: the device-wide\n"
+     "options and slot 1 get their factory values, the slots their default names\n"
+     "\"Profile 1\" to \"Profile 5\", slot 1 becomes active and everything is sent.\n"
+     "\n"
+     "  --all    reset all profiles\n"},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -194,10 +230,15 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption wait(QStringLiteral("wait"), QString());
     parser.addOption(help);
-    if (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
+    const QCommandLineOption all(QStringLiteral("all"), QString());
+    const bool takesJson = info.command == CliCommand::Show || info.command == CliCommand::Macros
+        || info.command == CliCommand::Watch || info.command == CliCommand::Profiles;
+    if (takesJson)
         parser.addOption(json);
     if (info.command == CliCommand::Watch)
         parser.addOption(wait);
+    if (info.command == CliCommand::Reset)
+        parser.addOption(all);
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("zelmouse-cli"));
@@ -209,9 +250,9 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         result.help = true;
         return;
     }
-    result.json = (info.command == CliCommand::Show || info.command == CliCommand::Macros || info.command == CliCommand::Watch)
-        && parser.isSet(json);
+    result.json = takesJson && parser.isSet(json);
     result.wait = info.command == CliCommand::Watch && parser.isSet(wait);
+    result.all = info.command == CliCommand::Reset && parser.isSet(all);
 
     const QStringList positional = parser.positionalArguments();
     const auto wrongCount = [&](const char *expected) {
@@ -219,7 +260,10 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
                            .arg(QLatin1String(info.name), QLatin1String(expected));
     };
     switch (info.command) {
-    case CliCommand::SelectProfile: {
+    case CliCommand::Profile:
+        return parseProfileArguments(result, positional);
+    case CliCommand::SelectProfile:
+    case CliCommand::SelectSlot: {
         if (positional.size() != 1)
             return wrongCount("takes one profile number, 1 to 5");
         bool ok = false;
@@ -367,9 +411,12 @@ QString cliToolHelp()
         "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
         "\n"
         "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
-        "4 a write to the mouse failed, 64 wrong usage, 65 a file or a value that cannot\n"
-        "be used, 74 the settings cannot be stored, 75 another program is talking to the\n"
-        "mouse.\n");
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file, a value or a profile
+"
+        "name that cannot be used, 74 the settings cannot be stored, 75 another program
+"
+        "is talking to the mouse.
+");
     return text;
 }
 

@@ -21,6 +21,10 @@ enum class CliCommand {
     Watch,
     Set,
     Get,
+    Profiles,
+    Profile,
+    SelectSlot,
+    Reset,
 };
 
 struct CliArguments {
@@ -38,10 +42,15 @@ struct CliArguments {
     QStringList words;         // set/get: the setting and its values
     QString file;              // export/import FILE
     QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
+    QString profileAction;     // profile ACTION: use, add, copy, rename, delete, export, import
+    QStringList names;         // profile ACTION's arguments (names, then a file)
+    bool all = false;          // reset --all
     QString error;             // non-empty: a usage error, one sentence
 };
 
 CliArguments parseCliArguments(const QStringList &arguments);
+// The arguments of `profile` (in profile_commands.cpp); sets `error` when they do not fit.
+void parseProfileArguments(CliArguments &result, const QStringList &positional);
 
 // Every command, in the order the tool's help lists them.
 QVector<CliCommand> cliCommands();

@@ -234,35 +234,71 @@ const QString kSettingsBusy = QStringLiteral("Another program kept the settings 
 
 // The write of what was loaded: the session's writer saves the settings on its own thread,
 // under the lock this thread holds from the load on.
-uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool forceFull = false)
 {
     const SettingsLockLoan loan(lock);
-    return session.writeAndWait(currentSettings);
+    return session.writeAndWait(currentSettings, forceFull);
 }
 
 } // namespace
+
+int reportSettingsBusy()
+{
+    printError(kSettingsBusy);
+    return CliExit::Busy;
+}
+
+int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull)
+{
+    OpenedSession opened;
+    return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
+}
+
+int storeLoadedSettings(const DeviceSettings &settings, const QString &success)
+{
+    QString failed;
+    if (!saveSettingsForApply(settings, &failed)) {
+        printError(QStringLiteral("The settings could not be saved: %1").arg(failed));
+        return CliExit::CannotSave;
+    }
+    printResult(success);
+    return CliExit::Success;
+}
 
 int runApplyCommand()
 {
     // From loading to saving, so that no other program's save falls in between and is undone.
     const SettingsLock lock;
-    if (!lock.isLocked()) {
-        printError(kSettingsBusy);
-        return CliExit::Busy;
-    }
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     OpenedSession opened;
     settleCurrentProduct();
     loadStartupSettings();
     return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("The settings were sent to the mouse."));
 }
 
+int runResetCommand(bool all)
+{
+    const SettingsLock lock;
+    if (!lock.isLocked())
+        return reportSettingsBusy();
+    loadStartupSettings();
+    if (all) {
+        resetAllProfiles(currentSettings);
+    } else {
+        resetProfile(currentSettings.active());
+    }
+    currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
+    return sendLoadedSettings(lock, all ? QStringLiteral("All profiles were reset and sent to the mouse.")
+                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
+                               all);
+}
+
 int runImportCommand(const QString &file)
 {
     const SettingsLock lock;
-    if (!lock.isLocked()) {
-        printError(kSettingsBusy);
-        return CliExit::Busy;
-    }
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     OpenedSession opened;
     const ConfFileVerdict verdict = checkImportFile(file, settleCurrentProduct());
     if (!verdict.usable) {
@@ -272,10 +308,4 @@ int runImportCommand(const QString &file)
     loadStartupSettings();
     importAllSettings(currentSettings, file);
     return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
-}
-
-int writeSettingsToMouse(const DeviceSettings &settings, const QString &success)
-{
-    OpenedSession opened;
-    return reportWrite(opened.session.writeAndWait(settings), success);
 }

@@ -53,6 +53,14 @@ int dispatch(const CliArguments &arguments)
         return runMacroCommand(arguments.macroArguments);
     case CliCommand::Watch:
         return runWatchCommand(arguments.json, arguments.wait);
+    case CliCommand::Profiles:
+        return runProfilesCommand(arguments.json);
+    case CliCommand::Profile:
+        return runProfileCommand(arguments.profileAction, arguments.names);
+    case CliCommand::SelectSlot:
+        return runSelectProfileCommand(arguments.slot);
+    case CliCommand::Reset:
+        return runResetCommand(arguments.all);
     case CliCommand::Help:
     case CliCommand::None:
         break;

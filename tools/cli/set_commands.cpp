@@ -19,6 +19,7 @@
 #include "store/macro_files.h"
 #include "store/product_definition.h"
 #include "store/profile_files.h"
+#include "store/settings_lock.h"
 #include "store/report_rates.h"
 #include "store/sensor_ranges.h"
 
@@ -854,6 +855,10 @@ void parseSettingCommand(CliArguments &result, const QStringList &arguments)
 
 int runSetCommand(const CliArguments &arguments)
 {
+    // Held from the load to the save, so that no other program's save is undone.
+    const SettingsLock lock;
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     const Session s = begin(arguments);
     if (!s.info || s.exitCode != CliExit::Success)
         return s.exitCode;
@@ -873,10 +878,8 @@ int runSetCommand(const CliArguments &arguments)
     if (edit.storedAlready)
         return CliExit::Success;
     if (arguments.apply)
-        return writeSettingsToMouse(currentSettings, QStringLiteral("Stored and sent to the mouse."));
-    saveSettingsForApply(currentSettings);
-    printResult(QStringLiteral("Stored; the next apply sends it to the mouse."));
-    return CliExit::Success;
+        return sendLoadedSettings(lock, QStringLiteral("Stored and sent to the mouse."));
+    return storeLoadedSettings(currentSettings, QStringLiteral("Stored; the next apply sends it to the mouse."));
 }
 
 int runGetCommand(const CliArguments &arguments)

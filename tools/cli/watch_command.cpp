@@ -1,5 +1,6 @@
 // `watch`: the mouse's comings and goings and its status reports, one line each, for udev
 // rules and scripts.
+#include "platform/termination_signals.h"
 #include "tools/cli/cli_commands.h"
 
 #include "tools/cli/cli_exit_codes.h"
@@ -211,7 +212,9 @@ int runWatchCommand(bool json, bool wait)
                 sigaction(SIGINT, &action, nullptr);
                 sigaction(SIGTERM, &action, nullptr);
             }
+            setTerminationQuitsEventLoop(true);
             QCoreApplication::exec();
+            setTerminationQuitsEventLoop(false);
             signal(SIGINT, SIG_DFL);
             signal(SIGTERM, SIG_DFL);
         }

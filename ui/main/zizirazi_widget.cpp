@@ -269,38 +269,7 @@ bool ZiziraziWidget::statusThreadRunning() const
 }
 
 // ---------------------------------------------------------------------------------------------
-// Seams filled by later work
-
-void ZiziraziWidget::createTray()
-{
-    // The tray icon and its "&Load Config" / "&Quit" menu arrive with the tray work.
-}
-
-void ZiziraziWidget::notifyOsd(const QString &text)
-{
-    // Delivery to the on-screen-display program arrives with the OSD work.
-    emit OsdNotice(text);
-}
-
-void ZiziraziWidget::loadProfileLibrary()
-{
-    // The per-product profile library arrives with the profile management work.
-}
-
-void ZiziraziWidget::rebuildLibraryMenu()
-{
-    // The library menu arrives with the profile management work.
-}
-
-void ZiziraziWidget::handleProfileButton(WindowControl)
-{
-    // Library, load/save and reset workflows arrive with the profile management work.
-}
-
-void ZiziraziWidget::handleFirmwareButton()
-{
-    // The firmware hand-over arrives with the firmware update work.
-}
+// The desktop pointer speed
 
 void ZiziraziWidget::readDesktopPointerSpeed()
 {
@@ -312,28 +281,3 @@ void ZiziraziWidget::applyDesktopPointerSpeed()
     applyPointerSpeed(currentSettings.active().mousespeed);
 }
 
-void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason)
-{
-    // Tray clicks arrive with the tray work.
-}
-
-void ZiziraziWidget::slot_show_profilename(QAction *action)
-{
-    const int slot = slotMenu->actions().indexOf(action);
-    if (slot < 0)
-        return;
-    selectProfileSlot(slot, false);
-    rebuildLibraryMenu();
-    // The mouse's answer comes back through the session; the window never waits for it.
-    session->selectProfile(slot);
-    applyDesktopPointerSpeed();
-}
-
-void ZiziraziWidget::slotProfileNameChange()
-{
-    // Renaming a library profile arrives with the profile management work.
-}
-
-void ZiziraziWidget::slotRefreshProfile(uchar) {}
-
-void ZiziraziWidget::OnProfileMenuCheck(QWidget *) {}

@@ -15,6 +15,7 @@
 #include "ui/main/window_scale.h"
 
 class MacroDialog;
+class OsdSender;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,7 @@ class ZelPointSpeed;
 class ZelProcessbar;
 class ZelPushButton;
 class ZelReportRate;
+enum class LibraryOutcome;
 
 // `image` at `size`, smoothly; empty when the image is.
 QPixmap scaledPixmap(const QPixmap &image, const QSize &size, Qt::AspectRatioMode mode);
@@ -62,14 +64,16 @@ public:
     void layoutForScale();
     void loadMouseImages();
     void applyButtonSkins();
+    // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
+    void showMainWindow();
     // Write currentSettings to the mouse behind the progress animation; reports failure itself.
     void writeWithProgress(bool forceFull);
     // One HID interface came or went; `name` in the hot-plug layer's form
     // (platform/hid_interface_name.h). Keeps the device table, the mouse list, the open
     // device and the "Dongle Disconnect!" box in step with it.
     void handleDeviceChange(const QString &name, bool arrived);
-    // Shows the window and brings it to the front (the warning, the tray).
-    void showMainWindow();
+    // Shows the window and brings it to the front, as it is (after a reload).
+    void raiseMainWindow();
 
     // State the window shows, for the program's own checks and tests.
     double currentScaleFactor() const { return scaleFactor; }
@@ -96,6 +100,10 @@ public:
     bool isWarningShown() const { return warningShown; }
     bool isPluggedIn() const { return pluggedIn; }
     bool isFollowingDevices() const;
+    QMenu *profileLibraryMenu() const { return libraryMenu; }
+    QMenu *profileSlotMenu() const { return slotMenu; }
+    const QStringList &libraryNames() const { return profileLibrary; }
+    QSystemTrayIcon *trayIcon() const { return tray; }
 
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
@@ -103,6 +111,8 @@ signals:
     // The "Dongle Disconnect!" box came up; the window was reloaded for the selected mouse.
     void DisconnectBoxShown();
     void MouseReloaded();
+    // The low-battery notice, as shown.
+    void LowBatteryNotice(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -111,6 +121,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -173,13 +184,25 @@ private:
     void registerDeviceNotification();
     // The tray icon and its menu (tray).
     void createTray();
+    void retranslateTray();
+    // Into the tray when there is one; without a tray, closing ends the program.
+    void closeWindow();
+    bool trayUsable() const;
+    void trayBatteryReport(uchar charging, uchar level, uchar extra);
+    void showLowBatteryNotice(int level);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
     void rebuildLibraryMenu();
     // The library, slot, load/save and reset buttons (profile management).
     void handleProfileButton(WindowControl which);
-    // The firmware hand-over (firmware update).
-    void handleFirmwareButton();
+    void chooseLibraryEntry(QAction *action);
+    void renameActiveProfile(bool refuseDefault);
+    void showActiveProfile();
+    void setProfileMenuWidths();
+    // Shows the refusal, if any; true for Ok.
+    bool reportLibraryOutcome(LibraryOutcome outcome);
+    // The firmware hand-over (firmware update): from the press, or from a click.
+    void handleFirmwareButton(bool fromClick);
     // The pointer speed of the desktop into the active profile (pointer options).
     void readDesktopPointerSpeed();
     void applyDesktopPointerSpeed();
@@ -242,6 +265,8 @@ private:
     QMenu *mouseMenu = nullptr;
     QMenu *slotMenu = nullptr;
     QMenu *libraryMenu = nullptr;
+    // Names of the product's profile library, in menu order.
+    QStringList profileLibrary;
 
     // Pages.
     QScrollArea *btnScroll = nullptr;
@@ -251,6 +276,19 @@ private:
     ZelReportRate *reportRateWindow = nullptr;
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;
+
+    // Tray, on-screen display and firmware hand-over.
+    QSystemTrayIcon *tray = nullptr;
+    QMenu *trayMenu = nullptr;
+    ZelAction *loadConfigAction = nullptr;
+    ZelAction *quitAction = nullptr;
+    OsdSender *osdSender = nullptr;
+    // Last reported level (0 for mouse off); -1 before the first report.
+    int trayBatteryLevel = -1;
+    // A low-battery notice may be shown: the level has not been low since it was last above 20 %.
+    bool lowBatteryArmed = true;
+    bool firmwarePressHandled = false;
+    bool firmwareDialogUp = false;
 
     // Everything that talks to the mouse; the window only sends it requests.
     std::unique_ptr<DeviceSession> session;

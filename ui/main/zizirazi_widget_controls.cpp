@@ -297,6 +297,7 @@ void ZiziraziWidget::layoutForScale()
         if (qobject_cast<ZelPushButton *>(widget))
             widget->setFont(font);
     }
+    setProfileMenuWidths();
     for (QMenu *menu : {langMenu, mouseMenu, slotMenu, libraryMenu}) {
         if (menu) {
             menu->setFont(font);
@@ -358,6 +359,7 @@ void ZiziraziWidget::retranslateTexts()
     colorWindow->retranslate();
     if (mouseOff)
         showMouseOff();
+    retranslateTray();
 
     // The mouse is given a moment before the poller asks it again.
     session->restartPoller(500);

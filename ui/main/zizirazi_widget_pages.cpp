@@ -1,6 +1,8 @@
 // Tabs, pages, the picture of the mouse and the common click handler.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
+#include "store/profile_library.h"
 
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -93,9 +95,9 @@ void ZiziraziWidget::selectProfileSlot(int slot, bool reloadFromFile)
     button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
     currentSettings.ProfileID = uint8_t(slot);
     if (reloadFromFile) {
-        ProfileData &profile = currentSettings.profiles[slot];
-        loadSlotProfile(profile, currentSettings.ProfileNames[slot]);
-        profile.ProfileName = currentSettings.ProfileNames[slot];
+        // Without any file of its name there is nothing to go back to: the profile stays.
+        if (!loadNamedProfile(currentSettings.profiles[slot], currentSettings.ProfileNames[slot]))
+            qCDebug(lcWindow, "Profile \"%s\" has no file to reload.", qPrintable(currentSettings.ProfileNames[slot]));
     }
     nameEdit->setText(currentSettings.ProfileNames[slot]);
     // Stage changes reported by the mouse belong to the newly active slot's file.
@@ -113,7 +115,7 @@ void ZiziraziWidget::onButtonPressed(ZelPushButton *pressed)
         }
     }
     if (pressed == button(WindowControl::Firmware))
-        handleFirmwareButton();
+        handleFirmwareButton(false);
 }
 
 void ZiziraziWidget::onButtonClicked()
@@ -122,11 +124,11 @@ void ZiziraziWidget::onButtonClicked()
     auto is = [&](WindowControl which) { return from == controls[int(which)]; };
 
     if (is(WindowControl::Close)) {
-        hide();
+        closeWindow();
     } else if (is(WindowControl::Minimise)) {
         showMinimized();
     } else if (is(WindowControl::Firmware)) {
-        handleFirmwareButton();
+        handleFirmwareButton(true);
     } else if (is(WindowControl::LibraryMenu) || is(WindowControl::Add) || is(WindowControl::Delete)
                || is(WindowControl::Copy) || is(WindowControl::LoadConfig) || is(WindowControl::SaveConfig)
                || is(WindowControl::Export) || is(WindowControl::Import) || is(WindowControl::Reset)

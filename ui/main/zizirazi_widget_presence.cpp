@@ -57,7 +57,7 @@ bool ZiziraziWidget::isFollowingDevices() const
     return hotplug && hotplug->isWatching();
 }
 
-void ZiziraziWidget::showMainWindow()
+void ZiziraziWidget::raiseMainWindow()
 {
     show();
     raise();
@@ -230,7 +230,7 @@ void ZiziraziWidget::reloadForSelectedMouse()
 
 void ZiziraziWidget::slotWarning()
 {
-    showMainWindow();
+    raiseMainWindow();
     if (mouseCount != 0)
         return;
     // One box at a time: a second removal while it is up changes nothing.

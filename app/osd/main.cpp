@@ -1,0 +1,25 @@
+// zelmouse-osd: the on-screen display the main program sends its notices to. One runs per user;
+// it stays until the session ends.
+
+#include "app/osd/zel_osd_window.h"
+#include "platform/osd_channel.h"
+#include "platform/single_instance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A start while one runs (the program starts it again when it answers slowly) just ends.
+    SingleInstanceLock lock(osdWindowTitle());
+    if (!lock.tryAcquire())
+        return 0;
+    OsdListener listener;
+    if (!listener.listen())
+        return 1;
+    ZelOsdWindow window;
+    QObject::connect(&listener, &OsdListener::messageReceived, &window, &ZelOsdWindow::showMessage);
+    return app.exec();
+}

@@ -1,0 +1,225 @@
+// The profile library from the command line: profiles and profile ACTION, with the window's
+// rules (store/profile_library).
+#include "tools/cli/cli_arguments.h"
+#include "tools/cli/cli_commands.h"
+
+#include "tools/cli/cli_exit_codes.h"
+#include "tools/cli/cli_output.h"
+
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/profile_files.h"
+#include "store/profile_library.h"
+#include "store/settings_lock.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+
+namespace {
+
+struct ProfileAction {
+    const char *name;
+    int argumentCount;
+    const char *arguments; // for the usage error
+};
+
+const ProfileAction kActions[] = {
+    {"use", 1, "one profile name"},
+    {"add", 0, "no arguments"},
+    {"copy", 0, "no arguments"},
+    {"rename", 2, "the old and the new name"},
+    {"delete", 1, "one profile name"},
+    {"export", 2, "a profile name and a file name"},
+    {"import", 1, "one file name"},
+};
+
+QString refusal(LibraryOutcome outcome, const QString &subject)
+{
+    switch (outcome) {
+    case LibraryOutcome::Ok:
+        break;
+    case LibraryOutcome::NameRefused:
+        return QStringLiteral("That name cannot be a profile name: it needs 1 to 100 characters, without slashes, "
+                              "\"..\", control characters or blanks at either end, and cannot be \"DefaultProfile\"; "
+                              "nothing was changed.");
+    case LibraryOutcome::NameExists:
+        return QStringLiteral("A profile named \"%1\" already exists; nothing was changed.").arg(subject);
+    case LibraryOutcome::DefaultName:
+        return QStringLiteral("The default profile \"%1\" cannot be renamed or deleted.").arg(subject);
+    case LibraryOutcome::UsedByOtherSlot:
+        return QStringLiteral("The profile \"%1\" is in use in another slot; nothing was changed.").arg(subject);
+    case LibraryOutcome::LastEntry:
+        return QStringLiteral("The library must keep at least one profile; nothing was deleted.");
+    case LibraryOutcome::NoFreeReplacement:
+        return QStringLiteral("Every other library profile is in another slot, so none can take the place of \"%1\" "
+                              "in the active slot; nothing was deleted.").arg(subject);
+    case LibraryOutcome::NotFound:
+        return QStringLiteral("There is no profile \"%1\" in the library.").arg(subject);
+    case LibraryOutcome::WrongProduct:
+        return QStringLiteral("The file '%1' was made for another product; nothing was changed.").arg(subject);
+    case LibraryOutcome::NoProduct:
+        return QStringLiteral("No mouse model is known yet (Config/CurrentProductName is empty), so there is no profile library.");
+    case LibraryOutcome::FileUnreadable:
+        return QStringLiteral("The file '%1' does not exist or cannot be read.").arg(subject);
+    case LibraryOutcome::FileFailed:
+        return QStringLiteral("A profile file could not be written; nothing was changed.");
+    }
+    return QString();
+}
+
+int report(LibraryOutcome outcome, const QString &subject)
+{
+    printError(refusal(outcome, subject));
+    return CliExit::BadFile;
+}
+
+int slotOf(const DeviceSettings &settings, const QString &name)
+{
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (settings.ProfileNames[i] == name)
+            return i + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+void parseProfileArguments(CliArguments &result, const QStringList &positional)
+{
+    const QString see = QStringLiteral(" See 'zelmouse-cli profile --help'.");
+    if (positional.isEmpty()) {
+        result.error = QStringLiteral("'profile' needs an action: use, add, copy, rename, delete, export or import.") + see;
+        return;
+    }
+    const QString action = positional.first();
+    for (const ProfileAction &known : kActions) {
+        if (action != QLatin1String(known.name))
+            continue;
+        if (positional.size() - 1 != known.argumentCount) {
+            result.error = QStringLiteral("'profile %1' takes %2.").arg(action, QLatin1String(known.arguments)) + see;
+            return;
+        }
+        result.profileAction = action;
+        result.names = positional.mid(1);
+        return;
+    }
+    result.error = QStringLiteral("There is no profile action '%1'.").arg(action) + see;
+}
+
+int runProfilesCommand(bool json)
+{
+    auto settings = std::make_unique<DeviceSettings>();
+    loadAllSettings(*settings);
+    const QStringList library = loadLibraryNames();
+    const int active = settings->activeIndex();
+
+    if (json) {
+        QJsonArray entries;
+        for (const QString &name : library) {
+            const int slot = slotOf(*settings, name);
+            entries.append(QJsonObject{{QStringLiteral("name"), name},
+                                       {QStringLiteral("slot"), slot ? QJsonValue(slot) : QJsonValue()}});
+        }
+        QJsonArray slotList;
+        for (int i = 0; i < kProfileCount; ++i) {
+            slotList.append(QJsonObject{{QStringLiteral("slot"), i + 1},
+                                     {QStringLiteral("name"), settings->ProfileNames[i]},
+                                     {QStringLiteral("active"), i == active}});
+        }
+        const QJsonObject report{{QStringLiteral("product"), readCurrentProductName()},
+                                 {QStringLiteral("activeSlot"), active + 1},
+                                 {QStringLiteral("library"), entries},
+                                 {QStringLiteral("slots"), slotList}};
+        printResult(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Indented)));
+        return CliExit::Success;
+    }
+
+    QString text = QStringLiteral("Product: %1\nLibrary:\n").arg(readCurrentProductName());
+    if (library.isEmpty())
+        text += QStringLiteral("  (empty)\n");
+    for (const QString &name : library) {
+        const int slot = slotOf(*settings, name);
+        text += QStringLiteral("  %1%2\n").arg(name, slot ? QStringLiteral("  (slot %1)").arg(slot) : QString());
+    }
+    text += QStringLiteral("Slots:\n");
+    for (int i = 0; i < kProfileCount; ++i) {
+        text += QStringLiteral("  %1 %2 %3\n")
+                    .arg(QString::number(i + 1), i == active ? QStringLiteral("*") : QStringLiteral(" "),
+                         settings->ProfileNames[i].isEmpty() ? QStringLiteral("(none)") : settings->ProfileNames[i]);
+    }
+    printResult(text);
+    return CliExit::Success;
+}
+
+int runProfileCommand(const QString &action, const QStringList &arguments)
+{
+    // Names are checked before anything is read or written.
+    const bool takesNames = action == QLatin1String("use") || action == QLatin1String("delete")
+        || action == QLatin1String("rename") || action == QLatin1String("export");
+    const int nameCount = action == QLatin1String("rename") ? 2 : takesNames ? 1 : 0;
+    for (int i = 0; i < nameCount; ++i) {
+        if (checkProfileName(arguments.at(i)) != LibraryOutcome::Ok)
+            return report(LibraryOutcome::NameRefused, arguments.at(i));
+    }
+
+    // Held from the load to the save, so that no other program's save is undone.
+    const SettingsLock lock;
+    if (!lock.isLocked())
+        return reportSettingsBusy();
+    DeviceSettings &settings = currentSettings;
+    loadAllSettings(settings);
+    QStringList library = loadLibraryNames();
+    const int slot = settings.activeIndex() + 1;
+    QString name;
+
+    if (action == QLatin1String("use")) {
+        name = arguments.at(0);
+        if (const LibraryOutcome outcome = useLibraryProfile(settings, name); outcome != LibraryOutcome::Ok)
+            return report(outcome, name);
+        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name).arg(slot));
+    } else if (action == QLatin1String("add")) {
+        if (const LibraryOutcome outcome = addProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
+            return report(outcome, name);
+        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name).arg(slot));
+    } else if (action == QLatin1String("copy")) {
+        const QString source = settings.ProfileNames[settings.activeIndex()];
+        if (const LibraryOutcome outcome = copyActiveProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
+            return report(outcome, source);
+        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name).arg(slot));
+    } else if (action == QLatin1String("rename")) {
+        const QString &from = arguments.at(0);
+        name = arguments.at(1);
+        if (!library.contains(from) && !slotOf(settings, from))
+            return report(LibraryOutcome::NotFound, from);
+        if (const LibraryOutcome outcome = renameProfile(settings, library, from, name, true); outcome != LibraryOutcome::Ok)
+            return report(outcome, outcome == LibraryOutcome::NameExists ? name : from);
+        printResult(QStringLiteral("Renamed profile \"%1\" to \"%2\".").arg(from, name));
+    } else if (action == QLatin1String("delete")) {
+        QString replacement;
+        if (const LibraryOutcome outcome = deleteProfile(settings, library, arguments.at(0), &replacement);
+            outcome != LibraryOutcome::Ok)
+            return report(outcome, arguments.at(0));
+        const QString done = replacement.isEmpty()
+            ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
+            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0)).arg(slot).arg(replacement);
+        if (!replacement.isEmpty())
+            return storeLoadedSettings(settings, done);
+        printResult(done);
+    } else if (action == QLatin1String("export")) {
+        if (const LibraryOutcome outcome = exportProfile(arguments.at(0), arguments.at(1)); outcome != LibraryOutcome::Ok)
+            return report(outcome, arguments.at(0));
+        printResult(QStringLiteral("Exported profile \"%1\" to %2.").arg(arguments.at(0), arguments.at(1)));
+    } else if (action == QLatin1String("import")) {
+        if (const LibraryOutcome outcome = importProfile(settings, library, arguments.at(0), &name); outcome != LibraryOutcome::Ok)
+            return report(outcome, outcome == LibraryOutcome::NameExists ? QFileInfo(arguments.at(0)).completeBaseName() : arguments.at(0));
+        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name).arg(slot));
+    } else {
+        printError(QStringLiteral("There is no profile action '%1'.").arg(action));
+        return CliExit::Usage;
+    }
+    return CliExit::Success;
+}

@@ -1,0 +1,255 @@
+// Profile management in the main window: the slot and library menus, the library controls,
+// SAVE and LOAD1 of the whole configuration, the resets and Cancel. The rules themselves are
+// the store's (profile_library), shared with zelmouse-cli.
+
+#include "ui/main/zizirazi_widget.h"
+#include "ui/main/window_log.h"
+
+#include "device/device_session.h"
+#include "store/device_settings.h"
+#include "store/profile_files.h"
+#include "store/profile_library.h"
+#include "ui/kit/ui_scale.h"
+#include "ui/kit/zel_action.h"
+#include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_push_button.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+// The library menu's handler knows this many entries.
+constexpr int kLibraryMenuLimit = 200;
+constexpr int kProfileMenuWidth = 152;
+
+QString outcomeText(LibraryOutcome outcome)
+{
+    switch (outcome) {
+    case LibraryOutcome::Ok:
+        break;
+    case LibraryOutcome::NameRefused:
+        return QObject::tr("This name cannot be used for a profile: it needs 1 to 100 characters, without "
+                           "slashes, \"..\", control characters or blanks at either end, and it cannot be "
+                           "\"DefaultProfile\".");
+    case LibraryOutcome::NameExists:
+        return QObject::tr("Profile Exist!");
+    case LibraryOutcome::DefaultName:
+        return QObject::tr("The default Profile cannot be deleted or renamed.");
+    case LibraryOutcome::UsedByOtherSlot:
+        return QObject::tr("Profile is Already Used!");
+    case LibraryOutcome::LastEntry:
+        return QObject::tr("AT LEAST ONE PROFILE TO BE RETAINED.");
+    case LibraryOutcome::NoFreeReplacement:
+        return QObject::tr("Every other profile is in use in another slot, so none can take this one's place.");
+    case LibraryOutcome::NotFound:
+        return QObject::tr("This profile is not in the library or its file is missing.");
+    case LibraryOutcome::WrongProduct:
+        return QObject::tr("The file is not match current mouse!");
+    case LibraryOutcome::NoProduct:
+        return QObject::tr("No mouse model is known yet, so there is no profile library.");
+    case LibraryOutcome::FileUnreadable:
+        return QObject::tr("The file cannot be read.");
+    case LibraryOutcome::FileFailed:
+        return QObject::tr("The file could not be written; nothing was changed.");
+    }
+    return QString();
+}
+
+// Menu texts treat '&' as a mnemonic marker.
+QString menuText(const QString &name)
+{
+    QString text = name;
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+bool ZiziraziWidget::reportLibraryOutcome(LibraryOutcome outcome)
+{
+    if (outcome == LibraryOutcome::Ok)
+        return true;
+    qCDebug(lcWindow, "Profile request refused: %s", qPrintable(outcomeText(outcome)));
+    showMessage(ZelMessageBox::Warning, outcomeText(outcome));
+    return false;
+}
+
+void ZiziraziWidget::loadProfileLibrary()
+{
+    profileLibrary = loadLibraryNames();
+}
+
+void ZiziraziWidget::rebuildLibraryMenu()
+{
+    libraryMenu->clear();
+    for (const QString &name : qAsConst(profileLibrary)) {
+        auto *action = new ZelAction(menuText(name), libraryMenu);
+        action->setData(name);
+        connect(action, &QAction::triggered, this, [this, action]() { chooseLibraryEntry(action); });
+        libraryMenu->addAction(action);
+    }
+    setProfileMenuWidths();
+    button(WindowControl::LibraryMenu)->setMenu(libraryMenu);
+}
+
+void ZiziraziWidget::setProfileMenuWidths()
+{
+    for (QMenu *menu : {libraryMenu, slotMenu}) {
+        if (menu)
+            menu->setFixedWidth(scaled(kProfileMenuWidth, scaleFactor));
+    }
+}
+
+void ZiziraziWidget::showActiveProfile()
+{
+    const int slot = activeSlot();
+    button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
+    nameEdit->setText(currentSettings.ProfileNames[slot]);
+    // Stage changes reported by the mouse go to the file of the profile now in the slot.
+    openActiveProfileFile();
+    refreshPages();
+}
+
+void ZiziraziWidget::chooseLibraryEntry(QAction *action)
+{
+    if (libraryMenu->actions().indexOf(action) >= kLibraryMenuLimit)
+        return;
+    if (!reportLibraryOutcome(useLibraryProfile(currentSettings, action->data().toString())))
+        return;
+    showActiveProfile();
+}
+
+void ZiziraziWidget::renameActiveProfile(bool refuseDefault)
+{
+    const QString from = currentSettings.ProfileNames[activeSlot()];
+    const QString to = nameEdit->text().trimmed();
+    const LibraryOutcome outcome = renameProfile(currentSettings, profileLibrary, from, to, refuseDefault);
+    if (outcome == LibraryOutcome::DefaultName)
+        nameEdit->setText(from);
+    if (reportLibraryOutcome(outcome)) {
+        nameEdit->setText(to);
+        rebuildLibraryMenu();
+    }
+    openActiveProfileFile();
+}
+
+void ZiziraziWidget::handleProfileButton(WindowControl which)
+{
+    switch (which) {
+    case WindowControl::LibraryMenu:
+        renameActiveProfile(false);
+        break;
+    case WindowControl::Add:
+        if (reportLibraryOutcome(addProfile(currentSettings, profileLibrary, nullptr))) {
+            rebuildLibraryMenu();
+            showActiveProfile();
+        }
+        break;
+    case WindowControl::Delete: {
+        const QString name = nameEdit->text();
+        if (!reportLibraryOutcome(checkDeleteProfile(currentSettings, profileLibrary, name, nullptr)))
+            break;
+        if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want delete this profile?")) != 1)
+            break;
+        reportLibraryOutcome(deleteProfile(currentSettings, profileLibrary, name, nullptr));
+        rebuildLibraryMenu();
+        showActiveProfile();
+        break;
+    }
+    case WindowControl::Copy:
+        if (reportLibraryOutcome(copyActiveProfile(currentSettings, profileLibrary, nullptr))) {
+            rebuildLibraryMenu();
+            showActiveProfile();
+        }
+        break;
+    case WindowControl::Export: {
+        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Profile File"), QString(),
+                                                          QObject::tr("Profile File(*.prof)"));
+        if (!file.isEmpty())
+            reportLibraryOutcome(exportProfile(currentSettings.ProfileNames[activeSlot()], file));
+        break;
+    }
+    case WindowControl::Import: {
+        const QString file = QFileDialog::getOpenFileName(this, QObject::tr("Load Profile File"), QString(),
+                                                          QObject::tr("Profile File(*.prof)"));
+        if (file.isEmpty() || !reportLibraryOutcome(importProfile(currentSettings, profileLibrary, file, nullptr)))
+            break;
+        rebuildLibraryMenu();
+        showActiveProfile();
+        writeWithProgress(false);
+        break;
+    }
+    case WindowControl::SaveConfig: {
+        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Config File"), QString(),
+                                                          QObject::tr("Config File(*.conf)"));
+        if (!file.isEmpty())
+            reportLibraryOutcome(exportConfiguration(currentSettings, file));
+        break;
+    }
+    case WindowControl::LoadConfig: {
+        const QString file = QFileDialog::getOpenFileName(this, QObject::tr("Load Config File"), QString(),
+                                                          QObject::tr("Config File(*.conf)"));
+        if (file.isEmpty() || !reportLibraryOutcome(importConfiguration(currentSettings, file)))
+            break;
+        showPage(0);
+        applyButtonSkins();
+        rebuildLibraryMenu();
+        showActiveProfile();
+        writeWithProgress(false);
+        break;
+    }
+    case WindowControl::Reset: {
+        if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want reset this profile?")) != 1)
+            break;
+        stopStatusThread();
+        qCDebug(lcWindow, "Accepted %d", currentSettings.ProfileID);
+        ProfileData &active = currentSettings.active();
+        resetProfile(active);
+        active.ProfileName = currentSettings.ProfileNames[activeSlot()];
+        retranslateTexts();
+        refreshPages();
+        nameEdit->setText(active.ProfileName);
+        writeWithProgress(false);
+        break;
+    }
+    case WindowControl::ResetAll:
+        if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want reset all profiles?")) != 1)
+            break;
+        stopStatusThread();
+        resetAllProfiles(currentSettings);
+        currentSettings.active().ProfileName = currentSettings.ProfileNames[activeSlot()];
+        rebuildLibraryMenu();
+        showActiveProfile();
+        writeWithProgress(true);
+        break;
+    case WindowControl::Cancel:
+        hide();
+        selectProfileSlot(currentSettings.ProfileID, true);
+        break;
+    default:
+        break;
+    }
+}
+
+void ZiziraziWidget::slot_show_profilename(QAction *action)
+{
+    const int slot = slotMenu->actions().indexOf(action);
+    if (slot < 0)
+        return;
+    selectProfileSlot(slot, false);
+    rebuildLibraryMenu();
+    // The mouse's answer comes back through the session; the window never waits for it.
+    session->selectProfile(slot);
+    applyDesktopPointerSpeed();
+}
+
+void ZiziraziWidget::slotProfileNameChange()
+{
+    renameActiveProfile(true);
+}
+
+void ZiziraziWidget::slotRefreshProfile(uchar) {}
+
+void ZiziraziWidget::OnProfileMenuCheck(QWidget *) {}
