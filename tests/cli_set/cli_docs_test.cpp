@@ -46,7 +46,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("line");
         QTest::addColumn<QStringList>("offered");
-        QTest::newRow("command") << QStringList{"zelmouse-cli", "--emulate", "se"} << QStringList{"select-profile", "set"};
+        QTest::newRow("command") << QStringList{"zelmouse-cli", "--emulate", "se"} << QStringList{"select-profile", "set", "select-slot"};
         QTest::newRow("setting") << QStringList{"zelmouse-cli", "set", "--slot", "2", "an"} << QStringList{"angle-snapping"};
         QTest::newRow("function with a space") << QStringList{"zelmouse-cli", "set", "button", "3", "vol"}
                                                << QStringList{"Volume\\ Up", "Volume\\ Down"};

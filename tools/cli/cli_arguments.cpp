@@ -411,12 +411,9 @@ QString cliToolHelp()
         "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
         "\n"
         "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
-        "4 a write to the mouse failed, 64 wrong usage, 65 a file, a value or a profile
-"
-        "name that cannot be used, 74 the settings cannot be stored, 75 another program
-"
-        "is talking to the mouse.
-");
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file, a value or a profile\n"
+        "name that cannot be used, 74 the settings cannot be stored, 75 another program\n"
+        "is talking to the mouse.\n");
     return text;
 }
 
