@@ -3,12 +3,13 @@
 // tray, and the hand-over to the firmware updater.
 
 #include "emulator/mouse_emulator.h"
+#include "platform/autostart.h"
 #include "store/config_file.h"
 #include "store/language_config.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zizirazi_widget.h"
-#include "../window/window_fixture.h"
+#include "../window/emulated_window_test.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -50,18 +51,8 @@ int runUntilTheProgramEnds(std::function<void()> action)
 
 } // namespace
 
-class TrayWindowTest : public QObject {
+class TrayWindowTest : public EmulatedWindowTest {
     Q_OBJECT
-    std::unique_ptr<WindowAppDir> m_dir;
-
-    MouseEmulator &mouse() { return MouseEmulator::instance(); }
-
-    std::unique_ptr<ZiziraziWidget> openWindow()
-    {
-        auto window = std::make_unique<ZiziraziWidget>();
-        window->show();
-        return window;
-    }
 
     // An updater that records that it ran.
     QString installUpdater(const QString &relative)
@@ -90,27 +81,11 @@ class TrayWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
-        mouse();
-    }
-
-    void init()
-    {
-        m_dir = std::make_unique<WindowAppDir>();
-        mouse().setMisbehaviour({});
-        mouse().resetState();
-        mouse().plug(MouseEmulator::Receiver);
-    }
-
     void cleanup()
     {
-        mouse().unplug(MouseEmulator::Both);
-        m_dir.reset();
+        finish();
+        qunsetenv("XDG_CONFIG_HOME");
     }
-
-    void cleanupTestCase() { MouseEmulator::shutdown(); }
 
     void trayIconCarriesTheMenuAndTheProductName()
     {
@@ -120,13 +95,50 @@ private slots:
         QVERIFY(!tray->icon().isNull());
         QCOMPARE(tray->toolTip(), readCurrentProductName());
         const QList<QAction *> actions = tray->contextMenu()->actions();
-        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->text(), QStringLiteral("&Load Config"));
-        QCOMPARE(actions[1]->text(), QStringLiteral("&Quit"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&Start at Login"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("&Quit"));
 
         window->hide();
         actions[0]->trigger();
         QVERIFY(window->isVisible());
+    }
+
+    void startAtLoginWritesAndRemovesTheHiddenEntry()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path() + QStringLiteral("/xdg")));
+        auto window = openWindow();
+        QAction *option = window->trayIcon()->contextMenu()->actions().at(1);
+        QVERIFY(option->isCheckable() && !option->isChecked());
+
+        option->trigger();
+        QFile entry(autostartEntryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains(QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" --hidden"));
+        QCOMPARE(m_dir->configValue(QStringLiteral("Config/StartAtLogin")).toInt(), 1);
+
+        // Removed behind the program's back (the desktop's own settings): shown as off.
+        QVERIFY(QFile::remove(autostartEntryPath()));
+        window.reset();
+        window = openWindow();
+        option = window->trayIcon()->contextMenu()->actions().at(1);
+        QVERIFY(!option->isChecked());
+        QCOMPARE(m_dir->configValue(QStringLiteral("Config/StartAtLogin")).toInt(), 0);
+
+        // A folder that cannot be written: a message, and the option stays off.
+        QFile blocker(m_dir->path() + QStringLiteral("/xdg/autostart"));
+        QVERIFY(QDir(m_dir->path() + QStringLiteral("/xdg/autostart")).removeRecursively());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QString message;
+        handleNextModal<ZelMessageBox>([&message](ZelMessageBox *box) {
+            message = box->messageLabel()->text();
+            box->accept();
+        });
+        option->trigger();
+        QVERIFY2(message.startsWith(QStringLiteral("The login entry could not be changed:")), qPrintable(message));
+        QVERIFY(!option->isChecked());
     }
 
     void iconClicksShowAndHideTheWindow()
