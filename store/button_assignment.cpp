@@ -104,3 +104,75 @@ int validSniperStep(int step, int sensorModel)
     const SniperSteps steps = sniperSteps(sensorModel);
     return step < steps.minimum || step > steps.maximum ? steps.fallback : step;
 }
+
+QVector<int> numberedButtonSlots()
+{
+    // The page has room for 20 numbered buttons; the matrix covers the first 16.
+    constexpr int kNumberedRoom = 20;
+    constexpr int kMatrixSize = 16;
+    uint8_t matrix[kMatrixSize] = {};
+    const bool hasMatrix = productPageButtonMatrix(matrix) >= 0;
+    const int count = productButtonCount();
+    QVector<int> slots;
+    for (int i = 0; i < kNumberedRoom && i < count; ++i) {
+        if (!(hasMatrix && i < kMatrixSize && matrix[i] == 0xFF))
+            slots.append(i);
+    }
+    return slots;
+}
+
+namespace {
+
+// Left and right key codes of the four modifiers, in the order a combo stores them.
+constexpr uint8_t kModifierKeys[4][2] = {{42, 54}, {29, 238}, {91, 92}, {56, 239}};
+
+int modifierOf(int keyCode)
+{
+    for (int m = 0; m < 4; ++m) {
+        if (kModifierKeys[m][0] == keyCode || kModifierKeys[m][1] == keyCode)
+            return m;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool comboKeyOrder(const QVector<int> &keyCodes, QVector<uint8_t> *ordered, QString *problem)
+{
+    bool modifiers[4] = {};
+    int plainKey = -1;
+    const auto refuse = [problem](const QString &sentence) {
+        if (problem)
+            *problem = sentence;
+        return false;
+    };
+    for (int keyCode : keyCodes) {
+        int usage = 0;
+        if (!keyCodeToHidUsage(keyCode, usage))
+            return refuse(QStringLiteral("%1 is not a keyboard key.").arg(keyName(unsigned(keyCode))));
+        const int m = modifierOf(keyCode);
+        if (m >= 0) {
+            if (modifiers[m])
+                return refuse(QStringLiteral("%1 is given twice; a combo holds each of Shift, Ctrl, Win and Alt once.")
+                                  .arg(keyName(unsigned(keyCode))));
+            modifiers[m] = true;
+        } else {
+            if (plainKey >= 0)
+                return refuse(QStringLiteral("A combo holds one key besides Shift, Ctrl, Win and Alt, not both %1 and %2.")
+                                  .arg(keyName(unsigned(plainKey)), keyName(unsigned(keyCode))));
+            plainKey = keyCode;
+        }
+    }
+    if (keyCodes.isEmpty())
+        return refuse(QStringLiteral("A combo needs at least one key."));
+    QVector<uint8_t> result;
+    for (int m = 0; m < 4; ++m) {
+        if (modifiers[m])
+            result.append(kModifierKeys[m][0]);
+    }
+    if (plainKey >= 0)
+        result.append(uint8_t(plainKey));
+    if (ordered)
+        *ordered = result;
+    return true;
+}

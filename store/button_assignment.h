@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QVector>
 #include <cstdint>
 
 struct ButtonSlot;
@@ -36,3 +37,13 @@ struct SniperSteps {
 SniperSteps sniperSteps(int sensorModel);
 // `step` if the sensor accepts it, else the sensor's fallback.
 int validSniperStep(int step, int sensorModel);
+
+// The slots of the buttons the button page numbers 1, 2, ...: the product's first
+// productButtonCount() slots, without the positions its page matrix hides.
+QVector<int> numberedButtonSlots();
+
+// The key codes of a combo in the order the combo dialog stores them: Shift, Ctrl, Win, Alt
+// (each as its left key, whichever side was given), then the one other key. False, with
+// `problem` set to one sentence, for a repeated modifier, a second plain key, no plain key and
+// no modifier, or a key without a keyboard usage.
+bool comboKeyOrder(const QVector<int> &keyCodes, QVector<uint8_t> *ordered, QString *problem);

@@ -53,6 +53,14 @@ bool writeApplyOnArrival(bool on)
     return config.commit();
 }
 
+bool readStartAtLogin() { return readConfigInteger(QStringLiteral("Config/StartAtLogin")) == 1; }
+bool writeStartAtLogin(bool on)
+{
+    IniFile config(configFilePath());
+    config.setInteger(QStringLiteral("Config/StartAtLogin"), on ? 1 : 0);
+    return config.commit();
+}
+
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
 

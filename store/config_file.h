@@ -23,6 +23,11 @@ bool readApplyOnArrival();
 // False when the configuration file could not be written.
 bool writeApplyOnArrival(bool on);
 
+// "Config/StartAtLogin": 1 when the user asked the tray to start the program at login.
+bool readStartAtLogin();
+// False when the configuration file could not be written.
+bool writeStartAtLogin(bool on);
+
 int readBatteryLevel();
 void writeBatteryLevel(int level);
 

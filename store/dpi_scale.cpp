@@ -121,3 +121,19 @@ bool dpiCodeRange(int sensorModel, bool wideRange, bool shortRange3327, DpiCodeR
     }
     return false;
 }
+
+int nearestDpiCode(int dpi, int sensorModel, int minimum, int maximum)
+{
+    int best = minimum;
+    long long bestDistance = -1;
+    // The scale is not monotonic everywhere (some makers' values are rounded), so every code is
+    // looked at; there are at most a few hundred.
+    for (int code = minimum; code <= maximum; ++code) {
+        const long long distance = qAbs(static_cast<long long>(dpiFromCode(code, sensorModel)) - dpi);
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = code;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}

@@ -12,3 +12,7 @@ struct DpiCodeRange {
     int maximum;
 };
 bool dpiCodeRange(int sensorModel, bool wideRange, bool shortRange3327, DpiCodeRange *range);
+
+// The code in minimum..maximum whose DPI value is nearest to `dpi`; the lower code on a tie.
+// `minimum` when the range is empty or the sensor is not in the table.
+int nearestDpiCode(int dpi, int sensorModel, int minimum, int maximum);

@@ -192,3 +192,14 @@ QVector<FunctionMenuItem> functionMenuLayout(FunctionMenu menu, bool macroDisabl
     }
     return {};
 }
+
+const FunctionCatalogueEntry *findFunctionLabelled(const QString &label)
+{
+    if (label.isEmpty())
+        return nullptr;
+    for (const FunctionCatalogueEntry &entry : kCatalogue) {
+        if (label.compare(QLatin1String(entry.label), Qt::CaseInsensitive) == 0)
+            return &entry;
+    }
+    return nullptr;
+}

@@ -92,3 +92,7 @@ struct FunctionMenuItem {
 // disabled), Led Switch (unless lighting is disabled) and Button Off. Macro and GunFile stand
 // for their manager entries. ProfileMenu lists its entries although no menu offers it.
 QVector<FunctionMenuItem> functionMenuLayout(FunctionMenu menu, bool macroDisabled = false, bool ledDisabled = false);
+
+// The entry whose English label is `label`, ignoring letter case; nullptr when none. Macro and
+// GunFile have no label and are never found.
+const FunctionCatalogueEntry *findFunctionLabelled(const QString &label);

@@ -185,3 +185,30 @@ bool frenchKeyNames()
 {
     return g_frenchKeyNames;
 }
+
+bool keyCodeNamed(const QString &name, int &keyCode)
+{
+    const bool french = frenchKeyNames();
+    int folded = -1;
+    for (const KeyEntry &key : kKeys) {
+        const QString candidate = QString::fromUtf16(french && key.french ? key.french : key.english);
+        if (candidate == name) {
+            keyCode = key.keyCode;
+            return true;
+        }
+        if (folded < 0 && candidate.compare(name, Qt::CaseInsensitive) == 0)
+            folded = key.keyCode;
+    }
+    if (folded < 0)
+        return false;
+    keyCode = folded;
+    return true;
+}
+
+QVector<int> namedKeyCodes()
+{
+    QVector<int> codes;
+    for (const KeyEntry &key : kKeys)
+        codes.append(key.keyCode);
+    return codes;
+}

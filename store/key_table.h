@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QVector>
 
 // The program's 8-bit key codes (PC set-1 scan codes; 0xE0..0xEF for keypad and right-hand
 // keys whose scan codes collide; 0xF0..0xF2 for the mouse buttons), their HID keyboard usages
@@ -20,3 +21,10 @@ QString keyName(unsigned keyCode, bool french);
 // the current language index. Call at start-up and on every language change.
 void setFrenchKeyNames(int productFrenchIndex, int currentLanguageIndex);
 bool frenchKeyNames();
+
+// The key code whose name, in the language chosen by setFrenchKeyNames, is `name`: an exact
+// match first, then one that differs only in letter case. False when no key has that name.
+bool keyCodeNamed(const QString &name, int &keyCode);
+
+// Every key code that has a name, in table order.
+QVector<int> namedKeyCodes();

@@ -1,5 +1,8 @@
 #include "store/sensor_ranges.h"
 
+#include "store/device_settings.h"
+#include "store/product_definition.h"
+
 namespace {
 
 enum class Variant { Any, WideRange, NarrowRange, ListedProduct, OtherProduct };
@@ -72,4 +75,10 @@ bool sensorRange(int sensorModel, const QString &productName, int wideDpiRange, 
         }
     }
     return false;
+}
+
+int dpiStagesOffered()
+{
+    const int count = productDpiStageCount();
+    return count < 1 || count > kDpiStageCount ? kDpiStageCount : count;
 }

@@ -14,3 +14,7 @@ struct SensorRange {
 // False for a sensor model not in the table; `out` is then left alone. Some sensors differ by
 // product name ("Config/CurrentProductName") or by the product's wide-range flag.
 bool sensorRange(int sensorModel, const QString &productName, int wideDpiRange, SensorRange *out);
+
+// How many DPI stages the product offers: its stage count, or all eight when that count is
+// not within 1..8.
+int dpiStagesOffered();

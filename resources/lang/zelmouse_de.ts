@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
@@ -1159,7 +1159,7 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
         <translation>Es wurde kein Mauseinstellungsprogramm einer bekannten Arbeitsumgebung gefunden. Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung und wählen Sie dort die Maus.</translation>
     </message>
     <message>
@@ -1171,11 +1171,11 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
         <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
         <translation>Alle anderen Profile werden in einem anderen Platz verwendet; keines kann den Platz dieses Profils einnehmen.</translation>
     </message>
     <message>
@@ -1195,7 +1195,7 @@
         <translation>Die Datei konnte nicht geschrieben werden; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Delete the macro "%1"?</source>
+        <source>Delete the macro &quot;%1&quot;?</source>
         <translation>Das Makro „%1“ löschen?</translation>
     </message>
     <message>
@@ -1359,6 +1359,14 @@
 %1</source>
         <translation>Das Firmware-Aktualisierungsprogramm konnte nicht gestartet werden:
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at Login</source>
+        <translation>Beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>Der Autostart-Eintrag konnte nicht geändert werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -1359,5 +1359,13 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Start at Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d'interrogation</translation>
+        <translation>Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d'angle</translation>
+        <translation>Correction d&apos;angle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="vanished">Taux d'interrogation</translation>
+        <translation type="vanished">Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Press</source>
@@ -940,11 +940,11 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L'envoi des données a échoué, veuillez réessayer.</translation>
+        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1076,7 +1076,7 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
@@ -1159,8 +1159,8 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
-        <translation>Aucun programme de réglage de la souris d'un bureau connu n'a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
+        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
+        <translation>Aucun programme de réglage de la souris d&apos;un bureau connu n&apos;a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
     </message>
     <message>
         <source>DPI : %d</source>
@@ -1168,23 +1168,23 @@
     </message>
     <message>
         <source>The settings could not be saved: %1</source>
-        <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
         <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
         <translation>Tous les autres profils sont utilisés dans un autre emplacement ; aucun ne peut prendre la place de celui-ci.</translation>
     </message>
     <message>
         <source>This profile is not in the library or its file is missing.</source>
-        <translation>Ce profil n'est pas dans la bibliothèque ou son fichier est introuvable.</translation>
+        <translation>Ce profil n&apos;est pas dans la bibliothèque ou son fichier est introuvable.</translation>
     </message>
     <message>
         <source>No mouse model is known yet, so there is no profile library.</source>
-        <translation>Aucun modèle de souris n'est encore connu : il n'y a donc pas de bibliothèque de profils.</translation>
+        <translation>Aucun modèle de souris n&apos;est encore connu : il n&apos;y a donc pas de bibliothèque de profils.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -1192,15 +1192,15 @@
     </message>
     <message>
         <source>The file could not be written; nothing was changed.</source>
-        <translation>Le fichier n'a pas pu être écrit ; rien n'a été modifié.</translation>
+        <translation>Le fichier n&apos;a pas pu être écrit ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Delete the macro "%1"?</source>
+        <source>Delete the macro &quot;%1&quot;?</source>
         <translation>Supprimer la macro « %1 » ?</translation>
     </message>
     <message>
         <source>Tick the macros to export first.</source>
-        <translation>Cochez d'abord les macros à exporter.</translation>
+        <translation>Cochez d&apos;abord les macros à exporter.</translation>
     </message>
     <message>
         <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
@@ -1303,7 +1303,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1315,7 +1315,7 @@
     </message>
     <message>
         <source>Choose a macro from the list first.</source>
-        <translation>Choisissez d'abord une macro dans la liste.</translation>
+        <translation>Choisissez d&apos;abord une macro dans la liste.</translation>
     </message>
     <message>
         <source>The loop count must be a number from 1 to 255.</source>
@@ -1357,8 +1357,16 @@
     <message>
         <source>The firmware updater could not be started:
 %1</source>
-        <translation>Le programme de mise à jour du micrologiciel n'a pas pu être lancé :
+        <translation>Le programme de mise à jour du micrologiciel n&apos;a pas pu être lancé :
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start at Login</source>
+        <translation>&amp;Démarrer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>

@@ -25,19 +25,16 @@ MACRO_YES=(587 397)
 
 click_button() { ds_click "$BUTTON_X" "$(row_y "$1")"; }
 
-# Menus and dialogs are windows of their own: wait until N of the program's windows show.
-windows_shown() { [ "$(xdotool search --onlyvisible --classname '^zelmouse$' 2>/dev/null | wc -l)" = "$1" ]; }
-wait_windows() { ds_wait_for 10 windows_shown "$1" || ds_fail "expected $1 windows of the program ($2)"; }
 
 # A menu opened by a click has no entry selected: Down n times reaches entry n - 1.
 menu_pick() {
     local downs=$1
     shift
-    wait_windows 2 "a menu"
+    ds_wait_windows 2 "a menu"
     for _ in $(seq "$downs"); do xdotool key Down; done
     for k in "$@"; do
         xdotool key "$k"
-        [ "$k" != Right ] || wait_windows 3 "a submenu"
+        [ "$k" != Right ] || ds_wait_windows 3 "a submenu"
     done
     xdotool key Return
 }
@@ -73,34 +70,34 @@ ds_shot customize
 # Button 3: Advance > COMBO KEY, then Ctrl + C.
 click_button 2
 menu_pick 8 Right Down
-wait_windows 2 "the combo key dialog"
+ds_wait_windows 2 "the combo key dialog"
 xdotool keydown 37 keydown 54 keyup 54 keyup 37
 ds_shot combo
 ds_click "${KEY_OK[@]}"
-wait_windows 1 "the window alone"
+ds_wait_windows 1 "the window alone"
 
 # Button 4: Advance > FIRE KEY, the right button, 5 times, delay 20.
 click_button 3
 menu_pick 8 Right Down Down
-wait_windows 2 "the fire key dialog"
+ds_wait_windows 2 "the fire key dialog"
 ds_click "${FIRE_RIGHT[@]}"
 ds_click "${FIRE_TIMES[@]}"; xdotool key ctrl+a; ds_type 5
 ds_click "${FIRE_DELAY[@]}"; xdotool key ctrl+a; ds_type 20
 ds_shot fire
 ds_click "${KEY_OK[@]}"
-wait_windows 1 "the window alone"
+ds_wait_windows 1 "the window alone"
 
 # Button 5: Macro Manager, the macro, repeated while the key is down.
 click_button 4
 menu_pick 12
-wait_windows 2 "the macro selection"
+ds_wait_windows 2 "the macro selection"
 ds_click "${MACRO_NAME[@]}"
-wait_windows 3 "the macro list"
+ds_wait_windows 3 "the macro list"
 ds_click "${MACRO_FIRST_ENTRY[@]}"
 ds_click "${MACRO_HELD[@]}"
 ds_shot macro
 ds_click "${MACRO_YES[@]}"
-wait_windows 1 "the window alone"
+ds_wait_windows 1 "the window alone"
 
 # The wheel turned up: Volume Up.
 ds_click "$WHEEL_UP_X" "$(row_y 7)"
@@ -109,10 +106,10 @@ menu_pick 3
 # The only Left: choosing Right is refused.
 click_button 0
 menu_pick 2
-wait_windows 2 "the one-click message"
+ds_wait_windows 2 "the one-click message"
 ds_shot one-click
 xdotool key Escape
-wait_windows 1 "the window alone"
+ds_wait_windows 1 "the window alone"
 
 ds_shot assigned
 ds_click "${APPLY[@]}"

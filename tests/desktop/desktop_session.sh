@@ -57,6 +57,11 @@ ds_window_visible() {
     DISPLAY=$DISPLAY xdotool search --onlyvisible --classname '^zelmouse$' >/dev/null 2>&1
 }
 
+# Menus and dialogs are windows of their own: waits until N of the program's windows show
+# (keys sent before a menu is up go to the window beneath it).
+ds_windows_shown() { [ "$(xdotool search --onlyvisible --classname '^zelmouse$' 2>/dev/null | wc -l)" = "$1" ]; }
+ds_wait_windows() { ds_wait_for 10 ds_windows_shown "$1" || ds_fail "expected $1 windows of the program ($2)"; }
+
 ds_start() {
     local dpi=96
     while [ $# -gt 0 ]; do

@@ -72,6 +72,7 @@ for dpi in 96 144; do
     ds_click "$(bar_x 0.25)" $STAGE2_X_BAR_Y
     ds_click "$(bar_x 0.75)" $STAGE2_Y_BAR_Y
     ds_click "${RATE_BUTTON[@]}"
+    ds_wait_windows 2 "the rate menu"
     ds_shot "rate-menu-$dpi"
     ds_click "${RATE_500[@]}"
     ds_shot "edited-$dpi"

@@ -25,6 +25,7 @@ apply_and_expect_breathing() {
 for dpi in 96 144; do
     ds_start --dpi "$dpi"
     ds_click "${EFFECT_BUTTON[@]}"
+    ds_wait_windows 2 "the effect menu"
     ds_key Down Down Down Return # the third entry
     ds_click "${SWATCH[@]}"
     ds_wait_for 10 bash -c "xdotool search --onlyvisible --name '^Color Edit$'" || ds_fail "the colour dialog did not open"

@@ -29,7 +29,9 @@ root=$work/root
 for file in usr/bin/zelmouse usr/bin/zelmouse-cli usr/lib/zelmouse/zelmouse usr/lib/zelmouse/zelmouse-cli usr/lib/zelmouse/zelmouse-osd \
     usr/lib/zelmouse/DefaultProfile.bin usr/lib/zelmouse/Configs/Config.ini usr/lib/zelmouse/skin/icon.ico \
     usr/lib/udev/rules.d/70-zelmouse.rules usr/share/applications/zelmouse.desktop \
-    usr/share/metainfo/org.zelmouse.Zelmouse.metainfo.xml usr/share/icons/hicolor/256x256/apps/zelmouse.png; do
+    usr/share/metainfo/org.zelmouse.Zelmouse.metainfo.xml usr/share/icons/hicolor/256x256/apps/zelmouse.png \
+    usr/share/man/man1/zelmouse-cli.1 usr/share/bash-completion/completions/zelmouse-cli \
+    usr/share/zsh/site-functions/_zelmouse-cli; do
     [ -e "$root/$file" ] || fail "the package lacks /$file"
 done
 ls "$root"/usr/lib/zelmouse/lang/*.qm >/dev/null 2>&1 || fail "the package has no translations"

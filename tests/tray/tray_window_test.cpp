@@ -3,6 +3,7 @@
 // tray, and the hand-over to the firmware updater.
 
 #include "emulator/mouse_emulator.h"
+#include "platform/autostart.h"
 #include "store/config_file.h"
 #include "store/language_config.h"
 #include "ui/kit/zel_message_box.h"
@@ -108,6 +109,7 @@ private slots:
     {
         mouse().unplug(MouseEmulator::Both);
         m_dir.reset();
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void cleanupTestCase() { MouseEmulator::shutdown(); }
@@ -120,13 +122,50 @@ private slots:
         QVERIFY(!tray->icon().isNull());
         QCOMPARE(tray->toolTip(), readCurrentProductName());
         const QList<QAction *> actions = tray->contextMenu()->actions();
-        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->text(), QStringLiteral("&Load Config"));
-        QCOMPARE(actions[1]->text(), QStringLiteral("&Quit"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&Start at Login"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("&Quit"));
 
         window->hide();
         actions[0]->trigger();
         QVERIFY(window->isVisible());
+    }
+
+    void startAtLoginWritesAndRemovesTheHiddenEntry()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path() + QStringLiteral("/xdg")));
+        auto window = openWindow();
+        QAction *option = window->trayIcon()->contextMenu()->actions().at(1);
+        QVERIFY(option->isCheckable() && !option->isChecked());
+
+        option->trigger();
+        QFile entry(autostartEntryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains(QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" --hidden"));
+        QCOMPARE(m_dir->configValue(QStringLiteral("Config/StartAtLogin")).toInt(), 1);
+
+        // Removed behind the program's back (the desktop's own settings): shown as off.
+        QVERIFY(QFile::remove(autostartEntryPath()));
+        window.reset();
+        window = openWindow();
+        option = window->trayIcon()->contextMenu()->actions().at(1);
+        QVERIFY(!option->isChecked());
+        QCOMPARE(m_dir->configValue(QStringLiteral("Config/StartAtLogin")).toInt(), 0);
+
+        // A folder that cannot be written: a message, and the option stays off.
+        QFile blocker(m_dir->path() + QStringLiteral("/xdg/autostart"));
+        QVERIFY(QDir(m_dir->path() + QStringLiteral("/xdg/autostart")).removeRecursively());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QString message;
+        handleNextModal<ZelMessageBox>([&message](ZelMessageBox *box) {
+            message = box->messageLabel()->text();
+            box->accept();
+        });
+        option->trigger();
+        QVERIFY2(message.startsWith(QStringLiteral("The login entry could not be changed:")), qPrintable(message));
+        QVERIFY(!option->isChecked());
     }
 
     void iconClicksShowAndHideTheWindow()

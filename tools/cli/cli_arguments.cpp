@@ -1,6 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
 #include "emulator/emulation_names.h"
+#include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
 
 #include <QCommandLineParser>
@@ -75,13 +76,65 @@ const CommandInfo kCommands[] = {
      "  --wait   keep watching when no mouse is connected at the start\n"
      "\n"
      "Exit status 1 at once when no mouse is connected and --wait is not given.\n"},
-    {CliCommand::Set, "set", "NAME VALUE",
-     "Change an option of the configuration file.",
-     "Options:\n"
+    {CliCommand::Set, "set", "[--slot N] [--apply] SETTING VALUE...",
+     "Change one setting, with the window's rules.",
+     "Changes one setting of the active profile (or of profile slot N) or of the whole\n"
+     "mouse, with the same ranges and rules as the window, and stores it for the next\n"
+     "apply. With --apply the settings are sent to the mouse at once, as Apply does.\n"
+     "A value the window would not accept is refused, nothing is changed, and the exit\n"
+     "status is 65.\n"
      "\n"
-     "  apply-on-arrival on|off   write the stored settings to a mouse that arrives\n"
-     "                            without them (after a re-plug or a failed write);\n"
-     "                            for mice that forget their settings. Off by default.\n"},
+     "  --slot N     change profile slot N (1 to 5) instead of the active one\n"
+     "  --apply      send the settings to the mouse after storing them\n"
+     "\n"
+     "Settings:\n"
+     "  dpi STAGE X[,Y]          the DPI of stage STAGE (1 to the mouse's stage count);\n"
+     "                           a value between two the sensor takes becomes the nearest\n"
+     "                           one, and the tool says which; Y only for sensors with\n"
+     "                           separate X and Y, on an unlinked stage\n"
+     "  dpi STAGE on|off|link|unlink\n"
+     "                           switch a stage on or off, link or unlink its X and Y\n"
+     "                           (several of these and a value may follow one STAGE)\n"
+     "  stage STAGE              the current DPI stage\n"
+     "  rate 125|250|500|1000    the report rate in Hz\n"
+     "  lift 1|2                 the lift-off distance in mm (whole mouse)\n"
+     "  sync on|off              motion sync (whole mouse)\n"
+     "  angle-snapping on|off    angle snapping (whole mouse)\n"
+     "  jitter on|off            the jitter filter (whole mouse)\n"
+     "  debounce 1..255          the key response time (whole mouse)\n"
+     "  scroll 1..20             the wheel's scroll speed\n"
+     "  led EFFECT [color RRGGBB] [brightness 1..3] [speed 1..5]\n"
+     "                           the lighting effect, by its menu name or number (0 to\n"
+     "                           11), with the settings that effect has\n"
+     "  led sleep MINUTES        the lighting's sleep time\n"
+     "  led move-off on|off      turn the light off while the mouse moves\n"
+     "  button B FUNCTION [ARGS] what button B does; B is 1 to the mouse's button count,\n"
+     "                           wheel-up or wheel-down\n"
+     "  apply-on-arrival on|off  write the stored settings to a mouse that arrives\n"
+     "                           without them (after a re-plug or a failed write); for\n"
+     "                           mice that forget their settings. Off by default.\n"
+     "\n"
+     "Button functions: a label of the window's menus (\"Middle\", \"DPI +\",\n"
+     "\"Volume Up\", \"Button Off\", ...), or one of:\n"
+     "  key KEY                          one key, by its name (\"F5\", \"Page Up\")\n"
+     "  combo KEY+KEY...                 Shift, Ctrl, Win and Alt with one other key\n"
+     "  fire left|right|middle|KEY TIMES DELAY\n"
+     "                                   repeat a click or key; TIMES and DELAY 1..255\n"
+     "  sniper STEP                      the sniper step of the mouse's sensor\n"
+     "  macro NAME [times N|while-held|toggle]\n"
+     "  gun NAME [times N|while-held|toggle]\n"
+     "                                   a recorded macro or gun file (not on button 1)\n"
+     "Key names are those the window shows, in French when the window is in French.\n"
+     "The last \"Left\" button cannot be given another function.\n"},
+    {CliCommand::Get, "get", "[--slot N] SETTING [ARGS]",
+     "Print one setting as set takes it.",
+     "Prints one setting of the active profile (or of profile slot N) or of the whole\n"
+     "mouse, in the form 'set' takes it, so that 'zelmouse-cli set SETTING ARGS $(zelmouse-cli\n"
+     "get SETTING ARGS)' stores it again. SETTING and ARGS are those of 'set' without the\n"
+     "value: dpi STAGE, stage, rate, lift, sync, angle-snapping, jitter, debounce, scroll,\n"
+     "led, led sleep, led move-off, button B, apply-on-arrival.\n"
+     "\n"
+     "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
     {CliCommand::Profiles, "profiles", "[--json]",
      "List the profile library and the five slots.",
      "Prints the current product's profile library, in menu order, with the slot that\n"
@@ -162,6 +215,9 @@ QString sentence(QString text)
 
 void parseCommand(CliArguments &result, const CommandInfo &info, const QStringList &arguments)
 {
+    // Their values may look like options ("-", "=") and their options may come last.
+    if (info.command == CliCommand::Set || info.command == CliCommand::Get)
+        return parseSettingCommand(result, arguments);
     // The macro subcommands have options of their own.
     if (info.command == CliCommand::Macro) {
         result.macroArguments = arguments;
@@ -224,20 +280,6 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         if (positional.size() != 1 || positional.first().isEmpty())
             return wrongCount("takes one file name");
         result.file = positional.first();
-        return;
-    case CliCommand::Set:
-        if (positional.size() != 2)
-            return wrongCount("takes an option name and its value");
-        if (positional[0] != QLatin1String("apply-on-arrival")) {
-            result.error = QStringLiteral("There is no option '%1'. See 'zelmouse-cli set --help'.").arg(positional[0]);
-            return;
-        }
-        if (positional[1] != QLatin1String("on") && positional[1] != QLatin1String("off")) {
-            result.error = QStringLiteral("apply-on-arrival is on or off, not '%1'.").arg(positional[1]);
-            return;
-        }
-        result.setting = positional[0];
-        result.value = positional[1];
         return;
     case CliCommand::Help:
         if (positional.size() > 1)
@@ -325,6 +367,14 @@ CliArguments parseCliArguments(const QStringList &arguments)
     return result;
 }
 
+QVector<CliCommand> cliCommands()
+{
+    QVector<CliCommand> commands;
+    for (const CommandInfo &info : kCommands)
+        commands.append(info.command);
+    return commands;
+}
+
 QString cliCommandName(CliCommand command)
 {
     const CommandInfo *info = commandInfo(command);
@@ -351,15 +401,19 @@ QString cliToolHelp()
         "Commands:\n");
     for (const CommandInfo &info : kCommands) {
         const QString head = (QLatin1String(info.name) + QLatin1Char(' ') + QLatin1String(info.synopsis)).trimmed();
-        text += QStringLiteral("  %1 %2\n").arg(head, -20).arg(QLatin1String(info.summary));
+        if (head.size() > 20) // the summary goes under a long synopsis
+            text += QStringLiteral("  %1\n%2%3\n").arg(head, QString(23, QLatin1Char(' ')), QLatin1String(info.summary));
+        else
+            text += QStringLiteral("  %1 %2\n").arg(head, -20).arg(QLatin1String(info.summary));
     }
     text += QStringLiteral(
         "\n"
         "Run 'zelmouse-cli COMMAND --help' for a command's help.\n"
         "\n"
         "Exit status: 0 success, 1 no mouse connected, 2 the mouse did not answer,\n"
-        "4 a write to the mouse failed, 64 wrong usage, 65 a file or profile name that\n"
-        "cannot be used.\n");
+        "4 a write to the mouse failed, 64 wrong usage, 65 a file, a value or a profile\n"
+        "name that cannot be used, 74 the settings cannot be stored, 75 another program\n"
+        "is talking to the mouse.\n");
     return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The command line of zelmouse-cli, parsed: options before the command, the command and its
 // own arguments. Parsing never prints; the caller reports `error` (one sentence) or help.
@@ -19,6 +20,7 @@ enum class CliCommand {
     Macro,
     Watch,
     Set,
+    Get,
     Profiles,
     Profile,
     SelectSlot,
@@ -35,9 +37,9 @@ struct CliArguments {
     CliCommand command = CliCommand::None;
     bool json = false;         // show --json, watch --json
     bool wait = false;         // watch --wait
-    QString setting;           // set NAME VALUE
-    QString value;
-    int slot = 0;              // select-profile N, 1..5
+    int slot = 0;              // select-profile N, set/get --slot N: 1..5 (0: the active slot)
+    bool apply = false;        // set --apply
+    QStringList words;         // set/get: the setting and its values
     QString file;              // export/import FILE
     QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
     QString profileAction;     // profile ACTION: use, add, copy, rename, delete, export, import
@@ -49,6 +51,9 @@ struct CliArguments {
 CliArguments parseCliArguments(const QStringList &arguments);
 // The arguments of `profile` (in profile_commands.cpp); sets `error` when they do not fit.
 void parseProfileArguments(CliArguments &result, const QStringList &positional);
+
+// Every command, in the order the tool's help lists them.
+QVector<CliCommand> cliCommands();
 
 // "devices", "show", ...; empty for None.
 QString cliCommandName(CliCommand command);

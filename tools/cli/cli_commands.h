@@ -2,6 +2,9 @@
 #include <QString>
 #include <QStringList>
 
+struct DeviceSettings;
+class SettingsLock;
+
 // The commands of zelmouse-cli. Each prints its result on standard output, its error as one
 // sentence on standard error, and returns the exit status (CliExit).
 
@@ -12,14 +15,19 @@ int runApplyCommand();
 int runSelectProfileCommand(int slotNumber); // 1..5
 int runExportCommand(const QString &file);
 int runImportCommand(const QString &file);
+
 // Follows the mouse until interrupted; `wait`: also when none is connected at the start.
 int runWatchCommand(bool json, bool wait);
-// One option of the configuration file; NAME and VALUE as `set --help` lists them.
-int runSetCommand(const QString &setting, const QString &value);
 int runProfilesCommand(bool json);
 int runProfileCommand(const QString &action, const QStringList &arguments);
 int runResetCommand(bool all);
 
-// Sends currentSettings to the mouse as apply does and reports the outcome in one sentence,
-// `success` when it worked.
-int sendCurrentSettings(const QString &success, bool forceFull = false);
+// Sends currentSettings to the mouse as apply does (the files are saved first) and reports the
+// outcome in one sentence, `success` when it worked. `lock` was taken before the settings were
+// loaded, so that no other program's save falls in between and is undone.
+int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull = false);
+// Saves `settings` as apply does, without sending them; prints `success`, or the failed path
+// (exit 74) when a file could not be written.
+int storeLoadedSettings(const DeviceSettings &settings, const QString &success);
+// Prints that the settings lock could not be taken; returns the exit status (75).
+int reportSettingsBusy();

@@ -6,7 +6,8 @@
 // real hidapi and libudev path, set up from the ZEL_EMULATE_* environment (emulator/emulation_launch.h).
 
 // Plugs the emulated receiver, cable or both for the life of the object; the device link
-// must be closed before it goes.
+// must be closed before it goes. When ZEL_EMULATE_STATE_FILE names a file, the mouse's decoded
+// state is written there as it goes (the emulator's "state" answer).
 class EmulatorControl;
 
 class EmulatedMouse {

@@ -242,25 +242,35 @@ uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool force
 
 } // namespace
 
-int sendCurrentSettings(const QString &success, bool forceFull)
+int reportSettingsBusy()
 {
-    const SettingsLock lock;
-    if (!lock.isLocked()) {
-        printError(kSettingsBusy);
-        return CliExit::Busy;
-    }
+    printError(kSettingsBusy);
+    return CliExit::Busy;
+}
+
+int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull)
+{
     OpenedSession opened;
     return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
+}
+
+int storeLoadedSettings(const DeviceSettings &settings, const QString &success)
+{
+    QString failed;
+    if (!saveSettingsForApply(settings, &failed)) {
+        printError(QStringLiteral("The settings could not be saved: %1").arg(failed));
+        return CliExit::CannotSave;
+    }
+    printResult(success);
+    return CliExit::Success;
 }
 
 int runApplyCommand()
 {
     // From loading to saving, so that no other program's save falls in between and is undone.
     const SettingsLock lock;
-    if (!lock.isLocked()) {
-        printError(kSettingsBusy);
-        return CliExit::Busy;
-    }
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     OpenedSession opened;
     settleCurrentProduct();
     loadStartupSettings();
@@ -269,6 +279,9 @@ int runApplyCommand()
 
 int runResetCommand(bool all)
 {
+    const SettingsLock lock;
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     loadStartupSettings();
     if (all) {
         resetAllProfiles(currentSettings);
@@ -276,7 +289,7 @@ int runResetCommand(bool all)
         resetProfile(currentSettings.active());
     }
     currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
-    return sendCurrentSettings(all ? QStringLiteral("All profiles were reset and sent to the mouse.")
+    return sendLoadedSettings(lock, all ? QStringLiteral("All profiles were reset and sent to the mouse.")
                                    : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
                                all);
 }
@@ -284,10 +297,8 @@ int runResetCommand(bool all)
 int runImportCommand(const QString &file)
 {
     const SettingsLock lock;
-    if (!lock.isLocked()) {
-        printError(kSettingsBusy);
-        return CliExit::Busy;
-    }
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     OpenedSession opened;
     const ConfFileVerdict verdict = checkImportFile(file, settleCurrentProduct());
     if (!verdict.usable) {

@@ -5,6 +5,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 #include "tools/cli/cli_trace.h"
+#include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
@@ -42,14 +43,16 @@ int dispatch(const CliArguments &arguments)
         return runExportCommand(arguments.file);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
+    case CliCommand::Set:
+        return runSetCommand(arguments);
+    case CliCommand::Get:
+        return runGetCommand(arguments);
     case CliCommand::Macros:
         return runMacrosCommand(arguments.json);
     case CliCommand::Macro:
         return runMacroCommand(arguments.macroArguments);
     case CliCommand::Watch:
         return runWatchCommand(arguments.json, arguments.wait);
-    case CliCommand::Set:
-        return runSetCommand(arguments.setting, arguments.value);
     case CliCommand::Profiles:
         return runProfilesCommand(arguments.json);
     case CliCommand::Profile:

@@ -10,6 +10,7 @@
 #include "store/device_settings.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
+#include "store/settings_lock.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -83,12 +84,6 @@ int slotOf(const DeviceSettings &settings, const QString &name)
             return i + 1;
     }
     return 0;
-}
-
-// The slots as they now stand, stored as apply stores them; the mouse gets them at the next apply.
-void storeSlots(const DeviceSettings &settings)
-{
-    saveSettingsForApply(settings);
 }
 
 } // namespace
@@ -171,6 +166,10 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
             return report(LibraryOutcome::NameRefused, arguments.at(i));
     }
 
+    // Held from the load to the save, so that no other program's save is undone.
+    const SettingsLock lock;
+    if (!lock.isLocked())
+        return reportSettingsBusy();
     DeviceSettings &settings = currentSettings;
     loadAllSettings(settings);
     QStringList library = loadLibraryNames();
@@ -181,19 +180,16 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         name = arguments.at(0);
         if (const LibraryOutcome outcome = useLibraryProfile(settings, name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        storeSlots(settings);
-        printResult(QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name).arg(slot));
     } else if (action == QLatin1String("add")) {
         if (const LibraryOutcome outcome = addProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        storeSlots(settings);
-        printResult(QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name).arg(slot));
     } else if (action == QLatin1String("copy")) {
         const QString source = settings.ProfileNames[settings.activeIndex()];
         if (const LibraryOutcome outcome = copyActiveProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, source);
-        storeSlots(settings);
-        printResult(QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name).arg(slot));
     } else if (action == QLatin1String("rename")) {
         const QString &from = arguments.at(0);
         name = arguments.at(1);
@@ -207,11 +203,12 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         if (const LibraryOutcome outcome = deleteProfile(settings, library, arguments.at(0), &replacement);
             outcome != LibraryOutcome::Ok)
             return report(outcome, arguments.at(0));
+        const QString done = replacement.isEmpty()
+            ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
+            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0)).arg(slot).arg(replacement);
         if (!replacement.isEmpty())
-            storeSlots(settings);
-        printResult(replacement.isEmpty()
-                        ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
-                        : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0)).arg(slot).arg(replacement));
+            return storeLoadedSettings(settings, done);
+        printResult(done);
     } else if (action == QLatin1String("export")) {
         if (const LibraryOutcome outcome = exportProfile(arguments.at(0), arguments.at(1)); outcome != LibraryOutcome::Ok)
             return report(outcome, arguments.at(0));
@@ -219,7 +216,7 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     } else if (action == QLatin1String("import")) {
         if (const LibraryOutcome outcome = importProfile(settings, library, arguments.at(0), &name); outcome != LibraryOutcome::Ok)
             return report(outcome, outcome == LibraryOutcome::NameExists ? QFileInfo(arguments.at(0)).completeBaseName() : arguments.at(0));
-        return sendCurrentSettings(QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name).arg(slot));
+        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name).arg(slot));
     } else {
         printError(QStringLiteral("There is no profile action '%1'.").arg(action));
         return CliExit::Usage;

@@ -1,5 +1,6 @@
 #include "tools/cli/settings_report.h"
 
+#include "store/button_assignment.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/dpi_scale.h"
@@ -17,7 +18,6 @@ namespace {
 // The two wheel slots follow the programmable buttons.
 constexpr int kWheelUpSlot = 40;
 constexpr int kWheelDownSlot = 41;
-constexpr int kMaxFrontButtons = 40;
 
 // A keyboard key named by its HID usage, as fire keys and combo events hold it.
 QString keyNameOfUsage(int usage)
@@ -164,9 +164,10 @@ QJsonObject dpiJson(const ProfileData &profile, int sensorModel, int stageCount)
 QJsonArray buttonsJson(const ProfileData &profile, int buttonCount)
 {
     QJsonArray buttons;
-    const int front = qBound(0, buttonCount, kMaxFrontButtons);
-    for (int i = 0; i < front; ++i)
-        buttons.append(buttonJson(profile.buttons[i], i, QString::number(i + 1)));
+    // Numbered as the button page numbers them, which skips the positions the product hides.
+    const QVector<int> numbered = numberedButtonSlots();
+    for (int n = 0; n < numbered.size() && n < buttonCount; ++n)
+        buttons.append(buttonJson(profile.buttons[numbered[n]], numbered[n], QString::number(n + 1)));
     buttons.append(buttonJson(profile.buttons[kWheelUpSlot], kWheelUpSlot, QStringLiteral("wheel up")));
     buttons.append(buttonJson(profile.buttons[kWheelDownSlot], kWheelDownSlot, QStringLiteral("wheel down")));
     return buttons;
@@ -230,22 +231,6 @@ QString buttonText(const QJsonObject &button)
 }
 
 } // namespace
-
-int reportRateHz(int code)
-{
-    switch (code) {
-    case 8:
-        return 125;
-    case 4:
-        return 250;
-    case 2:
-        return 500;
-    case 1:
-        return 1000;
-    default:
-        return 0;
-    }
-}
 
 SettingsReportInput gatherSettingsReport(DeviceSettings &settings)
 {

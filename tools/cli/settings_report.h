@@ -1,4 +1,6 @@
 #pragma once
+#include "store/report_rates.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -25,6 +27,3 @@ SettingsReportInput gatherSettingsReport(DeviceSettings &settings);
 // rendered from the JSON object so that both say the same.
 QJsonObject settingsReportJson(const SettingsReportInput &input);
 QString settingsReportText(const QJsonObject &report);
-
-// Report-rate code to Hz: 8, 4, 2, 1 -> 125, 250, 500, 1000; 0 for any other code.
-int reportRateHz(int code);

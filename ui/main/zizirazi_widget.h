@@ -185,6 +185,7 @@ private:
     // The tray icon and its menu (tray).
     void createTray();
     void retranslateTray();
+    void setStartAtLoginFromTray(bool on);
     // Into the tray when there is one; without a tray, closing ends the program.
     void closeWindow();
     bool trayUsable() const;
@@ -281,6 +282,7 @@ private:
     QSystemTrayIcon *tray = nullptr;
     QMenu *trayMenu = nullptr;
     ZelAction *loadConfigAction = nullptr;
+    ZelAction *startAtLoginAction = nullptr;
     ZelAction *quitAction = nullptr;
     OsdSender *osdSender = nullptr;
     // Last reported level (0 for mouse off); -1 before the first report.

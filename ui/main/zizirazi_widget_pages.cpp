@@ -6,6 +6,7 @@
 
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/lighting_effects.h"
 #include "store/profile_files.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
@@ -30,9 +31,6 @@ namespace {
 constexpr int kFrontGroup = 0;
 constexpr int kSideGroup = 1;
 constexpr int kWheelGroup = 2;
-
-// The product whose lighting always lives in slot 0.
-const QLatin1String kSharedLightingProduct("6390");
 
 } // namespace
 
@@ -81,7 +79,7 @@ void ZiziraziWidget::refreshPages()
     slotButtons[activeSlot()]->setChecked(true);
 
     ProfileData &active = currentSettings.active();
-    colorWindow->setProfile(readCurrentProductName() == kSharedLightingProduct ? &currentSettings.profiles[0] : &active);
+    colorWindow->setProfile(&currentSettings.profiles[lightingSlot(activeSlot(), readCurrentProductName())]);
     btnWindow->setProfile(&active);
     btnWindow->showGroup(btnWindow->currentIndex(), btnWindow->currentGroup());
     pointSpeedWindow->refresh(&active, currentSettings.Sync, currentSettings.LiftHigh, currentSettings.AngleValue,

@@ -6,6 +6,7 @@
 
 #include "device/device_link.h"
 #include "device/device_session.h"
+#include "platform/autostart.h"
 #include "platform/osd_channel.h"
 #include "store/config_file.h"
 #include "ui/kit/kit_style.h"
@@ -53,7 +54,15 @@ void ZiziraziWidget::createTray()
     connect(loadConfigAction, &QAction::triggered, this, &ZiziraziWidget::showMainWindow);
     connect(quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
     trayMenu = new QMenu(this);
+    // The autostart entry is what counts: the user may have removed it in the desktop's settings.
+    startAtLoginAction = new ZelAction(this);
+    startAtLoginAction->setCheckable(true);
+    startAtLoginAction->setChecked(startsAtLogin());
+    if (startAtLoginAction->isChecked() != readStartAtLogin())
+        writeStartAtLogin(startAtLoginAction->isChecked());
+    connect(startAtLoginAction, &QAction::triggered, this, &ZiziraziWidget::setStartAtLoginFromTray);
     trayMenu->addAction(loadConfigAction);
+    trayMenu->addAction(startAtLoginAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
     retranslateTray();
@@ -74,7 +83,20 @@ void ZiziraziWidget::retranslateTray()
     if (!loadConfigAction)
         return;
     loadConfigAction->setText(tr("&Load Config"));
+    startAtLoginAction->setText(tr("&Start at Login"));
     quitAction->setText(tr("&Quit"));
+}
+
+void ZiziraziWidget::setStartAtLoginFromTray(bool on)
+{
+    QString error;
+    if (!setStartAtLogin(on, QCoreApplication::applicationFilePath(), &error)) {
+        startAtLoginAction->setChecked(startsAtLogin());
+        showMessage(ZelMessageBox::Warning, tr("The login entry could not be changed: %1").arg(error));
+        return;
+    }
+    if (!writeStartAtLogin(on))
+        qCDebug(lcWindow, "The start-at-login choice could not be stored in the configuration file");
 }
 
 bool ZiziraziWidget::trayUsable() const

@@ -26,11 +26,3 @@ QString reportRateText(int rateCode)
     }
     return QString();
 }
-
-QVector<int> reportRateCodes()
-{
-    QVector<int> codes;
-    for (const RateText &rate : kRateTexts)
-        codes.append(rate.code);
-    return codes;
-}

@@ -272,17 +272,11 @@ void ZelBtnWindow::setScale(double factor)
 void ZelBtnWindow::layoutButtons()
 {
     const double s = m_scale;
-    uint8_t matrix[16] = {};
-    const bool hasMatrix = productPageButtonMatrix(matrix) >= 0;
-    const int count = productButtonCount();
-    QVector<int> visible;
+    const QVector<int> visible = numberedButtonSlots();
     for (int i = 0; i < kFrontButtons; ++i) {
-        const bool hidden = i >= count || (hasMatrix && i < 16 && matrix[i] == 0xFF);
-        if (hidden) {
+        if (!visible.contains(i)) {
             m_buttons[i]->setGeometry(QRect());
             m_buttons[i]->setNumber(0);
-        } else {
-            visible.append(i);
         }
     }
     const int n = visible.size();

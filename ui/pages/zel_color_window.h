@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "store/device_settings.h"
-#include "ui/pages/lighting_effects.h"
+#include "store/lighting_effects.h"
 
 class DefaultColorArea;
 class QCheckBox;

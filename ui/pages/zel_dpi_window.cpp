@@ -18,9 +18,7 @@ ZelDPIWindow::ZelDPIWindow(ProfileData *profile, QWidget *parent)
     setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
     if (profile)
         m_profile = *profile;
-    m_stageCount = productDpiStageCount();
-    if (m_stageCount < 1 || m_stageCount > kDpiStageCount)
-        m_stageCount = kDpiStageCount;
+    m_stageCount = dpiStagesOffered();
     m_title->setStyleSheet(QStringLiteral("background:transparent;color:rgb(255,255,255);"));
     for (int i = 0; i < kDpiStageCount; ++i) {
         auto *row = new ZelSingleDPI(i, this);

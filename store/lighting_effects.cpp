@@ -1,4 +1,4 @@
-#include "ui/pages/lighting_effects.h"
+#include "store/lighting_effects.h"
 
 #include "store/device_settings.h"
 
@@ -30,6 +30,9 @@ const EffectEntry kEffects[kLedEffectCount] = {
     {QT_TRANSLATE_NOOP("QObject", "EFFECT 13"), {}},
 };
 
+// Its lighting is shared by all slots.
+const QLatin1String kSharedLightingProduct("6390");
+
 } // namespace
 
 const char *lightingEffectText(int index)
@@ -48,4 +51,9 @@ bool lightingEffectRows(int index, LightingEffectRows *rows)
 int lightingMenuEffect(int position)
 {
     return position + 1 < kLedMenuEffectCount ? position + 1 : 0;
+}
+
+int lightingSlot(int activeSlot, const QString &productName)
+{
+    return productName == kSharedLightingProduct ? 0 : activeSlot;
 }
