@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -293,9 +294,27 @@ QString plainSectionPrefix(const QByteArray &data, const Line &line)
     return QString::fromLatin1(name) + QLatin1Char('/');
 }
 
+// Most values of a profile are small numbers: each is made once per file and shared.
+using SmallNumbers = std::array<QString, 256>;
+
+QString smallNumberOr(SmallNumbers &numbers, const char *text, int length)
+{
+    int n = -1;
+    if (length >= 1 && length <= 3 && (length == 1 || text[0] != '0')) {
+        n = 0;
+        for (int i = 0; i < length && n >= 0; ++i)
+            n = text[i] >= '0' && text[i] <= '9' ? n * 10 + (text[i] - '0') : -1;
+    }
+    if (n < 0 || n >= int(numbers.size()))
+        return QString::fromLatin1(text, length);
+    if (numbers[n].isNull())
+        numbers[n] = QString::fromLatin1(text, length);
+    return numbers[n];
+}
+
 // The value of one line as QSettings makes it; invalid when QSettings would make a list or
 // anything but text or a colour.
-QVariant plainValue(const QByteArray &data, int from, int to)
+QVariant plainValue(const QByteArray &data, int from, int to, SmallNumbers &numbers)
 {
     int start = from;
     while (start < to && isSpace(data.at(start)))
@@ -311,7 +330,7 @@ QVariant plainValue(const QByteArray &data, int from, int to)
     if (simple) {
         if (start < to && data.at(start) == '@')
             return QVariant();
-        return QString::fromLatin1(data.constData() + start, end - start);
+        return smallNumberOr(numbers, data.constData() + start, end - start);
     }
     const QStringList strings = decodedStrings(data, from, to);
     if (strings.size() != 1)
@@ -339,6 +358,7 @@ bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *
     if (checkedText.startsWith("\xEF\xBB\xBF"))
         return false;
     QString prefix;
+    SmallNumbers numbers;
     int pos = 0;
     Line line;
     while (nextLine(checkedText, pos, line)) {
@@ -354,7 +374,7 @@ bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *
         const QString key = plainKey(prefix, checkedText, line.start, line.equals);
         if (key.isEmpty())
             return false;
-        QVariant value = plainValue(checkedText, line.equals + 1, line.start + line.length);
+        QVariant value = plainValue(checkedText, line.equals + 1, line.start + line.length, numbers);
         if (!value.isValid())
             return false;
         values->insert(key, std::move(value));
