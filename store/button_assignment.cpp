@@ -6,6 +6,7 @@
 #include "store/key_table.h"
 #include "store/macro_files.h"
 #include "store/product_definition.h"
+#include "store/sensor_ranges.h"
 
 #include <cstring>
 
@@ -93,9 +94,10 @@ SniperSteps sniperSteps(int sensorModel)
             return rule.steps;
     }
     // Other sensors: the codes their DPI stages take, starting in the middle.
-    DpiCodeRange codes{};
-    if (dpiCodeRange(sensorModel, productWideDpiRange() == 1, false, &codes))
-        return {codes.minimum, codes.maximum, (codes.minimum + codes.maximum) / 2};
+    // No product name: the sniper takes a 3327's full range whatever the product.
+    SensorRange codes;
+    if (sensorRange(sensorModel, QString(), productWideDpiRange(), &codes))
+        return {codes.minimumCode, codes.maximumCode, (codes.minimumCode + codes.maximumCode) / 2};
     return {1, 10, 5};
 }
 

@@ -89,38 +89,6 @@ int dpiFromCode(int code, int sensorModel)
     return 0;
 }
 
-namespace {
-
-struct SensorCodes {
-    int model;
-    DpiCodeRange codes;
-};
-
-constexpr SensorCodes kSensorCodes[] = {
-    {3325, {1, 50}},   {33252, {1, 75}},  {3311, {1, 120}},  {33112, {1, 180}}, {3370, {1, 290}},
-    {3327, {1, 106}},  {3360, {1, 180}},  {3389, {2, 480}},  {3212, {16, 111}}, {3104, {14, 105}},
-    {31042, {14, 158}}, {3335, {1, 160}}, {33352, {1, 240}}, {3333, {2, 120}},  {33952, {0, 779}},
-    {3395, {0, 519}},  {3399, {0, 599}},
-};
-
-} // namespace
-
-bool dpiCodeRange(int sensorModel, bool wideRange, bool shortRange3327, DpiCodeRange *range)
-{
-    for (const SensorCodes &sensor : kSensorCodes) {
-        if (sensor.model != sensorModel)
-            continue;
-        DpiCodeRange codes = sensor.codes;
-        if (wideRange && (sensorModel == 3325 || sensorModel == 33252))
-            codes.maximum = 90;
-        if (shortRange3327 && sensorModel == 3327)
-            codes.maximum = 92;
-        if (range)
-            *range = codes;
-        return true;
-    }
-    return false;
-}
 
 int nearestDpiCode(int dpi, int sensorModel, int minimum, int maximum)
 {

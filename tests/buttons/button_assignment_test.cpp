@@ -143,12 +143,10 @@ private slots:
         // A sensor nobody knows.
         const SniperSteps unknown = sniperSteps(4242);
         QVERIFY(unknown.minimum == 1 && unknown.maximum == 10 && unknown.fallback == 5);
-        // The stage-code ranges that depend on the product.
-        DpiCodeRange range{};
-        QVERIFY(dpiCodeRange(3325, true, false, &range) && range.maximum == 90);
-        QVERIFY(dpiCodeRange(3327, false, true, &range) && range.maximum == 92);
-        QVERIFY(dpiCodeRange(3327, false, false, &range) && range.maximum == 106);
-        QVERIFY(!dpiCodeRange(4242, false, false, &range));
+        // The stage codes follow the product's wide-range flag.
+        QCOMPARE(sniperSteps(33252).maximum, 75);
+        m_dir->setProductValue(QStringLiteral("PROFILE/33254"), 1);
+        QCOMPARE(sniperSteps(33252).maximum, 90);
     }
 
 private:

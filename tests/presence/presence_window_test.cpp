@@ -11,7 +11,7 @@
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/main/zizirazi_widget.h"
-#include "../window/window_fixture.h"
+#include "../window/emulated_window_test.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -57,11 +57,9 @@ QString messageText(QWidget *box)
 
 } // namespace
 
-class PresenceWindowTest : public QObject {
+class PresenceWindowTest : public EmulatedWindowTest {
     Q_OBJECT
 private:
-    MouseEmulator &mouse() { return MouseEmulator::instance(); }
-
     std::unique_ptr<ZiziraziWidget> openWindow()
     {
         auto window = std::make_unique<ZiziraziWidget>();
@@ -100,22 +98,6 @@ private slots:
         QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
         mouse();
     }
-
-    void init()
-    {
-        m_dir = std::make_unique<WindowAppDir>();
-        mouse().setMisbehaviour({});
-        mouse().resetState();
-        mouse().plug(MouseEmulator::Receiver);
-    }
-
-    void cleanup()
-    {
-        mouse().unplug(MouseEmulator::Everything);
-        m_dir.reset();
-    }
-
-    void cleanupTestCase() { MouseEmulator::shutdown(); }
 
     void namesRoundTripInEitherCase()
     {
@@ -314,7 +296,6 @@ private slots:
 
 private:
     QTemporaryDir m_runtime;
-    std::unique_ptr<WindowAppDir> m_dir;
 };
 
 QTEST_MAIN(PresenceWindowTest)

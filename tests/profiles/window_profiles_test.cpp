@@ -11,7 +11,7 @@
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zizirazi_widget.h"
 #include "ui/pages/zel_report_rate.h"
-#include "../window/window_fixture.h"
+#include "../window/emulated_window_test.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -107,10 +107,9 @@ void writeProfile(const QString &path, int pollrate, int ledMode = 1)
 
 } // namespace
 
-class WindowProfilesTest : public QObject {
+class WindowProfilesTest : public EmulatedWindowTest {
     Q_OBJECT
 
-    MouseEmulator &mouse() { return MouseEmulator::instance(); }
 
     // Library entries and slot names; each name gets a library and a slot file whose report
     // rate code tells it apart.
@@ -128,33 +127,8 @@ class WindowProfilesTest : public QObject {
         mouse().setStatus(0, uint8_t(rates.at(0)));
     }
 
-    std::unique_ptr<ZiziraziWidget> openWindow()
-    {
-        auto window = std::make_unique<ZiziraziWidget>();
-        window->show();
-        return window;
-    }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
-        mouse();
-    }
-    void init()
-    {
-        m_dir = std::make_unique<WindowAppDir>();
-        mouse().setMisbehaviour({});
-        mouse().resetState();
-        mouse().plug(MouseEmulator::Receiver);
-    }
-    void cleanup()
-    {
-        mouse().unplug(MouseEmulator::Both);
-        m_dir.reset();
-    }
-    void cleanupTestCase() { MouseEmulator::shutdown(); }
-
     void libraryMenuPutsAFreeEntryIntoTheSlotAndRefusesAUsedOne()
     {
         prepare({"Main", "Other", "Spare"}, {"Main", "", "Other"}, {2, 4, 8});
@@ -340,7 +314,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<WindowAppDir> m_dir;
 };
 
 QTEST_MAIN(WindowProfilesTest)

@@ -9,7 +9,7 @@
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zizirazi_widget.h"
-#include "../window/window_fixture.h"
+#include "../window/emulated_window_test.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -51,18 +51,8 @@ int runUntilTheProgramEnds(std::function<void()> action)
 
 } // namespace
 
-class TrayWindowTest : public QObject {
+class TrayWindowTest : public EmulatedWindowTest {
     Q_OBJECT
-    std::unique_ptr<WindowAppDir> m_dir;
-
-    MouseEmulator &mouse() { return MouseEmulator::instance(); }
-
-    std::unique_ptr<ZiziraziWidget> openWindow()
-    {
-        auto window = std::make_unique<ZiziraziWidget>();
-        window->show();
-        return window;
-    }
 
     // An updater that records that it ran.
     QString installUpdater(const QString &relative)
@@ -91,28 +81,11 @@ class TrayWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
-        mouse();
-    }
-
-    void init()
-    {
-        m_dir = std::make_unique<WindowAppDir>();
-        mouse().setMisbehaviour({});
-        mouse().resetState();
-        mouse().plug(MouseEmulator::Receiver);
-    }
-
     void cleanup()
     {
-        mouse().unplug(MouseEmulator::Both);
-        m_dir.reset();
+        finish();
         qunsetenv("XDG_CONFIG_HOME");
     }
-
-    void cleanupTestCase() { MouseEmulator::shutdown(); }
 
     void trayIconCarriesTheMenuAndTheProductName()
     {

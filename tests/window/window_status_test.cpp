@@ -17,7 +17,7 @@
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/macro_dialog.h"
 #include "ui/pages/zel_report_rate.h"
-#include "window_fixture.h"
+#include "emulated_window_test.h"
 
 #include <QMenu>
 #include <QToolButton>
@@ -45,41 +45,12 @@ void pollNow(ZiziraziWidget &window)
 
 } // namespace
 
-class WindowStatusTest : public QObject {
+class WindowStatusTest : public EmulatedWindowTest {
     Q_OBJECT
 private:
-    MouseEmulator &mouse() { return MouseEmulator::instance(); }
 
-    std::unique_ptr<ZiziraziWidget> openWindow()
-    {
-        auto window = std::make_unique<ZiziraziWidget>();
-        window->show();
-        return window;
-    }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(MouseEmulator::environmentReady(), "run under umockdev-wrapper");
-        mouse();
-    }
-
-    void init()
-    {
-        m_dir = std::make_unique<WindowAppDir>();
-        mouse().setMisbehaviour({});
-        mouse().resetState();
-        mouse().plug(MouseEmulator::Receiver);
-    }
-
-    void cleanup()
-    {
-        mouse().unplug(MouseEmulator::Both);
-        m_dir.reset();
-    }
-
-    void cleanupTestCase() { MouseEmulator::shutdown(); }
-
     void opensAtDesignSizeWithTabsAndLabels()
     {
         auto window = openWindow();
@@ -432,7 +403,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<WindowAppDir> m_dir;
 };
 
 QTEST_MAIN(WindowStatusTest)
