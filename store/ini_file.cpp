@@ -56,6 +56,27 @@ bool writeWhole(QFile &file, const QByteArray &data)
     return file.write(data) == data.size() && file.flush();
 }
 
+// A key as QSettings looks it up: without leading, trailing or doubled slashes.
+QString normalizedKey(const QString &key)
+{
+    const int size = key.size();
+    bool normal = size == 0 || (key.at(0) != QLatin1Char('/') && key.at(size - 1) != QLatin1Char('/'));
+    for (int i = 1; normal && i < size; ++i)
+        normal = key.at(i) != QLatin1Char('/') || key.at(i - 1) != QLatin1Char('/');
+    if (normal)
+        return key;
+    QString result;
+    result.reserve(key.size());
+    for (const QChar ch : key) {
+        if (ch == QLatin1Char('/') && (result.isEmpty() || result.endsWith(QLatin1Char('/'))))
+            continue;
+        result += ch;
+    }
+    if (result.endsWith(QLatin1Char('/')))
+        result.chop(1);
+    return result;
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path)
@@ -70,11 +91,15 @@ IniFile::IniFile(const QString &path)
         return;
     }
     m_refusedKeys = checked.refusedKeys;
+    if (!m_refusedKeys.isEmpty())
+        qDebug().noquote() << "Ignoring malformed values in" << path << ":" << m_refusedKeys.join(QStringLiteral(", "));
+    m_plain = readPlainSettings(checked.text, &m_values);
+    if (m_plain)
+        return;
     if (m_refusedKeys.isEmpty()) {
         m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
         return;
     }
-    qDebug().noquote() << "Ignoring malformed values in" << path << ":" << m_refusedKeys.join(QStringLiteral(", "));
     // QSettings reads the checked text from a private copy; the file itself changes only when
     // something is saved to it.
     m_cleanCopy = std::make_unique<QTemporaryDir>();
@@ -97,16 +122,25 @@ IniFile::~IniFile()
 
 bool IniFile::contains(const QString &key) const
 {
+    if (m_plain)
+        return m_values.contains(normalizedKey(key));
     return m_settings && m_settings->contains(key);
 }
 
 QStringList IniFile::keys() const
 {
+    if (m_plain) {
+        QStringList keys = m_values.keys();
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    }
     return m_settings ? m_settings->allKeys() : QStringList();
 }
 
 QVariant IniFile::value(const QString &key) const
 {
+    if (m_plain)
+        return m_values.value(normalizedKey(key));
     return m_settings ? m_settings->value(key) : QVariant();
 }
 
@@ -166,6 +200,8 @@ bool IniFile::stage()
                                 ? QFile::permissions(m_path)
                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     m_settings = std::make_unique<QSettings>(m_stage->fileName(), QSettings::IniFormat);
+    // Compare later writes with what is there now, not with what was there at opening.
+    m_plain = readPlainSettings(checked.text, &m_values);
     m_staged = true;
     return true;
 }
@@ -175,14 +211,17 @@ void IniFile::set(const QString &key, const QVariant &value, Same same)
 {
     if (m_path.isEmpty())
         return;
-    if (m_settings) {
-        const QVariant old = m_settings->value(key);
+    if (isOpen()) {
+        const QVariant old = this->value(key);
         if (old.isValid() && same(old))
             return;
     }
     if (!stage())
         return;
     m_settings->setValue(key, value);
+    // As QSettings gives back a value set on it.
+    if (m_plain)
+        m_values.insert(normalizedKey(key), value);
 }
 
 void IniFile::setInteger(const QString &key, int64_t number)
@@ -230,9 +269,13 @@ bool IniFile::finishCommit()
         m_failed = true;
     }
     m_lock.reset();
-    // Later reads see what was saved.
-    if (!m_failed)
+    // Later reads see what was saved: the values already hold it when plain.
+    if (m_failed) {
+        m_values.clear();
+        m_plain = false;
+    } else if (!m_plain) {
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    }
     return !m_failed;
 }
 
@@ -256,6 +299,8 @@ void IniFile::discard()
     if (!m_staged)
         return;
     m_settings.reset();
+    m_values.clear();
+    m_plain = false;
     m_stage.reset(); // removes the staging file
     m_staged = false;
     m_lock.reset();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -17,7 +18,8 @@ class SettingsLock;
 // - only a regular file is read; anything else (a FIFO would block for good) is refused;
 // - values QSettings would decode as anything but a colour variant read as absent.
 // A refused file (or an empty path, which stands for an unusable name) reads its defaults and
-// takes no writes.
+// takes no writes. A checked file in the program's own spelling is parsed once into a table
+// (readPlainSettings); any other is read through QSettings.
 //
 // Writes only touch keys whose stored value differs, so saving unchanged settings leaves the
 // file alone (QSettings rewrites the whole file as soon as one key is set). The first write
@@ -32,11 +34,11 @@ public:
     IniFile &operator=(const IniFile &) = delete;
 
     QString path() const { return m_path; }
-    bool isOpen() const { return m_settings != nullptr; }
+    bool isOpen() const { return m_plain || m_settings != nullptr; }
     // True when the file exists at the path but may not be read (not a regular file, no access).
     bool isRefused() const { return m_refused; }
     // Open and read without a format error.
-    bool isWellFormed() const { return m_settings && m_settings->status() == QSettings::NoError; }
+    bool isWellFormed() const { return m_plain || (m_settings && m_settings->status() == QSettings::NoError); }
     // Keys whose values were taken out as undecodable.
     QStringList refusedKeys() const { return m_refusedKeys; }
 
@@ -79,6 +81,10 @@ private:
     std::unique_ptr<SettingsLock> m_lock;
     std::unique_ptr<QTemporaryFile> m_stage;
     bool m_staged = false;
+    // Reads come from here while m_plain: one parse of the file, then hash look-ups (a profile
+    // holds thousands of keys). Writes still go through QSettings, and land here too.
+    QHash<QString, QVariant> m_values;
+    bool m_plain = false;
     std::unique_ptr<QSettings> m_settings;
 };
 

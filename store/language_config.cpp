@@ -3,6 +3,12 @@
 #include "store/app_paths.h"
 #include "store/ini_file.h"
 
+#include <QFile>
+#include <QHash>
+#include <QMutex>
+
+#include <sys/stat.h>
+
 namespace {
 
 struct Rgb {
@@ -36,6 +42,65 @@ int currentLanguage = 0;
 
 // Pixels at scale 1; a larger font fits no button and only slows the text fitting down.
 constexpr int kMaxFontPixelSize = 100;
+
+// Every styled widget asks for its font and the accent colour: Config.ini is read again only
+// when it changed (saves replace the file: a new inode and change time).
+class StyleSettingsCache {
+public:
+    LanguageFont font(int languageIndex)
+    {
+        QMutexLocker lock(&m_mutex);
+        refresh();
+        const auto found = m_fonts.constFind(languageIndex);
+        if (found != m_fonts.constEnd())
+            return *found;
+        const IniFile file(m_path);
+        LanguageFont font;
+        font.family = file.text(QString::asprintf("FONT_LIST/FONT_%d", languageIndex));
+        font.pixelSize = int(file.boundedInteger(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0, 0, kMaxFontPixelSize));
+        m_fonts.insert(languageIndex, font);
+        return font;
+    }
+
+    int accentIndex()
+    {
+        QMutexLocker lock(&m_mutex);
+        refresh();
+        if (m_accent < 0)
+            m_accent = int(IniFile(m_path).boundedInteger(QStringLiteral("Config/GColorID"), 0, 0, kAccentColorCount - 1));
+        return m_accent;
+    }
+
+private:
+    void refresh()
+    {
+        const QString path = configFilePath();
+        struct stat st {};
+        const QByteArray stamp = ::stat(QFile::encodeName(path).constData(), &st) != 0
+            ? QByteArray()
+            : QByteArray::number(qulonglong(st.st_ino)) + ' ' + QByteArray::number(qlonglong(st.st_size)) + ' '
+                + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.' + QByteArray::number(qlonglong(st.st_mtim.tv_nsec)) + ' '
+                + QByteArray::number(qlonglong(st.st_ctim.tv_sec)) + '.' + QByteArray::number(qlonglong(st.st_ctim.tv_nsec));
+        if (path == m_path && stamp == m_stamp)
+            return;
+        m_path = path;
+        m_stamp = stamp;
+        m_fonts.clear();
+        m_accent = -1;
+    }
+
+    QMutex m_mutex;
+    QString m_path;
+    QByteArray m_stamp;
+    QHash<int, LanguageFont> m_fonts;
+    int m_accent = -1;
+};
+
+StyleSettingsCache &styleSettings()
+{
+    static StyleSettingsCache cache;
+    return cache;
+}
 
 } // namespace
 
@@ -71,16 +136,12 @@ void readLanguageTable(LanguageTable &table)
 
 LanguageFont readLanguageFont(int languageIndex)
 {
-    const IniFile file(configFilePath());
-    LanguageFont font;
-    font.family = file.text(QString::asprintf("FONT_LIST/FONT_%d", languageIndex));
-    font.pixelSize = int(file.boundedInteger(QString::asprintf("FONT_LIST/FONT_SIZE_%d", languageIndex), 0, 0, kMaxFontPixelSize));
-    return font;
+    return styleSettings().font(languageIndex);
 }
 
 int readAccentIndex()
 {
-    return int(IniFile(configFilePath()).boundedInteger(QStringLiteral("Config/GColorID"), 0, 0, kAccentColorCount - 1));
+    return styleSettings().accentIndex();
 }
 
 QColor accentColor(int index)

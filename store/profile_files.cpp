@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringBuilder>
+
+#include <array>
 
 namespace {
 
@@ -27,24 +30,36 @@ QString configProfileGroup(int index)
 QString profileKey(const QString &group, const QString &block, const QString &suffix = QString())
 {
     if (block.startsWith(QLatin1Char('/')))
-        return group + block + suffix;
-    return group + QLatin1Char('/') + block + suffix;
+        return group % block % suffix;
+    return group % QLatin1Char('/') % block % suffix;
+}
+
+// A profile holds some forty thousand keys, all numbered below 64: the numbers are made once.
+QString indexText(int index)
+{
+    static const std::array<QString, 64> texts = [] {
+        std::array<QString, 64> t;
+        for (int i = 0; i < int(t.size()); ++i)
+            t[i] = QString::number(i);
+        return t;
+    }();
+    return index >= 0 && index < int(texts.size()) ? texts[index] : QString::number(index);
 }
 
 QString indexed(int index, const char *suffix)
 {
-    return QLatin1Char('_') + QString::number(index) + QLatin1Char('_') + QLatin1String(suffix);
+    return QLatin1Char('_') % indexText(index) % QLatin1Char('_') % QLatin1String(suffix);
 }
 
 QString keyInfoSuffix(int button, int entry, const char *suffix)
 {
-    return QLatin1Char('_') + QString::number(button) + QStringLiteral("_KeyInfo_") + QString::number(entry)
-        + QLatin1Char('_') + QLatin1String(suffix);
+    return QLatin1Char('_') % indexText(button) % QLatin1String("_KeyInfo_") % indexText(entry)
+        % QLatin1Char('_') % QLatin1String(suffix);
 }
 
 QString ledBlock(int effect)
 {
-    return QStringLiteral("/LedMode/LED_MODE_") + QString::number(effect);
+    return QLatin1String("/LedMode/LED_MODE_") % indexText(effect);
 }
 
 enum class ProfileForm {

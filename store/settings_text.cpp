@@ -1,6 +1,10 @@
 #include "store/settings_text.h"
 
+#include <QDataStream>
 #include <QString>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -33,11 +37,23 @@ struct Line {
     int equals = -1;
 };
 
+// The characters nextLine() acts on; the rest it passes over.
+struct LineSyntax {
+    bool special[256] = {};
+    constexpr LineSyntax()
+    {
+        for (const char ch : {'=', '\n', '\r', '\\', '"', ';'})
+            special[static_cast<unsigned char>(ch)] = true;
+    }
+};
+constexpr LineSyntax kLineSyntax;
+
 // Splits as QSettings does: a backslash carries the next character (line ends included),
 // quotes carry everything, ';' starts a comment.
 bool nextLine(const QByteArray &data, int &pos, Line &line)
 {
     const int size = data.size();
+    const char *const text = data.constData();
     bool inQuotes = false;
     line.equals = -1;
     line.start = pos;
@@ -45,7 +61,9 @@ bool nextLine(const QByteArray &data, int &pos, Line &line)
         ++line.start;
     int i = line.start;
     while (i < size) {
-        const char ch = data.at(i++);
+        const char ch = text[i++];
+        if (!kLineSyntax.special[static_cast<unsigned char>(ch)])
+            continue;
         if (ch == '=') {
             if (!inQuotes && line.equals == -1)
                 line.equals = i - 1;
@@ -218,7 +236,151 @@ bool isUndecodable(const QStringList &strings)
     return false;
 }
 
+bool mayDecodeAsVariant(const QByteArray &data, int from, int to)
+{
+    for (int i = from; i < to; ++i) {
+        const char ch = data.at(i);
+        if (ch == '@' || ch == '\\')
+            return true;
+    }
+    return false;
+}
+
+// Characters QSettings keeps as they are in key and section names; anything else it escapes.
+bool isPlainNameCharacter(char ch)
+{
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' || ch == '-'
+        || ch == '.';
+}
+
+// A key as QSettings names it: `prefix`, then the key with its backslashes as slashes. Empty
+// when the spelling needs QSettings' own unescaping or key normalisation.
+QString plainKey(const QString &prefix, const QByteArray &data, int from, int to)
+{
+    while (to > from && isSpace(data.at(to - 1)))
+        --to;
+    if (from == to || data.at(from) == '\\' || data.at(to - 1) == '\\')
+        return QString();
+    QString key(prefix.size() + to - from, Qt::Uninitialized);
+    QChar *out = std::copy(prefix.constBegin(), prefix.constEnd(), key.begin());
+    for (int i = from; i < to; ++i) {
+        const char ch = data.at(i);
+        if (ch == '\\') {
+            if (data.at(i - 1) == '\\')
+                return QString();
+            *out++ = QLatin1Char('/');
+        } else if (isPlainNameCharacter(ch)) {
+            *out++ = QLatin1Char(ch);
+        } else {
+            return QString();
+        }
+    }
+    return key;
+}
+
+// "[NAME]" with a plain name other than QSettings' own "General": the key prefix "NAME/".
+QString plainSectionPrefix(const QByteArray &data, const Line &line)
+{
+    const int end = line.start + line.length;
+    if (line.length < 3 || data.at(end - 1) != ']')
+        return QString();
+    const QByteArray name = data.mid(line.start + 1, line.length - 2);
+    if (name.compare("general", Qt::CaseInsensitive) == 0)
+        return QString();
+    for (const char ch : name) {
+        if (!isPlainNameCharacter(ch))
+            return QString();
+    }
+    return QString::fromLatin1(name) + QLatin1Char('/');
+}
+
+// Most values of a profile are small numbers: each is made once per file and shared.
+using SmallNumbers = std::array<QString, 256>;
+
+QString smallNumberOr(SmallNumbers &numbers, const char *text, int length)
+{
+    int n = -1;
+    if (length >= 1 && length <= 3 && (length == 1 || text[0] != '0')) {
+        n = 0;
+        for (int i = 0; i < length && n >= 0; ++i)
+            n = text[i] >= '0' && text[i] <= '9' ? n * 10 + (text[i] - '0') : -1;
+    }
+    if (n < 0 || n >= int(numbers.size()))
+        return QString::fromLatin1(text, length);
+    if (numbers[n].isNull())
+        numbers[n] = QString::fromLatin1(text, length);
+    return numbers[n];
+}
+
+// The value of one line as QSettings makes it; invalid when QSettings would make a list or
+// anything but text or a colour.
+QVariant plainValue(const QByteArray &data, int from, int to, SmallNumbers &numbers)
+{
+    int start = from;
+    while (start < to && isSpace(data.at(start)))
+        ++start;
+    int end = start;
+    bool simple = true;
+    for (int i = start; i < to && simple; ++i) {
+        const char ch = data.at(i);
+        simple = ch != '\\' && ch != '"' && ch != ',';
+        if (!isSpace(ch))
+            end = i + 1;
+    }
+    if (simple) {
+        if (start < to && data.at(start) == '@')
+            return QVariant();
+        return smallNumberOr(numbers, data.constData() + start, end - start);
+    }
+    const QStringList strings = decodedStrings(data, from, to);
+    if (strings.size() != 1)
+        return QVariant();
+    const QString &text = strings.first();
+    if (!text.startsWith(QLatin1Char('@')))
+        return text;
+    if (!isColorVariant(text))
+        return QVariant();
+    // As QSettings decodes it: the stream from after the prefix, closing parenthesis included.
+    QByteArray stream = text.midRef(int(sizeof kVariantPrefix) - 1).toLatin1();
+    QDataStream in(&stream, QIODevice::ReadOnly);
+    in.setVersion(QDataStream::Qt_4_0);
+    QVariant color;
+    in >> color;
+    return color;
+}
+
 } // namespace
+
+bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *values)
+{
+    values->clear();
+    // QSettings reads a file with a byte order mark as UTF-8, not as Latin-1.
+    if (checkedText.startsWith("\xEF\xBB\xBF"))
+        return false;
+    QString prefix;
+    SmallNumbers numbers;
+    int pos = 0;
+    Line line;
+    while (nextLine(checkedText, pos, line)) {
+        if (checkedText.at(line.start) == '[') {
+            prefix = plainSectionPrefix(checkedText, line);
+            if (prefix.isEmpty())
+                return false;
+            continue;
+        }
+        // Keys outside a section belong to "General", a line without '=' is a format error.
+        if (prefix.isEmpty() || line.equals < 0)
+            return false;
+        const QString key = plainKey(prefix, checkedText, line.start, line.equals);
+        if (key.isEmpty())
+            return false;
+        QVariant value = plainValue(checkedText, line.equals + 1, line.start + line.length, numbers);
+        if (!value.isValid())
+            return false;
+        values->insert(key, std::move(value));
+    }
+    return true;
+}
 
 QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys)
 {
@@ -231,6 +393,9 @@ QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refu
     Line line;
     while (nextLine(iniText, pos, line)) {
         if (iniText.at(line.start) == '[' || line.equals < 0)
+            continue;
+        // A variant needs an '@', spelled out or escaped.
+        if (!mayDecodeAsVariant(iniText, line.equals + 1, line.start + line.length))
             continue;
         const QStringList strings = decodedStrings(iniText, line.equals + 1, line.start + line.length);
         if (!isUndecodable(strings))

@@ -13,7 +13,7 @@ for tool in "$bench/map_wait" "$bench/bare_window" "$build/app/zelmouse"; do
     [ -x "$tool" ] || { echo "missing $tool: build the tree first (targets map_wait bare_window zelmouse)" >&2; exit 2; }
 done
 work=$(mktemp -d /tmp/zel-startup.XXXXXX)
-trap 'kill "$xpid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'stop_companions; kill "$xpid" 2>/dev/null || true; rm -rf "$work"' EXIT
 Xvfb -displayfd 5 -screen 0 1920x1200x24 -dpi 96 -nolisten tcp -noreset 5>"$work/display" >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -26,12 +26,25 @@ fresh() {
     cp -a "$build/app" "$work/app"
 }
 
+# The on-screen display outlives the program it was started by; end the ones this run started.
+stop_companions() {
+    local exe
+    for exe in /proc/[0-9]*/exe; do
+        [ "$(readlink "$exe" 2>/dev/null)" = "$work/app/zelmouse-osd" ] || continue
+        exe=${exe#/proc/}
+        kill "${exe%/exe}" 2>/dev/null || true
+    done
+}
+
 measure() { # label, then the command
     local label=$1
     shift
     fresh
+    # Not through $(...): the on-screen display the program starts would hold the pipe open.
+    HOME=$work/home XDG_RUNTIME_DIR=$work/run "$@" >"$work/out" 2>"$work/stderr" || { echo "$label: no window" >&2; cat "$work/stderr" >&2; return 1; }
+    stop_companions
     local out
-    out=$(HOME=$work/home XDG_RUNTIME_DIR=$work/run "$@" 2>"$work/stderr") || { echo "$label: no window" >&2; cat "$work/stderr" >&2; return 1; }
+    out=$(cat "$work/out")
     local plugged
     plugged=$(sed -n 's/.*Emulated mouse plugged (monotonic \([0-9.]*\) ms).*/\1/p' "$work/stderr" "$work/app.log" 2>/dev/null | head -n1 || true)
     echo "$label $out plugged_at_ms=${plugged:-0}" >>"$work/results"

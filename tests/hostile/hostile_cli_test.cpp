@@ -133,6 +133,16 @@ private slots:
         QVERIFY(writtenPackets(run.err).isEmpty());
         QCOMPARE(settingsFiles(app).value(QStringLiteral("/Profile/Main.prof")), main);
         QCOMPARE(app.value(app.configIni(), "Config/Diff").toInt(), 1);
+
+        // Commands that only store say so too, and leave every file as it was.
+        for (const QStringList &command : {QStringList{"set", "rate", "250"}, QStringList{"profile", "add"}}) {
+            const auto before = settingsFiles(app);
+            const CliRun stored = runCliProgram(emulatedRun(app, command));
+            QCOMPARE(stored.exitCode, 74);
+            QVERIFY2(stored.err.contains(QStringLiteral("The settings could not be saved: %1").arg(app.slotProfile(QStringLiteral("Other")))),
+                     qPrintable(stored.err.right(400)));
+            QCOMPARE(settingsFiles(app).value(QStringLiteral("/Profile/Main.prof")), before.value(QStringLiteral("/Profile/Main.prof")));
+        }
     }
 
     void showReportsWhatIsUsed()

@@ -112,7 +112,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     const int slot = activeSlot();
     button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
     nameEdit->setText(currentSettings.ProfileNames[slot]);
-    writeDefaultProfileFile();
+    // Nothing on screen needs the template: it is checked once the window is up.
+    QTimer::singleShot(0, this, [] { writeDefaultProfileFile(); });
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     setWindowIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))));
