@@ -166,7 +166,12 @@ void DeviceSession::restartPoller(int pauseMs)
 
 void DeviceSession::selectProfile(int slot)
 {
-    post([this, slot] { emit profileSelectFinished(slot, selectNow(slot)); });
+    post([this, slot] {
+        const uint8_t status = selectNow(slot);
+        // Emitted on the caller's thread, like every signal of the session.
+        QMetaObject::invokeMethod(
+            this, [this, slot, status] { emit profileSelectFinished(slot, status); }, Qt::QueuedConnection);
+    });
 }
 
 void DeviceSession::write(const DeviceSettings &settings, bool forceFull)

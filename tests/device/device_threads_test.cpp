@@ -13,6 +13,28 @@
 #include <QtTest>
 #include <memory>
 
+// The threads emit from their own run(); QSignalSpy records in the emitting thread, so the
+// tests spy on this relay, which lives on the test's thread and receives the signals queued.
+class ThreadSignalRelay : public QObject {
+    Q_OBJECT
+public:
+    explicit ThreadSignalRelay(ZelGetBatteryThread *poller)
+    {
+        connect(poller, &ZelGetBatteryThread::RefreshBatteryStatus, this, &ThreadSignalRelay::RefreshBatteryStatus,
+                Qt::QueuedConnection);
+        connect(poller, &ZelGetBatteryThread::RefreshStatus, this, &ThreadSignalRelay::RefreshStatus,
+                Qt::QueuedConnection);
+    }
+    explicit ThreadSignalRelay(ZelProcessThread *writer)
+    {
+        connect(writer, &ZelProcessThread::DoProcessDlg, this, &ThreadSignalRelay::DoProcessDlg, Qt::QueuedConnection);
+    }
+signals:
+    void RefreshBatteryStatus(uchar charging, uchar level, uchar extra);
+    void RefreshStatus(uchar profile, uchar dpiStage, uchar reportRate, uchar mode);
+    void DoProcessDlg();
+};
+
 // The status poller and the writer thread against the emulated mouse, in real time.
 class DeviceThreadsTest : public QObject {
     Q_OBJECT
@@ -61,8 +83,9 @@ private slots:
     void pollerReportsBatteryStageAndRate()
     {
         poller = std::make_unique<ZelGetBatteryThread>();
-        QSignalSpy battery(poller.get(), &ZelGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy status(poller.get(), &ZelGetBatteryThread::RefreshStatus);
+        ThreadSignalRelay relay(poller.get());
+        QSignalSpy battery(&relay, &ThreadSignalRelay::RefreshBatteryStatus);
+        QSignalSpy status(&relay, &ThreadSignalRelay::RefreshStatus);
         poller->start();
         QVERIFY(battery.wait(2000));
         QCOMPARE(battery.takeFirst(), bytes({0, 57, 3}));
@@ -86,7 +109,8 @@ private slots:
     void pollerEndsWithZerosWhenTheMouseGoes()
     {
         poller = std::make_unique<ZelGetBatteryThread>();
-        QSignalSpy battery(poller.get(), &ZelGetBatteryThread::RefreshBatteryStatus);
+        ThreadSignalRelay relay(poller.get());
+        QSignalSpy battery(&relay, &ThreadSignalRelay::RefreshBatteryStatus);
         poller->start();
         QVERIFY(battery.wait(2000));
         battery.clear();
@@ -98,6 +122,7 @@ private slots:
         QCOMPARE(battery.count(), 0);
         CloseDevice();
         QVERIFY(poller->wait(2000));
+        QCoreApplication::processEvents(); // its last report, queued before it ended
         QCOMPARE(battery.count(), 1);
         QCOMPARE(battery.takeFirst(), bytes({0, 0, 0}));
         QCOMPARE(traces.count(QStringLiteral("ZelGetBatteryThread Stop.\n")), 0);
@@ -106,7 +131,8 @@ private slots:
     void pollerStopsPromptly()
     {
         poller = std::make_unique<ZelGetBatteryThread>();
-        QSignalSpy battery(poller.get(), &ZelGetBatteryThread::RefreshBatteryStatus);
+        ThreadSignalRelay relay(poller.get());
+        QSignalSpy battery(&relay, &ThreadSignalRelay::RefreshBatteryStatus);
         poller->start();
         QVERIFY(battery.wait(2000));
         poller->Stop();
@@ -125,7 +151,8 @@ private slots:
 
         // The window's poller control: the writer stops a running poller and starts a new one.
         poller = std::make_unique<ZelGetBatteryThread>();
-        QSignalSpy firstBattery(poller.get(), &ZelGetBatteryThread::RefreshBatteryStatus);
+        ThreadSignalRelay pollerRelay(poller.get());
+        QSignalSpy firstBattery(&pollerRelay, &ThreadSignalRelay::RefreshBatteryStatus);
         poller->start();
         QVERIFY(firstBattery.wait(2000));
         int stops = 0;
@@ -137,7 +164,8 @@ private slots:
                                 },
                                 [&] { ++starts; }});
         ZelProcessThread writer(currentSettings);
-        QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
+        ThreadSignalRelay relay(&writer);
+        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
         writer.start();
         QVERIFY(done.wait(5000));
         QVERIFY(writer.wait(1000));
@@ -167,7 +195,8 @@ private slots:
         appliedSettings = DeviceSettings();
         writeApplyFailedFlag(0);
         ZelProcessThread writer(currentSettings);
-        QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
+        ThreadSignalRelay relay(&writer);
+        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
         writer.start();
         QVERIFY(done.wait(5000));
         writer.wait();
@@ -183,7 +212,8 @@ private slots:
         appliedSettings = DeviceSettings();
         ZelProcessThread writer(currentSettings);
         writer.Stop();
-        QSignalSpy done(&writer, &ZelProcessThread::DoProcessDlg);
+        ThreadSignalRelay relay(&writer);
+        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
         writer.start();
         QVERIFY(writer.wait(2000));
         QCoreApplication::processEvents();
