@@ -357,6 +357,10 @@ bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *
     // QSettings reads a file with a byte order mark as UTF-8, not as Latin-1.
     if (checkedText.startsWith("\xEF\xBB\xBF"))
         return false;
+    // A continuation with no line after it is read by QSettings in its own way; the program
+    // never writes one.
+    if (checkedText.endsWith('\\'))
+        return false;
     QString prefix;
     SmallNumbers numbers;
     int pos = 0;

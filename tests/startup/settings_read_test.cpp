@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("line without equals") << QByteArray("[A]\nx=1\nbroken\n") << false;
         QTest::newRow("other @ values") << QByteArray("[A]\nat=@@x\nsize=@Size(1 2)\nnone=@Invalid()\n") << false;
         QTest::newRow("unclosed section") << QByteArray("[A\nx=1\n") << false;
+        QTest::newRow("continuation at the end") << QByteArray("[A]\nx=1\nx=2 \\") << false;
     }
 
     void handWrittenFilesReadAsQSettingsReadsThem()
