@@ -46,20 +46,10 @@ int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff
 bool writeApplyFailedFlag(int flag) { return writeConfigInteger(QStringLiteral("Config/Diff"), flag); }
 
 bool readApplyOnArrival() { return readConfigInteger(QStringLiteral("Config/ApplyOnArrival")) == 1; }
-bool writeApplyOnArrival(bool on)
-{
-    IniFile config(configFilePath());
-    config.setInteger(QStringLiteral("Config/ApplyOnArrival"), on ? 1 : 0);
-    return config.commit();
-}
+bool writeApplyOnArrival(bool on) { return writeConfigInteger(QStringLiteral("Config/ApplyOnArrival"), on ? 1 : 0); }
 
 bool readStartAtLogin() { return readConfigInteger(QStringLiteral("Config/StartAtLogin")) == 1; }
-bool writeStartAtLogin(bool on)
-{
-    IniFile config(configFilePath());
-    config.setInteger(QStringLiteral("Config/StartAtLogin"), on ? 1 : 0);
-    return config.commit();
-}
+bool writeStartAtLogin(bool on) { return writeConfigInteger(QStringLiteral("Config/StartAtLogin"), on ? 1 : 0); }
 
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
