@@ -23,12 +23,22 @@ struct CheckedText {
     QStringList refusedKeys;
 };
 
-CheckedText readChecked(const QString &path)
+// A file in the program's own spelling has nothing a check would take out: it goes straight to
+// the table. Any other is checked, and left to QSettings when the table declines it too.
+CheckedText readChecked(const QString &path, PlainSettings &table, bool &plain)
 {
     RegularFileRead read = readRegularFile(path);
     CheckedText checked{read.state, QByteArray(), QStringList()};
-    if (read.state == RegularFileRead::Regular)
-        checked.text = withoutUndecodableValues(read.data, &checked.refusedKeys);
+    plain = false;
+    if (read.state != RegularFileRead::Regular && read.state != RegularFileRead::Missing)
+        return checked;
+    plain = table.read(read.data);
+    if (plain) {
+        checked.text = read.data;
+        return checked;
+    }
+    checked.text = withoutUndecodableValues(read.data, &checked.refusedKeys);
+    plain = checked.refusedKeys.isEmpty() ? false : table.read(checked.text);
     return checked;
 }
 
@@ -84,7 +94,7 @@ IniFile::IniFile(const QString &path)
 {
     if (path.isEmpty())
         return;
-    const CheckedText checked = readChecked(path);
+    const CheckedText checked = readChecked(path, m_table, m_plain);
     if (checked.state == RegularFileRead::NotRegular || checked.state == RegularFileRead::Unreadable) {
         qDebug().noquote() << "Not reading" << path << "- it is not a readable regular file.";
         m_refused = true;
@@ -93,7 +103,6 @@ IniFile::IniFile(const QString &path)
     m_refusedKeys = checked.refusedKeys;
     if (!m_refusedKeys.isEmpty())
         qDebug().noquote() << "Ignoring malformed values in" << path << ":" << m_refusedKeys.join(QStringLiteral(", "));
-    m_plain = readPlainSettings(checked.text, &m_values);
     if (m_plain)
         return;
     if (m_refusedKeys.isEmpty()) {
@@ -122,15 +131,21 @@ IniFile::~IniFile()
 
 bool IniFile::contains(const QString &key) const
 {
-    if (m_plain)
-        return m_values.contains(normalizedKey(key));
+    if (m_plain) {
+        const QString normal = normalizedKey(key);
+        return m_written.contains(normal) || m_table.contains(normal);
+    }
     return m_settings && m_settings->contains(key);
 }
 
 QStringList IniFile::keys() const
 {
     if (m_plain) {
-        QStringList keys = m_values.keys();
+        QStringList keys = m_table.keys();
+        for (auto it = m_written.cbegin(); it != m_written.cend(); ++it) {
+            if (!m_table.contains(it.key()))
+                keys.append(it.key());
+        }
         std::sort(keys.begin(), keys.end());
         return keys;
     }
@@ -139,13 +154,18 @@ QStringList IniFile::keys() const
 
 QVariant IniFile::value(const QString &key) const
 {
-    if (m_plain)
-        return m_values.value(normalizedKey(key));
+    if (m_plain) {
+        const QString normal = normalizedKey(key);
+        const auto written = m_written.constFind(normal);
+        return written != m_written.cend() ? *written : m_table.value(normal);
+    }
     return m_settings ? m_settings->value(key) : QVariant();
 }
 
 int64_t IniFile::integer(const QString &key, int64_t absent) const
 {
+    if (m_plain && m_written.isEmpty())
+        return m_table.integer(normalizedKey(key), absent);
     const QVariant v = value(key);
     if (!v.isValid())
         return absent;
@@ -180,17 +200,23 @@ bool IniFile::stage()
         m_failed = true;
         return false;
     }
-    // Read again under the lock: another program may have saved since this object opened.
-    const CheckedText checked = readChecked(m_path);
+    // Read again under the lock: another program may have saved since this object opened, and
+    // later writes are compared with what is there now.
+    m_settings.reset();
+    m_written.clear();
+    m_edits.clear();
+    const CheckedText checked = readChecked(m_path, m_table, m_plain);
     const QFileInfo target(m_path);
     if ((checked.state != RegularFileRead::Regular && checked.state != RegularFileRead::Missing)
         || !QDir().mkpath(target.absolutePath())) {
         m_failed = true;
+        m_plain = false;
+        m_table.clear();
         return false;
     }
     m_stage = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.fileName()
                                                + QStringLiteral(".XXXXXX"));
-    if (!m_stage->open() || !writeWhole(*m_stage, checked.text)) {
+    if (!m_stage->open()) {
         m_failed = true;
         m_stage.reset();
         return false;
@@ -199,10 +225,39 @@ bool IniFile::stage()
     m_stage->setPermissions(checked.state == RegularFileRead::Regular
                                 ? QFile::permissions(m_path)
                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    m_settings = std::make_unique<QSettings>(m_stage->fileName(), QSettings::IniFormat);
-    // Compare later writes with what is there now, not with what was there at opening.
-    m_plain = readPlainSettings(checked.text, &m_values);
     m_staged = true;
+    m_stagedText = checked.text;
+    return m_plain || stageThroughQSettings();
+}
+
+QByteArray IniFile::editedText() const
+{
+    if (m_edits.empty())
+        return m_stagedText;
+    QByteArray text;
+    text.reserve(m_stagedText.size() + 64);
+    int copied = 0;
+    for (const auto &edit : m_edits) {
+        text.append(m_stagedText.constData() + copied, edit.first - copied);
+        text.append(edit.second.second);
+        copied = edit.second.first;
+    }
+    text.append(m_stagedText.constData() + copied, m_stagedText.size() - copied);
+    return text;
+}
+
+bool IniFile::stageThroughQSettings()
+{
+    if (m_settings)
+        return true;
+    if (!m_stage->open() || !m_stage->resize(0) || !writeWhole(*m_stage, editedText())) {
+        m_stage->close();
+        m_failed = true;
+        return false;
+    }
+    m_stage->close();
+    m_edits.clear();
+    m_settings = std::make_unique<QSettings>(m_stage->fileName(), QSettings::IniFormat);
     return true;
 }
 
@@ -218,10 +273,20 @@ void IniFile::set(const QString &key, const QVariant &value, Same same)
     }
     if (!stage())
         return;
-    m_settings->setValue(key, value);
+    const QString normal = normalizedKey(key);
+    int from = 0;
+    int to = 0;
+    const QByteArray spelled = m_settings ? QByteArray() : iniValueText(value);
+    if (!spelled.isNull() && m_table.valueSpan(normal, &from, &to)) {
+        m_edits[from] = {to, spelled};
+    } else {
+        if (!stageThroughQSettings())
+            return;
+        m_settings->setValue(key, value);
+    }
     // As QSettings gives back a value set on it.
     if (m_plain)
-        m_values.insert(normalizedKey(key), value);
+        m_written.insert(normal, value);
 }
 
 void IniFile::setInteger(const QString &key, int64_t number)
@@ -245,6 +310,13 @@ bool IniFile::prepareCommit()
         return false;
     if (!m_staged)
         return true;
+    if (!m_settings) {
+        const bool written = m_stage->open() && m_stage->resize(0) && writeWhole(*m_stage, editedText());
+        m_stage->close();
+        if (!written)
+            m_failed = true;
+        return written;
+    }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
         m_failed = true;
@@ -260,6 +332,8 @@ bool IniFile::finishCommit()
     if (!m_staged)
         return true;
     m_settings.reset();
+    m_edits.clear();
+    m_stagedText.clear();
     m_stage->setAutoRemove(false);
     const QString staged = m_stage->fileName();
     m_stage.reset();
@@ -269,9 +343,10 @@ bool IniFile::finishCommit()
         m_failed = true;
     }
     m_lock.reset();
-    // Later reads see what was saved: the values already hold it when plain.
+    // Later reads see what was saved: the table and the written values hold it when plain.
     if (m_failed) {
-        m_values.clear();
+        m_table.clear();
+        m_written.clear();
         m_plain = false;
     } else if (!m_plain) {
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
@@ -299,7 +374,10 @@ void IniFile::discard()
     if (!m_staged)
         return;
     m_settings.reset();
-    m_values.clear();
+    m_table.clear();
+    m_written.clear();
+    m_edits.clear();
+    m_stagedText.clear();
     m_plain = false;
     m_stage.reset(); // removes the staging file
     m_staged = false;

@@ -4,7 +4,11 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+
+#include "store/settings_text.h"
+
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -18,13 +22,15 @@ class SettingsLock;
 // - only a regular file is read; anything else (a FIFO would block for good) is refused;
 // - values QSettings would decode as anything but a colour variant read as absent.
 // A refused file (or an empty path, which stands for an unusable name) reads its defaults and
-// takes no writes. A checked file in the program's own spelling is parsed once into a table
-// (readPlainSettings); any other is read through QSettings.
+// takes no writes. A file in the program's own spelling is parsed once into a table
+// (PlainSettings); any other is checked and read through QSettings.
 //
 // Writes only touch keys whose stored value differs, so saving unchanged settings leaves the
-// file alone (QSettings rewrites the whole file as soon as one key is set). The first write
-// takes the settings lock and copies the file to a staging file beside it; commit() writes the
-// staging file and renames it over the target, so the target is always whole, old or new.
+// file alone. The first write takes the settings lock and reads the file again; commit() writes
+// a staging file beside it and renames it over the target, so the target is always whole, old
+// or new. In a file of the program's own spelling, a write to a key it holds replaces that
+// value's text in place, spelled as QSettings spells it; anything else (a new key, another
+// spelling) goes through QSettings, which rewrites the whole file.
 class IniFile {
 public:
     explicit IniFile(const QString &path);
@@ -72,6 +78,10 @@ private:
     bool stage();
     template <class Same>
     void set(const QString &key, const QVariant &value, Same same);
+    // The staged text with the edits in place.
+    QByteArray editedText() const;
+    // From edits in place to QSettings on the staging file.
+    bool stageThroughQSettings();
 
     QString m_path;
     bool m_refused = false;
@@ -81,10 +91,14 @@ private:
     std::unique_ptr<SettingsLock> m_lock;
     std::unique_ptr<QTemporaryFile> m_stage;
     bool m_staged = false;
-    // Reads come from here while m_plain: one parse of the file, then hash look-ups (a profile
-    // holds thousands of keys). Writes still go through QSettings, and land here too.
-    QHash<QString, QVariant> m_values;
+    // Reads come from here while m_plain: one parse of the file, then look-ups (a profile holds
+    // thousands of keys). Values written since land in m_written, which reads see first.
+    PlainSettings m_table;
+    QHash<QString, QVariant> m_written;
     bool m_plain = false;
+    // Edits in place of the staged text, by where the replaced value starts: its end and text.
+    std::map<int, std::pair<int, QByteArray>> m_edits;
+    QByteArray m_stagedText;
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -253,94 +253,75 @@ bool isPlainNameCharacter(char ch)
         || ch == '.';
 }
 
-// A key as QSettings names it: `prefix`, then the key with its backslashes as slashes. Empty
-// when the spelling needs QSettings' own unescaping or key normalisation.
-QString plainKey(const QString &prefix, const QByteArray &data, int from, int to)
+// The trimmed key of a line, when QSettings would name it as spelled (backslashes as slashes):
+// plain characters, single backslashes between them.
+bool plainKeySpan(const QByteArray &data, int from, int &to)
 {
     while (to > from && isSpace(data.at(to - 1)))
         --to;
     if (from == to || data.at(from) == '\\' || data.at(to - 1) == '\\')
-        return QString();
-    QString key(prefix.size() + to - from, Qt::Uninitialized);
-    QChar *out = std::copy(prefix.constBegin(), prefix.constEnd(), key.begin());
+        return false;
     for (int i = from; i < to; ++i) {
         const char ch = data.at(i);
-        if (ch == '\\') {
-            if (data.at(i - 1) == '\\')
-                return QString();
-            *out++ = QLatin1Char('/');
-        } else if (isPlainNameCharacter(ch)) {
-            *out++ = QLatin1Char(ch);
-        } else {
-            return QString();
-        }
+        if (ch == '\\' ? data.at(i - 1) == '\\' : !isPlainNameCharacter(ch))
+            return false;
     }
-    return key;
+    return true;
 }
 
-// "[NAME]" with a plain name other than QSettings' own "General": the key prefix "NAME/".
-QString plainSectionPrefix(const QByteArray &data, const Line &line)
+// "[NAME]" with a plain name other than QSettings' own "General".
+QByteArray plainSectionName(const QByteArray &data, const Line &line)
 {
     const int end = line.start + line.length;
     if (line.length < 3 || data.at(end - 1) != ']')
-        return QString();
+        return QByteArray();
     const QByteArray name = data.mid(line.start + 1, line.length - 2);
     if (name.compare("general", Qt::CaseInsensitive) == 0)
-        return QString();
+        return QByteArray();
     for (const char ch : name) {
         if (!isPlainNameCharacter(ch))
-            return QString();
+            return QByteArray();
     }
-    return QString::fromLatin1(name) + QLatin1Char('/');
+    return name;
 }
 
-// Most values of a profile are small numbers: each is made once per file and shared.
-using SmallNumbers = std::array<QString, 256>;
-
-QString smallNumberOr(SmallNumbers &numbers, const char *text, int length)
+// FNV-1a over a key as QSettings names it, so that it comes out the same from the file's bytes
+// and from a QString.
+constexpr uint32_t kHashStart = 2166136261u;
+inline uint32_t hashStep(uint32_t hash, unsigned char ch)
 {
-    int n = -1;
-    if (length >= 1 && length <= 3 && (length == 1 || text[0] != '0')) {
-        n = 0;
-        for (int i = 0; i < length && n >= 0; ++i)
-            n = text[i] >= '0' && text[i] <= '9' ? n * 10 + (text[i] - '0') : -1;
-    }
-    if (n < 0 || n >= int(numbers.size()))
-        return QString::fromLatin1(text, length);
-    if (numbers[n].isNull())
-        numbers[n] = QString::fromLatin1(text, length);
-    return numbers[n];
+    return (hash ^ (ch == '\\' ? '/' : ch)) * 16777619u;
 }
 
-// The value of one line as QSettings makes it; invalid when QSettings would make a list or
-// anything but text or a colour.
-QVariant plainValue(const QByteArray &data, int from, int to, SmallNumbers &numbers)
+uint32_t hashBytes(uint32_t hash, const char *text, int length)
 {
-    int start = from;
-    while (start < to && isSpace(data.at(start)))
-        ++start;
-    int end = start;
-    bool simple = true;
-    for (int i = start; i < to && simple; ++i) {
-        const char ch = data.at(i);
-        simple = ch != '\\' && ch != '"' && ch != ',';
-        if (!isSpace(ch))
-            end = i + 1;
+    for (int i = 0; i < length; ++i)
+        hash = hashStep(hash, static_cast<unsigned char>(text[i]));
+    return hash;
+}
+
+// A plain decimal number, as QString::toLongLong() reads it; false for anything it would have
+// to look at more closely.
+bool plainDecimal(const char *text, int length, int64_t *value)
+{
+    const bool negative = length > 0 && text[0] == '-';
+    const int first = negative ? 1 : 0;
+    if (length <= first || length - first > 18)
+        return false;
+    int64_t n = 0;
+    for (int i = first; i < length; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        n = n * 10 + (text[i] - '0');
     }
-    if (simple) {
-        if (start < to && data.at(start) == '@')
-            return QVariant();
-        return smallNumberOr(numbers, data.constData() + start, end - start);
-    }
-    const QStringList strings = decodedStrings(data, from, to);
-    if (strings.size() != 1)
-        return QVariant();
-    const QString &text = strings.first();
-    if (!text.startsWith(QLatin1Char('@')))
-        return text;
-    if (!isColorVariant(text))
-        return QVariant();
-    // As QSettings decodes it: the stream from after the prefix, closing parenthesis included.
+    *value = negative ? -n : n;
+    return true;
+}
+
+// What a colour variant's text decodes to, as QSettings decodes it.
+QVariant decodedColor(const QString &text)
+{
+    // The stream from after the prefix, closing parenthesis included.
     QByteArray stream = text.midRef(int(sizeof kVariantPrefix) - 1).toLatin1();
     QDataStream in(&stream, QIODevice::ReadOnly);
     in.setVersion(QDataStream::Qt_4_0);
@@ -351,39 +332,302 @@ QVariant plainValue(const QByteArray &data, int from, int to, SmallNumbers &numb
 
 } // namespace
 
-bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *values)
+void PlainSettings::clear()
 {
-    values->clear();
-    // QSettings reads a file with a byte order mark as UTF-8, not as Latin-1.
-    if (checkedText.startsWith("\xEF\xBB\xBF"))
+    m_text.clear();
+    m_entries.clear();
+    m_decoded.clear();
+    m_sections.clear();
+    m_slots.clear();
+}
+
+bool PlainSettings::read(const QByteArray &text)
+{
+    clear();
+    // QSettings reads a file with a byte order mark as UTF-8, not as Latin-1; and reads a
+    // continuation with no line after it in its own way. The program writes neither.
+    if (text.startsWith("\xEF\xBB\xBF") || text.endsWith('\\'))
         return false;
-    // A continuation with no line after it is read by QSettings in its own way; the program
-    // never writes one.
-    if (checkedText.endsWith('\\'))
-        return false;
-    QString prefix;
-    SmallNumbers numbers;
+    m_text = text;
+    m_slots.assign(64, -1);
+    QHash<QByteArray, int> sectionIndex;
+    int section = -1;
+    uint32_t sectionHash = kHashStart;
     int pos = 0;
     Line line;
-    while (nextLine(checkedText, pos, line)) {
-        if (checkedText.at(line.start) == '[') {
-            prefix = plainSectionPrefix(checkedText, line);
-            if (prefix.isEmpty())
+    while (nextLine(m_text, pos, line)) {
+        if (m_text.at(line.start) == '[') {
+            const QByteArray name = plainSectionName(m_text, line);
+            if (name.isEmpty()) {
+                clear();
                 return false;
+            }
+            section = sectionIndex.value(name, -1);
+            if (section < 0) {
+                section = m_sections.size();
+                sectionIndex.insert(name, section);
+                m_sections.append(name);
+            }
+            sectionHash = hashStep(hashBytes(kHashStart, name.constData(), name.size()), '/');
             continue;
         }
         // Keys outside a section belong to "General", a line without '=' is a format error.
-        if (prefix.isEmpty() || line.equals < 0)
+        int keyTo = line.equals;
+        if (section < 0 || line.equals < 0 || !plainKeySpan(m_text, line.start, keyTo)) {
+            clear();
             return false;
-        const QString key = plainKey(prefix, checkedText, line.start, line.equals);
-        if (key.isEmpty())
+        }
+        Entry entry{};
+        entry.section = section;
+        entry.keyFrom = line.start;
+        entry.keyTo = keyTo;
+        entry.hash = hashBytes(sectionHash, m_text.constData() + line.start, keyTo - line.start);
+        entry.spanFrom = line.equals + 1;
+        entry.spanTo = line.start + line.length;
+        entry.decoded = -1;
+        int start = entry.spanFrom;
+        while (start < entry.spanTo && isSpace(m_text.at(start)))
+            ++start;
+        int end = start;
+        bool simple = true;
+        for (int i = start; i < entry.spanTo && simple; ++i) {
+            const char ch = m_text.at(i);
+            simple = ch != '\\' && ch != '"' && ch != ',';
+            if (!isSpace(ch))
+                end = i + 1;
+        }
+        entry.valueFrom = start;
+        entry.valueTo = end;
+        if (simple && start < entry.spanTo && m_text.at(start) == '@') {
+            clear();
             return false;
-        QVariant value = plainValue(checkedText, line.equals + 1, line.start + line.length, numbers);
-        if (!value.isValid())
-            return false;
-        values->insert(key, std::move(value));
+        }
+        if (!simple) {
+            // Quoted or escaped: decoded now, once. A list, or anything but text or a colour,
+            // is left to QSettings.
+            const QStringList strings = decodedStrings(m_text, entry.spanFrom, entry.spanTo);
+            const bool variant = strings.size() == 1 && strings.first().startsWith(QLatin1Char('@'));
+            if (strings.size() != 1 || (variant && !isColorVariant(strings.first()))) {
+                clear();
+                return false;
+            }
+            entry.decoded = int(m_decoded.size());
+            m_decoded.push_back(variant ? decodedColor(strings.first()) : QVariant(strings.first()));
+        }
+        insert(entry);
     }
     return true;
+}
+
+void PlainSettings::insert(Entry entry)
+{
+    // A key given twice reads as its last value, as in QSettings.
+    const int existing = findRaw(entry.hash, entry.section, m_text.constData() + entry.keyFrom, entry.keyTo - entry.keyFrom);
+    if (existing >= 0) {
+        m_entries[existing] = entry;
+        return;
+    }
+    if ((m_entries.size() + 1) * 2 > m_slots.size()) {
+        m_slots.assign(m_slots.size() * 2, -1);
+        for (int i = 0; i < int(m_entries.size()); ++i) {
+            size_t slot = m_entries[i].hash & (m_slots.size() - 1);
+            while (m_slots[slot] >= 0)
+                slot = (slot + 1) & (m_slots.size() - 1);
+            m_slots[slot] = i;
+        }
+    }
+    size_t slot = entry.hash & (m_slots.size() - 1);
+    while (m_slots[slot] >= 0)
+        slot = (slot + 1) & (m_slots.size() - 1);
+    m_slots[slot] = int(m_entries.size());
+    m_entries.push_back(entry);
+}
+
+int PlainSettings::findRaw(uint32_t hash, int section, const char *key, int length) const
+{
+    if (m_slots.empty())
+        return -1;
+    for (size_t slot = hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Entry &e = m_entries[m_slots[slot]];
+        if (e.hash == hash && e.section == section && e.keyTo - e.keyFrom == length
+            && std::equal(key, key + length, m_text.constData() + e.keyFrom))
+            return m_slots[slot];
+    }
+    return -1;
+}
+
+int PlainSettings::find(const QString &key) const
+{
+    if (m_slots.empty())
+        return -1;
+    const int size = key.size();
+    const QChar *chars = key.constData();
+    uint32_t hash = kHashStart;
+    int slash = -1;
+    for (int i = 0; i < size; ++i) {
+        const ushort u = chars[i].unicode();
+        // Names in the table are plain ASCII: nothing else can be found.
+        if (u > 0x7F || u == '\\')
+            return -1;
+        if (u == '/' && slash < 0)
+            slash = i;
+        hash = hashStep(hash, static_cast<unsigned char>(u));
+    }
+    if (slash <= 0)
+        return -1;
+    for (size_t slot = hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Entry &e = m_entries[m_slots[slot]];
+        if (e.hash != hash)
+            continue;
+        const QByteArray &section = m_sections.at(e.section);
+        if (section.size() != slash || e.keyTo - e.keyFrom != size - slash - 1)
+            continue;
+        bool same = true;
+        for (int i = 0; same && i < slash; ++i)
+            same = chars[i].unicode() == ushort(static_cast<unsigned char>(section.at(i)));
+        const char *raw = m_text.constData() + e.keyFrom;
+        for (int i = slash + 1; same && i < size; ++i) {
+            const char ch = raw[i - slash - 1];
+            same = chars[i].unicode() == ushort(ch == '\\' ? '/' : static_cast<unsigned char>(ch));
+        }
+        if (same)
+            return m_slots[slot];
+    }
+    return -1;
+}
+
+QVariant PlainSettings::value(const QString &key) const
+{
+    const int index = find(key);
+    if (index < 0)
+        return QVariant();
+    const Entry &e = m_entries[index];
+    if (e.decoded >= 0)
+        return m_decoded[e.decoded];
+    return QString::fromLatin1(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom);
+}
+
+int64_t PlainSettings::integer(const QString &key, int64_t absent) const
+{
+    const int index = find(key);
+    if (index < 0)
+        return absent;
+    const Entry &e = m_entries[index];
+    int64_t n = 0;
+    if (e.decoded < 0 && plainDecimal(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom, &n))
+        return n;
+    bool ok = false;
+    n = value(key).toLongLong(&ok);
+    return ok ? n : 0;
+}
+
+QString PlainSettings::keyOf(const Entry &e) const
+{
+    const QByteArray &section = m_sections.at(e.section);
+    QString key(section.size() + 1 + e.keyTo - e.keyFrom, Qt::Uninitialized);
+    QChar *out = std::copy(section.constBegin(), section.constEnd(), key.begin());
+    *out++ = QLatin1Char('/');
+    for (int i = e.keyFrom; i < e.keyTo; ++i)
+        *out++ = QLatin1Char(m_text.at(i) == '\\' ? '/' : m_text.at(i));
+    return key;
+}
+
+QStringList PlainSettings::keys() const
+{
+    QStringList keys;
+    keys.reserve(int(m_entries.size()));
+    for (const Entry &e : m_entries)
+        keys.append(keyOf(e));
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+bool PlainSettings::valueSpan(const QString &key, int *from, int *to) const
+{
+    const int index = find(key);
+    if (index < 0)
+        return false;
+    *from = m_entries[index].spanFrom;
+    *to = m_entries[index].spanTo;
+    return true;
+}
+
+QByteArray iniValueText(const QVariant &value)
+{
+    QString text;
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return value.toString().toLatin1();
+    case QMetaType::QString:
+        text = value.toString();
+        // QSettings writes text with a NUL in it as a variant of its own.
+        if (text.contains(QChar::Null))
+            return QByteArray();
+        // QSettings marks text that would read as a variant with a second '@'.
+        if (text.startsWith(QLatin1Char('@')))
+            text.prepend(QLatin1Char('@'));
+        break;
+    case QMetaType::QColor: {
+        QByteArray stream;
+        QDataStream out(&stream, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_0);
+        out << value;
+        text = QLatin1String(kVariantPrefix) + QString::fromLatin1(stream.constData(), stream.size()) + QLatin1Char(')');
+        break;
+    }
+    default:
+        return QByteArray();
+    }
+    // Escaped as QSettings escapes a value without a text codec: C escapes, non-ASCII as \x with
+    // as many hex digits as needed (so a hex digit right after one is escaped too), and quotes
+    // around text with a separator in it or a blank at either end.
+    QByteArray result;
+    result.reserve(text.size() * 3 / 2);
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    for (const QChar qc : text) {
+        const uint ch = qc.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        if (escapeNextIfDigit && hexValue(ch < 0x80 ? char(ch) : 'g') >= 0) {
+            result += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0':
+            result += "\\0";
+            escapeNextIfDigit = true;
+            break;
+        case '\a': result += "\\a"; break;
+        case '\b': result += "\\b"; break;
+        case '\f': result += "\\f"; break;
+        case '\n': result += "\\n"; break;
+        case '\r': result += "\\r"; break;
+        case '\t': result += "\\t"; break;
+        case '\v': result += "\\v"; break;
+        case '"':
+        case '\\':
+            result += '\\';
+            result += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F || ch >= 0x7F) {
+                result += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfDigit = true;
+            } else {
+                result += char(ch);
+            }
+        }
+    }
+    if (needsQuotes || (!result.isEmpty() && (result.startsWith(' ') || result.endsWith(' ')))) {
+        result.prepend('"');
+        result.append('"');
+    }
+    return result;
 }
 
 QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys)

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstdint>
+#include <vector>
+
 // Settings files are INI text that QSettings decodes. A value spelled "@Variant(...)" is handed
 // to QDataStream as a whole QVariant: a list or hash with a crafted count makes it allocate
 // without bound and the program dies. The only such values the program itself writes are
@@ -14,9 +17,58 @@
 // The lines are found as QSettings finds them (quotes, escapes, continuation lines, comments).
 QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys);
 
-// The values of checked text as QSettings reads them, keyed as QSettings names them
-// ("PROFILE/LedMode/LED_MODE_3_RGB"), in one pass. Only the spelling the program writes is
-// taken: plain section and key names, one value per key that is text or a colour. False for
-// anything else (escaped names, lists, other "@" values, keys outside a section, a byte order
-// mark, a line without '='); the file is then read through QSettings itself.
-bool readPlainSettings(const QByteArray &checkedText, QHash<QString, QVariant> *values);
+// The values of a settings file in the program's own spelling, read as QSettings reads them,
+// keyed as QSettings names them ("PROFILE/LedMode/LED_MODE_3_RGB"), in one pass. Only that
+// spelling is taken: plain section and key names, one value per key that is text or a colour.
+// Anything else (escaped names, lists, other "@" values, keys outside a section, a byte order
+// mark, a line without '=') is declined; the file is then read through QSettings itself.
+//
+// A profile holds thousands of keys: they stay spans of the text, found through one table, so
+// reading a file costs no allocation per key.
+class PlainSettings {
+public:
+    // False, and nothing held, when the text is not in the program's spelling.
+    bool read(const QByteArray &text);
+    void clear();
+
+    // Keys are looked up as given: the caller drops stray slashes first.
+    bool contains(const QString &key) const { return find(key) >= 0; }
+    QVariant value(const QString &key) const;
+    // As QVariant::toLongLong() of value(): `absent` when there is no such key, 0 when the
+    // value is not a number.
+    int64_t integer(const QString &key, int64_t absent) const;
+    QStringList keys() const;
+    int size() const { return int(m_entries.size()); }
+
+    const QByteArray &text() const { return m_text; }
+    // The bytes after the key's '=' up to the end of its line, which an edit in place replaces.
+    bool valueSpan(const QString &key, int *from, int *to) const;
+
+private:
+    struct Entry {
+        uint32_t hash;
+        int section;
+        int keyFrom, keyTo;
+        // The value as written, without surrounding blanks, when it needs no decoding.
+        int valueFrom, valueTo;
+        // From after '=' to the end of the line.
+        int spanFrom, spanTo;
+        // Index into m_decoded for a quoted, escaped or colour value; -1 otherwise.
+        int decoded;
+    };
+    int find(const QString &key) const;
+    int findRaw(uint32_t hash, int section, const char *key, int length) const;
+    void insert(Entry entry);
+    QString keyOf(const Entry &entry) const;
+
+    QByteArray m_text;
+    std::vector<Entry> m_entries;
+    std::vector<QVariant> m_decoded;
+    QList<QByteArray> m_sections;
+    // Open addressing over m_entries; -1 is free.
+    std::vector<int> m_slots;
+};
+
+// A value as QSettings spells it in an INI file: integers, text (quoted and escaped as QSettings
+// does) and colour variants. Null for anything else.
+QByteArray iniValueText(const QVariant &value);

@@ -15,7 +15,7 @@
 class SettingsReadTest : public QObject {
     Q_OBJECT
 
-    static void compareWithQSettings(const QString &path, const QHash<QString, QVariant> *plain)
+    static void compareWithQSettings(const QString &path, const PlainSettings *plain)
     {
         QSettings reference(path, QSettings::IniFormat);
         const IniFile ini(path);
@@ -24,16 +24,18 @@ class SettingsReadTest : public QObject {
             // Both sides go through QSettings otherwise (and share its cache of the file).
             QCOMPARE(reference.status(), QSettings::NoError);
             QVERIFY(ini.isWellFormed());
-            QStringList plainKeys = plain->keys();
-            std::sort(plainKeys.begin(), plainKeys.end());
-            QCOMPARE(plainKeys, reference.allKeys());
+            QCOMPARE(plain->keys(), reference.allKeys());
         }
         for (const QString &key : reference.allKeys()) {
             const QVariant expected = reference.value(key);
             QCOMPARE(ini.value(key).userType(), expected.userType());
             QCOMPARE(ini.value(key), expected);
-            if (plain)
+            if (plain) {
                 QCOMPARE(plain->value(key), expected);
+                bool ok = false;
+                const qlonglong number = expected.toLongLong(&ok);
+                QCOMPARE(plain->integer(key, -1), ok ? number : 0);
+            }
         }
     }
 
@@ -68,8 +70,8 @@ private slots:
         StoreFixture fixture;
         const QString path = fixture.root() + QStringLiteral("/file.ini");
         fixture.writeFile(path, text);
-        QHash<QString, QVariant> values;
-        QCOMPARE(readPlainSettings(text, &values), plain);
+        PlainSettings values;
+        QCOMPARE(values.read(text), plain);
         compareWithQSettings(path, plain ? &values : nullptr);
     }
 
@@ -84,8 +86,8 @@ private slots:
         saveProfile(0, *profile, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QHash<QString, QVariant> values;
-        QVERIFY(readPlainSettings(file.readAll(), &values));
+        PlainSettings values;
+        QVERIFY(values.read(file.readAll()));
         QVERIFY(values.size() > 8000);
         compareWithQSettings(path, &values);
 
@@ -103,6 +105,76 @@ private slots:
         loaded->dpi = profile->dpi;
         loaded->ProfileName = profile->ProfileName;
         QCOMPARE(profileDifference(*loaded, *profile), QString());
+    }
+
+    // A write to a key the file holds replaces that value's text in place, spelled byte for
+    // byte as QSettings spells it; the rest of the file, line ends included, stays as it was.
+    void writesInPlaceAreSpelledAsQSettingsSpellsThem()
+    {
+        const QList<QVariant> values = {
+            QVariant(qlonglong(-42)), QVariant(qlonglong(1234567890123)), QStringLiteral("Profile 1"),
+            QStringLiteral(" padded "), QStringLiteral("a,b"), QStringLiteral("semi;colon=x"),
+            QStringLiteral("quote\"back\\slash"), QStringLiteral("caf\u00e9 \u4e2d\u6587"),
+            QStringLiteral("\x01" "f\tx\ny\x7f" "c"),
+            QStringLiteral("@Variant(0)"), QString(), QColor(0x12, 0x34, 0x56), QColor(0, 0, 0, 0x80)};
+        StoreFixture fixture;
+        const QString path = fixture.root() + QStringLiteral("/in-place.ini");
+        QByteArray original = "[A]\r\nfirst=1 ; kept\r\n";
+        for (int i = 0; i < values.size(); ++i)
+            original += "v" + QByteArray::number(i) + "=0\r\n";
+        original += "last=\"x\"\r\n";
+        fixture.writeFile(path, original);
+        {
+            IniFile ini(path);
+            for (int i = 0; i < values.size(); ++i) {
+                const QString key = QStringLiteral("A/v%1").arg(i);
+                if (values[i].userType() == QMetaType::QColor)
+                    ini.setColor(key, values[i].value<QColor>());
+                else if (values[i].userType() == QMetaType::QString)
+                    ini.setText(key, values[i].toString());
+                else
+                    ini.setInteger(key, values[i].toLongLong());
+            }
+            QVERIFY(ini.commit());
+        }
+        const QString referencePath = fixture.root() + QStringLiteral("/reference.ini");
+        {
+            QSettings reference(referencePath, QSettings::IniFormat);
+            for (int i = 0; i < values.size(); ++i)
+                reference.setValue(QStringLiteral("A/v%1").arg(i), values[i]);
+        }
+        QFile written(path);
+        QFile reference(referencePath);
+        QVERIFY(written.open(QIODevice::ReadOnly) && reference.open(QIODevice::ReadOnly));
+        const QList<QByteArray> ours = written.readAll().split('\n');
+        const QList<QByteArray> theirs = reference.readAll().split('\n');
+        QCOMPARE(ours.first(), QByteArray("[A]\r"));
+        QCOMPARE(ours.at(1), QByteArray("first=1 ; kept\r"));
+        QCOMPARE(ours.at(values.size() + 2), QByteArray("last=\"x\"\r"));
+        for (int i = 0; i < values.size(); ++i) {
+            const QByteArray key = "v" + QByteArray::number(i) + "=";
+            const auto line = std::find_if(theirs.begin(), theirs.end(), [&](const QByteArray &l) { return l.startsWith(key); });
+            QVERIFY(line != theirs.end());
+            QCOMPARE(ours.at(i + 2), *line + '\r');
+        }
+        const QSettings readBack(path, QSettings::IniFormat);
+        for (int i = 0; i < values.size(); ++i)
+            QCOMPARE(readBack.value(QStringLiteral("A/v%1").arg(i)).toString(), values[i].toString());
+        // A key the file does not hold, or text QSettings spells as a variant of its own, goes
+        // through QSettings, with the edits made before it.
+        const QString withNul = QString(QChar(0)) + QStringLiteral("12ab");
+        {
+            IniFile ini(path);
+            ini.setInteger(QStringLiteral("A/v0"), 7);
+            ini.setText(QStringLiteral("B/new"), QStringLiteral("n"));
+            ini.setText(QStringLiteral("A/v1"), withNul);
+            QVERIFY(ini.commit());
+        }
+        const QSettings afterNewKey(path, QSettings::IniFormat);
+        QCOMPARE(afterNewKey.value(QStringLiteral("A/v0")).toInt(), 7);
+        QCOMPARE(afterNewKey.value(QStringLiteral("B/new")).toString(), QStringLiteral("n"));
+        QCOMPARE(afterNewKey.value(QStringLiteral("A/v1")).toString(), withNul);
+        QCOMPARE(afterNewKey.value(QStringLiteral("A/v2")).toString(), QStringLiteral("Profile 1"));
     }
 };
 
