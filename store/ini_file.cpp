@@ -66,27 +66,6 @@ bool writeWhole(QFile &file, const QByteArray &data)
     return file.write(data) == data.size() && file.flush();
 }
 
-// A key as QSettings looks it up: without leading, trailing or doubled slashes.
-QString normalizedKey(const QString &key)
-{
-    const int size = key.size();
-    bool normal = size == 0 || (key.at(0) != QLatin1Char('/') && key.at(size - 1) != QLatin1Char('/'));
-    for (int i = 1; normal && i < size; ++i)
-        normal = key.at(i) != QLatin1Char('/') || key.at(i - 1) != QLatin1Char('/');
-    if (normal)
-        return key;
-    QString result;
-    result.reserve(key.size());
-    for (const QChar ch : key) {
-        if (ch == QLatin1Char('/') && (result.isEmpty() || result.endsWith(QLatin1Char('/'))))
-            continue;
-        result += ch;
-    }
-    if (result.endsWith(QLatin1Char('/')))
-        result.chop(1);
-    return result;
-}
-
 } // namespace
 
 IniFile::IniFile(const QString &path)
@@ -132,8 +111,7 @@ IniFile::~IniFile()
 bool IniFile::contains(const QString &key) const
 {
     if (m_plain) {
-        const QString normal = normalizedKey(key);
-        return m_written.contains(normal) || m_table.contains(normal);
+        return (!m_written.isEmpty() && m_written.contains(normalizedSettingsKey(key))) || m_table.contains(key);
     }
     return m_settings && m_settings->contains(key);
 }
@@ -155,9 +133,12 @@ QStringList IniFile::keys() const
 QVariant IniFile::value(const QString &key) const
 {
     if (m_plain) {
-        const QString normal = normalizedKey(key);
-        const auto written = m_written.constFind(normal);
-        return written != m_written.cend() ? *written : m_table.value(normal);
+        if (!m_written.isEmpty()) {
+            const auto written = m_written.constFind(normalizedSettingsKey(key));
+            if (written != m_written.cend())
+                return *written;
+        }
+        return m_table.value(key);
     }
     return m_settings ? m_settings->value(key) : QVariant();
 }
@@ -165,7 +146,7 @@ QVariant IniFile::value(const QString &key) const
 int64_t IniFile::integer(const QString &key, int64_t absent) const
 {
     if (m_plain && m_written.isEmpty())
-        return m_table.integer(normalizedKey(key), absent);
+        return m_table.integer(key, absent);
     const QVariant v = value(key);
     if (!v.isValid())
         return absent;
@@ -273,7 +254,7 @@ void IniFile::set(const QString &key, const QVariant &value, Same same)
     }
     if (!stage())
         return;
-    const QString normal = normalizedKey(key);
+    const QString normal = normalizedSettingsKey(key);
     int from = 0;
     int to = 0;
     const QByteArray spelled = m_settings ? QByteArray() : iniValueText(value);

@@ -13,7 +13,10 @@
 #include <QSettings>
 #include <QStringBuilder>
 
+#include <QMutex>
+
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -25,14 +28,15 @@ QString configProfileGroup(int index)
     return QStringLiteral("PROFILE_") + QString::number(index);
 }
 
-// The one place a profile key is composed: group, "/", block, suffix. The lighting block
-// brings its own slashes ("/LedMode/LED_MODE_3" + "_bright").
-QString profileKey(const QString &group, const QString &block, const QString &suffix = QString())
-{
-    if (block.startsWith(QLatin1Char('/')))
-        return group % block % suffix;
-    return group % QLatin1Char('/') % block % suffix;
-}
+// A profile key below its group, in parts: block, then "_index", "_KeyInfo_entry" and
+// "_suffix" where given ("BUTTON_INFO" 3, 10, "map" is "BUTTON_INFO_3_KeyInfo_10_map";
+// "LedMode/LED_MODE" 2, "RGB" is "LedMode/LED_MODE_2_RGB").
+struct KeyName {
+    const char *block;
+    int index = -1;
+    int entry = -1;
+    const char *suffix = nullptr;
+};
 
 // A profile holds some forty thousand keys, all numbered below 64: the numbers are made once.
 QString indexText(int index)
@@ -46,20 +50,17 @@ QString indexText(int index)
     return index >= 0 && index < int(texts.size()) ? texts[index] : QString::number(index);
 }
 
-QString indexed(int index, const char *suffix)
+// The one place a profile key is composed: group, "/", then the name.
+QString profileKey(const QString &group, const KeyName &name)
 {
-    return QLatin1Char('_') % indexText(index) % QLatin1Char('_') % QLatin1String(suffix);
-}
-
-QString keyInfoSuffix(int button, int entry, const char *suffix)
-{
-    return QLatin1Char('_') % indexText(button) % QLatin1String("_KeyInfo_") % indexText(entry)
-        % QLatin1Char('_') % QLatin1String(suffix);
-}
-
-QString ledBlock(int effect)
-{
-    return QLatin1String("/LedMode/LED_MODE_") % indexText(effect);
+    QString key = group % QLatin1Char('/') % QLatin1String(name.block);
+    if (name.index >= 0)
+        key += QLatin1Char('_') % indexText(name.index);
+    if (name.entry >= 0)
+        key += QLatin1String("_KeyInfo_") % indexText(name.entry);
+    if (name.suffix)
+        key += QLatin1Char('_') % QLatin1String(name.suffix);
+    return key;
 }
 
 enum class ProfileForm {
@@ -99,62 +100,59 @@ private:
 };
 
 // The profile key set, walked once for reading and once for writing so the two cannot drift.
-template <class Io, class Profile>
-void visitProfile(Io &io, const QString &group, Profile &p, ProfileForm form)
+// `key` turns a name into the key of the group walked.
+template <class Io, class Key, class Profile>
+void visitProfile(Io &io, Key &&key, Profile &p, ProfileForm form)
 {
-    const QString button = QStringLiteral("BUTTON_INFO");
-    const QString dpi = QStringLiteral("DPI_INFO");
-
-    io.field(profileKey(group, QStringLiteral("pollrate")), p.pollrate);
-    io.index(profileKey(group, QStringLiteral("dpi")), p.dpi, kDpiStageCount);
+    io.field(key({"pollrate"}), p.pollrate);
+    io.index(key({"dpi"}), p.dpi, kDpiStageCount);
     for (int i = 0; i < kDpiStageCount; ++i) {
         auto &stage = p.dpiStages[i];
-        io.field(profileKey(group, dpi, indexed(i, "used")), stage.used);
-        io.field(profileKey(group, dpi, indexed(i, "link")), stage.link);
-        io.field(profileKey(group, dpi, indexed(i, "xy")), stage.xy);
-        io.field(profileKey(group, dpi, indexed(i, "x")), stage.x);
-        io.field(profileKey(group, dpi, indexed(i, "y")), stage.y);
+        io.field(key({"DPI_INFO", i, -1, "used"}), stage.used);
+        io.field(key({"DPI_INFO", i, -1, "link"}), stage.link);
+        io.field(key({"DPI_INFO", i, -1, "xy"}), stage.xy);
+        io.field(key({"DPI_INFO", i, -1, "x"}), stage.x);
+        io.field(key({"DPI_INFO", i, -1, "y"}), stage.y);
     }
-    io.field(profileKey(group, QStringLiteral("mousespeed")), p.mousespeed);
-    io.field(profileKey(group, QStringLiteral("dbclickspeed")), p.dbclickspeed);
-    io.field(profileKey(group, QStringLiteral("scrollispage")), p.scrollispage);
-    io.field(profileKey(group, QStringLiteral("scrollspeed")), p.scrollspeed);
-    io.field(profileKey(group, QStringLiteral("accelenable")), p.accelenable);
-    io.field(profileKey(group, QStringLiteral("acee")), p.acee);
+    io.field(key({"mousespeed"}), p.mousespeed);
+    io.field(key({"dbclickspeed"}), p.dbclickspeed);
+    io.field(key({"scrollispage"}), p.scrollispage);
+    io.field(key({"scrollspeed"}), p.scrollspeed);
+    io.field(key({"accelenable"}), p.accelenable);
+    io.field(key({"acee"}), p.acee);
     for (int b = 0; b < kButtonSlotCount; ++b) {
         auto &slot = p.buttons[b];
-        io.field(profileKey(group, button, indexed(b, "ID")), slot.ID);
-        io.field(profileKey(group, button, indexed(b, "Fun")), slot.Fun);
-        io.field(profileKey(group, button, indexed(b, "LoopNumber")), slot.LoopNumber);
-        io.field(profileKey(group, button, indexed(b, "KeyNumber")), slot.KeyNumber);
-        io.field(profileKey(group, button, indexed(b, "Res1")), slot.Res1);
-        io.field(profileKey(group, button, indexed(b, "Res2")), slot.Res2);
-        io.field(profileKey(group, button, indexed(b, "Res3")), slot.Res3);
-        io.field(profileKey(group, button, indexed(b, "Res4")), slot.Res4);
-        io.field(profileKey(group, button, indexed(b, "macroname")), slot.macroname);
+        io.field(key({"BUTTON_INFO", b, -1, "ID"}), slot.ID);
+        io.field(key({"BUTTON_INFO", b, -1, "Fun"}), slot.Fun);
+        io.field(key({"BUTTON_INFO", b, -1, "LoopNumber"}), slot.LoopNumber);
+        io.field(key({"BUTTON_INFO", b, -1, "KeyNumber"}), slot.KeyNumber);
+        io.field(key({"BUTTON_INFO", b, -1, "Res1"}), slot.Res1);
+        io.field(key({"BUTTON_INFO", b, -1, "Res2"}), slot.Res2);
+        io.field(key({"BUTTON_INFO", b, -1, "Res3"}), slot.Res3);
+        io.field(key({"BUTTON_INFO", b, -1, "Res4"}), slot.Res4);
+        io.field(key({"BUTTON_INFO", b, -1, "macroname"}), slot.macroname);
         for (int k = 0; k < kKeyInfoCount; ++k) {
             auto &entry = slot.KeyInfo[k];
-            io.field(profileKey(group, button, keyInfoSuffix(b, k, "map")), entry.map);
-            io.field(profileKey(group, button, keyInfoSuffix(b, k, "")), entry.code);
-            io.field(profileKey(group, button, keyInfoSuffix(b, k, "H")), entry.H);
+            io.field(key({"BUTTON_INFO", b, k, "map"}), entry.map);
+            io.field(key({"BUTTON_INFO", b, k, ""}), entry.code);
+            io.field(key({"BUTTON_INFO", b, k, "H"}), entry.H);
         }
     }
-    io.field(profileKey(group, QStringLiteral("ProfileName")), p.ProfileName);
-    io.field(profileKey(group, QStringLiteral("ProfilePath")), p.ProfilePath);
-    io.index(profileKey(group, QStringLiteral("LedMode")), p.LedMode, kLedEffectCount);
+    io.field(key({"ProfileName"}), p.ProfileName);
+    io.field(key({"ProfilePath"}), p.ProfilePath);
+    io.index(key({"LedMode"}), p.LedMode, kLedEffectCount);
     if (form == ProfileForm::Full) {
-        io.field(profileKey(group, QStringLiteral("LedMoveOFF")), p.LedMoveOFF, 255);
-        io.field(profileKey(group, QStringLiteral("LedSleepTime")), p.LedSleepTime, 1);
+        io.field(key({"LedMoveOFF"}), p.LedMoveOFF, 255);
+        io.field(key({"LedSleepTime"}), p.LedSleepTime, 1);
     }
     for (int e = 0; e < kLedEffectCount; ++e) {
         auto &effect = p.ledModes[e];
-        const QString block = ledBlock(e);
-        io.field(profileKey(group, block, QStringLiteral("_RGB")), effect.RGB);
-        io.unsignedField(profileKey(group, block, QStringLiteral("_h")), effect.h);
-        io.unsignedField(profileKey(group, block, QStringLiteral("_s")), effect.s);
-        io.unsignedField(profileKey(group, block, QStringLiteral("_v")), effect.v);
-        io.unsignedField(profileKey(group, block, QStringLiteral("_bright")), effect.bright);
-        io.unsignedField(profileKey(group, block, QStringLiteral("_breath")), effect.breath);
+        io.field(key({"LedMode/LED_MODE", e, -1, "RGB"}), effect.RGB);
+        io.unsignedField(key({"LedMode/LED_MODE", e, -1, "h"}), effect.h);
+        io.unsignedField(key({"LedMode/LED_MODE", e, -1, "s"}), effect.s);
+        io.unsignedField(key({"LedMode/LED_MODE", e, -1, "v"}), effect.v);
+        io.unsignedField(key({"LedMode/LED_MODE", e, -1, "bright"}), effect.bright);
+        io.unsignedField(key({"LedMode/LED_MODE", e, -1, "breath"}), effect.breath);
     }
 }
 
@@ -171,16 +169,39 @@ private:
     QStringList &m_keys;
 };
 
+// The keys of a group in the order visitProfile() walks them, made once per group and form:
+// reading a profile then composes none of its thousands of keys.
+std::shared_ptr<const QStringList> profileKeyList(const QString &group, ProfileForm form)
+{
+    static QMutex mutex;
+    static QHash<QString, std::shared_ptr<const QStringList>> lists;
+    const QString id = group + QLatin1Char(form == ProfileForm::Full ? 'F' : 'E');
+    QMutexLocker lock(&mutex);
+    auto &list = lists[id];
+    if (!list) {
+        auto keys = std::make_shared<QStringList>();
+        ProfileKeyCollector collector(*keys);
+        ProfileData profile;
+        visitProfile(collector, [&](const KeyName &name) { return profileKey(group, name); }, profile, form);
+        list = keys;
+    }
+    return list;
+}
+
 void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     ProfileReader reader(ini);
-    visitProfile(reader, group, profile, form);
+    const std::shared_ptr<const QStringList> keys = profileKeyList(group, form);
+    int next = 0;
+    visitProfile(reader, [&](const KeyName &) -> const QString & { return keys->at(next++); }, profile, form);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
 {
     ProfileWriter writer(ini);
-    visitProfile(writer, group, profile, form);
+    const std::shared_ptr<const QStringList> keys = profileKeyList(group, form);
+    int next = 0;
+    visitProfile(writer, [&](const KeyName &) -> const QString & { return keys->at(next++); }, profile, form);
 }
 
 QString slotNameKey(int slot)
@@ -326,10 +347,8 @@ QString missingExportKey(const IniFile &file)
     static const QStringList keys = [] {
         QStringList all;
         all << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
-        ProfileKeyCollector collector(all);
-        ProfileData profile;
         for (int i = 0; i < kProfileCount; ++i)
-            visitProfile(collector, configProfileGroup(i), profile, ProfileForm::Export);
+            all << *profileKeyList(configProfileGroup(i), ProfileForm::Export);
         return all;
     }();
     for (const QString &key : keys) {
@@ -352,13 +371,13 @@ void writeProductNameToFile(const QString &name, const QString &file)
 
 void writeActiveStage(QSettings &profileFile, int stage)
 {
-    profileFile.setValue(profileKey(kProfileGroup, QStringLiteral("dpi")), stage);
+    profileFile.setValue(profileKey(kProfileGroup, {"dpi"}), stage);
 }
 
 bool writeActiveStage(const QString &profileFile, int stage)
 {
     IniFile file(profileFile);
-    file.setInteger(profileKey(kProfileGroup, QStringLiteral("dpi")), stage);
+    file.setInteger(profileKey(kProfileGroup, {"dpi"}), stage);
     return file.commit();
 }
 

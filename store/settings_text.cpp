@@ -349,6 +349,7 @@ bool PlainSettings::read(const QByteArray &text)
     if (text.startsWith("\xEF\xBB\xBF") || text.endsWith('\\'))
         return false;
     m_text = text;
+    const char *const data = m_text.constData();
     m_slots.assign(64, -1);
     QHash<QByteArray, int> sectionIndex;
     int section = -1;
@@ -356,7 +357,7 @@ bool PlainSettings::read(const QByteArray &text)
     int pos = 0;
     Line line;
     while (nextLine(m_text, pos, line)) {
-        if (m_text.at(line.start) == '[') {
+        if (data[line.start] == '[') {
             const QByteArray name = plainSectionName(m_text, line);
             if (name.isEmpty()) {
                 clear();
@@ -377,28 +378,31 @@ bool PlainSettings::read(const QByteArray &text)
             clear();
             return false;
         }
-        Entry entry{};
+        Entry entry;
         entry.section = section;
         entry.keyFrom = line.start;
         entry.keyTo = keyTo;
-        entry.hash = hashBytes(sectionHash, m_text.constData() + line.start, keyTo - line.start);
+        entry.hash = hashBytes(sectionHash, data + line.start, keyTo - line.start);
         entry.spanFrom = line.equals + 1;
         entry.spanTo = line.start + line.length;
         entry.decoded = -1;
         int start = entry.spanFrom;
-        while (start < entry.spanTo && isSpace(m_text.at(start)))
+        while (start < entry.spanTo && isSpace(data[start]))
             ++start;
         int end = start;
         bool simple = true;
-        for (int i = start; i < entry.spanTo && simple; ++i) {
-            const char ch = m_text.at(i);
-            simple = ch != '\\' && ch != '"' && ch != ',';
+        for (int i = start; i < entry.spanTo; ++i) {
+            const char ch = data[i];
+            if (ch == '\\' || ch == '"' || ch == ',') {
+                simple = false;
+                break;
+            }
             if (!isSpace(ch))
                 end = i + 1;
         }
         entry.valueFrom = start;
         entry.valueTo = end;
-        if (simple && start < entry.spanTo && m_text.at(start) == '@') {
+        if (simple && start < entry.spanTo && data[start] == '@') {
             clear();
             return false;
         }
@@ -419,7 +423,7 @@ bool PlainSettings::read(const QByteArray &text)
     return true;
 }
 
-void PlainSettings::insert(Entry entry)
+void PlainSettings::insert(const Entry &entry)
 {
     // A key given twice reads as its last value, as in QSettings.
     const int existing = findRaw(entry.hash, entry.section, m_text.constData() + entry.keyFrom, entry.keyTo - entry.keyFrom);
@@ -460,12 +464,23 @@ int PlainSettings::find(const QString &key) const
 {
     if (m_slots.empty())
         return -1;
+    const int index = findNormal(key);
+    // -2: the key has stray slashes, which QSettings drops before it looks.
+    return index == -2 ? findNormal(normalizedSettingsKey(key)) : index;
+}
+
+int PlainSettings::findNormal(const QString &key) const
+{
     const int size = key.size();
     const QChar *chars = key.constData();
     uint32_t hash = kHashStart;
     int slash = -1;
+    ushort previous = '/';
     for (int i = 0; i < size; ++i) {
         const ushort u = chars[i].unicode();
+        if (u == '/' && previous == '/')
+            return -2;
+        previous = u;
         // Names in the table are plain ASCII: nothing else can be found.
         if (u > 0x7F || u == '\\')
             return -1;
@@ -473,8 +488,11 @@ int PlainSettings::find(const QString &key) const
             slash = i;
         hash = hashStep(hash, static_cast<unsigned char>(u));
     }
+    if (previous == '/' && size > 0)
+        return -2;
     if (slash <= 0)
         return -1;
+    const char *const text = m_text.constData();
     for (size_t slot = hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
         const Entry &e = m_entries[m_slots[slot]];
         if (e.hash != hash)
@@ -482,14 +500,13 @@ int PlainSettings::find(const QString &key) const
         const QByteArray &section = m_sections.at(e.section);
         if (section.size() != slash || e.keyTo - e.keyFrom != size - slash - 1)
             continue;
+        const char *name = section.constData();
         bool same = true;
         for (int i = 0; same && i < slash; ++i)
-            same = chars[i].unicode() == ushort(static_cast<unsigned char>(section.at(i)));
-        const char *raw = m_text.constData() + e.keyFrom;
-        for (int i = slash + 1; same && i < size; ++i) {
-            const char ch = raw[i - slash - 1];
-            same = chars[i].unicode() == ushort(ch == '\\' ? '/' : static_cast<unsigned char>(ch));
-        }
+            same = chars[i].unicode() == ushort(static_cast<unsigned char>(name[i]));
+        const char *raw = text + e.keyFrom - slash - 1;
+        for (int i = slash + 1; same && i < size; ++i)
+            same = chars[i].unicode() == ushort(raw[i] == '\\' ? '/' : static_cast<unsigned char>(raw[i]));
         if (same)
             return m_slots[slot];
     }
@@ -550,6 +567,26 @@ bool PlainSettings::valueSpan(const QString &key, int *from, int *to) const
     *from = m_entries[index].spanFrom;
     *to = m_entries[index].spanTo;
     return true;
+}
+
+QString normalizedSettingsKey(const QString &key)
+{
+    const int size = key.size();
+    bool normal = size == 0 || (key.at(0) != QLatin1Char('/') && key.at(size - 1) != QLatin1Char('/'));
+    for (int i = 1; normal && i < size; ++i)
+        normal = key.at(i) != QLatin1Char('/') || key.at(i - 1) != QLatin1Char('/');
+    if (normal)
+        return key;
+    QString result;
+    result.reserve(key.size());
+    for (const QChar ch : key) {
+        if (ch == QLatin1Char('/') && (result.isEmpty() || result.endsWith(QLatin1Char('/'))))
+            continue;
+        result += ch;
+    }
+    if (result.endsWith(QLatin1Char('/')))
+        result.chop(1);
+    return result;
 }
 
 QByteArray iniValueText(const QVariant &value)

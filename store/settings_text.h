@@ -31,7 +31,7 @@ public:
     bool read(const QByteArray &text);
     void clear();
 
-    // Keys are looked up as given: the caller drops stray slashes first.
+    // Keys are looked up as QSettings looks them up, stray slashes dropped.
     bool contains(const QString &key) const { return find(key) >= 0; }
     QVariant value(const QString &key) const;
     // As QVariant::toLongLong() of value(): `absent` when there is no such key, 0 when the
@@ -57,8 +57,9 @@ private:
         int decoded;
     };
     int find(const QString &key) const;
+    int findNormal(const QString &key) const;
     int findRaw(uint32_t hash, int section, const char *key, int length) const;
-    void insert(Entry entry);
+    void insert(const Entry &entry);
     QString keyOf(const Entry &entry) const;
 
     QByteArray m_text;
@@ -68,6 +69,9 @@ private:
     // Open addressing over m_entries; -1 is free.
     std::vector<int> m_slots;
 };
+
+// A key as QSettings looks it up: without leading, trailing or doubled slashes.
+QString normalizedSettingsKey(const QString &key);
 
 // A value as QSettings spells it in an INI file: integers, text (quoted and escaped as QSettings
 // does) and colour variants. Null for anything else.

@@ -64,10 +64,16 @@ QString currentMenuStyleSheet()
     return menuStyleSheet(currentAccentColor());
 }
 
+void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet)
+{
+    if (widget->styleSheet() != styleSheet)
+        widget->setStyleSheet(styleSheet);
+}
+
 void applyMenuStyle(QMenu *menu)
 {
     if (menu)
-        menu->setStyleSheet(currentMenuStyleSheet());
+        setStyleSheetIfChanged(menu, currentMenuStyleSheet());
 }
 
 void setButtonColorMode(int mode)

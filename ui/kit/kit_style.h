@@ -5,6 +5,11 @@
 #include <QStringList>
 
 class QMenu;
+class QWidget;
+
+// Sets a style sheet only when it differs from the widget's own: setting one, even the same,
+// restyles the widget and all its children.
+void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet);
 
 // Skin images live in "<application directory>/skin/"; callers name them from the application
 // directory down, e.g. skinPath("/skin/close-1.png").

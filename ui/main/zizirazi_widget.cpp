@@ -18,6 +18,7 @@
 #include "ui/main/page_visibility.h"
 
 #include <QBitmap>
+#include <QImage>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,18 +30,29 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <future>
+
+namespace {
+
+struct EarlyReads {
+    QImage background;
+    std::unique_ptr<DeviceSettings> settings;
+};
+
+} // namespace
 
 ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     : QWidget(parent)
 {
     // The order matters: later steps read what earlier ones loaded.
     setObjectName(QStringLiteral("ZiziraziWidget"));
+    // Set before any child exists: set later, it would restyle every child built by then.
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     resize(400, 300);
     setWindowTitle(QObject::tr("ZiziraziWidget"));
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
-    backgrounds[0] = QPixmap(appPath(QStringLiteral("/skin/cfgMainback.png")));
     batteryFrameWireless = QPixmap(appPath(QStringLiteral("/skin/bat1.png")));
     batteryFrameCable = QPixmap(appPath(QStringLiteral("/skin/bat2.png")));
 
@@ -54,7 +66,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     if (primary)
         move(primary->geometry().center() - QPoint(designWidth / 2, designHeight / 2));
 
-    applyBackgroundMask();
     lastScaleIndex = scaleIndex;
 
     registerDeviceNotification();
@@ -75,6 +86,16 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     });
     session->discover();
     rebuildMouseList();
+    // The background picture and the settings files take as long to read as the controls take
+    // to build: another core reads them meanwhile. Nothing here touches either before the join,
+    // and the product they belong to is chosen by now.
+    std::future<EarlyReads> earlyReads = std::async(std::launch::async, [background = appPath(QStringLiteral("/skin/cfgMainback.png"))] {
+        EarlyReads reads;
+        reads.background = QImage(background).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        reads.settings = std::make_unique<DeviceSettings>();
+        loadAllSettings(*reads.settings);
+        return reads;
+    });
 
     setCurrentLanguageIndex(readLanguageIndex());
     frenchLanguageIndex = productFrenchLanguage();
@@ -96,7 +117,10 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     startStatusThread();
 
-    loadAllSettings(appliedSettings);
+    EarlyReads reads = earlyReads.get();
+    backgrounds[0] = QPixmap::fromImage(std::move(reads.background));
+    applyBackgroundMask();
+    appliedSettings = *reads.settings;
     currentSettings = appliedSettings;
     readDesktopPointerSpeed();
 
@@ -115,7 +139,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     // Nothing on screen needs the template: it is checked once the window is up.
     QTimer::singleShot(0, this, [] { writeDefaultProfileFile(); });
 
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     setWindowIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))));
     createTray();
 

@@ -313,11 +313,11 @@ void ZelColorWindow::applyStyles()
     QFont bold = font;
     bold.setBold(true);
     for (ZelLabel *label : {m_effectLabel, m_brightLabel, m_speedLabel, m_colorLabel, m_sleepLabel})
-        label->setStyleSheet(QStringLiteral("background:transparent;color:rgb(170,174,182);"));
-    m_sleepValue->setStyleSheet(QStringLiteral("background:transparent;color:%1;").arg(rgbText(currentAccentColor())));
+        setStyleSheetIfChanged(label, QStringLiteral("background:transparent;color:rgb(170,174,182);"));
+    setStyleSheetIfChanged(m_sleepValue, QStringLiteral("background:transparent;color:%1;").arg(rgbText(currentAccentColor())));
     const int box = qMax(12, scaled(16, m_scale));
     m_moveOff->setFont(bold);
-    m_moveOff->setStyleSheet(QStringLiteral("QCheckBox{background:transparent;color:rgb(225,225,225);spacing:%1px;}"
+    setStyleSheetIfChanged(m_moveOff, QStringLiteral("QCheckBox{background:transparent;color:rgb(225,225,225);spacing:%1px;}"
                                             "QCheckBox::indicator{width:%2px;height:%2px;}"
                                             "QCheckBox::indicator:unchecked{border-image:url(%3);}"
                                             "QCheckBox::indicator:checked{border-image:url(%4);}")
@@ -328,7 +328,7 @@ void ZelColorWindow::applyStyles()
     m_effectMenu->setFont(font);
     const QString sliders = sliderStyle(m_scale);
     for (ZelSlider *slider : {m_bright, m_speed, m_sleep})
-        slider->setStyleSheet(sliders);
+        setStyleSheetIfChanged(slider, sliders);
 }
 
 void ZelColorWindow::setScale(double factor)

@@ -86,13 +86,13 @@ void ZelTwoBarSlider::applyStyles()
         "QSlider{background: qrgb(0,0,0,0%%);}QSlider::groove:horizontal{background: rgba(0,0,0,0);height: %dpx;}"
         "QSlider::handle:horizontal{background: rgba(%d,%d,%d,255);width: 16px;}",
         int(9 * m_scale), accent.red(), accent.green(), accent.blue());
-    m_x->setStyleSheet(single);
-    m_y->setStyleSheet(single);
+    setStyleSheetIfChanged(m_x, single);
+    setStyleSheetIfChanged(m_y, single);
     const int g = int(6 * m_scale);
     const int h = int(12 * m_scale);
     // A radius beyond half the handle's height makes the style drop the rounding altogether.
     const int handleRadius = qMin(h, g + 2 * (g / 2)) / 2;
-    m_linkedBar->setStyleSheet(QString::asprintf(
+    setStyleSheetIfChanged(m_linkedBar, QString::asprintf(
         "QSlider{background: qrgb(0,0,0,0%%);}QSlider::groove:horizontal{height:%dpx;background:qlineargradient(x1:0, "
         "y1:0, x2:1, y2:0, stop:0 rgb(%d,%d,%d), stop:1 rgb(%d,%d,%d));;border-radius:%dpx;}"
         "QSlider::add-page:horizontal{height:%dpx;background:rgb(150,150,150);border-radius:%dpx;}"
