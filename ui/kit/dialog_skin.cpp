@@ -1,20 +1,15 @@
 #include "ui/kit/dialog_skin.h"
+#include "ui/kit/skin_images.h"
 
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <QToolButton>
 
 void paintDialogSkin(QPainter &painter, const QWidget *dialog, const QString &background)
 {
-    const QString path = skinPath(background);
-    QPixmap image;
-    if (!QPixmapCache::find(path, &image)) {
-        image.load(path);
-        QPixmapCache::insert(path, image);
-    }
+    const QPixmap image = skinImage(skinPath(background));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(dialog->rect(), image);
     // A 2-pixel pen centred on the rectangle one pixel in from each edge.

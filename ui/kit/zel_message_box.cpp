@@ -1,4 +1,5 @@
 #include "ui/kit/zel_message_box.h"
+#include "ui/kit/skin_images.h"
 
 #include "ui/kit/dialog_skin.h"
 #include "ui/kit/kit_resources.h"
@@ -37,7 +38,7 @@ ZelMessageBox::ZelMessageBox(int style, const QString &title, const QString &cap
     const int iconSide = scaled(kIconSize);
     m_icon = new QLabel(this);
     m_icon->setGeometry(scaled(kIconX), scaled(kIconY), iconSide, iconSide);
-    m_icon->setPixmap(QPixmap(m_iconPath).scaled(iconSide, iconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_icon->setPixmap(skinImage(m_iconPath).scaled(iconSide, iconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     m_icon->setAlignment(Qt::AlignCenter);
 
     const QFont font = dialogFont();

@@ -1,4 +1,5 @@
 #include "ui/kit/zel_push_button.h"
+#include "ui/kit/skin_images.h"
 
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
@@ -23,7 +24,7 @@ void ZelPushButton::setImages(const QStringList &images)
 {
     m_images.clear();
     for (const QString &path : images.mid(0, 4))
-        m_images.append(QPixmap(path));
+        m_images.append(skinImage(path));
     updateGeometry();
     update();
 }

@@ -1,4 +1,5 @@
 #include "ui/main/zel_process_dialog.h"
+#include "ui/kit/skin_images.h"
 
 #include "store/app_paths.h"
 #include "ui/kit/kit_resources.h"
@@ -14,7 +15,7 @@ ZelProcessDialog::ZelProcessDialog()
     initKitResources();
     setFixedSize(128, 128);
     setAttribute(Qt::WA_TranslucentBackground);
-    background = QPixmap(applicationDirectory() + QStringLiteral("/skin/process.png"));
+    background = skinImage(applicationDirectory() + QStringLiteral("/skin/process.png"));
     animationLabel = new QLabel(this);
     animationLabel->setGeometry(0, 0, 128, 128);
     animation = new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this);

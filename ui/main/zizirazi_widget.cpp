@@ -1,4 +1,5 @@
 #include "ui/main/zizirazi_widget.h"
+#include "ui/kit/skin_images.h"
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
@@ -53,8 +54,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
-    batteryFrameWireless = QPixmap(appPath(QStringLiteral("/skin/bat1.png")));
-    batteryFrameCable = QPixmap(appPath(QStringLiteral("/skin/bat2.png")));
+    batteryFrameWireless = skinImage(appPath(QStringLiteral("/skin/bat1.png")));
+    batteryFrameCable = skinImage(appPath(QStringLiteral("/skin/bat2.png")));
 
     QScreen *primary = QGuiApplication::primaryScreen();
     selectScaleFromScreen(primary);

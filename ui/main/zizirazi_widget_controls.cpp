@@ -2,6 +2,7 @@
 // the language menu.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/kit/skin_images.h"
 
 #include "device/device_session.h"
 
@@ -173,18 +174,18 @@ void ZiziraziWidget::buildControls()
     controls[int(WindowControl::BatteryBar)] = batteryBarWidget;
 
     auto *chargingIcon = new QLabel(this);
-    chargingIcon->setPixmap(scaledPixmap(QPixmap(appPath(QStringLiteral("/skin/lightning.png"))), scaledSize(26, 40),
+    chargingIcon->setPixmap(scaledPixmap(skinImage(appPath(QStringLiteral("/skin/lightning.png"))), scaledSize(26, 40),
                                          Qt::IgnoreAspectRatio));
     chargingIcon->hide();
     controls[int(WindowControl::ChargingIcon)] = chargingIcon;
 
     auto *receiverIcon = new QLabel(this);
-    receiverIcon->setPixmap(scaledPixmap(QPixmap(appPath(QStringLiteral("/skin/dongle.png"))), scaledSize(48, 48),
+    receiverIcon->setPixmap(scaledPixmap(skinImage(appPath(QStringLiteral("/skin/dongle.png"))), scaledSize(48, 48),
                                          Qt::IgnoreAspectRatio));
     controls[int(WindowControl::ReceiverIcon)] = receiverIcon;
 
     auto *logo = new QLabel(this);
-    logo->setPixmap(QPixmap(appPath(QStringLiteral("/skin/mouselogo.png"))));
+    logo->setPixmap(skinImage(appPath(QStringLiteral("/skin/mouselogo.png"))));
     logo->hide();
     controls[int(WindowControl::Logo)] = logo;
 
@@ -313,8 +314,8 @@ void ZiziraziWidget::layoutForScale()
 void ZiziraziWidget::loadMouseImages()
 {
     const QString product = readCurrentProductName();
-    frontImage = QPixmap(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("/Mouse.png")));
-    sideImage = QPixmap(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+    frontImage = skinImage(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("/Mouse.png")));
+    sideImage = skinImage(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
     showMouseImages();
 }
 

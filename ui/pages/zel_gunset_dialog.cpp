@@ -1,4 +1,5 @@
 #include "ui/pages/zel_gunset_dialog.h"
+#include "ui/kit/skin_images.h"
 
 #include "store/macro_library.h"
 #include "ui/kit/dialog_skin.h"
@@ -29,11 +30,11 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     setModal(true);
     const auto at = [this](int x, int y, int w, int h) { return QRect(int(x * m_scale), int(y * m_scale), int(w * m_scale), int(h * m_scale)); };
     setFixedSize(int(619 * scale), int(400 * scale));
-    m_background = QPixmap(skinPath(QStringLiteral("/skin/dlg_gun.png"))).scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_background = skinImage(skinPath(QStringLiteral("/skin/dlg_gun.png"))).scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!m_background.isNull())
         setMask(m_background.mask());
-    m_bulletImage = QPixmap(skinPath(QStringLiteral("/skin/gunset_bullet.png")));
-    m_track = QPixmap(skinPath(QStringLiteral("/skin/gunset_slider.png")));
+    m_bulletImage = skinImage(skinPath(QStringLiteral("/skin/gunset_bullet.png")));
+    m_track = skinImage(skinPath(QStringLiteral("/skin/gunset_slider.png")));
 
     const QString text = QStringLiteral("color:rgb(225,225,225);background:transparent;");
     const QString field = QStringLiteral("background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);");
