@@ -9,12 +9,10 @@
 #include "ui/main/zizirazi_widget.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QSystemTrayIcon>
 
 #include <cstring>
-#include <thread>
 
 QString readProductName()
 {
@@ -82,15 +80,11 @@ int runApplication(int &argc, char **argv)
     // A terminated run ends as a quit does: the window closes the device, the emulated mouse
     // takes its testbed folder with it.
     quitEventLoopOnTerminationSignals();
-    // The system's font list is read once, on first use, which takes a while: another core
-    // reads it while the emulated mouse is plugged and the window is built.
-    std::thread fontList([] { (void)QFontDatabase().families(); });
     startEmulation(emulation);
     auto window = createMainWindow(product, hidden);
     InstanceHandover handover;
     QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);
     handover.listen(instanceName);
-    fontList.join();
     const int result = app->exec();
     window.reset();
     stopEmulation(emulation);

@@ -36,7 +36,8 @@ void compareFastReaderWithQSettings(const uint8_t *data, size_t size)
         bool same = reference.status() == QSettings::NoError && keys == reference.allKeys();
         for (const QString &key : keys) {
             const QVariant expected = reference.value(key);
-            if (!same || plain.value(key).userType() != expected.userType() || plain.value(key) != expected) {
+            if (!same || plain.value(key).userType() != expected.userType() || plain.value(key) != expected
+                || plain.integer(SettingsKey(key), -1) != plain.integer(key, -1)) {
                 std::fprintf(stderr, "The one-pass reader differs from QSettings at \"%s\"\n", qPrintable(key));
                 std::abort();
             }

@@ -54,6 +54,8 @@ public:
 
     // A value that does not parse reads as 0; absent reads as `absent`.
     int64_t integer(const QString &key, int64_t absent = 0) const;
+    // The same, for a key read from many files.
+    int64_t integer(const SettingsKey &key, int64_t absent = 0) const;
     // As integer(), held to [minimum, maximum]: for numbers that size, count or index anything.
     int64_t boundedInteger(const QString &key, int64_t absent, int64_t minimum, int64_t maximum) const;
     QString text(const QString &key) const;

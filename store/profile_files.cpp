@@ -15,6 +15,7 @@
 
 #include <QMutex>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -71,14 +72,14 @@ enum class ProfileForm {
 class ProfileReader {
 public:
     explicit ProfileReader(const IniFile &ini) : m_ini(ini) {}
-    void field(const QString &key, uint8_t &f, int64_t absent = 0) { f = static_cast<uint8_t>(m_ini.integer(key, absent)); }
-    void field(const QString &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
-    void field(const QString &key, uint32_t &f) { f = static_cast<uint32_t>(m_ini.integer(key)); }
-    void unsignedField(const QString &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
-    void field(const QString &key, QString &f) { f = m_ini.text(key); }
-    void field(const QString &key, QColor &f) { f = m_ini.color(key); }
+    void field(const SettingsKey &key, uint8_t &f, int64_t absent = 0) { f = static_cast<uint8_t>(m_ini.integer(key, absent)); }
+    void field(const SettingsKey &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
+    void field(const SettingsKey &key, uint32_t &f) { f = static_cast<uint32_t>(m_ini.integer(key)); }
+    void unsignedField(const SettingsKey &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
+    void field(const SettingsKey &key, QString &f) { f = m_ini.text(key.name); }
+    void field(const SettingsKey &key, QColor &f) { f = m_ini.color(key.name); }
     // An index into one of the profile's tables, held inside it.
-    void index(const QString &key, uint8_t &f, int count) { f = static_cast<uint8_t>(m_ini.boundedInteger(key, 0, 0, count - 1)); }
+    void index(const SettingsKey &key, uint8_t &f, int count) { f = static_cast<uint8_t>(std::clamp<int64_t>(m_ini.integer(key), 0, count - 1)); }
 
 private:
     const IniFile &m_ini;
@@ -87,13 +88,13 @@ private:
 class ProfileWriter {
 public:
     explicit ProfileWriter(IniFile &ini) : m_ini(ini) {}
-    void field(const QString &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key, f); }
-    void field(const QString &key, const int32_t &f) { m_ini.setInteger(key, f); }
-    void field(const QString &key, const uint32_t &f) { m_ini.setInteger(key, f); }
-    void unsignedField(const QString &key, const int32_t &f) { m_ini.setInteger(key, static_cast<uint32_t>(f)); }
-    void field(const QString &key, const QString &f) { m_ini.setText(key, f); }
-    void field(const QString &key, const QColor &f) { m_ini.setColor(key, f); }
-    void index(const QString &key, const uint8_t &f, int) { m_ini.setInteger(key, f); }
+    void field(const SettingsKey &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key.name, f); }
+    void field(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name, f); }
+    void field(const SettingsKey &key, const uint32_t &f) { m_ini.setInteger(key.name, f); }
+    void unsignedField(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name, static_cast<uint32_t>(f)); }
+    void field(const SettingsKey &key, const QString &f) { m_ini.setText(key.name, f); }
+    void field(const SettingsKey &key, const QColor &f) { m_ini.setColor(key.name, f); }
+    void index(const SettingsKey &key, const uint8_t &f, int) { m_ini.setInteger(key.name, f); }
 
 private:
     IniFile &m_ini;
@@ -171,18 +172,23 @@ private:
 
 // The keys of a group in the order visitProfile() walks them, made once per group and form:
 // reading a profile then composes none of its thousands of keys.
-std::shared_ptr<const QStringList> profileKeyList(const QString &group, ProfileForm form)
+using ProfileKeyList = std::vector<SettingsKey>;
+std::shared_ptr<const ProfileKeyList> profileKeyList(const QString &group, ProfileForm form)
 {
     static QMutex mutex;
-    static QHash<QString, std::shared_ptr<const QStringList>> lists;
+    static QHash<QString, std::shared_ptr<const ProfileKeyList>> lists;
     const QString id = group + QLatin1Char(form == ProfileForm::Full ? 'F' : 'E');
     QMutexLocker lock(&mutex);
     auto &list = lists[id];
     if (!list) {
-        auto keys = std::make_shared<QStringList>();
-        ProfileKeyCollector collector(*keys);
+        QStringList names;
+        ProfileKeyCollector collector(names);
         ProfileData profile;
         visitProfile(collector, [&](const KeyName &name) { return profileKey(group, name); }, profile, form);
+        auto keys = std::make_shared<ProfileKeyList>();
+        keys->reserve(size_t(names.size()));
+        for (const QString &name : names)
+            keys->emplace_back(name);
         list = keys;
     }
     return list;
@@ -191,17 +197,17 @@ std::shared_ptr<const QStringList> profileKeyList(const QString &group, ProfileF
 void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     ProfileReader reader(ini);
-    const std::shared_ptr<const QStringList> keys = profileKeyList(group, form);
-    int next = 0;
-    visitProfile(reader, [&](const KeyName &) -> const QString & { return keys->at(next++); }, profile, form);
+    const std::shared_ptr<const ProfileKeyList> keys = profileKeyList(group, form);
+    size_t next = 0;
+    visitProfile(reader, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
 {
     ProfileWriter writer(ini);
-    const std::shared_ptr<const QStringList> keys = profileKeyList(group, form);
-    int next = 0;
-    visitProfile(writer, [&](const KeyName &) -> const QString & { return keys->at(next++); }, profile, form);
+    const std::shared_ptr<const ProfileKeyList> keys = profileKeyList(group, form);
+    size_t next = 0;
+    visitProfile(writer, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
 }
 
 QString slotNameKey(int slot)
@@ -347,8 +353,10 @@ QString missingExportKey(const IniFile &file)
     static const QStringList keys = [] {
         QStringList all;
         all << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
-        for (int i = 0; i < kProfileCount; ++i)
-            all << *profileKeyList(configProfileGroup(i), ProfileForm::Export);
+        for (int i = 0; i < kProfileCount; ++i) {
+            for (const SettingsKey &key : *profileKeyList(configProfileGroup(i), ProfileForm::Export))
+                all << key.name;
+        }
         return all;
     }();
     for (const QString &key : keys) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 #include <array>
 
 namespace {
@@ -247,26 +248,20 @@ bool mayDecodeAsVariant(const QByteArray &data, int from, int to)
 }
 
 // Characters QSettings keeps as they are in key and section names; anything else it escapes.
+struct PlainNameCharacters {
+    bool plain[256] = {};
+    constexpr PlainNameCharacters()
+    {
+        for (int ch = 0; ch < 256; ++ch)
+            plain[ch] = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
+                || ch == '-' || ch == '.';
+    }
+};
+constexpr PlainNameCharacters kPlainName;
+
 bool isPlainNameCharacter(char ch)
 {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' || ch == '-'
-        || ch == '.';
-}
-
-// The trimmed key of a line, when QSettings would name it as spelled (backslashes as slashes):
-// plain characters, single backslashes between them.
-bool plainKeySpan(const QByteArray &data, int from, int &to)
-{
-    while (to > from && isSpace(data.at(to - 1)))
-        --to;
-    if (from == to || data.at(from) == '\\' || data.at(to - 1) == '\\')
-        return false;
-    for (int i = from; i < to; ++i) {
-        const char ch = data.at(i);
-        if (ch == '\\' ? data.at(i - 1) == '\\' : !isPlainNameCharacter(ch))
-            return false;
-    }
-    return true;
+    return kPlainName.plain[static_cast<unsigned char>(ch)];
 }
 
 // "[NAME]" with a plain name other than QSettings' own "General".
@@ -298,6 +293,25 @@ uint32_t hashBytes(uint32_t hash, const char *text, int length)
     for (int i = 0; i < length; ++i)
         hash = hashStep(hash, static_cast<unsigned char>(text[i]));
     return hash;
+}
+
+// The trimmed key of a line, when QSettings would name it as spelled (backslashes as slashes):
+// plain characters, single backslashes between them; with its hash, in the same pass.
+bool plainKey(const char *data, int from, int &to, uint32_t &hash)
+{
+    while (to > from && isSpace(data[to - 1]))
+        --to;
+    if (from == to || data[from] == '\\' || data[to - 1] == '\\')
+        return false;
+    char previous = 0;
+    for (int i = from; i < to; ++i) {
+        const char ch = data[i];
+        if (ch == '\\' ? previous == '\\' : !isPlainNameCharacter(ch))
+            return false;
+        previous = ch;
+        hash = hashStep(hash, static_cast<unsigned char>(ch));
+    }
+    return true;
 }
 
 // A plain decimal number, as QString::toLongLong() reads it; false for anything it would have
@@ -374,7 +388,8 @@ bool PlainSettings::read(const QByteArray &text)
         }
         // Keys outside a section belong to "General", a line without '=' is a format error.
         int keyTo = line.equals;
-        if (section < 0 || line.equals < 0 || !plainKeySpan(m_text, line.start, keyTo)) {
+        uint32_t hash = sectionHash;
+        if (section < 0 || line.equals < 0 || !plainKey(data, line.start, keyTo, hash)) {
             clear();
             return false;
         }
@@ -382,7 +397,7 @@ bool PlainSettings::read(const QByteArray &text)
         entry.section = section;
         entry.keyFrom = line.start;
         entry.keyTo = keyTo;
-        entry.hash = hashBytes(sectionHash, data + line.start, keyTo - line.start);
+        entry.hash = hash;
         entry.spanFrom = line.equals + 1;
         entry.spanTo = line.start + line.length;
         entry.decoded = -1;
@@ -526,16 +541,57 @@ QVariant PlainSettings::value(const QString &key) const
 
 int64_t PlainSettings::integer(const QString &key, int64_t absent) const
 {
-    const int index = find(key);
+    return integerAt(find(key), absent);
+}
+
+int64_t PlainSettings::integer(const SettingsKey &key, int64_t absent) const
+{
+    return key.plain ? integerAt(find(key), absent) : integer(key.name, absent);
+}
+
+int64_t PlainSettings::integerAt(int index, int64_t absent) const
+{
     if (index < 0)
         return absent;
     const Entry &e = m_entries[index];
     int64_t n = 0;
     if (e.decoded < 0 && plainDecimal(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom, &n))
         return n;
+    const QVariant v = e.decoded >= 0 ? m_decoded[e.decoded]
+                                      : QVariant(QString::fromLatin1(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom));
     bool ok = false;
-    n = value(key).toLongLong(&ok);
+    n = v.toLongLong(&ok);
     return ok ? n : 0;
+}
+
+int PlainSettings::find(const SettingsKey &key) const
+{
+    if (m_slots.empty())
+        return -1;
+    const int length = key.spelled.size();
+    const char *const text = m_text.constData();
+    for (size_t slot = key.hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Entry &e = m_entries[m_slots[slot]];
+        if (e.hash == key.hash && e.keyTo - e.keyFrom == length && m_sections.at(e.section) == key.section
+            && std::memcmp(text + e.keyFrom, key.spelled.constData(), size_t(length)) == 0)
+            return m_slots[slot];
+    }
+    return -1;
+}
+
+SettingsKey::SettingsKey(const QString &key)
+    : name(normalizedSettingsKey(key))
+{
+    const int slash = name.indexOf(QLatin1Char('/'));
+    plain = slash > 0;
+    for (const QChar ch : name)
+        plain = plain && ch.unicode() <= 0x7F && ch != QLatin1Char('\\');
+    if (!plain)
+        return;
+    section = name.left(slash).toLatin1();
+    spelled = name.mid(slash + 1).toLatin1().replace('/', '\\');
+    hash = hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
+    hash = hashBytes(hash, spelled.constData(), spelled.size());
 }
 
 QString PlainSettings::keyOf(const Entry &e) const

@@ -17,6 +17,19 @@
 // The lines are found as QSettings finds them (quotes, escapes, continuation lines, comments).
 QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refusedKeys);
 
+// A key read from many files, prepared once: its name as QSettings gives it, and its spelling
+// in a file with the hash the table files it under, so that finding it compares bytes only.
+struct SettingsKey {
+    explicit SettingsKey(const QString &name);
+    QString name;
+    QByteArray section;
+    // The name below the section, slashes spelled as backslashes.
+    QByteArray spelled;
+    uint32_t hash = 0;
+    // False for a name no table can hold (not plain ASCII, no section).
+    bool plain = false;
+};
+
 // The values of a settings file in the program's own spelling, read as QSettings reads them,
 // keyed as QSettings names them ("PROFILE/LedMode/LED_MODE_3_RGB"), in one pass. Only that
 // spelling is taken: plain section and key names, one value per key that is text or a colour.
@@ -37,6 +50,7 @@ public:
     // As QVariant::toLongLong() of value(): `absent` when there is no such key, 0 when the
     // value is not a number.
     int64_t integer(const QString &key, int64_t absent) const;
+    int64_t integer(const SettingsKey &key, int64_t absent) const;
     QStringList keys() const;
     int size() const { return int(m_entries.size()); }
 
@@ -58,6 +72,8 @@ private:
     };
     int find(const QString &key) const;
     int findNormal(const QString &key) const;
+    int find(const SettingsKey &key) const;
+    int64_t integerAt(int index, int64_t absent) const;
     int findRaw(uint32_t hash, int section, const char *key, int length) const;
     void insert(const Entry &entry);
     QString keyOf(const Entry &entry) const;

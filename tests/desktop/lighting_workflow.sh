@@ -13,13 +13,14 @@ DIALOG_OK=(549 442)
 APPLY=(635 603)
 
 mouse_has() { ds_mouse_state | grep -q "$1"; }
+has_breathing_in_colour() { mouse_has "lighting 3 speed 5 brightness 0" && mouse_has "colour 3a7bd5"; }
 page_effect_is() { [ "$(ds_json_value activeProfile.lighting.effect)" = "$1" ]; }
 
 apply_and_expect_breathing() {
     ds_click "${APPLY[@]}"
-    ds_wait_for 30 mouse_has "lighting 3 speed 5 brightness 0" \
-        || ds_fail "the mouse did not receive BREATHING at speed 5: $(ds_mouse_state | head -n2)"
-    mouse_has "colour 3a7bd5" || ds_fail "the mouse did not receive the colour: $(ds_mouse_state | head -n2)"
+    # The effect and the colour are two readings of the mouse's state: wait for both.
+    ds_wait_for 30 has_breathing_in_colour \
+        || ds_fail "the mouse did not receive BREATHING at speed 5 in 3a7bd5: $(ds_mouse_state | head -n2)"
 }
 
 for dpi in 96 144; do

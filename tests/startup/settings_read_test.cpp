@@ -35,6 +35,7 @@ class SettingsReadTest : public QObject {
                 bool ok = false;
                 const qlonglong number = expected.toLongLong(&ok);
                 QCOMPARE(plain->integer(key, -1), ok ? number : 0);
+                QCOMPARE(plain->integer(SettingsKey(key), -1), ok ? number : 0);
             }
         }
     }
