@@ -159,7 +159,7 @@ int64_t IniFile::integer(const SettingsKey &key, int64_t absent) const
 {
     if (m_plain && m_written.isEmpty())
         return m_table.integer(key, absent);
-    return integer(key.name, absent);
+    return integer(key.name(), absent);
 }
 
 int64_t IniFile::boundedInteger(const QString &key, int64_t absent, int64_t minimum, int64_t maximum) const

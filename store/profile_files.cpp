@@ -76,8 +76,8 @@ public:
     void field(const SettingsKey &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
     void field(const SettingsKey &key, uint32_t &f) { f = static_cast<uint32_t>(m_ini.integer(key)); }
     void unsignedField(const SettingsKey &key, int32_t &f) { f = static_cast<int32_t>(m_ini.integer(key)); }
-    void field(const SettingsKey &key, QString &f) { f = m_ini.text(key.name); }
-    void field(const SettingsKey &key, QColor &f) { f = m_ini.color(key.name); }
+    void field(const SettingsKey &key, QString &f) { f = m_ini.text(key.name()); }
+    void field(const SettingsKey &key, QColor &f) { f = m_ini.color(key.name()); }
     // An index into one of the profile's tables, held inside it.
     void index(const SettingsKey &key, uint8_t &f, int count) { f = static_cast<uint8_t>(std::clamp<int64_t>(m_ini.integer(key), 0, count - 1)); }
 
@@ -88,13 +88,13 @@ private:
 class ProfileWriter {
 public:
     explicit ProfileWriter(IniFile &ini) : m_ini(ini) {}
-    void field(const SettingsKey &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key.name, f); }
-    void field(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name, f); }
-    void field(const SettingsKey &key, const uint32_t &f) { m_ini.setInteger(key.name, f); }
-    void unsignedField(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name, static_cast<uint32_t>(f)); }
-    void field(const SettingsKey &key, const QString &f) { m_ini.setText(key.name, f); }
-    void field(const SettingsKey &key, const QColor &f) { m_ini.setColor(key.name, f); }
-    void index(const SettingsKey &key, const uint8_t &f, int) { m_ini.setInteger(key.name, f); }
+    void field(const SettingsKey &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key.name(), f); }
+    void field(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name(), f); }
+    void field(const SettingsKey &key, const uint32_t &f) { m_ini.setInteger(key.name(), f); }
+    void unsignedField(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name(), static_cast<uint32_t>(f)); }
+    void field(const SettingsKey &key, const QString &f) { m_ini.setText(key.name(), f); }
+    void field(const SettingsKey &key, const QColor &f) { m_ini.setColor(key.name(), f); }
+    void index(const SettingsKey &key, const uint8_t &f, int) { m_ini.setInteger(key.name(), f); }
 
 private:
     IniFile &m_ini;
@@ -187,8 +187,12 @@ std::shared_ptr<const ProfileKeyList> profileKeyList(const QString &group, Profi
         visitProfile(collector, [&](const KeyName &name) { return profileKey(group, name); }, profile, form);
         auto keys = std::make_shared<ProfileKeyList>();
         keys->reserve(size_t(names.size()));
-        for (const QString &name : names)
+        for (const QString &name : names) {
             keys->emplace_back(name);
+            // One copy of the group's name for all its keys.
+            if (keys->size() > 1 && keys->back().section == keys->front().section)
+                keys->back().section = keys->front().section;
+        }
         list = keys;
     }
     return list;
@@ -355,7 +359,7 @@ QString missingExportKey(const IniFile &file)
         all << QStringLiteral("Config/ProfileID") << deviceOptionKeys();
         for (int i = 0; i < kProfileCount; ++i) {
             for (const SettingsKey &key : *profileKeyList(configProfileGroup(i), ProfileForm::Export))
-                all << key.name;
+                all << key.name();
         }
         return all;
     }();

@@ -546,7 +546,7 @@ int64_t PlainSettings::integer(const QString &key, int64_t absent) const
 
 int64_t PlainSettings::integer(const SettingsKey &key, int64_t absent) const
 {
-    return key.plain ? integerAt(find(key), absent) : integer(key.name, absent);
+    return key.plain ? integerAt(find(key), absent) : integer(key.name(), absent);
 }
 
 int64_t PlainSettings::integerAt(int index, int64_t absent) const
@@ -579,17 +579,25 @@ int PlainSettings::find(const SettingsKey &key) const
     return -1;
 }
 
-SettingsKey::SettingsKey(const QString &key)
-    : name(normalizedSettingsKey(key))
+QString SettingsKey::name() const
 {
-    const int slash = name.indexOf(QLatin1Char('/'));
+    if (!plain)
+        return m_name;
+    return QString::fromLatin1(section + '/' + spelled).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+SettingsKey::SettingsKey(const QString &key)
+    : m_name(normalizedSettingsKey(key))
+{
+    const int slash = m_name.indexOf(QLatin1Char('/'));
     plain = slash > 0;
-    for (const QChar ch : name)
+    for (const QChar ch : m_name)
         plain = plain && ch.unicode() <= 0x7F && ch != QLatin1Char('\\');
     if (!plain)
         return;
-    section = name.left(slash).toLatin1();
-    spelled = name.mid(slash + 1).toLatin1().replace('/', '\\');
+    section = m_name.left(slash).toLatin1();
+    spelled = m_name.mid(slash + 1).toLatin1().replace('/', '\\');
+    m_name.clear();
     hash = hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
     hash = hashBytes(hash, spelled.constData(), spelled.size());
 }

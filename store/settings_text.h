@@ -19,15 +19,20 @@ QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refu
 
 // A key read from many files, prepared once: its name as QSettings gives it, and its spelling
 // in a file with the hash the table files it under, so that finding it compares bytes only.
+// A profile's keys are kept for every read: they hold bytes only, and the name is made on demand.
 struct SettingsKey {
     explicit SettingsKey(const QString &name);
-    QString name;
+    QString name() const;
     QByteArray section;
     // The name below the section, slashes spelled as backslashes.
     QByteArray spelled;
     uint32_t hash = 0;
     // False for a name no table can hold (not plain ASCII, no section).
     bool plain = false;
+
+private:
+    // The name, when it is not plain.
+    QString m_name;
 };
 
 // The values of a settings file in the program's own spelling, read as QSettings reads them,

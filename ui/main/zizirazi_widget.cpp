@@ -31,6 +31,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <malloc.h>
 #include <future>
 
 namespace {
@@ -119,6 +120,9 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     startStatusThread();
 
     EarlyReads reads = earlyReads.get();
+    // The reading thread's scratch memory goes back to the system rather than stay in its
+    // allocator's pool for good.
+    malloc_trim(0);
     backgrounds[0] = QPixmap::fromImage(std::move(reads.background));
     applyBackgroundMask();
     appliedSettings = *reads.settings;
