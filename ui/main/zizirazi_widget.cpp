@@ -19,7 +19,6 @@
 #include "ui/main/page_visibility.h"
 
 #include <QBitmap>
-#include <QImage>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,17 +30,6 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <malloc.h>
-#include <future>
-
-namespace {
-
-struct EarlyReads {
-    QImage background;
-    std::unique_ptr<DeviceSettings> settings;
-};
-
-} // namespace
 
 ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     : QWidget(parent)
@@ -55,6 +43,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
+    backgrounds[0] = skinImage(appPath(QStringLiteral("/skin/cfgMainback.png")));
     batteryFrameWireless = skinImage(appPath(QStringLiteral("/skin/bat1.png")));
     batteryFrameCable = skinImage(appPath(QStringLiteral("/skin/bat2.png")));
 
@@ -68,6 +57,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     if (primary)
         move(primary->geometry().center() - QPoint(designWidth / 2, designHeight / 2));
 
+    applyBackgroundMask();
     lastScaleIndex = scaleIndex;
 
     registerDeviceNotification();
@@ -88,16 +78,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     });
     session->discover();
     rebuildMouseList();
-    // The background picture and the settings files take as long to read as the controls take
-    // to build: another core reads them meanwhile. Nothing here touches either before the join,
-    // and the product they belong to is chosen by now.
-    std::future<EarlyReads> earlyReads = std::async(std::launch::async, [background = appPath(QStringLiteral("/skin/cfgMainback.png"))] {
-        EarlyReads reads;
-        reads.background = QImage(background).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        reads.settings = std::make_unique<DeviceSettings>();
-        loadAllSettings(*reads.settings);
-        return reads;
-    });
 
     setCurrentLanguageIndex(readLanguageIndex());
     frenchLanguageIndex = productFrenchLanguage();
@@ -119,13 +99,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     startStatusThread();
 
-    EarlyReads reads = earlyReads.get();
-    // The reading thread's scratch memory goes back to the system rather than stay in its
-    // allocator's pool for good.
-    malloc_trim(0);
-    backgrounds[0] = QPixmap::fromImage(std::move(reads.background));
-    applyBackgroundMask();
-    appliedSettings = *reads.settings;
+    loadAllSettings(appliedSettings);
     currentSettings = appliedSettings;
     readDesktopPointerSpeed();
 
