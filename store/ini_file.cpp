@@ -38,7 +38,7 @@ CheckedText readChecked(const QString &path, PlainSettings &table, bool &plain)
         return checked;
     }
     checked.text = withoutUndecodableValues(read.data, &checked.refusedKeys);
-    plain = checked.refusedKeys.isEmpty() ? false : table.read(checked.text);
+    plain = !checked.refusedKeys.isEmpty() && table.read(checked.text);
     return checked;
 }
 
@@ -234,16 +234,21 @@ QByteArray IniFile::editedText() const
     return text;
 }
 
+bool IniFile::writeStagedText()
+{
+    const bool written = m_stage->open() && m_stage->resize(0) && writeWhole(*m_stage, editedText());
+    m_stage->close();
+    if (!written)
+        m_failed = true;
+    return written;
+}
+
 bool IniFile::stageThroughQSettings()
 {
     if (m_settings)
         return true;
-    if (!m_stage->open() || !m_stage->resize(0) || !writeWhole(*m_stage, editedText())) {
-        m_stage->close();
-        m_failed = true;
+    if (!writeStagedText())
         return false;
-    }
-    m_stage->close();
     m_edits.clear();
     m_settings = std::make_unique<QSettings>(m_stage->fileName(), QSettings::IniFormat);
     return true;
@@ -298,13 +303,8 @@ bool IniFile::prepareCommit()
         return false;
     if (!m_staged)
         return true;
-    if (!m_settings) {
-        const bool written = m_stage->open() && m_stage->resize(0) && writeWhole(*m_stage, editedText());
-        m_stage->close();
-        if (!written)
-            m_failed = true;
-        return written;
-    }
+    if (!m_settings)
+        return writeStagedText();
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
         m_failed = true;

@@ -82,6 +82,8 @@ private:
     void set(const QString &key, const QVariant &value, Same same);
     // The staged text with the edits in place.
     QByteArray editedText() const;
+    // The staged text with the edits in place, written to the staging file.
+    bool writeStagedText();
     // From edits in place to QSettings on the staging file.
     bool stageThroughQSettings();
 

@@ -198,20 +198,25 @@ std::shared_ptr<const ProfileKeyList> profileKeyList(const QString &group, Profi
     return list;
 }
 
+// Walks a group with its prepared keys, which come in the order of the walk.
+template <class Io, class Profile>
+void visitProfileGroup(Io &io, const QString &group, Profile &profile, ProfileForm form)
+{
+    const std::shared_ptr<const ProfileKeyList> keys = profileKeyList(group, form);
+    size_t next = 0;
+    visitProfile(io, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
+}
+
 void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     ProfileReader reader(ini);
-    const std::shared_ptr<const ProfileKeyList> keys = profileKeyList(group, form);
-    size_t next = 0;
-    visitProfile(reader, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
+    visitProfileGroup(reader, group, profile, form);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
 {
     ProfileWriter writer(ini);
-    const std::shared_ptr<const ProfileKeyList> keys = profileKeyList(group, form);
-    size_t next = 0;
-    visitProfile(writer, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
+    visitProfileGroup(writer, group, profile, form);
 }
 
 QString slotNameKey(int slot)

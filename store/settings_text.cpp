@@ -446,20 +446,22 @@ void PlainSettings::insert(const Entry &entry)
         m_entries[existing] = entry;
         return;
     }
-    if ((m_entries.size() + 1) * 2 > m_slots.size()) {
+    m_entries.push_back(entry);
+    if (m_entries.size() * 2 > m_slots.size()) {
         m_slots.assign(m_slots.size() * 2, -1);
-        for (int i = 0; i < int(m_entries.size()); ++i) {
-            size_t slot = m_entries[i].hash & (m_slots.size() - 1);
-            while (m_slots[slot] >= 0)
-                slot = (slot + 1) & (m_slots.size() - 1);
-            m_slots[slot] = i;
-        }
+        for (int i = 0; i < int(m_entries.size()); ++i)
+            placeInSlot(i);
+    } else {
+        placeInSlot(int(m_entries.size()) - 1);
     }
-    size_t slot = entry.hash & (m_slots.size() - 1);
+}
+
+void PlainSettings::placeInSlot(int index)
+{
+    size_t slot = m_entries[index].hash & (m_slots.size() - 1);
     while (m_slots[slot] >= 0)
         slot = (slot + 1) & (m_slots.size() - 1);
-    m_slots[slot] = int(m_entries.size());
-    m_entries.push_back(entry);
+    m_slots[slot] = index;
 }
 
 int PlainSettings::findRaw(uint32_t hash, int section, const char *key, int length) const
@@ -475,62 +477,13 @@ int PlainSettings::findRaw(uint32_t hash, int section, const char *key, int leng
     return -1;
 }
 
-int PlainSettings::find(const QString &key) const
-{
-    if (m_slots.empty())
-        return -1;
-    const int index = findNormal(key);
-    // -2: the key has stray slashes, which QSettings drops before it looks.
-    return index == -2 ? findNormal(normalizedSettingsKey(key)) : index;
-}
-
-int PlainSettings::findNormal(const QString &key) const
-{
-    const int size = key.size();
-    const QChar *chars = key.constData();
-    uint32_t hash = kHashStart;
-    int slash = -1;
-    ushort previous = '/';
-    for (int i = 0; i < size; ++i) {
-        const ushort u = chars[i].unicode();
-        if (u == '/' && previous == '/')
-            return -2;
-        previous = u;
-        // Names in the table are plain ASCII: nothing else can be found.
-        if (u > 0x7F || u == '\\')
-            return -1;
-        if (u == '/' && slash < 0)
-            slash = i;
-        hash = hashStep(hash, static_cast<unsigned char>(u));
-    }
-    if (previous == '/' && size > 0)
-        return -2;
-    if (slash <= 0)
-        return -1;
-    const char *const text = m_text.constData();
-    for (size_t slot = hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
-        const Entry &e = m_entries[m_slots[slot]];
-        if (e.hash != hash)
-            continue;
-        const QByteArray &section = m_sections.at(e.section);
-        if (section.size() != slash || e.keyTo - e.keyFrom != size - slash - 1)
-            continue;
-        const char *name = section.constData();
-        bool same = true;
-        for (int i = 0; same && i < slash; ++i)
-            same = chars[i].unicode() == ushort(static_cast<unsigned char>(name[i]));
-        const char *raw = text + e.keyFrom - slash - 1;
-        for (int i = slash + 1; same && i < size; ++i)
-            same = chars[i].unicode() == ushort(raw[i] == '\\' ? '/' : static_cast<unsigned char>(raw[i]));
-        if (same)
-            return m_slots[slot];
-    }
-    return -1;
-}
-
 QVariant PlainSettings::value(const QString &key) const
 {
-    const int index = find(key);
+    return valueAt(find(SettingsKey(key)));
+}
+
+QVariant PlainSettings::valueAt(int index) const
+{
     if (index < 0)
         return QVariant();
     const Entry &e = m_entries[index];
@@ -541,42 +494,29 @@ QVariant PlainSettings::value(const QString &key) const
 
 int64_t PlainSettings::integer(const QString &key, int64_t absent) const
 {
-    return integerAt(find(key), absent);
+    return integer(SettingsKey(key), absent);
 }
 
 int64_t PlainSettings::integer(const SettingsKey &key, int64_t absent) const
 {
-    return key.plain ? integerAt(find(key), absent) : integer(key.name(), absent);
-}
-
-int64_t PlainSettings::integerAt(int index, int64_t absent) const
-{
+    const int index = find(key);
     if (index < 0)
         return absent;
     const Entry &e = m_entries[index];
     int64_t n = 0;
     if (e.decoded < 0 && plainDecimal(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom, &n))
         return n;
-    const QVariant v = e.decoded >= 0 ? m_decoded[e.decoded]
-                                      : QVariant(QString::fromLatin1(m_text.constData() + e.valueFrom, e.valueTo - e.valueFrom));
     bool ok = false;
-    n = v.toLongLong(&ok);
+    n = valueAt(index).toLongLong(&ok);
     return ok ? n : 0;
 }
 
 int PlainSettings::find(const SettingsKey &key) const
 {
-    if (m_slots.empty())
+    if (!key.plain || m_slots.empty())
         return -1;
-    const int length = key.spelled.size();
-    const char *const text = m_text.constData();
-    for (size_t slot = key.hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
-        const Entry &e = m_entries[m_slots[slot]];
-        if (e.hash == key.hash && e.keyTo - e.keyFrom == length && m_sections.at(e.section) == key.section
-            && std::memcmp(text + e.keyFrom, key.spelled.constData(), size_t(length)) == 0)
-            return m_slots[slot];
-    }
-    return -1;
+    const int section = m_sections.indexOf(key.section);
+    return section < 0 ? -1 : findRaw(key.hash, section, key.spelled.constData(), key.spelled.size());
 }
 
 QString SettingsKey::name() const
@@ -625,7 +565,7 @@ QStringList PlainSettings::keys() const
 
 bool PlainSettings::valueSpan(const QString &key, int *from, int *to) const
 {
-    const int index = find(key);
+    const int index = find(SettingsKey(key));
     if (index < 0)
         return false;
     *from = m_entries[index].spanFrom;

@@ -50,7 +50,7 @@ public:
     void clear();
 
     // Keys are looked up as QSettings looks them up, stray slashes dropped.
-    bool contains(const QString &key) const { return find(key) >= 0; }
+    bool contains(const QString &key) const { return find(SettingsKey(key)) >= 0; }
     QVariant value(const QString &key) const;
     // As QVariant::toLongLong() of value(): `absent` when there is no such key, 0 when the
     // value is not a number.
@@ -75,12 +75,11 @@ private:
         // Index into m_decoded for a quoted, escaped or colour value; -1 otherwise.
         int decoded;
     };
-    int find(const QString &key) const;
-    int findNormal(const QString &key) const;
     int find(const SettingsKey &key) const;
-    int64_t integerAt(int index, int64_t absent) const;
     int findRaw(uint32_t hash, int section, const char *key, int length) const;
+    QVariant valueAt(int index) const;
     void insert(const Entry &entry);
+    void placeInSlot(int index);
     QString keyOf(const Entry &entry) const;
 
     QByteArray m_text;

@@ -1,4 +1,5 @@
 #include "ui/pages/zel_macro_item_delegate.h"
+#include "ui/kit/skin_images.h"
 
 #include "store/key_table.h"
 #include "store/macro_events.h"
@@ -7,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStandardItemModel>
 
 namespace {
@@ -92,11 +92,7 @@ void ZelMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     const QString icon = iconPath(index);
     if (!icon.isEmpty()) {
         const int side = qMin(r.height() - 2, int(16 * m_scale));
-        QPixmap pixmap;
-        if (!QPixmapCache::find(icon, &pixmap)) {
-            pixmap.load(skinPath(icon));
-            QPixmapCache::insert(icon, pixmap);
-        }
+        const QPixmap pixmap = skinImage(skinPath(icon));
         if (!pixmap.isNull())
             painter->drawPixmap(QRect(x, r.top() + (r.height() - side) / 2, side, side), pixmap);
         x += side + int(6 * m_scale);

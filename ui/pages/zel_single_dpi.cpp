@@ -92,17 +92,13 @@ void ZelSingleDPI::setUsed(int used)
 
 void ZelSingleDPI::setTextColor(const QColor &color)
 {
-    // Every relayout selects the current stage again; restyling unchanged rows is costly.
-    if (m_textColorSet && color == m_textColor)
-        return;
-    m_textColorSet = true;
     m_textColor = color;
     const QString colour = QStringLiteral("color:%1;").arg(color.name());
     for (ZelLabel *label : {m_xLabel, m_yLabel, m_dpiLabel, m_minLabel, m_maxLabel})
-        label->setStyleSheet(QStringLiteral("background:transparent;") + colour);
+        setStyleSheetIfChanged(label, QStringLiteral("background:transparent;") + colour);
     const QString boxStyle = checkBoxStyle() + QStringLiteral("QCheckBox{%1}").arg(colour);
-    m_linkBox->setStyleSheet(boxStyle);
-    m_enableBox->setStyleSheet(boxStyle);
+    setStyleSheetIfChanged(m_linkBox, boxStyle);
+    setStyleSheetIfChanged(m_enableBox, boxStyle);
 }
 
 void ZelSingleDPI::layoutForScale(double factor)

@@ -57,7 +57,6 @@ private:
     bool m_linkShown = false;
     double m_scale = 1.0;
     QColor m_textColor = Qt::white;
-    bool m_textColorSet = false;
     QCheckBox *m_linkBox;
     QCheckBox *m_enableBox;
     ZelTwoBarSlider *m_slider;
