@@ -11,12 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStringBuilder>
 
 #include <QMutex>
 
 #include <algorithm>
-#include <array>
 #include <memory>
 
 namespace {
@@ -39,29 +37,45 @@ struct KeyName {
     const char *suffix = nullptr;
 };
 
-// A profile holds some forty thousand keys, all numbered below 64: the numbers are made once.
-QString indexText(int index)
+// The one place a profile key is composed: group, "/", then the name; made from bytes, as a
+// group's thousands of keys are made at once.
+SettingsKey profileSettingsKey(const QByteArray &section, const KeyName &name)
 {
-    static const std::array<QString, 64> texts = [] {
-        std::array<QString, 64> t;
-        for (int i = 0; i < int(t.size()); ++i)
-            t[i] = QString::number(i);
-        return t;
-    }();
-    return index >= 0 && index < int(texts.size()) ? texts[index] : QString::number(index);
+    char text[96];
+    int length = 0;
+    auto put = [&](const char *part) {
+        for (; *part && length < int(sizeof text); ++part)
+            text[length++] = *part == '/' ? '\\' : *part;
+    };
+    auto number = [&](int value) {
+        char digits[12];
+        int at = int(sizeof digits) - 1;
+        digits[at] = 0;
+        do {
+            digits[--at] = char('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        put(digits + at);
+    };
+    put(name.block);
+    if (name.index >= 0) {
+        put("_");
+        number(name.index);
+    }
+    if (name.entry >= 0) {
+        put("_KeyInfo_");
+        number(name.entry);
+    }
+    if (name.suffix) {
+        put("_");
+        put(name.suffix);
+    }
+    return SettingsKey(section, QByteArray(text, length));
 }
 
-// The one place a profile key is composed: group, "/", then the name.
 QString profileKey(const QString &group, const KeyName &name)
 {
-    QString key = group % QLatin1Char('/') % QLatin1String(name.block);
-    if (name.index >= 0)
-        key += QLatin1Char('_') % indexText(name.index);
-    if (name.entry >= 0)
-        key += QLatin1String("_KeyInfo_") % indexText(name.entry);
-    if (name.suffix)
-        key += QLatin1Char('_') % QLatin1String(name.suffix);
-    return key;
+    return profileSettingsKey(group.toLatin1(), name).name();
 }
 
 enum class ProfileForm {
@@ -157,17 +171,17 @@ void visitProfile(Io &io, Key &&key, Profile &p, ProfileForm form)
     }
 }
 
-// Collects the keys of a profile group, for checking that a file carries all of them.
+// Collects the keys of a profile group in the order of the walk.
 class ProfileKeyCollector {
 public:
-    explicit ProfileKeyCollector(QStringList &keys) : m_keys(keys) {}
+    explicit ProfileKeyCollector(std::vector<SettingsKey> &keys) : m_keys(keys) {}
     template <class Field>
-    void field(const QString &key, const Field &, int64_t = 0) { m_keys.append(key); }
-    void unsignedField(const QString &key, const int32_t &) { m_keys.append(key); }
-    void index(const QString &key, const uint8_t &, int) { m_keys.append(key); }
+    void field(SettingsKey &&key, const Field &, int64_t = 0) { m_keys.push_back(std::move(key)); }
+    void unsignedField(SettingsKey &&key, const int32_t &) { m_keys.push_back(std::move(key)); }
+    void index(SettingsKey &&key, const uint8_t &, int) { m_keys.push_back(std::move(key)); }
 
 private:
-    QStringList &m_keys;
+    std::vector<SettingsKey> &m_keys;
 };
 
 // The keys of a group in the order visitProfile() walks them, made once per group and form:
@@ -181,18 +195,12 @@ std::shared_ptr<const ProfileKeyList> profileKeyList(const QString &group, Profi
     QMutexLocker lock(&mutex);
     auto &list = lists[id];
     if (!list) {
-        QStringList names;
-        ProfileKeyCollector collector(names);
-        ProfileData profile;
-        visitProfile(collector, [&](const KeyName &name) { return profileKey(group, name); }, profile, form);
+        // One copy of the group's name for all its keys.
+        const QByteArray section = group.toLatin1();
         auto keys = std::make_shared<ProfileKeyList>();
-        keys->reserve(size_t(names.size()));
-        for (const QString &name : names) {
-            keys->emplace_back(name);
-            // One copy of the group's name for all its keys.
-            if (keys->size() > 1 && keys->back().section == keys->front().section)
-                keys->back().section = keys->front().section;
-        }
+        ProfileKeyCollector collector(*keys);
+        ProfileData profile;
+        visitProfile(collector, [&](const KeyName &name) { return profileSettingsKey(section, name); }, profile, form);
         list = keys;
     }
     return list;

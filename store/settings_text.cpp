@@ -542,6 +542,15 @@ SettingsKey::SettingsKey(const QString &key)
     hash = hashBytes(hash, spelled.constData(), spelled.size());
 }
 
+SettingsKey::SettingsKey(const QByteArray &sectionName, const QByteArray &spelledName)
+    : section(sectionName)
+    , spelled(spelledName)
+    , plain(true)
+{
+    hash = hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
+    hash = hashBytes(hash, spelled.constData(), spelled.size());
+}
+
 QString PlainSettings::keyOf(const Entry &e) const
 {
     const QByteArray &section = m_sections.at(e.section);

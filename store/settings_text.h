@@ -22,6 +22,9 @@ QByteArray withoutUndecodableValues(const QByteArray &iniText, QStringList *refu
 // A profile's keys are kept for every read: they hold bytes only, and the name is made on demand.
 struct SettingsKey {
     explicit SettingsKey(const QString &name);
+    // The key of `section` (plain ASCII, no slash) and `spelled` (plain ASCII, backslashes for
+    // slashes), made from its bytes: as SettingsKey(section + "/" + spelled).
+    SettingsKey(const QByteArray &section, const QByteArray &spelled);
     QString name() const;
     QByteArray section;
     // The name below the section, slashes spelled as backslashes.

@@ -25,6 +25,8 @@ for dpi in 96 144; do
     ds_start --dpi "$dpi"
     osd_visible && ds_fail "the on-screen display runs before any notice"
 
+    # The window must have the mouse's own state first: a stage it never saw change is no news.
+    ds_wait_for 10 grep -q "Test data:" "$DS_ROOT/app.log" || ds_fail "no status report from the mouse"
     # The mouse's DPI button moves it to stage 2 and reports it unasked.
     pressed=$(now_ms)
     ds_emulator dpi

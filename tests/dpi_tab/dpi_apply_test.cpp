@@ -160,6 +160,37 @@ private slots:
         QVERIFY(!window->dpiPage()->row(before)->dpiLabel()->styleSheet().contains(accent));
     }
 
+    // Start-up makes only the page it opens on; one made later shows what happened meanwhile,
+    // and Apply without it sends the profile as stored.
+    void aPageMadeLaterShowsWhatHappenedMeanwhile()
+    {
+        auto window = std::make_unique<ZiziraziWidget>();
+        window->show();
+        QVERIFY(!window->pageBuilt(WindowPage::Dpi));
+        const int before = currentSettings.active().dpi;
+        mouse().setStatus(uint8_t(before), currentSettings.active().pollrate);
+        mouse().pressDpiButton();
+        const int after = mouse().state().activeStage;
+        QVERIFY(after != before);
+        QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.active().dpi), after, kTimeoutMs);
+        QVERIFY(!window->pageBuilt(WindowPage::Dpi));
+
+        const DpiStage stored = currentSettings.active().dpiStages[0];
+        mouse().clearPackets();
+        qobject_cast<ZelPushButton *>(window->control(WindowControl::Apply))->click();
+        uint8_t expected[5];
+        encodeDpiStage(3389, stored.x, stored.y, expected);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(mouse().state().dpiStages[0]), 5),
+                 QByteArray(reinterpret_cast<const char *>(expected), 5));
+
+        window->showPage(int(WindowPage::Dpi));
+        QVERIFY(window->pageBuilt(WindowPage::Dpi));
+        QVERIFY(window->dpiPage()->isVisible());
+        QCOMPARE(window->dpiPage()->currentStage(), after);
+        const QString accent = accentColor(readAccentIndex()).name();
+        QVERIFY(window->dpiPage()->row(after)->dpiLabel()->styleSheet().contains(accent));
+    }
+
 private:
     std::unique_ptr<WindowAppDir> m_dir;
 };

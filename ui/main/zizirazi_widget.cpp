@@ -106,8 +106,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     rebuildLibraryMenu();
     frontView = true;
 
-    buildPages();
-
     showPage(productLedDisable() != 0 ? int(WindowPage::Customize) : int(WindowPage::Lighting));
     refreshPages();
     retranslateTexts();

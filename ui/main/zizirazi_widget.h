@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "store/language_config.h"
+#include "ui/main/page_visibility.h"
 #include "ui/main/window_layout.h"
 #include "ui/main/window_scale.h"
 
@@ -87,12 +88,14 @@ public:
     DeviceSession *deviceSession() const { return session.get(); }
     QWidget *control(WindowControl which) const { return controls[int(which)]; }
     ZelProcessbar *batteryBar() const { return batteryBarWidget; }
-    ZelDPIWindow *dpiPage() const { return dpiWindow; }
-    ZelReportRate *ratePage() const { return reportRateWindow; }
-    ZelPointSpeed *pointerPage() const { return pointSpeedWindow; }
-    ZelBtnWindow *customizePage() const { return btnWindow; }
-    ZelColorWindow *lightingPage() const { return colorWindow; }
-    MacroDialog *macroPage() const { return macroDialog; }
+    // A page is made when it is first shown; asking for one makes it.
+    ZelDPIWindow *dpiPage() { ensurePage(WindowPage::Dpi); return dpiWindow; }
+    ZelReportRate *ratePage() { ensurePage(WindowPage::Dpi); return reportRateWindow; }
+    ZelPointSpeed *pointerPage() { ensurePage(WindowPage::Dpi); return pointSpeedWindow; }
+    ZelBtnWindow *customizePage() { ensurePage(WindowPage::Customize); return btnWindow; }
+    ZelColorWindow *lightingPage() { ensurePage(WindowPage::Lighting); return colorWindow; }
+    MacroDialog *macroPage() { ensurePage(WindowPage::Macro); return macroDialog; }
+    bool pageBuilt(WindowPage tab) const;
     QMenu *languageMenu() const { return langMenu; }
     QStringList connectedMouseNames() const { return connectedModels; }
     // Null unless two or more mice are connected.
@@ -155,7 +158,12 @@ private:
     void selectScaleFromScreen(const QScreen *screen);
     void applyBackgroundMask();
     void buildControls();
-    void buildPages();
+    // The widgets of a page, made once: until a page is shown its values live only in the
+    // profile, so start-up builds just the page it opens on.
+    void ensurePage(WindowPage tab);
+    void refreshPage(WindowPage tab);
+    void retranslatePage(WindowPage tab);
+    void scalePage(WindowPage tab);
     ZelPushButton *makeButton(WindowControl which, const QStringList &images);
     void placePages();
 

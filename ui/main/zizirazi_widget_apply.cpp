@@ -18,6 +18,9 @@ void ZiziraziWidget::collectPages()
 {
     // Lighting, buttons and macros write into the record as the user edits; these pages keep
     // their own copies until now.
+    // A page never shown has no copies: the record already holds its values.
+    if (!pageBuilt(WindowPage::Dpi))
+        return;
     ProfileData &active = currentSettings.active();
     active.dpi = uint8_t(dpiWindow->currentStage());
     std::copy(dpiWindow->stages(), dpiWindow->stages() + kDpiStageCount, active.dpiStages);

@@ -212,39 +212,108 @@ void ZiziraziWidget::buildControls()
     frontHotspots[0]->installEventFilter(this);
 }
 
-void ZiziraziWidget::buildPages()
+bool ZiziraziWidget::pageBuilt(WindowPage tab) const
 {
+    switch (tab) {
+    case WindowPage::Lighting:
+        return colorWindow != nullptr;
+    case WindowPage::Customize:
+        return btnWindow != nullptr;
+    case WindowPage::Dpi:
+        return dpiWindow != nullptr;
+    case WindowPage::Macro:
+        return macroDialog != nullptr;
+    }
+    return false;
+}
+
+void ZiziraziWidget::ensurePage(WindowPage tab)
+{
+    if (pageBuilt(tab))
+        return;
     ProfileData *active = &currentSettings.active();
-    btnScroll = new QScrollArea(this);
-    btnScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
-    btnScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
-    btnScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    btnScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    btnWindow = new ZelBtnWindow(active, btnScroll);
-    btnScroll->setWidget(btnWindow);
-    controls[int(WindowControl::CustomizeScroll)] = btnScroll;
-    connect(btnWindow, &ZelBtnWindow::SelBtnControl, this, &ZiziraziWidget::slotMouseOver);
-    connect(btnWindow, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
-    connect(btnWindow, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
-
-    dpiWindow = new ZelDPIWindow(active, this);
-    controls[int(WindowControl::DpiPage)] = dpiWindow;
-
-    pointSpeedWindow = new ZelPointSpeed(active, this);
-    controls[int(WindowControl::PointerPage)] = pointSpeedWindow;
-
-    reportRateWindow = new ZelReportRate(active, this);
-    controls[int(WindowControl::RatePage)] = reportRateWindow;
-    connect(reportRateWindow, SIGNAL(RefreshLift(quint8)), this, SLOT(slotLiftChange(quint8)));
-
-    macroDialog = new MacroDialog(this);
-    controls[int(WindowControl::MacroPage)] = macroDialog;
-    connect(macroDialog, SIGNAL(EnableButtonsSignal(bool)), this, SLOT(slotEnableButtons(bool)));
-
-    colorWindow = new ZelColorWindow(scaleFactor, this);
-    controls[int(WindowControl::LightingPage)] = colorWindow;
-
+    switch (tab) {
+    case WindowPage::Lighting:
+        colorWindow = new ZelColorWindow(scaleFactor, this);
+        controls[int(WindowControl::LightingPage)] = colorWindow;
+        break;
+    case WindowPage::Customize:
+        btnScroll = new QScrollArea(this);
+        btnScroll->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
+        btnScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
+        btnScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        btnScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        btnWindow = new ZelBtnWindow(active, btnScroll);
+        btnScroll->setWidget(btnWindow);
+        controls[int(WindowControl::CustomizeScroll)] = btnScroll;
+        connect(btnWindow, &ZelBtnWindow::SelBtnControl, this, &ZiziraziWidget::slotMouseOver);
+        connect(btnWindow, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
+        connect(btnWindow, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
+        break;
+    case WindowPage::Dpi:
+        dpiWindow = new ZelDPIWindow(active, this);
+        controls[int(WindowControl::DpiPage)] = dpiWindow;
+        pointSpeedWindow = new ZelPointSpeed(active, this);
+        controls[int(WindowControl::PointerPage)] = pointSpeedWindow;
+        reportRateWindow = new ZelReportRate(active, this);
+        controls[int(WindowControl::RatePage)] = reportRateWindow;
+        connect(reportRateWindow, SIGNAL(RefreshLift(quint8)), this, SLOT(slotLiftChange(quint8)));
+        break;
+    case WindowPage::Macro:
+        macroDialog = new MacroDialog(this);
+        controls[int(WindowControl::MacroPage)] = macroDialog;
+        connect(macroDialog, SIGNAL(EnableButtonsSignal(bool)), this, SLOT(slotEnableButtons(bool)));
+        break;
+    }
+    // As the window would have set it up had the page been there from the start.
     placePages();
+    refreshPage(tab);
+    retranslatePage(tab);
+    scalePage(tab);
+}
+
+void ZiziraziWidget::scalePage(WindowPage tab)
+{
+    if (!pageBuilt(tab))
+        return;
+    switch (tab) {
+    case WindowPage::Lighting:
+        colorWindow->setScale(scaleFactor);
+        break;
+    case WindowPage::Customize:
+        btnWindow->setScale(scaleFactor);
+        break;
+    case WindowPage::Dpi:
+        dpiWindow->layoutForScale(scaleFactor);
+        pointSpeedWindow->setScale(scaleFactor);
+        reportRateWindow->setScale(scaleFactor);
+        break;
+    case WindowPage::Macro:
+        macroDialog->setScale(scaleFactor);
+        break;
+    }
+}
+
+void ZiziraziWidget::retranslatePage(WindowPage tab)
+{
+    if (!pageBuilt(tab))
+        return;
+    switch (tab) {
+    case WindowPage::Lighting:
+        colorWindow->retranslate();
+        break;
+    case WindowPage::Customize:
+        btnWindow->retranslate();
+        break;
+    case WindowPage::Dpi:
+        dpiWindow->retranslate();
+        pointSpeedWindow->retranslate();
+        reportRateWindow->retranslate();
+        break;
+    case WindowPage::Macro:
+        macroDialog->retranslate();
+        break;
+    }
 }
 
 void ZiziraziWidget::placePages()
@@ -274,18 +343,8 @@ void ZiziraziWidget::layoutForScale()
     }
     placePages();
 
-    if (btnWindow)
-        btnWindow->setScale(scaleFactor);
-    if (dpiWindow)
-        dpiWindow->layoutForScale(scaleFactor);
-    if (pointSpeedWindow)
-        pointSpeedWindow->setScale(scaleFactor);
-    if (reportRateWindow)
-        reportRateWindow->setScale(scaleFactor);
-    if (macroDialog)
-        macroDialog->setScale(scaleFactor);
-    if (colorWindow)
-        colorWindow->setScale(scaleFactor);
+    for (int tab = 0; tab < kWindowPageCount; ++tab)
+        scalePage(WindowPage(tab));
 
     showMouseImages();
 
@@ -352,12 +411,8 @@ void ZiziraziWidget::retranslateTexts()
     }
     button(WindowControl::ProfileSelector)->setText(slotActions[activeSlot()]->text());
 
-    btnWindow->retranslate();
-    dpiWindow->retranslate();
-    pointSpeedWindow->retranslate();
-    reportRateWindow->retranslate();
-    macroDialog->retranslate();
-    colorWindow->retranslate();
+    for (int tab = 0; tab < kWindowPageCount; ++tab)
+        retranslatePage(WindowPage(tab));
     if (mouseOff)
         showMouseOff();
     retranslateTray();

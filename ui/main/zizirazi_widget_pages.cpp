@@ -47,6 +47,8 @@ void ZiziraziWidget::showPage(int shownPage)
 
 void ZiziraziWidget::setPageVisibility(int shownPage)
 {
+    if (shownPage >= 0 && shownPage < kWindowPageCount)
+        ensurePage(WindowPage(shownPage));
     auto show = [&](PagePart part, QWidget *widget) {
         if (widget)
             widget->setVisible(pagePartVisible(shownPage, part, frontView));
@@ -78,14 +80,32 @@ void ZiziraziWidget::refreshPages()
         slotButton->setChecked(false);
     slotButtons[activeSlot()]->setChecked(true);
 
+    for (int tab = 0; tab < kWindowPageCount; ++tab)
+        refreshPage(WindowPage(tab));
+}
+
+void ZiziraziWidget::refreshPage(WindowPage tab)
+{
+    if (!pageBuilt(tab))
+        return;
     ProfileData &active = currentSettings.active();
-    colorWindow->setProfile(&currentSettings.profiles[lightingSlot(activeSlot(), readCurrentProductName())]);
-    btnWindow->setProfile(&active);
-    btnWindow->showGroup(btnWindow->currentIndex(), btnWindow->currentGroup());
-    pointSpeedWindow->refresh(&active, currentSettings.Sync, currentSettings.LiftHigh, currentSettings.AngleValue,
-                              currentSettings.Jitter, currentSettings.Debounce);
-    reportRateWindow->refresh(active, currentSettings.LiftHigh);
-    dpiWindow->refresh(active, readSensorModel());
+    switch (tab) {
+    case WindowPage::Lighting:
+        colorWindow->setProfile(&currentSettings.profiles[lightingSlot(activeSlot(), readCurrentProductName())]);
+        break;
+    case WindowPage::Customize:
+        btnWindow->setProfile(&active);
+        btnWindow->showGroup(btnWindow->currentIndex(), btnWindow->currentGroup());
+        break;
+    case WindowPage::Dpi:
+        pointSpeedWindow->refresh(&active, currentSettings.Sync, currentSettings.LiftHigh, currentSettings.AngleValue,
+                                  currentSettings.Jitter, currentSettings.Debounce);
+        reportRateWindow->refresh(active, currentSettings.LiftHigh);
+        dpiWindow->refresh(active, readSensorModel());
+        break;
+    case WindowPage::Macro:
+        break;
+    }
 }
 
 void ZiziraziWidget::selectProfileSlot(int slot, bool reloadFromFile)
@@ -149,11 +169,13 @@ void ZiziraziWidget::onButtonClicked()
         writeWithProgress(false);
     } else if (is(WindowControl::FrontButton)) {
         frontView = true;
-        btnWindow->showGroup(btnWindow->currentIndex(), kFrontGroup);
+        ZelBtnWindow *buttons = customizePage();
+        buttons->showGroup(buttons->currentIndex(), kFrontGroup);
         setPageVisibility(page);
     } else if (is(WindowControl::SideButton)) {
         frontView = false;
-        btnWindow->showGroup(btnWindow->currentIndex(), kSideGroup);
+        ZelBtnWindow *buttons = customizePage();
+        buttons->showGroup(buttons->currentIndex(), kSideGroup);
         setPageVisibility(page);
     } else {
         for (ZelPushButton *slotButton : slotButtons) {
@@ -174,14 +196,14 @@ void ZiziraziWidget::onButtonClicked()
         if (front >= 0) {
             selectedGroup = kFrontGroup;
             groupSelection[kFrontGroup] = front;
-            btnWindow->selectButton(front, kFrontGroup);
+            customizePage()->selectButton(front, kFrontGroup);
             return;
         }
         const int wheel = wheelHotspots.indexOf(static_cast<ZelPushButton *>(from));
         if (wheel >= 0) {
             selectedGroup = kWheelGroup;
             groupSelection[kWheelGroup] = wheel;
-            btnWindow->selectButton(wheel, kWheelGroup);
+            customizePage()->selectButton(wheel, kWheelGroup);
         }
     }
 }
@@ -235,12 +257,12 @@ void ZiziraziWidget::slotLiftChange(uchar lift)
 
 void ZiziraziWidget::slotRefreshLightMode(uchar mode)
 {
-    colorWindow->setEffect(mode);
+    lightingPage()->setEffect(mode);
 }
 
 void ZiziraziWidget::slotMouseOver(ZelPushButton *pageButton, bool hovered)
 {
-    const int index = btnWindow->indexOfButton(pageButton);
+    const int index = btnWindow ? btnWindow->indexOfButton(pageButton) : -1;
     if (index < 0)
         return;
     // Page slots 0..19 front, 20..39 side, 40 and 41 the wheel.

@@ -200,7 +200,8 @@ void ZiziraziWidget::slot_show_mousename(QAction *action)
         return;
     const QString name = action->text();
     frontView = true;
-    btnWindow->clearSelection();
+    if (btnWindow)
+        btnWindow->clearSelection();
     button(WindowControl::MouseSelector)->setText(name);
     writeCurrentProductName(name);
     // The poller stops before the close and starts again after the open.
@@ -260,7 +261,8 @@ void ZiziraziWidget::slotWarnClose()
     setPluggedIn(true);
     if (warningBox)
         warningBox->GetPlugInSignal();
-    btnWindow->clearSelection();
+    if (btnWindow)
+        btnWindow->clearSelection();
     frontView = true;
     reloadForSelectedMouse();
     SelBtnChanged(0, 0);

@@ -114,7 +114,8 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
         return;
     ProfileData &active = currentSettings.active();
     active.dpi = stage;
-    dpiWindow->selectStage(stage);
+    if (dpiWindow)
+        dpiWindow->selectStage(stage);
     if (!profileFilePath.isEmpty())
         writeActiveStage(profileFilePath, stage);
     const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
@@ -125,7 +126,8 @@ void ZiziraziWidget::slotRefreshRate(uchar rate)
 {
     ProfileData &active = currentSettings.active();
     active.pollrate = rate;
-    reportRateWindow->refresh(active, currentSettings.LiftHigh);
+    if (reportRateWindow)
+        reportRateWindow->refresh(active, currentSettings.LiftHigh);
     notifyOsd(rateNoticeText(rate));
 }
 
