@@ -4,6 +4,7 @@
 #include "store/app_paths.h"
 #include "store/product_definition.h"
 #include "ui/kit/kit_resources.h"
+#include "skin_png.h"
 
 #include <QDirIterator>
 #include <QIcon>
@@ -11,6 +12,7 @@
 #include <QMovie>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -129,6 +131,27 @@ private slots:
         QVERIFY(movie.frameCount() > 1);
         QVERIFY(movie.jumpToFrame(0));
         QCOMPARE(movie.currentImage().size(), QSize(128, 128));
+    }
+
+    // The painter writes its own PNGs: they read back pixel for pixel, translucent ones too.
+    void paintedImagesReadBackExactly()
+    {
+        QImage image(37, 5, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgba(x * 7, y * 50, (x * y) & 0xFF, x == 0 ? 0 : 255 - x * 3));
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.png"));
+        QString error;
+        QVERIFY2(writeSkinPng(image, path, &error), qPrintable(error));
+        QImage back(path);
+        QCOMPARE(back.size(), image.size());
+        back = back.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(back.pixel(x, y), image.pixel(x, y));
+        }
     }
 
     void mainBackgroundShapesTheWindow()

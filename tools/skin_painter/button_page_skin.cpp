@@ -1,10 +1,10 @@
 #include "button_page_skin.h"
+#include "skin_png.h"
 
 #include "skin_palette.h"
 
 #include <QDir>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
@@ -44,9 +44,9 @@ bool paintButtonPageSkin(const QString &outputDir)
     QDir().mkpath(outputDir);
     for (int state = 0; state < 3; ++state) {
         const QString path = outputDir + QStringLiteral("/keyfun-%1.png").arg(state + 1);
-        QImageWriter writer(path);
-        if (!writer.write(paintRow(state))) {
-            std::fprintf(stderr, "skin_painter: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        QString error;
+        if (!writeSkinPng(paintRow(state), path, &error)) {
+            std::fprintf(stderr, "skin_painter: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
             ok = false;
         }
     }

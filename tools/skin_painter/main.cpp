@@ -7,6 +7,7 @@
 #include "lighting_skin.h"
 #include "skin_canvas.h"
 #include "skin_palette.h"
+#include "skin_png.h"
 
 #include "store/app_paths.h"
 #include "store/product_definition.h"
@@ -32,6 +33,14 @@ void save(const QImage &image, const QString &relative, const char *format = nul
 {
     const QString path = outputDir + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(path).absolutePath());
+    QString error;
+    if (!format && path.endsWith(QLatin1String(".png"))) {
+        if (!writeSkinPng(image, path, &error)) {
+            std::fprintf(stderr, "skin_painter: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+            failed = true;
+        }
+        return;
+    }
     QImageWriter writer(path, format);
     if (!writer.write(image)) {
         std::fprintf(stderr, "skin_painter: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
