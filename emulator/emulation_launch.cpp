@@ -1,8 +1,8 @@
 #include "emulator/emulation_launch.h"
 #include "emulator/emulation_names.h"
+#include "emulator/preload_environment.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QList>
 
 #include <cerrno>
@@ -10,24 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr char kPreload[] = "libumockdev-preload.so.0";
-// Set on the restart, so that a preload that does not take cannot loop.
-constexpr char kRestartMark[] = "ZEL_EMULATION_RESTARTED";
-
-// A sanitizer runtime must stay first in the preload list, ahead of umockdev's.
-QByteArray sanitizerRuntime()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return QByteArray();
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        const int at = line.indexOf('/');
-        if (at >= 0 && line.contains("/libasan.so"))
-            return line.mid(at).trimmed();
-    }
-    return QByteArray();
-}
 
 int environmentNumber(const char *name, int absent)
 {
@@ -56,23 +38,14 @@ MouseEmulator::Connection emulationConnectionNamed(const QString &name, MouseEmu
 bool ensureEmulationPreload(char **argv, QString *error)
 {
     if (MouseEmulator::environmentReady()) {
-        qunsetenv(kRestartMark);
+        qunsetenv(kEmulationRestartMark);
         return true;
     }
-    if (qEnvironmentVariableIsSet(kRestartMark)) {
-        *error = QStringLiteral("The umockdev preload library (%1, Debian package umockdev) could not be loaded, so the mouse cannot be emulated.")
-                     .arg(QLatin1String(kPreload));
+    if (qEnvironmentVariableIsSet(kEmulationRestartMark)) {
+        *error = QStringLiteral("The umockdev preload library (libumockdev-preload.so.0, Debian package umockdev) could not be loaded, so the mouse cannot be emulated.");
         return false;
     }
-    QByteArray preload = kPreload;
-    const QByteArray sanitizer = sanitizerRuntime();
-    const QByteArray existing = qgetenv("LD_PRELOAD");
-    if (!existing.isEmpty())
-        preload += ' ' + existing;
-    if (!sanitizer.isEmpty() && !existing.contains(sanitizer))
-        preload = sanitizer + ' ' + preload;
-    qputenv("LD_PRELOAD", preload);
-    qputenv(kRestartMark, "1");
+    addEmulationPreloadToEnvironment();
     ::execv("/proc/self/exe", argv);
     *error = QStringLiteral("The program could not restart itself for emulation: %1.").arg(QString::fromLocal8Bit(std::strerror(errno)));
     return false;

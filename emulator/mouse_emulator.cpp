@@ -5,6 +5,8 @@
 
 #include <umockdev.h>
 
+#include "emulator/preload_environment.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -475,8 +477,7 @@ bool MouseEmulator::environmentReady()
 {
     // umockdev_in_mock_environment() only turns true once a testbed exists; what matters
     // before that is whether the preload library is mapped.
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libumockdev-preload");
+    return emulationPreloadMapped();
 }
 
 MouseEmulator &MouseEmulator::instance()
