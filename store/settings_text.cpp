@@ -364,7 +364,14 @@ bool PlainSettings::read(const QByteArray &text)
         return false;
     m_text = text;
     const char *const data = m_text.constData();
-    m_slots.assign(64, -1);
+    // Sized once for a key on every line: a profile holds thousands, and growing the table
+    // step by step would keep old and new copies at once.
+    const size_t lines = size_t(std::count(data, data + m_text.size(), '\n')) + 1;
+    m_entries.reserve(lines);
+    size_t slotCount = 64;
+    while (slotCount < 2 * lines)
+        slotCount *= 2;
+    m_slots.assign(slotCount, -1);
     QHash<QByteArray, int> sectionIndex;
     int section = -1;
     uint32_t sectionHash = kHashStart;

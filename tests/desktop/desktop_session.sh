@@ -83,6 +83,9 @@ ds_start() {
     # A fresh install's Configs, with the factory slot profiles the build computes.
     cp -a "$ZEL_FACTORY_CONFIGS" "$DS_ROOT/app/Configs"
     export HOME=$DS_ROOT/home XDG_CONFIG_HOME=$DS_ROOT/home/.config XDG_RUNTIME_DIR=$DS_ROOT/run
+    # No session bus here: one that refuses at once, rather than none, keeps libdbus from forking
+    # a bus launcher out of the multithreaded program when the first accessibility update asks.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$DS_ROOT/run/no-session-bus
     export ZEL_EMULATOR_CONTROL=$DS_ROOT/run/zelmouse-emulator
     unset QT_QPA_PLATFORM
 
