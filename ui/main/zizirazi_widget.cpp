@@ -168,11 +168,16 @@ void ZiziraziWidget::applyBackgroundMask()
 {
     // The window takes the shape of the background's opaque pixels. Without a skin image (or
     // with one that has no transparency) the window stays a plain rectangle.
-    const QBitmap mask = currentBackground().mask();
-    if (mask.isNull())
+    // Made once per scale: the start-up alone asks twice, and each costs a scan of the picture.
+    std::optional<QRegion> &shape = backgroundShapes[scaleIndex];
+    if (!shape) {
+        const QBitmap mask = currentBackground().mask();
+        shape = mask.isNull() ? QRegion() : QRegion(mask);
+    }
+    if (shape->isNull())
         clearMask();
     else
-        setMask(mask);
+        setMask(*shape);
 }
 
 void ZiziraziWidget::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QPoint>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 #include "store/language_config.h"
 #include "ui/main/page_visibility.h"
@@ -221,6 +223,8 @@ private:
     int scaleIndex = 0;
     int lastScaleIndex = -1;
     QPixmap backgrounds[kScaleStepCount];
+    // The window's shape for each background; null for a plain rectangle.
+    std::optional<QRegion> backgroundShapes[kScaleStepCount];
     QPixmap batteryFrameWireless;
     QPixmap batteryFrameCable;
     int designWidth = 0;
