@@ -287,6 +287,26 @@ void IniFile::setInteger(const QString &key, int64_t number)
     set(key, static_cast<qlonglong>(number), [&](const QVariant &old) { return old.toString() == QString::number(number); });
 }
 
+void IniFile::setInteger(const SettingsKey &key, int64_t number)
+{
+    if (m_plain && !m_settings && !m_path.isEmpty() && (m_written.isEmpty() || !m_written.contains(key.name()))) {
+        const QByteArray spelled = iniValueText(qlonglong(number));
+        const PlainSettings::Match match = m_table.compareValue(key, spelled);
+        if (match == PlainSettings::Match::Same)
+            return;
+        int from = 0;
+        int to = 0;
+        // Staging reads the file again under the lock: the key is looked for in what it read.
+        if (match == PlainSettings::Match::Different && stage() && m_plain && !m_settings
+            && m_table.valueSpan(key, &from, &to)) {
+            m_edits[from] = {to, spelled};
+            m_written.insert(key.name(), qlonglong(number));
+            return;
+        }
+    }
+    setInteger(key.name(), number);
+}
+
 void IniFile::setText(const QString &key, const QString &text)
 {
     set(key, text, [&](const QVariant &old) { return old.userType() == QMetaType::QString && old.toString() == text; });

@@ -62,6 +62,9 @@ public:
     QColor color(const QString &key) const;
 
     void setInteger(const QString &key, int64_t value);
+    // The same for a prepared key: a value the file holds is compared and edited without making
+    // the key's name, as a profile save does thousands of times.
+    void setInteger(const SettingsKey &key, int64_t value);
     void setText(const QString &key, const QString &value);
     void setColor(const QString &key, const QColor &value);
 

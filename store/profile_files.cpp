@@ -102,13 +102,13 @@ private:
 class ProfileWriter {
 public:
     explicit ProfileWriter(IniFile &ini) : m_ini(ini) {}
-    void field(const SettingsKey &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key.name(), f); }
-    void field(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name(), f); }
-    void field(const SettingsKey &key, const uint32_t &f) { m_ini.setInteger(key.name(), f); }
-    void unsignedField(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key.name(), static_cast<uint32_t>(f)); }
+    void field(const SettingsKey &key, const uint8_t &f, int64_t = 0) { m_ini.setInteger(key, f); }
+    void field(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key, f); }
+    void field(const SettingsKey &key, const uint32_t &f) { m_ini.setInteger(key, f); }
+    void unsignedField(const SettingsKey &key, const int32_t &f) { m_ini.setInteger(key, static_cast<uint32_t>(f)); }
     void field(const SettingsKey &key, const QString &f) { m_ini.setText(key.name(), f); }
     void field(const SettingsKey &key, const QColor &f) { m_ini.setColor(key.name(), f); }
-    void index(const SettingsKey &key, const uint8_t &f, int) { m_ini.setInteger(key.name(), f); }
+    void index(const SettingsKey &key, const uint8_t &f, int) { m_ini.setInteger(key, f); }
 
 private:
     IniFile &m_ini;

@@ -581,7 +581,23 @@ QStringList PlainSettings::keys() const
 
 bool PlainSettings::valueSpan(const QString &key, int *from, int *to) const
 {
-    const int index = find(SettingsKey(key));
+    return valueSpan(SettingsKey(key), from, to);
+}
+
+PlainSettings::Match PlainSettings::compareValue(const SettingsKey &key, const QByteArray &text) const
+{
+    const int index = find(key);
+    if (index < 0 || m_entries[index].decoded >= 0)
+        return Match::Unknown;
+    const Entry &e = m_entries[index];
+    const bool same = e.valueTo - e.valueFrom == text.size()
+                      && std::equal(text.constData(), text.constData() + text.size(), m_text.constData() + e.valueFrom);
+    return same ? Match::Same : Match::Different;
+}
+
+bool PlainSettings::valueSpan(const SettingsKey &key, int *from, int *to) const
+{
+    const int index = find(key);
     if (index < 0)
         return false;
     *from = m_entries[index].spanFrom;

@@ -65,6 +65,11 @@ public:
     const QByteArray &text() const { return m_text; }
     // The bytes after the key's '=' up to the end of its line, which an edit in place replaces.
     bool valueSpan(const QString &key, int *from, int *to) const;
+    bool valueSpan(const SettingsKey &key, int *from, int *to) const;
+    // Whether the key's value is written exactly as `text`; Unknown when the key is missing or
+    // its value needs decoding.
+    enum class Match { Unknown, Same, Different };
+    Match compareValue(const SettingsKey &key, const QByteArray &text) const;
 
 private:
     struct Entry {

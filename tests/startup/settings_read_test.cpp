@@ -106,6 +106,14 @@ private slots:
         loaded->dpi = profile->dpi;
         loaded->ProfileName = profile->ProfileName;
         QCOMPARE(profileDifference(*loaded, *profile), QString());
+        // Saved again, the two changed values are edited back where they stand.
+        saveProfile(0, *profile, path);
+        loadProfile(0, *loaded, path);
+        QCOMPARE(profileDifference(*loaded, *profile), QString());
+        QFile resaved(path);
+        QVERIFY(resaved.open(QIODevice::ReadOnly));
+        QVERIFY(values.read(resaved.readAll()));
+        compareWithQSettings(path, &values);
     }
 
     // A write to a key the file holds replaces that value's text in place, spelled byte for
@@ -134,7 +142,7 @@ private slots:
                 else if (values[i].userType() == QMetaType::QString)
                     ini.setText(key, values[i].toString());
                 else
-                    ini.setInteger(key, values[i].toLongLong());
+                    ini.setInteger(SettingsKey(key), values[i].toLongLong());
             }
             QVERIFY(ini.commit());
         }
