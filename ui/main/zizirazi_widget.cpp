@@ -30,6 +30,9 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <malloc.h>
+#include <memory>
+#include <thread>
 
 ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     : QWidget(parent)
@@ -79,6 +82,11 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     session->discover();
     rebuildMouseList();
 
+    // The settings files (thousands of keys for each slot) are read on another core while the
+    // controls are built: neither needs the other, and both are done before anything is shown.
+    auto loaded = std::make_unique<DeviceSettings>();
+    std::thread reader([settings = loaded.get()] { loadAllSettings(*settings); });
+
     setCurrentLanguageIndex(readLanguageIndex());
     frenchLanguageIndex = productFrenchLanguage();
     setFrenchKeyNames(frenchLanguageIndex, currentLanguageIndex());
@@ -99,7 +107,11 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     startStatusThread();
 
-    loadAllSettings(appliedSettings);
+    reader.join();
+    appliedSettings = *loaded;
+    loaded.reset();
+    // What the reading took (its text, tables and the reader's own heap) goes back at once.
+    malloc_trim(0);
     currentSettings = appliedSettings;
     readDesktopPointerSpeed();
 
