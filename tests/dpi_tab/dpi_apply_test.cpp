@@ -10,6 +10,8 @@
 #include "ui/kit/zel_label.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zizirazi_widget.h"
+#include "ui/pages/macro_dialog.h"
+#include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
 #include "ui/pages/zel_report_rate.h"
@@ -165,7 +167,11 @@ private slots:
     void aPageMadeLaterShowsWhatHappenedMeanwhile()
     {
         auto window = std::make_unique<ZiziraziWidget>();
+        // Made before the window is shown, another tab's page stays hidden with it.
+        QVERIFY(window->macroPage());
         window->show();
+        QVERIFY(!window->macroPage()->isVisible());
+        QVERIFY(window->lightingPage()->isVisible());
         QVERIFY(!window->pageBuilt(WindowPage::Dpi));
         const int before = currentSettings.active().dpi;
         mouse().setStatus(uint8_t(before), currentSettings.active().pollrate);

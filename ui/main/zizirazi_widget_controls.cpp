@@ -265,6 +265,12 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
         connect(macroDialog, SIGNAL(EnableButtonsSignal(bool)), this, SLOT(slotEnableButtons(bool)));
         break;
     }
+    // Hidden until its tab shows it: a page made for a look-up must not appear with another tab.
+    for (WindowControl part : {WindowControl::LightingPage, WindowControl::CustomizeScroll, WindowControl::DpiPage,
+                               WindowControl::PointerPage, WindowControl::RatePage, WindowControl::MacroPage}) {
+        if (controls[int(part)] && !controls[int(part)]->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            controls[int(part)]->hide();
+    }
     // As the window would have set it up had the page been there from the start.
     placePages();
     refreshPage(tab);
