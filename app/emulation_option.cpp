@@ -1,6 +1,7 @@
 #include "app/emulation_option.h"
 #include "emulator/emulation_names.h"
 #include "emulator/emulator_log.h"
+#include "emulator/preload_environment.h"
 
 #include <QByteArray>
 #include <cstdio>
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr char kOption[] = "--emulate";
-
 #ifdef ZEL_WITH_EMULATOR
 std::unique_ptr<EmulatorControl> g_control;
 #endif
@@ -29,8 +28,8 @@ std::unique_ptr<EmulatorControl> g_control;
 
 bool parseEmulationArgument(const char *argument, EmulationOption *option)
 {
-    const size_t length = std::strlen(kOption);
-    if (std::strncmp(argument, kOption, length) != 0)
+    const size_t length = std::strlen(kEmulateOption);
+    if (std::strncmp(argument, kEmulateOption, length) != 0)
         return false;
     const char *rest = argument + length;
     if (*rest != '\0' && *rest != '=')
@@ -49,7 +48,7 @@ EmulationOption takeEmulationOption(int &argc, char **argv)
     EmulationOption option;
     int found = -1;
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], kOption, std::strlen(kOption)) != 0)
+        if (std::strncmp(argv[i], kEmulateOption, std::strlen(kEmulateOption)) != 0)
             continue;
         if (!parseEmulationArgument(argv[i], &option)) {
             std::fprintf(stderr, "zelmouse: unknown value in %s (use receiver, cable or both)\n", argv[i]);

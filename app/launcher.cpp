@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 #ifdef ZEL_WITH_EMULATOR
     for (int i = 1; i < argc; ++i) {
         // The window program checks the option's value.
-        if (std::strncmp(argv[i], "--emulate", 9) == 0 && !emulationPreloadMapped()) {
+        if (std::strncmp(argv[i], kEmulateOption, std::strlen(kEmulateOption)) == 0 && !emulationPreloadMapped()) {
             addEmulationPreloadToEnvironment();
             break;
         }

@@ -42,7 +42,8 @@ bool ensureEmulationPreload(char **argv, QString *error)
         return true;
     }
     if (qEnvironmentVariableIsSet(kEmulationRestartMark)) {
-        *error = QStringLiteral("The umockdev preload library (libumockdev-preload.so.0, Debian package umockdev) could not be loaded, so the mouse cannot be emulated.");
+        *error = QStringLiteral("The umockdev preload library (%1, Debian package umockdev) could not be loaded, so the mouse cannot be emulated.")
+                     .arg(QLatin1String(kEmulationPreload));
         return false;
     }
     addEmulationPreloadToEnvironment();

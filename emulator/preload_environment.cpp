@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr char kPreload[] = "libumockdev-preload.so.0";
-
 // The path of the first mapped file whose path holds `part`; empty when none is.
 std::string mappedFile(const char *part)
 {
@@ -30,7 +28,7 @@ bool emulationPreloadMapped()
 
 void addEmulationPreloadToEnvironment()
 {
-    std::string preload = kPreload;
+    std::string preload = kEmulationPreload;
     const char *existing = std::getenv("LD_PRELOAD");
     if (existing && *existing)
         preload += std::string(" ") + existing;

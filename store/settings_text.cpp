@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cstring>
 #include <array>
 
 namespace {
@@ -295,6 +294,12 @@ uint32_t hashBytes(uint32_t hash, const char *text, int length)
     return hash;
 }
 
+// The hash of "section/", which every key of the section continues.
+uint32_t sectionHashOf(const QByteArray &section)
+{
+    return hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
+}
+
 // The trimmed key of a line, when QSettings would name it as spelled (backslashes as slashes):
 // plain characters, single backslashes between them; with its hash, in the same pass.
 bool plainKey(const char *data, int from, int &to, uint32_t &hash)
@@ -390,7 +395,7 @@ bool PlainSettings::read(const QByteArray &text)
                 sectionIndex.insert(name, section);
                 m_sections.append(name);
             }
-            sectionHash = hashStep(hashBytes(kHashStart, name.constData(), name.size()), '/');
+            sectionHash = sectionHashOf(name);
             continue;
         }
         // Keys outside a section belong to "General", a line without '=' is a format error.
@@ -542,11 +547,7 @@ SettingsKey::SettingsKey(const QString &key)
         plain = plain && ch.unicode() <= 0x7F && ch != QLatin1Char('\\');
     if (!plain)
         return;
-    section = m_name.left(slash).toLatin1();
-    spelled = m_name.mid(slash + 1).toLatin1().replace('/', '\\');
-    m_name.clear();
-    hash = hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
-    hash = hashBytes(hash, spelled.constData(), spelled.size());
+    *this = SettingsKey(m_name.left(slash).toLatin1(), m_name.mid(slash + 1).toLatin1().replace('/', '\\'));
 }
 
 SettingsKey::SettingsKey(const QByteArray &sectionName, const QByteArray &spelledName)
@@ -554,8 +555,7 @@ SettingsKey::SettingsKey(const QByteArray &sectionName, const QByteArray &spelle
     , spelled(spelledName)
     , plain(true)
 {
-    hash = hashStep(hashBytes(kHashStart, section.constData(), section.size()), '/');
-    hash = hashBytes(hash, spelled.constData(), spelled.size());
+    hash = hashBytes(sectionHashOf(section), spelled.constData(), spelled.size());
 }
 
 QString PlainSettings::keyOf(const Entry &e) const
