@@ -133,31 +133,59 @@ private slots:
         QCOMPARE(movie.currentImage().size(), QSize(128, 128));
     }
 
-    // The painter writes its own PNGs: they read back pixel for pixel, translucent ones too.
+    // The painter writes its own PNGs: they read back pixel for pixel, translucent ones too,
+    // as a palette picture up to 256 colours and as RGBA past that.
     void paintedImagesReadBackExactly()
     {
-        QImage image(37, 5, QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, qRgba(x * 7, y * 50, (x * y) & 0xFF, x == 0 ? 0 : 255 - x * 3));
+        for (const int width : {37, 60}) {
+            QImage image(width, 5, QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, qRgba(x * 4, y * 50, (x * y) & 0xFF, x == 0 ? 0 : 255 - x * 3));
+            }
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("t.png"));
+            QString error;
+            QVERIFY2(writeSkinPng(image, path, &error), qPrintable(error));
+            QImage back(path);
+            QCOMPARE(back.size(), image.size());
+            QCOMPARE(back.format() == QImage::Format_Indexed8, width * 5 <= 256);
+            back = back.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    QCOMPARE(back.pixel(x, y), image.pixel(x, y));
+            }
         }
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("t.png"));
-        QString error;
-        QVERIFY2(writeSkinPng(image, path, &error), qPrintable(error));
-        QImage back(path);
-        QCOMPARE(back.size(), image.size());
-        back = back.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                QCOMPARE(back.pixel(x, y), image.pixel(x, y));
+    }
+
+    // Past the limit, only the rarest colours move, each to the nearest colour kept.
+    void colourLimitMovesOnlyTheRarest()
+    {
+        const QRgb back = qRgba(10, 20, 30, 255);
+        QImage image(420, 2, QImage::Format_ARGB32);
+        image.fill(back);
+        for (int x = 0; x < 410; ++x) // 199 reds twice each, then 12 reds once
+            image.setPixel(x, 1, x < 398 ? qRgba(x / 2, 100, 0, 255) : qRgba(200 + (x - 398) * 4, 100, 0, 255));
+        const QImage limited = limitColours(image, 200).convertToFormat(QImage::Format_ARGB32);
+        QSet<QRgb> colours;
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 420; ++x)
+                colours.insert(limited.pixel(x, y));
         }
+        QCOMPARE(colours.size(), 200);
+        QCOMPARE(limited.pixel(415, 1), back);
+        QCOMPARE(limited.pixel(101, 1), qRgba(50, 100, 0, 255));
+        for (int x = 398; x < 410; ++x)
+            QCOMPARE(limited.pixel(x, 1), qRgba(198, 100, 0, 255));
+        QCOMPARE(limitColours(image, 256), image);
     }
 
     void mainBackgroundShapesTheWindow()
     {
         const QImage back(appDir() + QStringLiteral("/skin/cfgMainback.png"));
         QCOMPARE(back.size(), QSize(999, 640));
+        // Held as it is stored all the while the window lives: a palette is a quarter the memory.
+        QCOMPARE(back.format(), QImage::Format_Indexed8);
         QVERIFY(back.hasAlphaChannel());
         QCOMPARE(qAlpha(back.pixel(0, 0)), 0);     // outside: not part of the window
         QCOMPARE(qAlpha(back.pixel(998, 639)), 0);

@@ -91,7 +91,9 @@ void paintMainBackground()
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(kBody).adjusted(0.5, 0.5, -0.5, -0.5), kBodyRadius, kBodyRadius);
     p.end();
-    save(image, QStringLiteral("cfgMainback.png"));
+    // The window keeps its background as a palette picture, a quarter of the memory: the few
+    // colours past 256 are single antialiased pixels on the corners.
+    save(limitColours(image, 256), QStringLiteral("cfgMainback.png"));
 }
 
 // ---- buttons ------------------------------------------------------------------------------

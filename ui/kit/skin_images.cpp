@@ -12,3 +12,12 @@ QPixmap skinImage(const QString &path)
         found = images.insert(path, QPixmap(path));
     return *found;
 }
+
+QImage skinPicture(const QString &path)
+{
+    static QHash<QString, QImage> pictures;
+    auto found = pictures.constFind(path);
+    if (found == pictures.cend())
+        found = pictures.insert(path, QImage(path));
+    return *found;
+}

@@ -46,7 +46,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
-    backgrounds[0] = skinImage(appPath(QStringLiteral("/skin/cfgMainback.png")));
+    backgrounds[0] = skinPicture(appPath(QStringLiteral("/skin/cfgMainback.png")));
     batteryFrameWireless = skinImage(appPath(QStringLiteral("/skin/bat1.png")));
     batteryFrameCable = skinImage(appPath(QStringLiteral("/skin/bat2.png")));
 
@@ -166,9 +166,9 @@ void ZiziraziWidget::selectScaleFromScreen(const QScreen *screen)
     setUiScaleFactor(scaleFactor);
 }
 
-const QPixmap &ZiziraziWidget::currentBackground()
+const QImage &ZiziraziWidget::currentBackground()
 {
-    QPixmap &background = backgrounds[scaleIndex];
+    QImage &background = backgrounds[scaleIndex];
     if (background.isNull() && scaleIndex != 0 && !backgrounds[0].isNull()) {
         background = backgrounds[0].scaled(scaled(kDesignWidth, scaleFactor), scaled(kDesignHeight, scaleFactor),
                                            Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -183,7 +183,7 @@ void ZiziraziWidget::applyBackgroundMask()
     // Made once per scale: the start-up alone asks twice, and each costs a scan of the picture.
     std::optional<QRegion> &shape = backgroundShapes[scaleIndex];
     if (!shape) {
-        const QBitmap mask = currentBackground().mask();
+        const QBitmap mask = QBitmap::fromImage(currentBackground().createAlphaMask());
         shape = mask.isNull() ? QRegion() : QRegion(mask);
     }
     if (shape->isNull())
@@ -222,9 +222,9 @@ void ZiziraziWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap &background = currentBackground();
+    const QImage &background = currentBackground();
     if (!background.isNull())
-        painter.drawPixmap(rect(), background);
+        painter.drawImage(rect(), background);
     const QPixmap &frame = linkState < 2 ? batteryFrameCable : batteryFrameWireless;
     if (!frame.isNull())
         painter.drawPixmap(scaledRect(69, 581, 86, 47), frame);

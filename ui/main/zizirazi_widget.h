@@ -172,7 +172,7 @@ private:
     ZelPushButton *button(WindowControl which) const;
     int activeSlot() const;
     void openActiveProfileFile();
-    const QPixmap &currentBackground();
+    const QImage &currentBackground();
     void showMouseImages();
     void showMouseOff();
     int batteryFontPixels(const QString &text) const;
@@ -222,7 +222,7 @@ private:
     double scaleFactor = 1.0;
     int scaleIndex = 0;
     int lastScaleIndex = -1;
-    QPixmap backgrounds[kScaleStepCount];
+    QImage backgrounds[kScaleStepCount];
     // The window's shape for each background; null for a plain rectangle.
     std::optional<QRegion> backgroundShapes[kScaleStepCount];
     QPixmap batteryFrameWireless;
