@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLockFile>
 #include <QMutex>
-#include <QRegularExpression>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -35,15 +34,14 @@ ProcessHold &hold()
     return h;
 }
 
-// Files are staged only under this lock, as ".<name>.XXXXXX" beside their target: one found
-// by a new holder was left by a run that was killed before renaming it.
+// Files are staged only under this lock: one found by a new holder was left by a run that was
+// killed before renaming it.
 void removeLeftStagingFiles()
 {
-    static const QRegularExpression staging(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}(\\.lock)?$"));
     QDirIterator it(configDirectory(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (staging.match(it.fileName()).hasMatch()) {
+        if (isStagingFileName(it.fileName())) {
             qDebug().noquote() << "Removing" << path << "left by an interrupted save.";
             QFile::remove(path);
         }
@@ -146,4 +144,20 @@ SettingsLockLoan::~SettingsLockLoan()
     takeOwnership(h, QDeadlineTimer(QDeadlineTimer::Forever));
     --h.lent;
     h.depth = m_depth;
+}
+
+bool isStagingFileName(const QString &fileName)
+{
+    QStringView name(fileName);
+    if (name.endsWith(QLatin1String(".lock")))
+        name.chop(5);
+    // A dot, a name of at least one character, a dot and six ASCII letters or digits.
+    if (name.size() < 9 || name.front() != QLatin1Char('.') || name.at(name.size() - 7) != QLatin1Char('.'))
+        return false;
+    for (const QChar c : name.right(6)) {
+        const char16_t u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')))
+            return false;
+    }
+    return true;
 }

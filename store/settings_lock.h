@@ -26,6 +26,10 @@ private:
     bool m_locked = false;
 };
 
+// True for the name of a staging file (".<name>.XXXXXX", or its ".lock"): saves write one
+// beside their target under the lock, and one still there was left by a killed run.
+bool isStagingFileName(const QString &fileName);
+
 // Lends a held lock to the other threads of this process while this thread waits for them
 // (a command-line run holds the lock from loading the settings to saving them, and the save
 // happens on the device session's writer thread). The file stays locked throughout; this

@@ -179,6 +179,24 @@ private slots:
         QVERIFY(!StoreFixture::readFile(configFilePath()).contains("LiftHigh=9"));
     }
 
+    // A killed save leaves its staging file; the next holder of the lock removes it, and only it.
+    void leftStagingFilesGoAndNothingElse()
+    {
+        const QStringList left = {QStringLiteral("/.Config.ini.a1B2c3"), QStringLiteral("/Profile/.Slot1.ini.ZZ09zz.lock")};
+        const QStringList kept = {QStringLiteral("/.hidden.ini"), QStringLiteral("/Config.ini.a1B2c3"), QStringLiteral("/..a1B2c"),
+                                  QStringLiteral("/.Config.ini.a1B2-3"), QStringLiteral("/.Config.ini.a1B2c\u00e9")};
+        for (const QString &name : left + kept)
+            m_fx->writeFile(m_fx->configs() + name, "x");
+        {
+            SettingsLock lock;
+            QVERIFY(lock.isLocked());
+        }
+        for (const QString &name : left)
+            QVERIFY2(!QFileInfo::exists(m_fx->configs() + name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(QFileInfo::exists(m_fx->configs() + name), qPrintable(name));
+    }
+
     void theUnnamedSlotHasItsOwnFile()
     {
         auto s = std::make_unique<DeviceSettings>();
