@@ -2,6 +2,7 @@
 
 #include "store/product_definition.h"
 #include "ui/kit/kit_style.h"
+#include "ui/kit/skin_images.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_label.h"
@@ -60,7 +61,7 @@ ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     , m_scale(scale)
 {
     setObjectName(QStringLiteral("ZelColorWindow"));
-    m_background.load(skinPath(QStringLiteral("/skin/lightpage.png")));
+    m_background = skinPicture(skinPath(QStringLiteral("/skin/lightpage.png")));
 
     m_effectLabel = new ZelLabel(this);
     m_effectButton = new ZelPushButton(skinPaths({QStringLiteral("/skin/effect-1.png"), QStringLiteral("/skin/effect-2.png")}), this);
@@ -356,5 +357,5 @@ void ZelColorWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), m_background);
+    painter.drawImage(rect(), m_background);
 }

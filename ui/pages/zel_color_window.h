@@ -1,6 +1,6 @@
 #pragma once
 #include <QColor>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include "store/device_settings.h"
@@ -77,7 +77,7 @@ private:
     double m_scale;
     int m_effect = 0;
     LightingEffectRows m_rows;
-    QPixmap m_background;
+    QImage m_background; // a palette picture, drawn as it is
 
     ZelLabel *m_effectLabel;
     ZelPushButton *m_effectButton;
