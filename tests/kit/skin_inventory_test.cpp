@@ -4,12 +4,14 @@
 #include "store/app_paths.h"
 #include "store/product_definition.h"
 #include "ui/kit/kit_resources.h"
+#include "ui/kit/skin_images.h"
 #include "skin_png.h"
 
 #include <QDirIterator>
 #include <QIcon>
 #include <QImageReader>
 #include <QMovie>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -186,6 +188,21 @@ private slots:
         QCOMPARE(back.size(), QSize(999, 640));
         // Held as it is stored all the while the window lives: a palette is a quarter the memory.
         QCOMPARE(back.format(), QImage::Format_Indexed8);
+        // Drawn from the palette, the exposed parts look as the picture does, corners included.
+        const QRegion exposed = QRegion(0, 0, 60, 50) + QRegion(400, 300, 200, 100) + QRegion(980, 620, 40, 40);
+        QImage drawn(back.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage expected = drawn;
+        drawn.fill(qRgb(0, 80, 0));
+        expected.fill(qRgb(0, 80, 0));
+        {
+            QPainter p(&drawn);
+            drawSkinPicture(p, back, exposed);
+            QPainter q(&expected);
+            q.setClipRegion(exposed);
+            q.drawImage(0, 0, back.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        QCOMPARE(drawn, expected);
+        QVERIFY(drawn.pixel(2, 2) != drawn.pixel(500, 350));
         QVERIFY(back.hasAlphaChannel());
         QCOMPARE(qAlpha(back.pixel(0, 0)), 0);     // outside: not part of the window
         QCOMPARE(qAlpha(back.pixel(998, 639)), 0);

@@ -43,6 +43,26 @@ void pollNow(ZiziraziWidget &window)
     window.startStatusThread();
 }
 
+// Counts the paints of a widget and of everything inside it.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget *widget)
+        : m_widget(widget)
+    {
+        for (QWidget *w : widget->findChildren<QWidget *>())
+            w->installEventFilter(this);
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++(watched == m_widget ? count : countBelow);
+        return false;
+    }
+    QWidget *m_widget;
+    int count = 0;
+    int countBelow = 0;
+};
+
 } // namespace
 
 class WindowStatusTest : public EmulatedWindowTest {
@@ -148,6 +168,19 @@ private slots:
         QVERIFY(window->batteryBar()->isVisible());
         QCOMPARE(window->currentLinkState(), 2);
         QCOMPARE(readBatteryLevel(), 57);
+
+        // The same report again, as the poller sends every few seconds, paints nothing.
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (int i = 0; i < 2; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents();
+        }
+        PaintCounter painted(window.get());
+        window->slotRefreshBatteryStatus(0, 57, 0);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(painted.count, 0);
+        QCOMPARE(painted.countBelow, 0);
     }
 
     void levelZeroShowsMouseOffAndKeepsTheLink()

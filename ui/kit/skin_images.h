@@ -1,7 +1,10 @@
 #pragma once
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
+
+class QPainter;
 
 // Every skin picture the program shows, decoded once and shared: buttons with the same images
 // hold the same pixels. Keyed by the whole path; a missing or unreadable file gives an empty
@@ -11,3 +14,8 @@ QPixmap skinImage(const QString &path);
 // A large picture as it is stored, shared the same way: a palette picture stays one, a quarter
 // of the memory of a pixmap, and painters draw it as it is.
 QImage skinPicture(const QString &path);
+
+// Draws the exposed part of such a picture one to one at the painter's origin. A painter would
+// take its slowest path for a palette picture; converting just the exposed rectangles first
+// and drawing those is several times quicker.
+void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &exposed);

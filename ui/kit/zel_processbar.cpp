@@ -12,6 +12,8 @@ ZelProcessbar::ZelProcessbar(QWidget *parent)
 
 void ZelProcessbar::setCaption(const QString &caption)
 {
+    if (caption == m_caption)
+        return;
     m_caption = caption;
     update();
 }

@@ -218,16 +218,24 @@ void ZiziraziWidget::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------------------------------------
 // Painting and dragging
 
-void ZiziraziWidget::paintEvent(QPaintEvent *)
+QRect ZiziraziWidget::batteryFrameRect() const
+{
+    return scaledRect(69, 581, 86, 47);
+}
+
+void ZiziraziWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Made at the window's size, so drawn one to one.
     const QImage &background = currentBackground();
-    if (!background.isNull())
+    if (background.size() == size())
+        drawSkinPicture(painter, background, event->region());
+    else if (!background.isNull())
         painter.drawImage(rect(), background);
     const QPixmap &frame = linkState < 2 ? batteryFrameCable : batteryFrameWireless;
     if (!frame.isNull())
-        painter.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+        painter.drawPixmap(batteryFrameRect(), frame);
 }
 
 void ZiziraziWidget::mousePressEvent(QMouseEvent *event)

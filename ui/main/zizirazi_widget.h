@@ -173,6 +173,7 @@ private:
     int activeSlot() const;
     void openActiveProfileFile();
     const QImage &currentBackground();
+    QRect batteryFrameRect() const;
     void showMouseImages();
     void showMouseOff();
     int batteryFontPixels(const QString &text) const;

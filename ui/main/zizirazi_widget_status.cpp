@@ -39,11 +39,14 @@ bool receiverLinkPresent()
 void ZiziraziWidget::updateLinkDisplay()
 {
     const LinkDisplay display = linkDisplayFor(cableLinkPresent(), receiverLinkPresent(), charging);
+    const bool frameChanged = display.linkState != linkState;
     linkState = display.linkState;
     controls[int(WindowControl::ReceiverIcon)]->setVisible(display.receiverIcon);
     batteryBarWidget->setVisible(display.batteryBar);
     controls[int(WindowControl::ChargingIcon)]->hide();
-    update();
+    // Every battery report comes here; only the battery's frame is painted from the link.
+    if (frameChanged)
+        update(batteryFrameRect());
 }
 
 int ZiziraziWidget::batteryFontPixels(const QString &text) const
@@ -58,7 +61,7 @@ void ZiziraziWidget::showMouseOff()
     batteryBarWidget->setFormat(text);
     batteryBarWidget->setTextVisible(false);
     batteryBarWidget->setCaption(text);
-    batteryBarWidget->setStyleSheet(batteryBarStyle(true, currentAccentColor(), batteryFontPixels(text)));
+    setStyleSheetIfChanged(batteryBarWidget, batteryBarStyle(true, currentAccentColor(), batteryFontPixels(text)));
 }
 
 void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uchar)
@@ -75,7 +78,8 @@ void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uc
     batteryBarWidget->setTextVisible(true);
     batteryBarWidget->setFormat(view.percentText ? QStringLiteral("%p%") : QString());
     mouseOff = false;
-    batteryBarWidget->setStyleSheet(
+    // Each battery report comes here: restyling an unchanged bar would repaint it for nothing.
+    setStyleSheetIfChanged(batteryBarWidget,
         batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%"))));
     charging = chargingNow != 0;
     if (level != lastBatteryLevel) {

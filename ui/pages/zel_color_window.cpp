@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -353,9 +354,13 @@ void ZelColorWindow::setScale(double factor)
     update();
 }
 
-void ZelColorWindow::paintEvent(QPaintEvent *)
+void ZelColorWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (m_background.size() == size()) {
+        drawSkinPicture(painter, m_background, event->region());
+        return;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_background);
 }
