@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QPainter>
 
+#include <vector>
+
 QPixmap skinImage(const QString &path)
 {
     // Not QPixmapCache: it looks at the file's time on every hit, and a window asks for its
@@ -35,17 +37,28 @@ void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &ex
     const QVector<QRgb> colours = picture.colorTable();
     for (int i = 0; i < colours.size() && i < 256; ++i)
         table[i] = qPremultiply(colours[i]);
+    // In strips through one small buffer: a whole window's worth would be a large block, and
+    // once one is freed the allocator keeps the next on the heap for good.
+    constexpr int kStripPixels = 16384;
+    std::vector<QRgb> strip(kStripPixels);
     for (const QRect &wanted : exposed) {
         const QRect r = wanted & picture.rect();
         if (r.isEmpty())
             continue;
-        QImage part(r.size(), QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < r.height(); ++y) {
-            const uchar *from = picture.constScanLine(r.y() + y) + r.x();
-            auto *to = reinterpret_cast<QRgb *>(part.scanLine(y));
-            for (int x = 0; x < r.width(); ++x)
-                to[x] = table[from[x]];
+        const int rowsPerStrip = qMax(1, kStripPixels / r.width());
+        if (int(strip.size()) < r.width())
+            strip.resize(size_t(r.width()));
+        for (int top = r.top(); top <= r.bottom(); top += rowsPerStrip) {
+            const int rows = qMin(rowsPerStrip, r.bottom() + 1 - top);
+            for (int y = 0; y < rows; ++y) {
+                const uchar *from = picture.constScanLine(top + y) + r.x();
+                QRgb *to = strip.data() + size_t(y) * size_t(r.width());
+                for (int x = 0; x < r.width(); ++x)
+                    to[x] = table[from[x]];
+            }
+            const QImage part(reinterpret_cast<const uchar *>(strip.data()), r.width(), rows, r.width() * 4,
+                              QImage::Format_ARGB32_Premultiplied);
+            painter.drawImage(QPoint(r.x(), top), part);
         }
-        painter.drawImage(r.topLeft(), part);
     }
 }
