@@ -1,13 +1,17 @@
 /* Starts a program and reports how long it took until a top-level window of a given class was
  * mapped, then the peak resident memory of the program's process tree one second later.
  *
- *   map_wait CLASS TIMEOUT_MS PROGRAM [ARGS...]
+ *   map_wait [--stderr FILE] CLASS TIMEOUT_MS PROGRAM [ARGS...]
+ *
+ * The program is started directly, as the floor is: a shell to redirect its errors would be
+ * counted as its own start-up.
  *
  * Prints "map_ms=<ms> mapped_at_ms=<CLOCK_MONOTONIC ms> peak_rss_kib=<KiB>" and exits 0, or exits 1 when no such window appeared
  * in time. The program is killed afterwards. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -92,8 +96,18 @@ static long tree_peak_rss_kib(long root)
 
 int main(int argc, char **argv)
 {
+    int errors = -1;
+    if (argc > 2 && strcmp(argv[1], "--stderr") == 0) {
+        errors = open(argv[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (errors < 0) {
+            perror(argv[2]);
+            return 2;
+        }
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 4) {
-        fprintf(stderr, "usage: map_wait CLASS TIMEOUT_MS PROGRAM [ARGS...]\n");
+        fprintf(stderr, "usage: map_wait [--stderr FILE] CLASS TIMEOUT_MS PROGRAM [ARGS...]\n");
         return 2;
     }
     Display *display = XOpenDisplay(NULL);
@@ -106,6 +120,8 @@ int main(int argc, char **argv)
     const double start = now_ms();
     const pid_t child = fork();
     if (child == 0) {
+        if (errors >= 0)
+            dup2(errors, 2);
         execvp(argv[3], argv + 3);
         _exit(127);
     }

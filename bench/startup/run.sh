@@ -51,7 +51,7 @@ measure() { # label, then the command
 }
 
 for i in $(seq "$runs"); do
-    measure program "$bench/map_wait" zelmouse 60000 bash -c "exec '$work/app/zelmouse' --emulate 2>'$work/app.log'"
+    measure program "$bench/map_wait" --stderr "$work/app.log" zelmouse 60000 "$work/app/zelmouse" --emulate
     measure floor env QT_XCB_GL_INTEGRATION=none "$bench/map_wait" bare_window 60000 "$bench/bare_window"
     measure floor_gl "$bench/map_wait" bare_window 60000 "$bench/bare_window"
 done
