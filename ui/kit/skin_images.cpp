@@ -5,24 +5,32 @@
 
 #include <vector>
 
+namespace {
+
+// Decoded from the file on the first request for the path, then shared.
+template <typename Picture>
+Picture cachedPicture(QHash<QString, Picture> &cache, const QString &path)
+{
+    auto found = cache.constFind(path);
+    if (found == cache.cend())
+        found = cache.insert(path, Picture(path));
+    return *found;
+}
+
+} // namespace
+
 QPixmap skinImage(const QString &path)
 {
     // Not QPixmapCache: it looks at the file's time on every hit, and a window asks for its
     // button images over a thousand times while it is built.
     static QHash<QString, QPixmap> images;
-    auto found = images.constFind(path);
-    if (found == images.cend())
-        found = images.insert(path, QPixmap(path));
-    return *found;
+    return cachedPicture(images, path);
 }
 
 QImage skinPicture(const QString &path)
 {
     static QHash<QString, QImage> pictures;
-    auto found = pictures.constFind(path);
-    if (found == pictures.cend())
-        found = pictures.insert(path, QImage(path));
-    return *found;
+    return cachedPicture(pictures, path);
 }
 
 void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &exposed)

@@ -12,7 +12,7 @@ class QPainter;
 QPixmap skinImage(const QString &path);
 
 // A large picture as it is stored, shared the same way: a palette picture stays one, a quarter
-// of the memory of a pixmap, and painters draw it as it is.
+// of the memory of a pixmap.
 QImage skinPicture(const QString &path);
 
 // Draws the exposed part of such a picture one to one at the painter's origin. A painter would
