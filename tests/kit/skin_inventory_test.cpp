@@ -7,6 +7,7 @@
 #include "ui/kit/skin_images.h"
 #include "skin_png.h"
 
+#include <QBitmap>
 #include <QDirIterator>
 #include <QIcon>
 #include <QImageReader>
@@ -203,6 +204,15 @@ private slots:
         }
         QCOMPARE(drawn, expected);
         QVERIFY(drawn.pixel(2, 2) != drawn.pixel(500, 350));
+        // Its shape read through the palette is the painter's own alpha mask of it.
+        const QRegion shape = opaqueRegion(back);
+        QCOMPARE(shape, QRegion(QBitmap::fromImage(back.convertToFormat(QImage::Format_ARGB32).createAlphaMask())));
+        QVERIFY(shape.contains(QPoint(500, 320)) && !shape.contains(QPoint(0, 0)));
+        QImage edge(9, 1, QImage::Format_Indexed8);
+        edge.setColorTable({qRgba(9, 9, 9, 127), qRgba(9, 9, 9, 128)});
+        for (int x = 0; x < 9; ++x)
+            edge.setPixel(x, 0, x >= 3 && x < 7 ? 1 : 0);
+        QCOMPARE(opaqueRegion(edge), QRegion(3, 0, 4, 1));
         QVERIFY(back.hasAlphaChannel());
         QCOMPARE(qAlpha(back.pixel(0, 0)), 0);     // outside: not part of the window
         QCOMPARE(qAlpha(back.pixel(998, 639)), 0);

@@ -1,5 +1,6 @@
 #include "ui/kit/skin_images.h"
 
+#include <QBitmap>
 #include <QHash>
 #include <QPainter>
 
@@ -69,4 +70,31 @@ void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &ex
             painter.drawImage(QPoint(r.x(), top), part);
         }
     }
+}
+
+QRegion opaqueRegion(const QImage &picture)
+{
+    if (picture.format() != QImage::Format_Indexed8)
+        return QRegion(QBitmap::fromImage(picture.createAlphaMask()));
+    if (!picture.hasAlphaChannel())
+        return QRegion();
+    bool opaque[256] = {};
+    const QVector<QRgb> colours = picture.colorTable();
+    for (int i = 0; i < colours.size() && i < 256; ++i)
+        opaque[i] = qAlpha(colours[i]) >= 128;
+    // Set bits are the shape, as in the painter's own alpha mask.
+    QImage mask(picture.size(), QImage::Format_MonoLSB);
+    mask.setColorCount(2);
+    mask.setColor(0, QColor(Qt::white).rgb());
+    mask.setColor(1, QColor(Qt::black).rgb());
+    mask.fill(0);
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *from = picture.constScanLine(y);
+        uchar *bits = mask.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            if (opaque[from[x]])
+                bits[x >> 3] |= uchar(1 << (x & 7));
+        }
+    }
+    return QRegion(QBitmap::fromImage(std::move(mask)));
 }

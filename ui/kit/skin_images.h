@@ -19,3 +19,7 @@ QImage skinPicture(const QString &path);
 // take its slowest path for a palette picture; converting just the exposed rectangles first
 // and drawing those is several times quicker.
 void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &exposed);
+
+// Where the picture is at least half opaque, as a window shape; empty when it has no alpha.
+// A palette picture is read through its palette, without converting every pixel first.
+QRegion opaqueRegion(const QImage &picture);

@@ -182,10 +182,8 @@ void ZiziraziWidget::applyBackgroundMask()
     // with one that has no transparency) the window stays a plain rectangle.
     // Made once per scale: the start-up alone asks twice, and each costs a scan of the picture.
     std::optional<QRegion> &shape = backgroundShapes[scaleIndex];
-    if (!shape) {
-        const QBitmap mask = QBitmap::fromImage(currentBackground().createAlphaMask());
-        shape = mask.isNull() ? QRegion() : QRegion(mask);
-    }
+    if (!shape)
+        shape = opaqueRegion(currentBackground());
     if (shape->isNull())
         clearMask();
     else
