@@ -12,7 +12,11 @@ applies=${4:-200}
 source "$(dirname "$0")/../../tests/desktop/desktop_session.sh"
 export ZEL_APP_DIR=$build/app ZEL_FACTORY_CONFIGS=$build/generated/factory/Configs
 ds_start
-pid=$(pgrep -f -n "$DS_ROOT/app/zelmouse") || ds_fail "the program's process was not found"
+# The launcher becomes the window program in the same process. Not the newest process under
+# the folder: that may be the on-screen display the program started.
+pid=$DS_APP_PID
+kill -0 "$pid" 2>/dev/null || ds_fail "the program's process was not found"
+[ "$(readlink "/proc/$pid/exe")" = "$DS_ROOT/app/zelmouse-gui" ] || ds_fail "process $pid is not the window program"
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
