@@ -31,8 +31,14 @@ awk -v d="$((after - before))" -v t="$ticks" -v m="$minutes" \
     'BEGIN { printf "idle CPU: %.3f s per minute (target 0.2)\n", d / t / m }'
 
 rss_start=$(rss_kib)
-for ((i = 0; i < reports; i += 100)); do
-    printf 'status\n%.0s' $(seq 100) >"$ZEL_EMULATOR_CONTROL"
+# At the pace the window reads them (one each listening turn): a flood would overfill the
+# node's buffer, as a real mouse's would, and leave stale reports in the way of the applies.
+seen_reports() { grep -c "Test data:" "$DS_ROOT/app.log" || true; }
+for ((i = 0; i < reports; i += 50)); do
+    seen=$(seen_reports)
+    printf 'status\n%.0s' $(seq 50) >"$ZEL_EMULATOR_CONTROL"
+    ds_wait_for 30 bash -c "[ \$(grep -c 'Test data:' '$DS_ROOT/app.log') -ge $((seen + 50)) ]" ||
+        ds_fail "the window stopped reading the status reports"
 done
 rss_reports=$(rss_kib)
 for ((i = 0; i < applies; ++i)); do
