@@ -48,5 +48,6 @@ for ((i = 0; i < applies; ++i)); do
 done
 rss_end=$(rss_kib)
 echo "emulated mouse: $(ds_mouse_state | head -n1)"
-echo "RSS: start $((rss_start / 1024)) MiB, after $reports status reports $((rss_reports / 1024)) MiB, after $applies applies $((rss_end / 1024)) MiB"
+awk -v s="$rss_start" -v r="$rss_reports" -v e="$rss_end" -v n="$reports" -v a="$applies" \
+    'BEGIN { printf "RSS: start %.1f MiB, after %d status reports %.1f MiB, after %d applies %.1f MiB\n", s / 1024, n, r / 1024, a, e / 1024 }'
 ds_stop
