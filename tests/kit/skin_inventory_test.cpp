@@ -197,7 +197,7 @@ private slots:
         expected.fill(qRgb(0, 80, 0));
         {
             QPainter p(&drawn);
-            drawSkinPicture(p, back, exposed);
+            drawSkinPicture(p, drawn.rect(), back, exposed);
             QPainter q(&expected);
             q.setClipRegion(exposed);
             q.drawImage(0, 0, back.convertToFormat(QImage::Format_ARGB32_Premultiplied));

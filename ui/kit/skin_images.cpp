@@ -34,7 +34,10 @@ QImage skinPicture(const QString &path)
     return cachedPicture(pictures, path);
 }
 
-void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &exposed)
+namespace {
+
+// The exposed part of the picture at the painter's origin.
+void drawOneToOne(QPainter &painter, const QImage &picture, const QRegion &exposed)
 {
     if (picture.format() != QImage::Format_Indexed8) {
         for (const QRect &r : exposed)
@@ -70,6 +73,25 @@ void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &ex
             painter.drawImage(QPoint(r.x(), top), part);
         }
     }
+}
+
+} // namespace
+
+void drawSkinPicture(QPainter &painter, const QRect &target, const QImage &picture, const QRegion &exposed)
+{
+    if (picture.isNull())
+        return;
+    if (picture.size() != target.size()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, picture);
+        painter.restore();
+        return;
+    }
+    painter.save();
+    painter.translate(target.topLeft());
+    drawOneToOne(painter, picture, exposed.translated(-target.topLeft()));
+    painter.restore();
 }
 
 QRegion opaqueRegion(const QImage &picture)

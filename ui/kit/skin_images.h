@@ -15,10 +15,10 @@ QPixmap skinImage(const QString &path);
 // of the memory of a pixmap.
 QImage skinPicture(const QString &path);
 
-// Draws the exposed part of such a picture one to one at the painter's origin. A painter would
-// take its slowest path for a palette picture; converting just the exposed rectangles first
-// and drawing those is several times quicker.
-void drawSkinPicture(QPainter &painter, const QImage &picture, const QRegion &exposed);
+// Draws such a picture over `target`: one to one when it is the picture's size, only the exposed
+// part, else scaled smoothly. A painter would take its slowest path for a palette picture;
+// converting just the exposed rectangles first and drawing those is several times quicker.
+void drawSkinPicture(QPainter &painter, const QRect &target, const QImage &picture, const QRegion &exposed);
 
 // Where the picture is at least half opaque, as a window shape; empty when it has no alpha.
 // A palette picture is read through its palette, without converting every pixel first.

@@ -226,11 +226,7 @@ void ZiziraziWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Made at the window's size, so drawn one to one.
-    const QImage &background = currentBackground();
-    if (background.size() == size())
-        drawSkinPicture(painter, background, event->region());
-    else if (!background.isNull())
-        painter.drawImage(rect(), background);
+    drawSkinPicture(painter, rect(), currentBackground(), event->region());
     const QPixmap &frame = linkState < 2 ? batteryFrameCable : batteryFrameWireless;
     if (!frame.isNull())
         painter.drawPixmap(batteryFrameRect(), frame);

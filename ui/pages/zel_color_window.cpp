@@ -357,10 +357,5 @@ void ZelColorWindow::setScale(double factor)
 void ZelColorWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (m_background.size() == size()) {
-        drawSkinPicture(painter, m_background, event->region());
-        return;
-    }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_background);
+    drawSkinPicture(painter, rect(), m_background, event->region());
 }
