@@ -71,6 +71,8 @@ ds_shot customize
 click_button 2
 menu_pick 8 Right Down
 ds_wait_windows 2 "the combo key dialog"
+# Keys go to the focused window: a dialog just mapped may not have the focus yet.
+ds_wait_for 10 bash -c "[ \"\$(xdotool getwindowfocus)\" != $DS_WID ]" || ds_fail "the combo key dialog never took the focus"
 xdotool keydown 37 keydown 54 keyup 54 keyup 37
 ds_shot combo
 ds_click "${KEY_OK[@]}"
