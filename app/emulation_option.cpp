@@ -16,12 +16,21 @@
 #include "emulator/mouse_emulator.h"
 
 #include <memory>
+#include <system_error>
+#include <thread>
 #endif
 
 namespace {
 
 #ifdef ZEL_WITH_EMULATOR
 std::unique_ptr<EmulatorControl> g_control;
+std::thread g_plugging;
+
+void waitForPlugging()
+{
+    if (g_plugging.joinable())
+        g_plugging.join();
+}
 #endif
 
 } // namespace
@@ -75,12 +84,34 @@ EmulationOption takeEmulationOption(int &argc, char **argv)
 #endif
 }
 
+void beginEmulation(const EmulationOption &option, bool onAnotherThread)
+{
+#ifdef ZEL_WITH_EMULATOR
+    if (!option.enabled)
+        return;
+    MouseEmulator &mouse = emulatedMouseFromEnvironment();
+    const auto connection = static_cast<MouseEmulator::Connection>(option.connection);
+    if (onAnotherThread) {
+        try {
+            g_plugging = std::thread([&mouse, connection] { mouse.plug(connection); });
+            return;
+        } catch (const std::system_error &) {
+        }
+    }
+    mouse.plug(connection);
+#else
+    (void)option;
+    (void)onAnotherThread;
+#endif
+}
+
 void startEmulation(const EmulationOption &option)
 {
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    plugEmulatedMouseFromEnvironment(static_cast<MouseEmulator::Connection>(option.connection));
+    waitForPlugging();
+    misbehaveFromEnvironment(MouseEmulator::instance());
     g_control = std::make_unique<EmulatorControl>();
     // The monotonic time lets the start-up benchmark tell the emulator's part from the rest.
     timespec now {};
@@ -99,6 +130,7 @@ void stopEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
+    waitForPlugging();
     g_control.reset();
     MouseEmulator::shutdown();
 #else

@@ -15,8 +15,13 @@ bool parseEmulationArgument(const char *argument, EmulationOption *option);
 // not return. Ends the process with status 2 on a bad value or when emulation is not built in.
 EmulationOption takeEmulationOption(int &argc, char **argv);
 
-// Plugs the emulated mouse and opens the tester's control pipe. Call after the
-// single-instance guard and before the main window looks for the mouse.
+// Makes the emulated mouse's testbed, which sets UMOCKDEV_DIR (call before any other thread
+// starts), and plugs the mouse, on another thread when asked: its files are several
+// milliseconds of system calls, far more when the disk is busy.
+void beginEmulation(const EmulationOption &option, bool onAnotherThread);
+// Waits for the plug and opens the tester's control pipe. Call after the application object
+// exists, and before the main window looks for the mouse.
 void startEmulation(const EmulationOption &option);
-// After the window has closed the device.
+// After the window has closed the device; also where beginEmulation() was not followed by
+// startEmulation().
 void stopEmulation(const EmulationOption &option);

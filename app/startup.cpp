@@ -2,17 +2,21 @@
 
 #include "app/emulation_option.h"
 
+#include "platform/font_warmup.h"
 #include "platform/instance_handover.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "store/product_definition.h"
+#include "store/profile_files.h"
 #include "ui/main/zizirazi_widget.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QSystemTrayIcon>
+#include <QThread>
 
 #include <cstring>
+#include <optional>
 
 QString readProductName()
 {
@@ -35,9 +39,10 @@ bool takeHiddenOption(int &argc, char **argv)
     return hidden;
 }
 
-std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, bool hidden)
+std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, bool hidden,
+                                                 std::unique_ptr<SettingsReading> settingsReading)
 {
-    auto window = std::make_unique<ZiziraziWidget>(nullptr);
+    auto window = std::make_unique<ZiziraziWidget>(nullptr, std::move(settingsReading));
     // Hidden only where a tray icon can bring the window back.
     if (hidden && !QSystemTrayIcon::isSystemTrayAvailable())
         hidden = false;
@@ -59,6 +64,17 @@ int runApplication(int &argc, char **argv)
     // tens of MiB for nothing. A user's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // What needs no application object is begun on the second core while it is built. Those
+    // threads read the environment, so it must not change meanwhile; the application object
+    // takes the launch notice's variable out of it, and with one set, nothing is begun early.
+    const bool overlap = !qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID");
+    // Qt takes the first thread that asks for its thread data for the main thread: this one
+    // asks before any other starts.
+    QThread::currentThread();
+    beginEmulation(emulation, overlap);
+    std::optional<FontConfigWarmup> fonts;
+    if (overlap)
+        fonts.emplace();
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.
@@ -73,6 +89,7 @@ int runApplication(int &argc, char **argv)
     if (!instanceLock.tryAcquire()) {
         // The running copy shows its window; this start still ends as a second start does.
         InstanceHandover::requestShow(instanceName);
+        stopEmulation(emulation);
         QCoreApplication::exit(1);
         return 1;
     }
@@ -80,8 +97,11 @@ int runApplication(int &argc, char **argv)
     // A terminated run ends as a quit does: the window closes the device, the emulated mouse
     // takes its testbed folder with it.
     quitEventLoopOnTerminationSignals();
+    auto settingsReading = std::make_unique<SettingsReading>();
     startEmulation(emulation);
-    auto window = createMainWindow(product, hidden);
+    // Two threads reading the font configuration would each parse it.
+    fonts.reset();
+    auto window = createMainWindow(product, hidden, std::move(settingsReading));
     InstanceHandover handover;
     QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);
     handover.listen(instanceName);

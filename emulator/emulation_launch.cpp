@@ -52,7 +52,7 @@ bool ensureEmulationPreload(char **argv, QString *error)
     return false;
 }
 
-void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection)
+MouseEmulator &emulatedMouseFromEnvironment()
 {
     MouseEmulator &mouse = MouseEmulator::instance();
     if (qEnvironmentVariableIsSet("ZEL_EMULATE_RELEASE")) {
@@ -65,8 +65,11 @@ void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection)
     const QList<int> status = environmentNumbers("ZEL_EMULATE_STATUS");
     if (status.size() == 2)
         mouse.setStatus(static_cast<uint8_t>(status.at(0)), static_cast<uint8_t>(status.at(1)));
-    mouse.plug(connection);
+    return mouse;
+}
 
+void misbehaveFromEnvironment(MouseEmulator &mouse)
+{
     MouseEmulator::Misbehaviour misbehaviour;
     misbehaviour.silent = environmentNumber("ZEL_EMULATE_SILENT", 0) != 0;
     misbehaviour.zeroReplies = environmentNumber("ZEL_EMULATE_ZERO_REPLIES", 0);
@@ -75,4 +78,11 @@ void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection)
     misbehaviour.replyDelayMs = environmentNumber("ZEL_EMULATE_REPLY_DELAY_MS", 0);
     misbehaviour.unplugAtPacket = environmentNumber("ZEL_EMULATE_UNPLUG_AT_PACKET", 0);
     mouse.setMisbehaviour(misbehaviour);
+}
+
+void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection)
+{
+    MouseEmulator &mouse = emulatedMouseFromEnvironment();
+    mouse.plug(connection);
+    misbehaveFromEnvironment(mouse);
 }

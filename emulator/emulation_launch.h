@@ -14,11 +14,14 @@ MouseEmulator::Connection emulationConnectionNamed(const QString &name, MouseEmu
 // with `error` set. A restart that still lacks the preload fails instead of looping.
 bool ensureEmulationPreload(char **argv, QString *error);
 
-// Release number, battery, status and misbehaviour from the environment, read once:
-//   ZEL_EMULATE_BATTERY=level[,extra]   ZEL_EMULATE_STATUS=stage,rateCode
+// The emulated mouse with its release number, battery and status from the environment, read
+// once; the testbed is made on the first call, which sets UMOCKDEV_DIR:
+//   ZEL_EMULATE_RELEASE=bcd   ZEL_EMULATE_BATTERY=level[,extra]   ZEL_EMULATE_STATUS=stage,rateCode
+MouseEmulator &emulatedMouseFromEnvironment();
+// Its misbehaviour from the environment, once plugged:
 //   ZEL_EMULATE_SILENT=1                ZEL_EMULATE_ZERO_REPLIES=n
 //   ZEL_EMULATE_CORRUPT_ECHOES=n        ZEL_EMULATE_FAIL_WRITES_AFTER=n
 //   ZEL_EMULATE_REPLY_DELAY_MS=n        ZEL_EMULATE_UNPLUG_AT_PACKET=n
-//   ZEL_EMULATE_RELEASE=bcd
-// then plugs the connection.
+void misbehaveFromEnvironment(MouseEmulator &mouse);
+// Both, with the connection plugged between them.
 void plugEmulatedMouseFromEnvironment(MouseEmulator::Connection connection);

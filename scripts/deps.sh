@@ -2,7 +2,7 @@
 # Installs the Debian packages needed to build, run and test, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libhidapi-dev
-          libudev-dev libx11-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
+          libudev-dev libx11-dev libfontconfig-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
           xdotool imagemagick x11-xserver-utils python3 dpkg-dev desktop-file-utils appstream
            clang libclang-rt-14-dev libtsan2 trayer
            groff-base zsh zlib1g-dev)

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -298,6 +299,33 @@ void loadAllSettings(DeviceSettings &settings)
         }
     }
     loadDeviceButtonMatrix();
+}
+
+SettingsReading::SettingsReading()
+    : m_settings(std::make_unique<DeviceSettings>())
+{
+    try {
+        m_reader = std::thread([settings = m_settings.get()] { loadAllSettings(*settings); });
+        m_read = true;
+    } catch (const std::system_error &) {
+    }
+}
+
+SettingsReading::~SettingsReading()
+{
+    if (m_reader.joinable())
+        m_reader.join();
+}
+
+const DeviceSettings &SettingsReading::result()
+{
+    if (m_reader.joinable())
+        m_reader.join();
+    if (!m_read) {
+        loadAllSettings(*m_settings);
+        m_read = true;
+    }
+    return *m_settings;
 }
 
 namespace {

@@ -2,6 +2,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <thread>
+
 class IniFile;
 class QSettings;
 struct DeviceSettings;
@@ -24,6 +27,23 @@ void saveSlotNames(const DeviceSettings &settings);
 // Start-up: device-wide options, slot names and the five slot profiles. A slot whose profile
 // file is missing gets the factory values of a reset.
 void loadAllSettings(DeviceSettings &settings);
+
+// loadAllSettings() on another thread, from construction on, so that the caller can go on with
+// what does not need the settings; result() waits for it. Without a thread, result() reads.
+class SettingsReading {
+public:
+    SettingsReading();
+    ~SettingsReading();
+    SettingsReading(const SettingsReading &) = delete;
+    SettingsReading &operator=(const SettingsReading &) = delete;
+
+    const DeviceSettings &result();
+
+private:
+    std::unique_ptr<DeviceSettings> m_settings;
+    std::thread m_reader;
+    bool m_read = false;
+};
 // Before and during apply: device-wide options, then slot 0 and every other slot whose name is
 // not empty (names and profile files), so that what start-up loads is what was last applied.
 // All files are saved as one: false, with the file that could not be written in `failedPath`,

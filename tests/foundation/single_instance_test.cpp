@@ -1,5 +1,6 @@
 #include "platform/single_instance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,15 +14,18 @@ class SingleInstanceTest : public QObject {
     QTemporaryDir m_runtime;
     QList<QProcess *> m_running;
 
-    QProcess *start(const QString &program)
+    QProcess *start(const QString &program, const QStringList &arguments = {}, const QString &tmpDir = {},
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         auto *p = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!tmpDir.isEmpty())
+            env.insert(QStringLiteral("TMPDIR"), tmpDir);
         p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(program, QStringList());
+        p->setProcessChannelMode(channels);
+        p->start(program, arguments);
         m_running << p;
         return p;
     }
@@ -29,6 +33,13 @@ class SingleInstanceTest : public QObject {
     static QString lockPathFor(const QString &product)
     {
         return SingleInstanceLock(instanceNameForProduct(product)).lockFilePath();
+    }
+
+    // The process id a lock file names on its first line.
+    static qint64 lockHolder(const QString &product)
+    {
+        QFile file(lockPathFor(product));
+        return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong() : 0;
     }
 
     // A copy of the program beside a product file of the given name, so that runs of it
@@ -75,6 +86,27 @@ private slots:
         QVERIFY(second->waitForFinished(15000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 1);
+        QCOMPARE(first->state(), QProcess::Running);
+    }
+
+    // The emulated mouse is plugged while the application starts, before the guard is asked:
+    // a refused start unplugs it again and takes its testbed folder with it.
+    void secondEmulatedStartLeavesNoTestbed()
+    {
+        QTemporaryDir tmp;
+        QProcess *first = start(m_program);
+        QVERIFY(first->waitForStarted(15000));
+        // Held by the first, not merely left behind by an earlier test's killed run.
+        QTRY_VERIFY_WITH_TIMEOUT(lockHolder(m_product) == first->processId(), 15000);
+
+        QProcess *second = start(m_program, {QStringLiteral("--emulate")}, tmp.path(), QProcess::SeparateChannels);
+        QVERIFY(second->waitForFinished(15000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 1);
+        // The plug's thread must not have become Qt's main thread.
+        const QByteArray errors = second->readAllStandardError();
+        QVERIFY2(!errors.contains("not created in the main() thread"), errors.constData());
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QCOMPARE(first->state(), QProcess::Running);
     }
 

@@ -110,7 +110,7 @@ private slots:
 
         const QStringList before = fx().snapshot();
         QCOMPARE(renameProfile(settings(), library, "Work", "Play", true), LibraryOutcome::NameExists);
-        for (const QString bad : {QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("x\x01y"),
+        for (const QString &bad : {QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("x\x01y"),
                                   QStringLiteral("DefaultProfile"), QStringLiteral(" Work2"), QString(),
                                   QString(101, QLatin1Char('n')), QStringLiteral("back\\slash")})
             QCOMPARE(renameProfile(settings(), library, "Work", bad, true), LibraryOutcome::NameRefused);

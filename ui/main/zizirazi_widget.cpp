@@ -32,9 +32,8 @@
 #include <cstdlib>
 #include <malloc.h>
 #include <memory>
-#include <thread>
 
-ZiziraziWidget::ZiziraziWidget(QWidget *parent)
+ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading> settingsReading)
     : QWidget(parent)
 {
     // The order matters: later steps read what earlier ones loaded.
@@ -84,8 +83,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     // The settings files (thousands of keys for each slot) are read on another core while the
     // controls are built: neither needs the other, and both are done before anything is shown.
-    auto loaded = std::make_unique<DeviceSettings>();
-    std::thread reader([settings = loaded.get()] { loadAllSettings(*settings); });
+    if (!settingsReading)
+        settingsReading = std::make_unique<SettingsReading>();
 
     setCurrentLanguageIndex(readLanguageIndex());
     frenchLanguageIndex = productFrenchLanguage();
@@ -107,9 +106,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent)
 
     startStatusThread();
 
-    reader.join();
-    appliedSettings = *loaded;
-    loaded.reset();
+    appliedSettings = settingsReading->result();
+    settingsReading.reset();
     // What the reading took (its text, tables and the reader's own heap) goes back at once.
     malloc_trim(0);
     currentSettings = appliedSettings;

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "store/language_config.h"
+#include "store/profile_files.h"
 #include "ui/main/page_visibility.h"
 #include "ui/main/window_layout.h"
 #include "ui/main/window_scale.h"
@@ -48,7 +49,8 @@ QPixmap scaledPixmap(const QPixmap &image, const QSize &size, Qt::AspectRatioMod
 class ZiziraziWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit ZiziraziWidget(QWidget *parent = nullptr);
+    // `settingsReading`: the settings files, when their reading has begun before the window.
+    explicit ZiziraziWidget(QWidget *parent = nullptr, std::unique_ptr<SettingsReading> settingsReading = nullptr);
     ~ZiziraziWidget() override;
 
     // Mice found by device discovery during construction.
