@@ -104,19 +104,39 @@ QRegion opaqueRegion(const QImage &picture)
     const QVector<QRgb> colours = picture.colorTable();
     for (int i = 0; i < colours.size() && i < 256; ++i)
         opaque[i] = qAlpha(colours[i]) >= 128;
-    // Set bits are the shape, as in the painter's own alpha mask.
-    QImage mask(picture.size(), QImage::Format_MonoLSB);
-    mask.setColorCount(2);
-    mask.setColor(0, QColor(Qt::white).rgb());
-    mask.setColor(1, QColor(Qt::black).rgb());
-    mask.fill(0);
+    // The runs of opaque pixels of each row, as [from, to) pairs. A row with the runs of the row
+    // above lengthens its band; the bands become the region's rectangles as they are, which
+    // spares the bitmap and the union per run that QRegion(QBitmap) goes through.
+    QVector<QRect> rects;
+    std::vector<int> band;
+    std::vector<int> runs;
+    int bandTop = 0;
+    const auto closeBand = [&](int bottom) {
+        for (size_t i = 0; i < band.size(); i += 2)
+            rects.append(QRect(band[i], bandTop, band[i + 1] - band[i], bottom - bandTop));
+    };
     for (int y = 0; y < picture.height(); ++y) {
         const uchar *from = picture.constScanLine(y);
-        uchar *bits = mask.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            if (opaque[from[x]])
-                bits[x >> 3] |= uchar(1 << (x & 7));
+        runs.clear();
+        for (int x = 0; x < picture.width();) {
+            if (!opaque[from[x]]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < picture.width() && opaque[from[x]])
+                ++x;
+            runs.push_back(start);
+            runs.push_back(x);
+        }
+        if (y == 0 || runs != band) {
+            closeBand(y);
+            band.swap(runs);
+            bandTop = y;
         }
     }
-    return QRegion(QBitmap::fromImage(std::move(mask)));
+    closeBand(picture.height());
+    QRegion region;
+    region.setRects(rects.constData(), rects.size());
+    return region;
 }
