@@ -63,14 +63,14 @@ bool isImageName(const QString &name)
     return image.match(name).hasMatch();
 }
 
-// "mouse_%d.png" -> any file matching "mouse_*.png" will do; the product pictures are checked
-// one by one below.
 // The same pixels, however the two regions split them into rectangles.
 bool samePoints(const QRegion &a, const QRegion &b)
 {
     return (a ^ b).isEmpty();
 }
 
+// "mouse_%d.png" -> any file matching "mouse_*.png" will do; the product pictures are checked
+// one by one below.
 bool skinFileExists(const QString &relative)
 {
     if (!relative.contains(QLatin1Char('%')))
@@ -92,6 +92,27 @@ private slots:
         QVERIFY2(!appDir().isEmpty(), "ZEL_APP_DIR is not set");
         setApplicationDirectoryOverride(appDir());
         initKitResources();
+    }
+
+    // Runs first, before any other test has these pictures in the shared cache.
+    void prefetchedPicturesAreTheFilesPictures()
+    {
+        const QString asked = appDir() + QStringLiteral("/skin/close-1.png");
+        const QPixmap before = skinImage(asked);
+        const QStringList paths{appDir() + QStringLiteral("/skin/lightpage.png"), appDir() + QStringLiteral("/skin/min-1.png"),
+                                asked, appDir() + QStringLiteral("/skin/no-such-picture.png"),
+                                appDir() + QStringLiteral("/skin/effect-1.png")};
+        {
+            const SkinPrefetch prefetch(paths);
+            QCOMPARE(skinPicture(paths[0]), QImage(paths[0]));
+            QCOMPARE(skinImage(paths[1]).toImage(), QPixmap(paths[1]).toImage());
+            QVERIFY(skinImage(paths[3]).isNull());
+        }
+        QVERIFY(!before.isNull());
+        // Asked for before the prefetch: decoded once, by the asker, and shared since.
+        QCOMPARE(skinImage(asked).cacheKey(), before.cacheKey());
+        // Not asked for while the prefetch ran: decoded from the file now.
+        QCOMPARE(skinImage(paths[4]).toImage(), QPixmap(paths[4]).toImage());
     }
 
     void everySkinImageNamedInTheCodeExists()

@@ -3,18 +3,62 @@
 #include <QBitmap>
 #include <QHash>
 #include <QPainter>
+#include <QSet>
 
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <system_error>
 #include <vector>
 
 namespace {
 
+// What a prefetch has decoded for the GUI thread, and which paths are spoken for: one being
+// decoded is waited for, one already asked for is not decoded twice.
+struct Prefetched {
+    std::mutex mutex;
+    std::condition_variable decodedOne;
+    QHash<QString, QImage> ready;
+    QSet<QString> inFlight;
+    QSet<QString> claimed;
+};
+
+Prefetched &prefetched()
+{
+    static Prefetched state;
+    return state;
+}
+
+// The prefetched picture of `path`, once it is decoded; nothing (and `path` claimed) when no
+// prefetch has taken it.
+std::optional<QImage> takePrefetched(const QString &path)
+{
+    Prefetched &p = prefetched();
+    std::unique_lock<std::mutex> lock(p.mutex);
+    p.decodedOne.wait(lock, [&] { return !p.inFlight.contains(path); });
+    const auto found = p.ready.find(path);
+    if (found == p.ready.end()) {
+        p.claimed.insert(path);
+        return std::nullopt;
+    }
+    QImage image = std::move(*found);
+    p.ready.erase(found);
+    return image;
+}
+
+QImage decoded(const QString &path)
+{
+    std::optional<QImage> image = takePrefetched(path);
+    return image ? std::move(*image) : QImage(path);
+}
+
 // Decoded from the file on the first request for the path, then shared.
-template <typename Picture>
-Picture cachedPicture(QHash<QString, Picture> &cache, const QString &path)
+template <typename Picture, typename Make>
+Picture cachedPicture(QHash<QString, Picture> &cache, const QString &path, Make make)
 {
     auto found = cache.constFind(path);
     if (found == cache.cend())
-        found = cache.insert(path, Picture(path));
+        found = cache.insert(path, make(decoded(path)));
     return *found;
 }
 
@@ -25,13 +69,56 @@ QPixmap skinImage(const QString &path)
     // Not QPixmapCache: it looks at the file's time on every hit, and a window asks for its
     // button images over a thousand times while it is built.
     static QHash<QString, QPixmap> images;
-    return cachedPicture(images, path);
+    return cachedPicture(images, path, [](QImage image) { return QPixmap::fromImage(std::move(image)); });
 }
 
 QImage skinPicture(const QString &path)
 {
     static QHash<QString, QImage> pictures;
-    return cachedPicture(pictures, path);
+    return cachedPicture(pictures, path, [](QImage image) { return image; });
+}
+
+SkinPrefetch::SkinPrefetch(const QStringList &paths)
+{
+    try {
+        m_decoder = std::thread([this, paths] { decode(paths); });
+    } catch (const std::system_error &) {
+        // Each picture is then decoded when it is first asked for, as without this.
+    }
+}
+
+SkinPrefetch::~SkinPrefetch()
+{
+    m_stop = true;
+    if (m_decoder.joinable())
+        m_decoder.join();
+    // What nobody asked for meanwhile is not kept.
+    Prefetched &p = prefetched();
+    std::lock_guard<std::mutex> lock(p.mutex);
+    p.ready.clear();
+}
+
+void SkinPrefetch::decode(const QStringList &paths)
+{
+    Prefetched &p = prefetched();
+    for (const QString &path : paths) {
+        if (m_stop)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(p.mutex);
+            if (p.claimed.contains(path) || p.inFlight.contains(path) || p.ready.contains(path))
+                continue;
+            p.inFlight.insert(path);
+        }
+        QImage image(path);
+        {
+            std::lock_guard<std::mutex> lock(p.mutex);
+            p.inFlight.remove(path);
+            p.claimed.insert(path);
+            p.ready.insert(path, std::move(image));
+        }
+        p.decodedOne.notify_all();
+    }
 }
 
 namespace {

@@ -3,6 +3,10 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <thread>
 
 class QPainter;
 
@@ -10,6 +14,24 @@ class QPainter;
 // hold the same pixels. Keyed by the whole path; a missing or unreadable file gives an empty
 // picture (and is not tried again). GUI thread only.
 QPixmap skinImage(const QString &path);
+
+// Decodes `paths` on another thread while the GUI thread builds what shows them: the first
+// request for one of them takes its decoded picture (waiting if it is being decoded), and one
+// asked for before the prefetch reached it is decoded by the asker as usual. Destroying the
+// prefetch stops it and drops what was not asked for. One at a time.
+class SkinPrefetch {
+public:
+    explicit SkinPrefetch(const QStringList &paths);
+    ~SkinPrefetch();
+    SkinPrefetch(const SkinPrefetch &) = delete;
+    SkinPrefetch &operator=(const SkinPrefetch &) = delete;
+
+private:
+    void decode(const QStringList &paths);
+
+    std::atomic<bool> m_stop {false};
+    std::thread m_decoder;
+};
 
 // A large picture as it is stored, shared the same way: a palette picture stays one, a quarter
 // of the memory of a pixmap.

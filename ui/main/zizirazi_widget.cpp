@@ -45,6 +45,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
+    // The pictures the window shows first are decoded on another core while it is built.
+    const SkinPrefetch skinPrefetch(startupSkinImages(productLedDisable() == 0));
     backgrounds[0] = skinPicture(appPath(QStringLiteral("/skin/cfgMainback.png")));
     batteryFrameWireless = skinImage(appPath(QStringLiteral("/skin/bat1.png")));
     batteryFrameCable = skinImage(appPath(QStringLiteral("/skin/bat2.png")));

@@ -68,6 +68,10 @@ public:
     void retranslateTexts();
     void layoutForScale();
     void loadMouseImages();
+    // The front and side pictures of `product`.
+    QStringList mouseImagePaths(const QString &product) const;
+    // The skin pictures the constructor asks for, in its order.
+    QStringList startupSkinImages(bool lightingPageFirst) const;
     void applyButtonSkins();
     // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
     void showMainWindow();

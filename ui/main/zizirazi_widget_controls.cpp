@@ -376,12 +376,36 @@ void ZiziraziWidget::layoutForScale()
     update();
 }
 
+QStringList ZiziraziWidget::mouseImagePaths(const QString &product) const
+{
+    return {appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("/Mouse.png")),
+            appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png"))};
+}
+
 void ZiziraziWidget::loadMouseImages()
 {
-    const QString product = readCurrentProductName();
-    frontImage = skinImage(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("/Mouse.png")));
-    sideImage = skinImage(appPath(QStringLiteral("/skin/mouse/") + product + QStringLiteral("_Side.png")));
+    const QStringList paths = mouseImagePaths(readCurrentProductName());
+    frontImage = skinImage(paths[0]);
+    sideImage = skinImage(paths[1]);
     showMouseImages();
+}
+
+QStringList ZiziraziWidget::startupSkinImages(bool lightingPageFirst) const
+{
+    QStringList paths{appPath(QStringLiteral("/skin/cfgMainback.png")), appPath(QStringLiteral("/skin/bat1.png")),
+                      appPath(QStringLiteral("/skin/bat2.png"))};
+    paths << skinPaths(controlImages(WindowControl::MouseSelector));
+    for (WindowControl which : kTableButtons)
+        paths << skinPaths(controlImages(which));
+    paths << appPath(QStringLiteral("/skin/lightning.png")) << appPath(QStringLiteral("/skin/dongle.png"))
+          << appPath(QStringLiteral("/skin/mouselogo.png"));
+    const QString product = readCurrentProductName();
+    paths << mouseImagePaths(product) << skinPaths(hotspotImages());
+    const WheelSkins wheel = wheelSkinsFor(product);
+    paths << skinPaths(wheel.up) << skinPaths(wheel.down);
+    if (lightingPageFirst)
+        paths << skinPaths(ZelColorWindow::skinImages());
+    return paths;
 }
 
 void ZiziraziWidget::showMouseImages()

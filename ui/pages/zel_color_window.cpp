@@ -57,15 +57,21 @@ QString sliderStyle(double scale)
 
 } // namespace
 
+QStringList ZelColorWindow::skinImages()
+{
+    return {QStringLiteral("/skin/lightpage.png"), QStringLiteral("/skin/effect-1.png"), QStringLiteral("/skin/effect-2.png")};
+}
+
 ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     : QWidget(parent)
     , m_scale(scale)
 {
     setObjectName(QStringLiteral("ZelColorWindow"));
-    m_background = skinPicture(skinPath(QStringLiteral("/skin/lightpage.png")));
+    const QStringList images = skinPaths(skinImages());
+    m_background = skinPicture(images[0]);
 
     m_effectLabel = new ZelLabel(this);
-    m_effectButton = new ZelPushButton(skinPaths({QStringLiteral("/skin/effect-1.png"), QStringLiteral("/skin/effect-2.png")}), this);
+    m_effectButton = new ZelPushButton(images.mid(1), this);
     m_effectMenu = new QMenu(this);
     m_effectButton->setMenu(m_effectMenu);
 

@@ -21,6 +21,9 @@ class ZelColorWindow : public QWidget {
     Q_OBJECT
 public:
     ZelColorWindow(double scale, QWidget *parent);
+    // The pictures the page shows (below the application folder): its background, then the
+    // effect button's two.
+    static QStringList skinImages();
 
     void setProfile(ProfileData *profile);
     // A lighting mode changed outside the page.
