@@ -71,6 +71,9 @@ int runApplication(int &argc, char **argv)
     // Qt takes the first thread that asks for its thread data for the main thread: this one
     // asks before any other starts.
     QThread::currentThread();
+    // The emulated mouse is plugged from here on: a termination before the event loop can
+    // take it must still take the testbed folder down.
+    holdTerminationSignals();
     beginEmulation(emulation, overlap);
     std::optional<FontConfigWarmup> fonts;
     if (overlap)

@@ -24,7 +24,22 @@ void writeSignalNumber(int signo)
     (void)written;
 }
 
+sigset_t terminationSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    return set;
+}
+
 } // namespace
+
+void holdTerminationSignals()
+{
+    const sigset_t held = terminationSignals();
+    pthread_sigmask(SIG_BLOCK, &held, nullptr);
+}
 
 void quitEventLoopOnTerminationSignals()
 {
@@ -43,6 +58,8 @@ void quitEventLoopOnTerminationSignals()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    const sigset_t held = terminationSignals();
+    pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 namespace {
@@ -56,10 +73,7 @@ void setTerminationQuitsEventLoop(bool quits)
 
 void exitOnTerminationSignals(std::function<QByteArray()> leftover)
 {
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGTERM);
-    sigaddset(&set, SIGINT);
+    const sigset_t set = terminationSignals();
     if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0)
         return;
     std::thread([set, leftover = std::move(leftover)] {
