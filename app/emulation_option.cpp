@@ -15,22 +15,16 @@
 #include "emulator/emulator_control.h"
 #include "emulator/mouse_emulator.h"
 
+#include "platform/background_task.h"
+
 #include <memory>
-#include <system_error>
-#include <thread>
 #endif
 
 namespace {
 
 #ifdef ZEL_WITH_EMULATOR
 std::unique_ptr<EmulatorControl> g_control;
-std::thread g_plugging;
-
-void waitForPlugging()
-{
-    if (g_plugging.joinable())
-        g_plugging.join();
-}
+BackgroundTask g_plugging;
 #endif
 
 } // namespace
@@ -92,11 +86,9 @@ void beginEmulation(const EmulationOption &option, bool onAnotherThread)
     MouseEmulator &mouse = emulatedMouseFromEnvironment();
     const auto connection = static_cast<MouseEmulator::Connection>(option.connection);
     if (onAnotherThread) {
-        try {
-            g_plugging = std::thread([&mouse, connection] { mouse.plug(connection); });
+        g_plugging = BackgroundTask([&mouse, connection] { mouse.plug(connection); });
+        if (g_plugging.started())
             return;
-        } catch (const std::system_error &) {
-        }
     }
     mouse.plug(connection);
 #else
@@ -110,7 +102,7 @@ void startEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    waitForPlugging();
+    g_plugging.wait();
     misbehaveFromEnvironment(MouseEmulator::instance());
     g_control = std::make_unique<EmulatorControl>();
     // The monotonic time lets the start-up benchmark tell the emulator's part from the rest.
@@ -130,7 +122,7 @@ void stopEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    waitForPlugging();
+    g_plugging.wait();
     g_control.reset();
     MouseEmulator::shutdown();
 #else

@@ -2,6 +2,7 @@
 
 #include "app/emulation_option.h"
 
+#include "platform/background_task.h"
 #include "platform/font_warmup.h"
 #include "platform/instance_handover.h"
 #include "platform/single_instance.h"
@@ -16,7 +17,6 @@
 #include <QThread>
 
 #include <cstring>
-#include <optional>
 
 QString readProductName()
 {
@@ -75,9 +75,9 @@ int runApplication(int &argc, char **argv)
     // take it must still take the testbed folder down.
     holdTerminationSignals();
     beginEmulation(emulation, overlap);
-    std::optional<FontConfigWarmup> fonts;
+    BackgroundTask fonts;
     if (overlap)
-        fonts.emplace();
+        fonts = BackgroundTask(readFontConfiguration);
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.
@@ -103,7 +103,7 @@ int runApplication(int &argc, char **argv)
     auto settingsReading = std::make_unique<SettingsReading>();
     startEmulation(emulation);
     // Two threads reading the font configuration would each parse it.
-    fonts.reset();
+    fonts.wait();
     auto window = createMainWindow(product, hidden, std::move(settingsReading));
     InstanceHandover handover;
     QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);

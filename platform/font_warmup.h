@@ -1,19 +1,7 @@
 #pragma once
 
-#include <thread>
-
 // The first text the window lays out makes fontconfig parse the system's font configuration
-// (dozens of XML files): several milliseconds on the GUI thread. Started before the application
-// object, this reads it on another core meanwhile; wait() before the first text is laid out.
-class FontConfigWarmup {
-public:
-    FontConfigWarmup();
-    ~FontConfigWarmup();
-    FontConfigWarmup(const FontConfigWarmup &) = delete;
-    FontConfigWarmup &operator=(const FontConfigWarmup &) = delete;
-
-    void wait();
-
-private:
-    std::thread reader;
-};
+// (dozens of XML files): several milliseconds on the GUI thread. Run as a BackgroundTask from
+// before the application object, this reads it on another core meanwhile; wait for the task
+// before the first text is laid out (two threads reading it would each parse it).
+void readFontConfiguration();

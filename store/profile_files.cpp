@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -303,24 +302,16 @@ void loadAllSettings(DeviceSettings &settings)
 
 SettingsReading::SettingsReading()
     : m_settings(std::make_unique<DeviceSettings>())
+    , m_reader([settings = m_settings.get()] { loadAllSettings(*settings); })
+    , m_read(m_reader.started())
 {
-    try {
-        m_reader = std::thread([settings = m_settings.get()] { loadAllSettings(*settings); });
-        m_read = true;
-    } catch (const std::system_error &) {
-    }
 }
 
-SettingsReading::~SettingsReading()
-{
-    if (m_reader.joinable())
-        m_reader.join();
-}
+SettingsReading::~SettingsReading() = default;
 
 const DeviceSettings &SettingsReading::result()
 {
-    if (m_reader.joinable())
-        m_reader.join();
+    m_reader.wait();
     if (!m_read) {
         loadAllSettings(*m_settings);
         m_read = true;

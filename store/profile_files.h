@@ -1,9 +1,10 @@
 #pragma once
+#include "platform/background_task.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <memory>
-#include <thread>
 
 class IniFile;
 class QSettings;
@@ -41,7 +42,7 @@ public:
 
 private:
     std::unique_ptr<DeviceSettings> m_settings;
-    std::thread m_reader;
+    BackgroundTask m_reader;
     bool m_read = false;
 };
 // Before and during apply: device-wide options, then slot 0 and every other slot whose name is

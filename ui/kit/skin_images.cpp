@@ -8,7 +8,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -78,20 +77,16 @@ QImage skinPicture(const QString &path)
     return cachedPicture(pictures, path, [](QImage image) { return image; });
 }
 
+// Without a thread, each picture is decoded when it is first asked for, as without this.
 SkinPrefetch::SkinPrefetch(const QStringList &paths)
+    : m_decoder([this, paths] { decode(paths); })
 {
-    try {
-        m_decoder = std::thread([this, paths] { decode(paths); });
-    } catch (const std::system_error &) {
-        // Each picture is then decoded when it is first asked for, as without this.
-    }
 }
 
 SkinPrefetch::~SkinPrefetch()
 {
     m_stop = true;
-    if (m_decoder.joinable())
-        m_decoder.join();
+    m_decoder.wait();
     // What nobody asked for meanwhile is not kept.
     Prefetched &p = prefetched();
     std::lock_guard<std::mutex> lock(p.mutex);
@@ -106,7 +101,8 @@ void SkinPrefetch::decode(const QStringList &paths)
             return;
         {
             std::lock_guard<std::mutex> lock(p.mutex);
-            if (p.claimed.contains(path) || p.inFlight.contains(path) || p.ready.contains(path))
+            // What is in flight or ready is claimed too.
+            if (p.claimed.contains(path))
                 continue;
             p.inFlight.insert(path);
         }

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/background_task.h"
+
 #include <atomic>
-#include <thread>
 
 class QPainter;
 
@@ -30,7 +31,7 @@ private:
     void decode(const QStringList &paths);
 
     std::atomic<bool> m_stop {false};
-    std::thread m_decoder;
+    BackgroundTask m_decoder;
 };
 
 // A large picture as it is stored, shared the same way: a palette picture stays one, a quarter
