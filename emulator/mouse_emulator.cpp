@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
@@ -473,6 +474,37 @@ void MouseEmulator::Private::unplug(Connection c)
     present[ci] = false;
 }
 
+namespace {
+
+// umockdev makes its testbed in glib's temp folder, which glib reads from TMPDIR once per
+// process. The testbed is some twenty small files, written and renamed into place while the
+// window starts, and the nodes' sockets: in the session's runtime folder (a tmpfs on a desktop)
+// rather than on disk, the plug takes a third of the time. TMPDIR points there only for that
+// one read; without a usable runtime folder the testbed stays in the temp folder.
+void preferRuntimeFolderForTestbeds()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        // A socket's address holds 107 bytes: room for "/umockdev.XXXXXX/ioctl/dev/hidrawN"
+        // and the like after it.
+        constexpr int kLongestRuntimePath = 64;
+        const QFileInfo folder(QFile::decodeName(runtime));
+        if (!runtime.startsWith('/') || runtime.size() > kLongestRuntimePath || !folder.isDir() || !folder.isWritable())
+            return;
+        const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", runtime);
+        g_get_tmp_dir();
+        if (hadTemp)
+            qputenv("TMPDIR", temp);
+        else
+            qunsetenv("TMPDIR");
+    });
+}
+
+} // namespace
+
 bool MouseEmulator::environmentReady()
 {
     // umockdev_in_mock_environment() only turns true once a testbed exists; what matters
@@ -509,6 +541,7 @@ MouseEmulator::MouseEmulator()
     // hidapi opens nodes without O_NOCTTY: an emulated node (a pty) can become our controlling
     // terminal, and its hang-up on unplug must not end the process.
     std::signal(SIGHUP, SIG_IGN);
+    preferRuntimeFolderForTestbeds();
     d->testbed = umockdev_testbed_new();
     gchar *root = umockdev_testbed_get_root_dir(d->testbed);
     d->root = QString::fromLocal8Bit(root);

@@ -13,16 +13,19 @@ for tool in "$bench/map_wait" "$bench/bare_window" "$build/app/zelmouse"; do
     [ -x "$tool" ] || { echo "missing $tool: build the tree first (targets map_wait bare_window zelmouse)" >&2; exit 2; }
 done
 work=$(mktemp -d /tmp/zel-startup.XXXXXX)
-trap 'stop_companions; kill "$xpid" 2>/dev/null || true; rm -rf "$work"' EXIT
+# A desktop session keeps its runtime folder on a tmpfs (/run/user/UID); so do these runs.
+runtime=$work
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then runtime=$(mktemp -d /dev/shm/zel-startup.XXXXXX); fi
+trap 'stop_companions; kill "$xpid" 2>/dev/null || true; rm -rf "$work" "$runtime"' EXIT
 Xvfb -displayfd 5 -screen 0 1920x1200x24 -dpi 96 -nolisten tcp -noreset 5>"$work/display" >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 fresh() {
-    rm -rf "$work/run" "$work/home" "$work/app" "$work/app.log"
-    mkdir -p "$work/run" "$work/home"
-    chmod 700 "$work/run"
+    rm -rf "$runtime/run" "$work/home" "$work/app" "$work/app.log"
+    mkdir -p "$runtime/run" "$work/home"
+    chmod 700 "$runtime/run"
     cp -a "$build/app" "$work/app"
 }
 
@@ -41,7 +44,7 @@ measure() { # label, then the command
     shift
     fresh
     # Not through $(...): the on-screen display the program starts would hold the pipe open.
-    HOME=$work/home XDG_RUNTIME_DIR=$work/run "$@" >"$work/out" 2>"$work/stderr" || { echo "$label: no window" >&2; cat "$work/stderr" >&2; return 1; }
+    HOME=$work/home XDG_RUNTIME_DIR=$runtime/run "$@" >"$work/out" 2>"$work/stderr" || { echo "$label: no window" >&2; cat "$work/stderr" >&2; return 1; }
     stop_companions
     local out
     out=$(cat "$work/out")

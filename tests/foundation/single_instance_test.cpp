@@ -107,6 +107,7 @@ private slots:
         const QByteArray errors = second->readAllStandardError();
         QVERIFY2(!errors.contains("not created in the main() thread"), errors.constData());
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(m_runtime.path()).entryList({QStringLiteral("umockdev.*")}, QDir::AllEntries | QDir::Hidden), QStringList());
         QCOMPARE(first->state(), QProcess::Running);
     }
 

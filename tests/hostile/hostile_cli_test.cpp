@@ -193,8 +193,16 @@ private slots:
         env.insert(QStringLiteral("TMPDIR"), tmp.path());
         env.insert(QStringLiteral("ZEL_EMULATE_SILENT"), QStringLiteral("1"));
         AppDirFixture app;
+        const auto privateFolder = [&](const QString &name) {
+            const QString path = tmp.filePath(name);
+            QDir().mkpath(path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return path;
+        };
 
-        // The tool, waiting for a silent mouse.
+        // The tool, waiting for a silent mouse. Its runtime folder's path is too long for the
+        // testbed's sockets, so the testbed is made in the temp folder.
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), privateFolder(QString(70, QLatin1Char('r'))));
         QProcess cli;
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(ZEL_CLI_PROGRAM), app.withAppDir({QStringLiteral("--emulate"), QStringLiteral("status")}));
@@ -205,10 +213,9 @@ private slots:
         // Removed right after the process has ended.
         QTRY_COMPARE_WITH_TIMEOUT(testbedsIn(tmp.path()), QStringList(), 10000);
 
-        // The window, started past a lock file that names no process.
-        const QString runtime = tmp.filePath(QStringLiteral("runtime"));
-        QVERIFY(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The window, started past a lock file that names no process; its testbed is made in
+        // its runtime folder.
+        const QString runtime = privateFolder(QStringLiteral("runtime"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         const QString lock = runtime + QLatin1Char('/')
@@ -219,12 +226,13 @@ private slots:
         QProcess window;
         window.setProcessEnvironment(env);
         window.start(QStringLiteral(ZEL_WINDOW_PROGRAM), {QStringLiteral("--emulate")});
-        QTRY_VERIFY_WITH_TIMEOUT(mousePluggedIn(tmp.path()) || window.state() == QProcess::NotRunning, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(mousePluggedIn(runtime) || window.state() == QProcess::NotRunning, 60000);
         QCOMPARE(window.state(), QProcess::Running);
         window.terminate();
         QVERIFY(window.waitForFinished(30000));
         QCOMPARE(window.exitStatus(), QProcess::NormalExit);
         QCOMPARE(window.exitCode(), 0);
+        QCOMPARE(testbedsIn(runtime), QStringList());
         QCOMPARE(testbedsIn(tmp.path()), QStringList());
     }
 };

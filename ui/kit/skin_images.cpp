@@ -198,16 +198,18 @@ QRegion opaqueRegion(const QImage &picture)
         for (size_t i = 0; i < band.size(); i += 2)
             rects.append(QRect(band[i], bandTop, band[i + 1] - band[i], bottom - bandTop));
     };
-    for (int y = 0; y < picture.height(); ++y) {
+    const int width = picture.width();
+    const int height = picture.height();
+    for (int y = 0; y < height; ++y) {
         const uchar *from = picture.constScanLine(y);
         runs.clear();
-        for (int x = 0; x < picture.width();) {
+        for (int x = 0; x < width;) {
             if (!opaque[from[x]]) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < picture.width() && opaque[from[x]])
+            while (x < width && opaque[from[x]])
                 ++x;
             runs.push_back(start);
             runs.push_back(x);
@@ -218,7 +220,7 @@ QRegion opaqueRegion(const QImage &picture)
             bandTop = y;
         }
     }
-    closeBand(picture.height());
+    closeBand(height);
     QRegion region;
     region.setRects(rects.constData(), rects.size());
     return region;

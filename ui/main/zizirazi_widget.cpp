@@ -47,6 +47,21 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     appDir = applicationDirectory();
     // The pictures the window shows first are decoded on another core while it is built.
     const SkinPrefetch skinPrefetch(startupSkinImages(productLedDisable() == 0));
+
+    // The mouse is looked for while the prefetch decodes the background: neither needs the
+    // other. Notifications first, so that no mouse plugged meanwhile goes unnoticed.
+    registerDeviceNotification();
+    session = std::make_unique<DeviceSession>();
+    connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::slotRefreshBatteryStatus);
+    connect(session.get(), &DeviceSession::RefreshStatus, this, &ZiziraziWidget::slotRefreshStatus);
+    connect(session.get(), &DeviceSession::RefreshWriteStatus, this, &ZiziraziWidget::slotRefreshWriteStatus);
+    connect(session.get(), &DeviceSession::profileSelectFinished, this, [](int slot, uchar status) {
+        if (status != ExchangeOk)
+            qCWarning(lcWindow, "Profile %d was not selected on the mouse: %s", slot + 1,
+                      qPrintable(exchangeStatusText(status)));
+    });
+    session->discover();
+
     backgrounds[0] = skinPicture(appPath(QStringLiteral("/skin/cfgMainback.png")));
     batteryFrameWireless = skinImage(appPath(QStringLiteral("/skin/bat1.png")));
     batteryFrameCable = skinImage(appPath(QStringLiteral("/skin/bat2.png")));
@@ -64,23 +79,11 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     applyBackgroundMask();
     lastScaleIndex = scaleIndex;
 
-    registerDeviceNotification();
-
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
     makeButton(WindowControl::MouseSelector, controlImages(WindowControl::MouseSelector));
 
     mouseCount = 0;
-    session = std::make_unique<DeviceSession>();
-    connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::slotRefreshBatteryStatus);
-    connect(session.get(), &DeviceSession::RefreshStatus, this, &ZiziraziWidget::slotRefreshStatus);
-    connect(session.get(), &DeviceSession::RefreshWriteStatus, this, &ZiziraziWidget::slotRefreshWriteStatus);
-    connect(session.get(), &DeviceSession::profileSelectFinished, this, [](int slot, uchar status) {
-        if (status != ExchangeOk)
-            qCWarning(lcWindow, "Profile %d was not selected on the mouse: %s", slot + 1,
-                      qPrintable(exchangeStatusText(status)));
-    });
-    session->discover();
     rebuildMouseList();
 
     // The settings files (thousands of keys for each slot) are read on another core while the
