@@ -15,16 +15,24 @@
 #include "emulator/emulator_control.h"
 #include "emulator/mouse_emulator.h"
 
-#include "platform/background_task.h"
-
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #endif
 
 namespace {
 
 #ifdef ZEL_WITH_EMULATOR
 std::unique_ptr<EmulatorControl> g_control;
-BackgroundTask g_plugging;
+std::mutex g_plugMutex;
+std::condition_variable g_plugDone;
+bool g_plugged = false;
+
+void waitForPlug()
+{
+    std::unique_lock<std::mutex> lock(g_plugMutex);
+    g_plugDone.wait(lock, [] { return g_plugged; });
+}
 #endif
 
 } // namespace
@@ -78,22 +86,29 @@ EmulationOption takeEmulationOption(int &argc, char **argv)
 #endif
 }
 
-void beginEmulation(const EmulationOption &option, bool onAnotherThread)
+void beginEmulation(const EmulationOption &option)
+{
+#ifdef ZEL_WITH_EMULATOR
+    if (option.enabled)
+        emulatedMouseFromEnvironment();
+#else
+    (void)option;
+#endif
+}
+
+void plugEmulatedMouse(const EmulationOption &option)
 {
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    MouseEmulator &mouse = emulatedMouseFromEnvironment();
-    const auto connection = static_cast<MouseEmulator::Connection>(option.connection);
-    if (onAnotherThread) {
-        g_plugging = BackgroundTask([&mouse, connection] { mouse.plug(connection); });
-        if (g_plugging.started())
-            return;
+    MouseEmulator::instance().plug(static_cast<MouseEmulator::Connection>(option.connection));
+    {
+        std::lock_guard<std::mutex> lock(g_plugMutex);
+        g_plugged = true;
     }
-    mouse.plug(connection);
+    g_plugDone.notify_all();
 #else
     (void)option;
-    (void)onAnotherThread;
 #endif
 }
 
@@ -102,7 +117,7 @@ void startEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    g_plugging.wait();
+    waitForPlug();
     misbehaveFromEnvironment(MouseEmulator::instance());
     g_control = std::make_unique<EmulatorControl>();
     // The monotonic time lets the start-up benchmark tell the emulator's part from the rest.
@@ -122,7 +137,7 @@ void stopEmulation(const EmulationOption &option)
 #ifdef ZEL_WITH_EMULATOR
     if (!option.enabled)
         return;
-    g_plugging.wait();
+    waitForPlug();
     g_control.reset();
     MouseEmulator::shutdown();
 #else

@@ -15,13 +15,15 @@ bool parseEmulationArgument(const char *argument, EmulationOption *option);
 // not return. Ends the process with status 2 on a bad value or when emulation is not built in.
 EmulationOption takeEmulationOption(int &argc, char **argv);
 
-// Makes the emulated mouse's testbed, which sets UMOCKDEV_DIR (call before any other thread
-// starts), and plugs the mouse, on another thread when asked: its files are several
-// milliseconds of system calls, far more when the disk is busy.
-void beginEmulation(const EmulationOption &option, bool onAnotherThread);
+// Makes the emulated mouse's testbed, which sets UMOCKDEV_DIR: call before any other thread
+// starts.
+void beginEmulation(const EmulationOption &option);
+// Plugs the mouse into it, on whichever thread: its files are several milliseconds of system
+// calls, which another core can make while the application object is built.
+void plugEmulatedMouse(const EmulationOption &option);
 // Waits for the plug and opens the tester's control pipe. Call after the application object
 // exists, and before the main window looks for the mouse.
 void startEmulation(const EmulationOption &option);
 // After the window has closed the device; also where beginEmulation() was not followed by
-// startEmulation().
+// startEmulation(). Waits for the plug first.
 void stopEmulation(const EmulationOption &option);

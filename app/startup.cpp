@@ -74,10 +74,19 @@ int runApplication(int &argc, char **argv)
     // The emulated mouse is plugged from here on: a termination before the event loop can
     // take it must still take the testbed folder down.
     holdTerminationSignals();
-    beginEmulation(emulation, overlap);
-    BackgroundTask fonts;
-    if (overlap)
-        fonts = BackgroundTask(readFontConfiguration);
+    beginEmulation(emulation);
+    // One thread besides this one while the application object is built: with a second, it
+    // took longer than the two saved. The plug first, which the window waits for sooner; the
+    // font configuration after it, wanted by the window's first text.
+    BackgroundTask secondCore;
+    if (overlap) {
+        secondCore = BackgroundTask([&emulation] {
+            plugEmulatedMouse(emulation);
+            readFontConfiguration();
+        });
+    }
+    if (!secondCore.started())
+        plugEmulatedMouse(emulation);
     auto app = std::make_unique<QApplication>(argc, argv);
     // Set after the application exists, so Qt's own scaling stays off: the window
     // scales itself from the screen's logical DPI.
@@ -103,7 +112,7 @@ int runApplication(int &argc, char **argv)
     auto settingsReading = std::make_unique<SettingsReading>();
     startEmulation(emulation);
     // Two threads reading the font configuration would each parse it.
-    fonts.wait();
+    secondCore.wait();
     auto window = createMainWindow(product, hidden, std::move(settingsReading));
     InstanceHandover handover;
     QObject::connect(&handover, &InstanceHandover::showRequested, window.get(), &ZiziraziWidget::showMainWindow);
