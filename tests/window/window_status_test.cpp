@@ -115,9 +115,13 @@ private slots:
         QWidget *front = window->control(WindowControl::FrontPicture);
         QWidget *side = window->control(WindowControl::SidePicture);
         QVERIFY(front->isVisible() && !side->isVisible());
+        // Decoded when first shown.
+        auto *sideLabel = qobject_cast<QLabel *>(side);
+        QVERIFY(sideLabel && sideLabel->pixmap(Qt::ReturnByValue).isNull());
         buttonOf(*window, WindowControl::SideButton)->click();
         QVERIFY(!window->isFrontView());
         QVERIFY(!front->isVisible() && side->isVisible());
+        QCOMPARE(sideLabel->pixmap(Qt::ReturnByValue).size(), QSize(kSidePictureSize, kSidePictureSize));
         QCOMPARE(window->customizePage()->currentGroup(), 1);
         buttonOf(*window, WindowControl::FrontButton)->click();
         QVERIFY(window->isFrontView());

@@ -181,6 +181,7 @@ private:
     const QImage &currentBackground();
     QRect batteryFrameRect() const;
     void showMouseImages();
+    void showSidePicture();
     void showMouseOff();
     int batteryFontPixels(const QString &text) const;
     // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
@@ -279,7 +280,9 @@ private:
     QLabel *frontPicture = nullptr;
     QLabel *sidePicture = nullptr;
     QPixmap frontImage;
-    QPixmap sideImage;
+    // Decoded when the side picture is first shown (the button page's side view only).
+    QString sideImagePath;
+    bool sidePictureCurrent = false;
     QLineEdit *nameEdit = nullptr;
     QMenu *langMenu = nullptr;
     QMenu *mouseMenu = nullptr;

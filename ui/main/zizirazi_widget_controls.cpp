@@ -18,6 +18,7 @@
 #include "ui/kit/zel_processbar.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/battery_report.h"
+#include "ui/main/page_visibility.h"
 #include "ui/main/wheel_skins.h"
 #include "ui/pages/macro_dialog.h"
 #include "ui/pages/zel_btn_window.h"
@@ -386,7 +387,7 @@ void ZiziraziWidget::loadMouseImages()
 {
     const QStringList paths = mouseImagePaths(readCurrentProductName());
     frontImage = skinImage(paths[0]);
-    sideImage = skinImage(paths[1]);
+    sideImagePath = paths[1];
     showMouseImages();
 }
 
@@ -400,7 +401,8 @@ QStringList ZiziraziWidget::startupSkinImages(bool lightingPageFirst) const
     paths << appPath(QStringLiteral("/skin/lightning.png")) << appPath(QStringLiteral("/skin/dongle.png"))
           << appPath(QStringLiteral("/skin/mouselogo.png"));
     const QString product = readCurrentProductName();
-    paths << mouseImagePaths(product) << skinPaths(hotspotImages());
+    // Not the side picture: the first page never shows it.
+    paths << mouseImagePaths(product).first() << skinPaths(hotspotImages());
     const WheelSkins wheel = wheelSkinsFor(product);
     paths << skinPaths(wheel.up) << skinPaths(wheel.down);
     if (lightingPageFirst)
@@ -413,8 +415,17 @@ void ZiziraziWidget::showMouseImages()
     if (frontPicture)
         frontPicture->setPixmap(
             scaledPixmap(frontImage, scaledSize(kFrontPictureWidth, kFrontPictureHeight), Qt::KeepAspectRatio));
-    if (sidePicture)
-        sidePicture->setPixmap(scaledPixmap(sideImage, scaledSize(kSidePictureSize, kSidePictureSize), Qt::IgnoreAspectRatio));
+    sidePictureCurrent = false;
+    showSidePicture();
+}
+
+void ZiziraziWidget::showSidePicture()
+{
+    if (!sidePicture || sidePictureCurrent || !pagePartVisible(page, PagePart::SidePicture, frontView))
+        return;
+    sidePicture->setPixmap(
+        scaledPixmap(skinImage(sideImagePath), scaledSize(kSidePictureSize, kSidePictureSize), Qt::IgnoreAspectRatio));
+    sidePictureCurrent = true;
 }
 
 void ZiziraziWidget::applyButtonSkins()

@@ -72,6 +72,7 @@ void ZiziraziWidget::setPageVisibility(int shownPage)
     show(PagePart::PointerPage, pointSpeedWindow);
     show(PagePart::RatePage, reportRateWindow);
     show(PagePart::MacroPage, macroDialog);
+    showSidePicture();
 }
 
 void ZiziraziWidget::refreshPages()
