@@ -73,7 +73,7 @@ int runApplication(int &argc, char **argv)
     QThread::currentThread();
     // The emulated mouse is plugged from here on: a termination before the event loop can
     // take it must still take the testbed folder down.
-    holdTerminationSignals();
+    catchTerminationSignals();
     beginEmulation(emulation);
     // One thread besides this one while the application object is built: with a second, it
     // took longer than the two saved. The plug first, which the window waits for sooner; the

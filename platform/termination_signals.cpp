@@ -19,9 +19,11 @@ int g_signalPipe[2] = {-1, -1};
 
 void writeSignalNumber(int signo)
 {
+    const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signo);
-    const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-    (void)written;
+    // Past any preloaded library's wrapper, which may take locks.
+    ::syscall(SYS_write, g_signalPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 sigset_t terminationSignals()
@@ -35,16 +37,30 @@ sigset_t terminationSignals()
 
 } // namespace
 
-void holdTerminationSignals()
+// A handler rather than signals blocked until the loop runs: umockdev's preload saves and
+// restores a thread's signal mask through one variable shared by all threads, so a thread can
+// end up with another's mask; with the signals blocked in the threads started early and not
+// in later ones, the main thread was at times left blocking them for good, and a SIGTERM never
+// arrived.
+void catchTerminationSignals()
 {
-    const sigset_t held = terminationSignals();
-    pthread_sigmask(SIG_BLOCK, &held, nullptr);
+    if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    struct sigaction action {};
+    action.sa_handler = writeSignalNumber;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }
 
 void quitEventLoopOnTerminationSignals()
 {
-    if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    static bool listening = false;
+    catchTerminationSignals();
+    if (listening || g_signalPipe[0] < 0)
         return;
+    listening = true;
     auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         unsigned char byte = 0;
@@ -52,14 +68,6 @@ void quitEventLoopOnTerminationSignals()
             qDebug("Signal %d received; quitting.", int(byte));
         QCoreApplication::quit();
     });
-    struct sigaction action {};
-    action.sa_handler = writeSignalNumber;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-    const sigset_t held = terminationSignals();
-    pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 namespace {

@@ -5,13 +5,13 @@
 // SIGTERM and SIGINT end the program the way quitting does, so that what it set up (the
 // emulated mouse's testbed folder, lock files) is taken down again.
 
-// Holds SIGTERM and SIGINT back, in this thread and every thread it starts, until
-// quitEventLoopOnTerminationSignals() takes them: one sent meanwhile waits for it instead of
-// ending the program half set up. Call before any other thread is started.
-void holdTerminationSignals();
+// Catches SIGTERM and SIGINT from here on, whichever thread they reach, and keeps them for
+// quitEventLoopOnTerminationSignals(): one sent before the event loop runs waits for it
+// instead of ending the program half set up. Call before any other thread is started.
+void catchTerminationSignals();
 
 // With an event loop: the signal quits it (QCoreApplication::quit) from the loop itself. A
-// signal held back so far is taken now.
+// signal caught so far is taken now.
 void quitEventLoopOnTerminationSignals();
 
 // Without one (a command-line run that blocks in its work): the process ends with 128 + the
