@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(window->batteryBar()->shownText(), QStringLiteral("57%"));
         QVERIFY(window->batteryBar()->isVisible());
         QCOMPARE(window->currentLinkState(), 2);
-        QCOMPARE(readBatteryLevel(), 57);
+        QTRY_COMPARE_WITH_TIMEOUT(readBatteryLevel(), 57, kReportTimeoutMs);
 
         // The same report again, as the poller sends every few seconds, paints nothing.
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -18,6 +18,7 @@
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_report_rate.h"
 
+#include <QTimer>
 #include <QMenu>
 #include <QSettings>
 
@@ -84,7 +85,9 @@ void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uc
     charging = chargingNow != 0;
     if (level != lastBatteryLevel) {
         lastBatteryLevel = level;
-        writeBatteryLevel(level);
+        // A synced save, which the constructor's first report would make before the window
+        // is shown: on the next turn of the event loop instead, in the order they came.
+        QTimer::singleShot(0, this, [level] { writeBatteryLevel(level); });
     }
     batteryBarWidget->setValue(view.value);
     updateLinkDisplay();
