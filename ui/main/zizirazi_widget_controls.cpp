@@ -211,6 +211,7 @@ void ZiziraziWidget::buildControls()
     makeHotspot(wheelHotspots, skinPaths(wheel.up));
     makeHotspot(wheelHotspots, skinPaths(wheel.down));
     frontHotspots[0]->installEventFilter(this);
+    orderFocusChain();
 }
 
 bool ZiziraziWidget::pageBuilt(WindowPage tab) const
@@ -277,6 +278,7 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
     refreshPage(tab);
     retranslatePage(tab);
     scalePage(tab);
+    orderFocusChain();
 }
 
 void ZiziraziWidget::scalePage(WindowPage tab)
@@ -454,6 +456,7 @@ void ZiziraziWidget::retranslateTexts()
 
     for (int tab = 0; tab < kWindowPageCount; ++tab)
         retranslatePage(WindowPage(tab));
+    nameWindowControls();
     if (mouseOff)
         showMouseOff();
     retranslateTray();
