@@ -13,7 +13,7 @@ mkdir -p "$out/src"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   # Files deleted in the working tree are still listed; the copy leaves them out.
   git ls-files -z --cached --others --exclude-standard \
-    | while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done \
+    | while IFS= read -r -d '' f; do if [ -e "$f" ]; then printf '%s\0' "$f"; fi; done \
     | tar --null -T - -cf - | tar -xf - -C "$out/src"
 else
   tar --exclude='./build*' -cf - . | tar -xf - -C "$out/src"
