@@ -53,23 +53,27 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::MouseButtonPress && m_keyboard) {
+            m_keyboard = false;
+            follow(nullptr);
+        }
         if (event->type() != QEvent::FocusIn || !watched->isWidgetType())
             return false;
         auto *widget = static_cast<QWidget *>(watched);
+        // As browsers do: the outline shows while the user moves by keyboard, until a click.
         switch (static_cast<QFocusEvent *>(event)->reason()) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::ShortcutFocusReason:
-            follow(widget);
+            m_keyboard = true;
             break;
-        case Qt::ActiveWindowFocusReason:
-        case Qt::PopupFocusReason:
-            // Coming back from a menu or another window: the outline stays where it was.
+        case Qt::MouseFocusReason:
+            m_keyboard = false;
             break;
         default:
-            follow(nullptr);
             break;
         }
+        follow(m_keyboard ? widget : nullptr);
         return false;
     }
 
@@ -97,6 +101,7 @@ private:
 
     QPointer<QFocusFrame> m_frame;
     QMetaObject::Connection m_watch;
+    bool m_keyboard = false;
 };
 
 } // namespace
