@@ -53,11 +53,12 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     const int accepted = dialog.exec();
     disconnect(finished);
     writeInProgress = false;
+    lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
     // The write's working copies (thousands of keys a slot) were freed on the writer's heap,
     // which keeps such memory; it goes back now rather than for the hours the window stays open.
     malloc_trim(0);
     if (accepted == 1 && result == ExchangeNotSaved)
         showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk)
+    else if (accepted == 1 && result != ExchangeOk && (isVisible() || !notifyOutsideWindow(QObject::tr("Send data failed, please try again."))))
         showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
 }

@@ -6,6 +6,7 @@
 
 #include "device/device_link.h"
 #include "device/device_session.h"
+#include "platform/desktop_notifier.h"
 #include "platform/autostart.h"
 #include "platform/osd_channel.h"
 #include "store/config_file.h"
@@ -171,12 +172,18 @@ void ZiziraziWidget::showLowBatteryNotice(int level)
     const QString text = tr("Mouse battery low: %1%. Please charge the mouse.").arg(level);
     qCDebug(lcWindow, "Battery low (%d %%)", level);
     emit LowBatteryNotice(text);
+    if (!notifyOutsideWindow(text))
+        osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+}
+
+bool ZiziraziWidget::notifyOutsideWindow(const QString &text)
+{
     if (trayUsable()) {
         tray->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning, kTrayNoticeMs);
-        return;
+        return true;
     }
-    // Without a tray the on-screen display carries it.
-    osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+    // GNOME shows no tray: its notification service does.
+    return sendDesktopNotification(readCurrentProductName(), text);
 }
 
 // ---------------------------------------------------------------------------------------------
