@@ -1222,6 +1222,26 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil einstellen</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

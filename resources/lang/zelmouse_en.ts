@@ -1222,6 +1222,26 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
