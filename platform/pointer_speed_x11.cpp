@@ -101,7 +101,7 @@ Pointers pointers(Display *display)
     return result;
 }
 
-// Format-32 items travel as longs in Xlib, the float's bits in the low 32.
+// XInput 2 passes format-32 items as 32-bit values (the core protocol's calls take longs).
 bool readFloat(Display *display, int device, double *value)
 {
     const Atom speed = XInternAtom(display, kAccelSpeed, True);
@@ -113,9 +113,8 @@ bool readFloat(Display *display, int device, double *value)
         return false;
     const bool ok = data && format == 32 && items == 1 && type == XInternAtom(display, "FLOAT", False);
     if (ok) {
-        const auto bits = uint32_t(reinterpret_cast<long *>(data)[0]);
         float f = 0;
-        std::memcpy(&f, &bits, sizeof f);
+        std::memcpy(&f, data, sizeof f);
         *value = f;
     }
     if (data)
@@ -125,12 +124,9 @@ bool readFloat(Display *display, int device, double *value)
 
 void writeFloat(Display *display, int device, double value)
 {
-    const float f = float(qBound(-1.0, value, 1.0));
-    uint32_t bits = 0;
-    std::memcpy(&bits, &f, sizeof bits);
-    long item = long(bits);
+    float f = float(qBound(-1.0, value, 1.0));
     XIChangeProperty(display, device, XInternAtom(display, kAccelSpeed, False), XInternAtom(display, "FLOAT", False), 32,
-                     PropModeReplace, reinterpret_cast<unsigned char *>(&item), 1);
+                     PropModeReplace, reinterpret_cast<unsigned char *>(&f), 1);
 }
 
 // ---- the core pointer control ----

@@ -34,6 +34,8 @@ private slots:
     void anApplySetsGnomesSpeedOnlyWithTheOptionOn()
     {
         AppDirFixture app;
+        // A slot with a name has a file the profile's speed is kept in.
+        app.setKeys(app.configIni(), {{QStringLiteral("Config/Profile1"), QStringLiteral("Office")}});
         QTemporaryDir config;
         QProcessEnvironment env;
         env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));

@@ -75,8 +75,8 @@ QByteArray readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Xvfb has no libinput pointer; its XTEST pointer is given the property one would have.
-int giveXTestPointerLibinputSpeed(double value)
+// Xvfb has no libinput pointer; its mouse is given the property one would have.
+int giveMouseLibinputSpeed(double value)
 {
     Display *display = XOpenDisplay(nullptr);
     if (!display)
@@ -84,17 +84,14 @@ int giveXTestPointerLibinputSpeed(double value)
     int found = 0, count = 0;
     XIDeviceInfo *devices = XIQueryDevice(display, XIAllDevices, &count);
     for (int i = 0; i < count; ++i) {
-        if (devices[i].use == XISlavePointer && std::strstr(devices[i].name, "XTEST"))
+        if (devices[i].use == XISlavePointer && !std::strstr(devices[i].name, "XTEST"))
             found = devices[i].deviceid;
     }
     XIFreeDeviceInfo(devices);
     if (found) {
-        const float f = float(value);
-        uint32_t bits = 0;
-        std::memcpy(&bits, &f, sizeof bits);
-        long item = long(bits);
+        float f = float(value);
         XIChangeProperty(display, found, XInternAtom(display, "libinput Accel Speed", False), XInternAtom(display, "FLOAT", False),
-                         32, PropModeReplace, reinterpret_cast<unsigned char *>(&item), 1);
+                         32, PropModeReplace, reinterpret_cast<unsigned char *>(&f), 1);
         XSync(display, False);
     }
     XCloseDisplay(display);
@@ -113,9 +110,8 @@ double readLibinputSpeed(int device)
     double value = -99;
     if (XIGetProperty(display, device, XInternAtom(display, "libinput Accel Speed", False), 0, 1, False, AnyPropertyType, &type,
                       &format, &items, &after, &data) == Success && data && items == 1) {
-        const auto bits = uint32_t(reinterpret_cast<long *>(data)[0]);
         float f = 0;
-        std::memcpy(&f, &bits, sizeof f);
+        std::memcpy(&f, data, sizeof f);
         value = f;
     }
     if (data)
@@ -225,7 +221,7 @@ private slots:
     // ignores, keeps what the user set (xset m 7/2 3 stayed 7/2 through an apply).
     void libinputPointersTakeTheSpeedAndTheCoreControlIsLeftAlone()
     {
-        const int pointer = giveXTestPointerLibinputSpeed(0.0);
+        const int pointer = giveMouseLibinputSpeed(0.0);
         QVERIFY(pointer > 0);
         setAcceleration(7, 2);
         const PointerSpeedOutcome set = setDesktopPointerSpeed(15);
@@ -245,7 +241,7 @@ private slots:
         const ScopedEnv home("XDG_CONFIG_HOME", config.path().toUtf8());
         const QString file = config.path() + QStringLiteral("/kcminputrc");
         writeText(file, "[Keyboard]\nRepeatDelay=600\n\n[Mouse]\ncursorTheme=breeze_cursors\nXLbInptPointerAcceleration=0.2\n\n[Tmp]\nupdate_info=a\n");
-        const int pointer = giveXTestPointerLibinputSpeed(0.2);
+        const int pointer = giveMouseLibinputSpeed(0.2);
         const PointerSpeedOutcome set = setDesktopPointerSpeed(5);
         QVERIFY(set.done);
         QCOMPARE(set.where, QStringLiteral("Plasma's mouse settings"));
