@@ -2,31 +2,11 @@
 // keyfile backend, set by an apply only when the user turned the option on.
 
 #include "../cli/cli_harness.h"
+#include "desktop_test_env.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// GNOME's mouse speed as the keyfile backend stored it; invalid while never written.
-QVariant gnomeSpeed(const QString &configHome)
-{
-    QFile file(configHome + QStringLiteral("/glib-2.0/settings/keyfile"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    bool inGroup = false;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('['))
-            inGroup = line == "[org/gnome/desktop/peripherals/mouse]";
-        else if (inGroup && line.startsWith("speed="))
-            return line.mid(6).toDouble();
-    }
-    return {};
-}
-
-} // namespace
 
 class DesktopPointerCliTest : public QObject {
     Q_OBJECT
@@ -51,35 +31,35 @@ private slots:
         QCOMPARE(run.out.trimmed(), QStringLiteral("off"));
         run = cli({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("pointer-speed"), QStringLiteral("15")});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(!gnomeSpeed(config.path()).isValid());
+        QVERIFY(!gnomeMouseSpeed(config.path()).isValid());
         QCOMPARE(cli({QStringLiteral("get"), QStringLiteral("pointer-speed")}).out.trimmed(), QStringLiteral("15"));
 
         run = cli({QStringLiteral("set"), QStringLiteral("desktop-pointer-speed"), QStringLiteral("on")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(app.value(app.configIni(), QStringLiteral("Config/DesktopPointerSpeed")).toInt(), 1);
-        QVERIFY(!gnomeSpeed(config.path()).isValid()); // turning it on sets nothing by itself
+        QVERIFY(!gnomeMouseSpeed(config.path()).isValid()); // turning it on sets nothing by itself
 
         run = cli({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("pointer-speed"), QStringLiteral("15")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.contains(QStringLiteral("The desktop's pointer speed is now 15 (GNOME's mouse settings).")), qPrintable(run.out + run.err));
-        QCOMPARE(gnomeSpeed(config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(config.path()).toDouble(), 0.5);
 
         // A failed apply leaves the desktop as it leaves the mouse.
         env.insert(QStringLiteral("ZEL_EMULATE_FAIL_WRITES_AFTER"), QStringLiteral("0"));
         run = cli({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("pointer-speed"), QStringLiteral("18")});
         QCOMPARE(run.exitCode, 4);
-        QCOMPARE(gnomeSpeed(config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(config.path()).toDouble(), 0.5);
         env.remove(QStringLiteral("ZEL_EMULATE_FAIL_WRITES_AFTER"));
 
         // A value set refuses changes nothing, here or on the desktop.
         run = cli({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("pointer-speed"), QStringLiteral("21")});
         QCOMPARE(run.exitCode, 65);
-        QCOMPARE(gnomeSpeed(config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(config.path()).toDouble(), 0.5);
 
         // Off again: the next apply leaves GNOME's value as it is.
         QCOMPARE(cli({QStringLiteral("set"), QStringLiteral("desktop-pointer-speed"), QStringLiteral("off")}).exitCode, 0);
         QCOMPARE(cli({QStringLiteral("set"), QStringLiteral("--apply"), QStringLiteral("pointer-speed"), QStringLiteral("3")}).exitCode, 0);
-        QCOMPARE(gnomeSpeed(config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(config.path()).toDouble(), 0.5);
     }
 
     void aDesktopWithoutTheSettingIsNamedNotFailed()

@@ -3,6 +3,7 @@
 
 #include "platform/desktop_notifier.h"
 #include "platform/pointer_speed.h"
+#include "desktop_test_env.h"
 
 #include <QDBusConnection>
 #include <QMutex>
@@ -117,26 +118,6 @@ public slots:
 private:
     mutable QMutex m_mutex;
     QStringList m_shown;
-};
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
 };
 
 } // namespace

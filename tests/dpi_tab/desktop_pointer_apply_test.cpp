@@ -5,6 +5,7 @@
 #include "ui/kit/zel_slider.h"
 #include "ui/main/zizirazi_widget.h"
 #include "ui/pages/zel_pointer_speed_row.h"
+#include "../desktop_services/desktop_test_env.h"
 #include "../window/window_fixture.h"
 
 #include <QCheckBox>
@@ -12,26 +13,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-QVariant gnomeSpeed(const QString &configHome)
-{
-    QFile file(configHome + QStringLiteral("/glib-2.0/settings/keyfile"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    bool inGroup = false;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('['))
-            inGroup = line == "[org/gnome/desktop/peripherals/mouse]";
-        else if (inGroup && line.startsWith("speed="))
-            return line.mid(6).toDouble();
-    }
-    return {};
-}
-
-} // namespace
 
 class DesktopPointerApplyTest : public QObject {
     Q_OBJECT
@@ -88,15 +69,15 @@ private slots:
             QTest::keyClick(row->slider(), Qt::Key_Right);
         QCOMPARE(row->speed(), 15);
         apply(*window);
-        QVERIFY(!gnomeSpeed(m_config.path()).isValid()); // off: the desktop is the user's
+        QVERIFY(!gnomeMouseSpeed(m_config.path()).isValid()); // off: the desktop is the user's
 
         row->optionBox()->click();
         QVERIFY(row->desktopOption());
         QCOMPARE(m_dir->configValue(QStringLiteral("Config/DesktopPointerSpeed")).toInt(), 1);
         QCOMPARE(row->desktopText(), QStringLiteral("Desktop: 10 (GNOME's mouse settings)"));
-        QVERIFY(!gnomeSpeed(m_config.path()).isValid()); // the option alone sets nothing
+        QVERIFY(!gnomeMouseSpeed(m_config.path()).isValid()); // the option alone sets nothing
         apply(*window);
-        QCOMPARE(gnomeSpeed(m_config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(m_config.path()).toDouble(), 0.5);
         QCOMPARE(row->desktopText(), QStringLiteral("Desktop: 15 (GNOME's mouse settings)"));
 
         // A restart shows the profile's speed and the option as they were left.
@@ -111,7 +92,7 @@ private slots:
         QCOMPARE(m_dir->configValue(QStringLiteral("Config/DesktopPointerSpeed")).toInt(), 0);
         window->pointerSpeedRow()->slider()->setValue(4);
         apply(*window);
-        QCOMPARE(gnomeSpeed(m_config.path()).toDouble(), 0.5);
+        QCOMPARE(gnomeMouseSpeed(m_config.path()).toDouble(), 0.5);
     }
 
 private:

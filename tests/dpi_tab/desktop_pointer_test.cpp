@@ -3,6 +3,7 @@
 
 #include "platform/mouse_settings_launcher.h"
 #include "platform/pointer_speed.h"
+#include "../desktop_services/desktop_test_env.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -40,27 +41,6 @@ void setAcceleration(int numerator, int denominator)
     XSync(display, False);
     XCloseDisplay(display);
 }
-
-// An environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 void writeText(const QString &path, const QByteArray &text)
 {
