@@ -298,7 +298,7 @@ void ZiziraziWidget::scalePage(WindowPage tab)
         pointSpeedWindow->setScale(scaleFactor);
         reportRateWindow->setScale(scaleFactor);
         // Below the tabs, the one free place the DPI tab has.
-        desktopPointerRow->setGeometry(scaledRect(69, 400, 200, 160, scaleFactor));
+        desktopPointerRow->setGeometry(scaledRect(69, 320, 200, 200, scaleFactor));
         desktopPointerRow->setScale(scaleFactor);
         break;
     case WindowPage::Macro:

@@ -131,8 +131,19 @@ void ZelPointerSpeedRow::setScale(double factor)
 {
     m_title->setGeometry(scaledRect(8, 6, 130, 20, factor));
     m_value->setGeometry(scaledRect(148, 6, 44, 20, factor));
-    m_slider->setGeometry(scaledRect(8, 30, 184, 22, factor));
-    m_option->setGeometry(scaledRect(8, 62, 20, 20, factor));
-    m_optionText->setGeometry(scaledRect(32, 58, 164, 36, factor));
-    m_desktop->setGeometry(scaledRect(8, 98, 188, 56, factor));
+    m_slider->setGeometry(scaledRect(8, 32, 184, 20, factor));
+    m_option->setGeometry(scaledRect(8, 66, 20, 20, factor));
+    m_optionText->setGeometry(scaledRect(32, 62, 164, 54, factor));
+    m_desktop->setGeometry(scaledRect(8, 120, 188, 76, factor));
+    // The look of the window's other bars, in the accent colour.
+    const QColor accent = currentAccentColor();
+    const int groove = qMax(2, int(6 * factor));
+    const int handle = qMax(groove + 2, int(14 * factor));
+    m_slider->setStyleSheet(QString::asprintf(
+        "QSlider{background:transparent;}QSlider:focus{border:1px dotted rgb(225,225,225);}"
+        "QSlider::groove:horizontal{height:%dpx;background:rgb(150,150,150);border-radius:%dpx;}"
+        "QSlider::sub-page:horizontal{background:rgb(%d,%d,%d);border-radius:%dpx;}"
+        "QSlider::handle:horizontal{width:%dpx;background:rgb(%d,%d,%d);margin:-%dpx 0px;border-radius:%dpx;}",
+        groove, groove / 2, accent.red(), accent.green(), accent.blue(), groove / 2, handle, accent.red(), accent.green(),
+        accent.blue(), (handle - groove) / 2, handle / 2));
 }
