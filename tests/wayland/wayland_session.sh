@@ -121,4 +121,6 @@ if grep -q "On Wayland the compositor places the notice window" "$root/xwayland.
     fail "xwayland: the notice window ran as a Wayland client although an X display was there"
 fi
 echo "with XWayland: ok"
+QT_QPA_PLATFORM=xcb ZEL_EXPECT_PLATFORM=xcb "$window_test" >"$root/window-test-x.log" 2>&1 || fail "the window test failed on XWayland"
+echo "window test on XWayland: ok"
 stop_weston

@@ -227,7 +227,7 @@ private:
     bool reportLibraryOutcome(LibraryOutcome outcome);
     // The firmware hand-over (firmware update): from the press, or from a click.
     void handleFirmwareButton(bool fromClick);
-    // The pointer speed of the desktop into the active profile (pointer options).
+    // The active profile's pointer speed onto the desktop, when the user asked for that.
     void applyDesktopPointerSpeed();
 
     // Scale and backgrounds.

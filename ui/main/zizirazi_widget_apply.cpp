@@ -59,6 +59,10 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     malloc_trim(0);
     if (accepted == 1 && result == ExchangeNotSaved)
         showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk && (isVisible() || !notifyOutsideWindow(QObject::tr("Send data failed, please try again."))))
-        showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
+    else if (accepted == 1 && result != ExchangeOk) {
+        const QString failed = QObject::tr("Send data failed, please try again.");
+        // Hidden in the tray (a mouse that came back while it was): a notice, not a box.
+        if (isVisible() || !notifyOutsideWindow(failed))
+            showMessage(ZelMessageBox::Question, failed);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/main/zizirazi_widget.h"
 #include "ui/main/window_log.h"
+#include "device/exchange_status.h"
 #include "store/profile_library.h"
 
 #include "store/config_file.h"
@@ -171,7 +172,7 @@ void ZiziraziWidget::onButtonClicked()
         stopStatusThread();
         writeWithProgress(false);
         // Not sent to the mouse: set on the desktop once the mouse took the profile.
-        if (lastWriteStatus == 0)
+        if (lastWriteStatus == ExchangeOk)
             applyDesktopPointerSpeed();
     } else if (is(WindowControl::FrontButton)) {
         frontView = true;

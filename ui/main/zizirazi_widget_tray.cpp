@@ -6,8 +6,8 @@
 
 #include "device/device_link.h"
 #include "device/device_session.h"
-#include "platform/desktop_notifier.h"
 #include "platform/autostart.h"
+#include "platform/desktop_notifier.h"
 #include "platform/osd_channel.h"
 #include "store/config_file.h"
 #include "ui/kit/kit_style.h"
