@@ -72,8 +72,9 @@ run_session() {
     local label=$1
     rm -f "$ZEL_EMULATOR_CONTROL"
     local asan=$ASAN_OPTIONS
-    # Qt's Wayland plugins are unloaded at exit with 128 bytes of theirs still allocated, where
-    # the leak checker can no longer name them: leaks are checked in the XWayland run.
+    # Qt's Wayland buffer integration plugin is unloaded at exit with 128 bytes of its own still
+    # allocated, where the leak checker can no longer name it: leaks are checked in the XWayland
+    # run.
     [ "$label" = wayland ] && export ASAN_OPTIONS=$asan:detect_leaks=0
     (cd "$root" && exec "$root/app/zelmouse" --emulate >"$root/$label.log" 2>&1) &
     app_pid=$!
@@ -121,6 +122,8 @@ if grep -q "On Wayland the compositor places the notice window" "$root/xwayland.
     fail "xwayland: the notice window ran as a Wayland client although an X display was there"
 fi
 echo "with XWayland: ok"
-QT_QPA_PLATFORM=xcb ZEL_EXPECT_PLATFORM=xcb "$window_test" >"$root/window-test-x.log" 2>&1 || fail "the window test failed on XWayland"
+# Without Qt's GL integration, as the program itself runs (its plugin would be unloaded at exit
+# with memory of its own still held).
+QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none ZEL_EXPECT_PLATFORM=xcb "$window_test" >"$root/window-test-x.log" 2>&1 || fail "the window test failed on XWayland"
 echo "window test on XWayland: ok"
 stop_weston
