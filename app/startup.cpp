@@ -3,6 +3,7 @@
 #include "app/emulation_option.h"
 
 #include "platform/background_task.h"
+#include "platform/display_platform.h"
 #include "platform/font_warmup.h"
 #include "platform/instance_handover.h"
 #include "platform/single_instance.h"
@@ -16,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QThread>
 
+#include <cstdio>
 #include <cstring>
 
 QString readProductName()
@@ -58,6 +60,12 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, boo
 
 int runApplication(int &argc, char **argv)
 {
+    // Before any thread starts: the choice goes into the environment.
+    QString noDisplay;
+    if (!chooseDisplayPlatform(&noDisplay)) {
+        std::fprintf(stderr, "zelmouse: %s\n", qPrintable(noDisplay));
+        return 1;
+    }
     const EmulationOption emulation = takeEmulationOption(argc, argv);
     const bool hidden = takeHiddenOption(argc, argv);
     // The window paints with QPainter only: Qt's OpenGL integration would cost start-up time and

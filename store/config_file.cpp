@@ -51,6 +51,9 @@ bool writeApplyOnArrival(bool on) { return writeConfigInteger(QStringLiteral("Co
 bool readStartAtLogin() { return readConfigInteger(QStringLiteral("Config/StartAtLogin")) == 1; }
 bool writeStartAtLogin(bool on) { return writeConfigInteger(QStringLiteral("Config/StartAtLogin"), on ? 1 : 0); }
 
+bool readDesktopPointerSpeedOption() { return readConfigInteger(QStringLiteral("Config/DesktopPointerSpeed")) == 1; }
+bool writeDesktopPointerSpeedOption(bool on) { return writeConfigInteger(QStringLiteral("Config/DesktopPointerSpeed"), on ? 1 : 0); }
+
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
 

@@ -2,13 +2,21 @@
 // it stays until the session ends.
 
 #include "app/osd/zel_osd_window.h"
+#include "platform/display_platform.h"
 #include "platform/osd_channel.h"
 #include "platform/single_instance.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QString noDisplay;
+    if (!chooseDisplayPlatform(&noDisplay)) {
+        std::fprintf(stderr, "zelmouse-osd: %s\n", qPrintable(noDisplay));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1355,6 +1355,24 @@
     <message>
         <source>Saturation %1 %, brightness %2 %</source>
         <translation>Sättigung %1 %, Helligkeit %2 %</translation>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil einstellen</translation>
     </message>
 </context>
 <context>

@@ -1354,6 +1354,23 @@
     </message>
     <message>
         <source>Saturation %1 %, brightness %2 %</source>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1355,6 +1355,24 @@
     <message>
         <source>Saturation %1 %, brightness %2 %</source>
         <translation>Saturation %1 %, luminosité %2 %</translation>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Le choix n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@ version=$(dpkg-deb -f "$deb" Version)
 arch=$(dpkg-deb -f "$deb" Architecture)
 [ "$(basename "$deb")" = "zelmouse_${version}_${arch}.deb" ] || fail "the package file is named $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt5widgets5 libhidapi-hidraw0 libudev1 libx11-6 fonts-dejavu-core; do
+for package in libqt5widgets5 libhidapi-hidraw0 libudev1 libx11-6 fonts-dejavu-core qtwayland5 libqt5dbus5 libxi6; do
     grep -q "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postinst' || fail "no postinst in the package"

@@ -113,6 +113,13 @@ const CommandInfo kCommands[] = {
      "  apply-on-arrival on|off  write the stored settings to a mouse that arrives\n"
      "                           without them (after a re-plug or a failed write); for\n"
      "                           mice that forget their settings. Off by default.\n"
+     "  pointer-speed 1..20      the desktop's pointer speed kept with the profile (10 is\n"
+     "                           the desktop's default)\n"
+     "  desktop-pointer-speed on|off\n"
+     "                           whether each apply also sets the desktop's pointer speed\n"
+     "                           to the profile's, through the desktop's own setting (GNOME,\n"
+     "                           Cinnamon, MATE, Plasma, Xfce, or the X server's devices).\n"
+     "                           Off by default.\n"
      "\n"
      "Button functions: a label of the window's menus (\"Middle\", \"DPI +\",\n"
      "\"Volume Up\", \"Button Off\", ...), or one of:\n"
@@ -132,7 +139,8 @@ const CommandInfo kCommands[] = {
      "mouse, in the form 'set' takes it, so that 'zelmouse-cli set SETTING ARGS $(zelmouse-cli\n"
      "get SETTING ARGS)' stores it again. SETTING and ARGS are those of 'set' without the\n"
      "value: dpi STAGE, stage, rate, lift, sync, angle-snapping, jitter, debounce, scroll,\n"
-     "led, led sleep, led move-off, button B, apply-on-arrival.\n"
+     "led, led sleep, led move-off, button B, apply-on-arrival, pointer-speed,\n"
+     "desktop-pointer-speed.\n"
      "\n"
      "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
     {CliCommand::Profiles, "profiles", "[--json]",

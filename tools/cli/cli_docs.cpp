@@ -139,7 +139,7 @@ _zelmouse_cli()
             dpi) ((n >= 2)) && _zelmouse_cli_offer '' "$cur" on off link unlink ;;
             rate) ((n == 1)) && _zelmouse_cli_offer '' "$cur" 125 250 500 1000 ;;
             lift) ((n == 1)) && _zelmouse_cli_offer '' "$cur" 1 2 ;;
-            sync | angle-snapping | jitter) ((n == 1)) && _zelmouse_cli_offer '' "$cur" on off ;;
+            sync | angle-snapping | jitter | desktop-pointer-speed) ((n == 1)) && _zelmouse_cli_offer '' "$cur" on off ;;
             esac ;;
         esac ;;
     help) ((n == 0)) && _zelmouse_cli_offer '' "$cur" "${_zelmouse_cli_commands[@]}" ;;
@@ -228,7 +228,7 @@ case $command in
           dpi) (( n >= 2 )) && $offer on off link unlink ;;
           rate) (( n == 1 )) && $offer 125 250 500 1000 ;;
           lift) (( n == 1 )) && $offer 1 2 ;;
-          sync|angle-snapping|jitter) (( n == 1 )) && $offer on off ;;
+          sync|angle-snapping|jitter|desktop-pointer-speed) (( n == 1 )) && $offer on off ;;
         esac ;;
     esac ;;
   help) (( n == 0 )) && $offer $commands ;;

@@ -7,6 +7,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 
+#include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/button_assignment.h"
 #include "store/config_file.h"
@@ -34,6 +35,8 @@ constexpr int kByteMin = 1;
 constexpr int kByteMax = 255;
 constexpr int kScrollMin = 1;
 constexpr int kScrollMax = 20;
+constexpr int kPointerSpeedMin = 1;
+constexpr int kPointerSpeedMax = 20;
 // Loop modes of a macro or gun-file button.
 constexpr int kLoopTimes = 0;
 constexpr int kLoopWhileHeld = 1;
@@ -379,6 +382,44 @@ bool setApplyOnArrival(Edit &edit, const QStringList &args)
 QString getApplyOnArrival(Edit &edit, const QStringList &args)
 {
     return argumentCount(edit, args, 0, "get apply-on-arrival") ? onOffText(readApplyOnArrival()) : QString();
+}
+
+// ---- the desktop's pointer speed ----
+
+bool setPointerSpeed(Edit &edit, const QStringList &args)
+{
+    int value = 0;
+    if (!argumentCount(edit, args, 1, "pointer-speed 1..20")
+        || !numberIn(edit, args[0], kPointerSpeedMin, kPointerSpeedMax, "pointer speed", &value))
+        return false;
+    edit.profile().mousespeed = uint8_t(value);
+    if (!readDesktopPointerSpeedOption())
+        edit.notes << QStringLiteral("The desktop's pointer speed follows the profile only with 'desktop-pointer-speed on'.");
+    return true;
+}
+
+QString getPointerSpeed(Edit &edit, const QStringList &args)
+{
+    return argumentCount(edit, args, 0, "get pointer-speed") ? QString::number(storedMouseSpeed(edit.profile().mousespeed)) : QString();
+}
+
+// Not a setting of the mouse: whether an apply also sets the desktop's pointer speed.
+bool setDesktopPointerSpeed(Edit &edit, const QStringList &args)
+{
+    bool on = false;
+    if (!argumentCount(edit, args, 1, "desktop-pointer-speed on|off") || !onOff(edit, args[0], "desktop-pointer-speed", &on))
+        return false;
+    if (!writeDesktopPointerSpeedOption(on))
+        return edit.refuse(QStringLiteral("The configuration file %1 could not be written.").arg(configFilePath()), CliExit::CannotSave);
+    edit.notes << (on ? QStringLiteral("Each apply now also sets the desktop's pointer speed to the profile's.")
+                      : QStringLiteral("The desktop's pointer speed is left as it is."));
+    edit.storedAlready = true;
+    return true;
+}
+
+QString getDesktopPointerSpeed(Edit &edit, const QStringList &args)
+{
+    return argumentCount(edit, args, 0, "get desktop-pointer-speed") ? onOffText(readDesktopPointerSpeedOption()) : QString();
 }
 
 // ---- lighting ----
@@ -767,6 +808,8 @@ const SettingInfo kSettings[] = {
     {"led", Scope::Lighting, setLed, getLed},
     {"button", Scope::Profile, setButton, getButton},
     {"apply-on-arrival", Scope::Device, setApplyOnArrival, getApplyOnArrival},
+    {"pointer-speed", Scope::Profile, setPointerSpeed, getPointerSpeed},
+    {"desktop-pointer-speed", Scope::Device, setDesktopPointerSpeed, getDesktopPointerSpeed},
 };
 
 const SettingInfo *settingNamed(const QString &name)

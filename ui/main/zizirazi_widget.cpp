@@ -17,6 +17,7 @@
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/page_visibility.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -117,7 +118,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     // What the reading took (its text, tables and the reader's own heap) goes back at once.
     malloc_trim(0);
     currentSettings = appliedSettings;
-    readDesktopPointerSpeed();
 
     rebuildLibraryMenu();
     frontView = true;
@@ -295,13 +295,14 @@ bool ZiziraziWidget::statusThreadRunning() const
 // ---------------------------------------------------------------------------------------------
 // The desktop pointer speed
 
-void ZiziraziWidget::readDesktopPointerSpeed()
-{
-    currentSettings.active().mousespeed = uint8_t(readPointerSpeed());
-}
-
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
-    applyPointerSpeed(currentSettings.active().mousespeed);
+    // The desktop's speed is the user's own unless they asked the profile to set it.
+    if (!readDesktopPointerSpeedOption())
+        return;
+    setDesktopPointerSpeed(storedMouseSpeed(currentSettings.active().mousespeed));
+    // What came of it shows in the row: the desktop's speed now, or why it could not be set.
+    if (desktopPointerRow)
+        desktopPointerRow->showDesktopSpeed();
 }
 

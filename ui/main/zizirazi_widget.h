@@ -36,6 +36,7 @@ class ZelDPIWindow;
 class ZelLabel;
 class ZelMessageBox;
 class ZelPointSpeed;
+class ZelPointerSpeedRow;
 class ZelProcessbar;
 class ZelPushButton;
 class ZelReportRate;
@@ -100,6 +101,7 @@ public:
     ZelDPIWindow *dpiPage() { ensurePage(WindowPage::Dpi); return dpiWindow; }
     ZelReportRate *ratePage() { ensurePage(WindowPage::Dpi); return reportRateWindow; }
     ZelPointSpeed *pointerPage() { ensurePage(WindowPage::Dpi); return pointSpeedWindow; }
+    ZelPointerSpeedRow *pointerSpeedRow() { ensurePage(WindowPage::Dpi); return desktopPointerRow; }
     ZelBtnWindow *customizePage() { ensurePage(WindowPage::Customize); return btnWindow; }
     ZelColorWindow *lightingPage() { ensurePage(WindowPage::Lighting); return colorWindow; }
     MacroDialog *macroPage() { ensurePage(WindowPage::Macro); return macroDialog; }
@@ -210,6 +212,9 @@ private:
     bool trayUsable() const;
     void trayBatteryReport(uchar charging, uchar level, uchar extra);
     void showLowBatteryNotice(int level);
+    // A notice while the window is hidden: the tray's balloon, else the desktop's notification
+    // service. False when neither is there.
+    bool notifyOutsideWindow(const QString &text);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
     void rebuildLibraryMenu();
@@ -230,8 +235,7 @@ private:
     void stepTab(int step);
     // The firmware hand-over (firmware update): from the press, or from a click.
     void handleFirmwareButton(bool fromClick);
-    // The pointer speed of the desktop into the active profile (pointer options).
-    void readDesktopPointerSpeed();
+    // The active profile's pointer speed onto the desktop, when the user asked for that.
     void applyDesktopPointerSpeed();
 
     // Scale and backgrounds.
@@ -266,6 +270,8 @@ private:
     bool arrivalApplyPending = false;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;
+    // The status of the last write with progress (0: the mouse took it all).
+    uint8_t lastWriteStatus = 0;
     QStringList connectedModels;
     bool frontView = true;
     int page = 0;
@@ -304,6 +310,7 @@ private:
     ZelBtnWindow *btnWindow = nullptr;
     ZelDPIWindow *dpiWindow = nullptr;
     ZelPointSpeed *pointSpeedWindow = nullptr;
+    ZelPointerSpeedRow *desktopPointerRow = nullptr;
     ZelReportRate *reportRateWindow = nullptr;
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;

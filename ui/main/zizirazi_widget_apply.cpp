@@ -55,6 +55,7 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     const int accepted = dialog.exec();
     disconnect(finished);
     writeInProgress = false;
+    lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
     // The write's working copies (thousands of keys a slot) were freed on the writer's heap,
     // which keeps such memory; it goes back now rather than for the hours the window stays open.
     malloc_trim(0);
@@ -62,6 +63,10 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
         announce(button(WindowControl::Apply), QObject::tr("The settings are on the mouse."));
     if (accepted == 1 && result == ExchangeNotSaved)
         showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk)
-        showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
+    else if (accepted == 1 && result != ExchangeOk) {
+        const QString failed = QObject::tr("Send data failed, please try again.");
+        // Hidden in the tray (a mouse that came back while it was): a notice, not a box.
+        if (isVisible() || !notifyOutsideWindow(failed))
+            showMessage(ZelMessageBox::Question, failed);
+    }
 }

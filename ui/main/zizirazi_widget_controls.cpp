@@ -25,6 +25,7 @@
 #include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 #include "ui/pages/zel_report_rate.h"
 
 #include <QCoreApplication>
@@ -260,6 +261,8 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
         reportRateWindow = new ZelReportRate(active, this);
         controls[int(WindowControl::RatePage)] = reportRateWindow;
         connect(reportRateWindow, SIGNAL(RefreshLift(quint8)), this, SLOT(slotLiftChange(quint8)));
+        desktopPointerRow = new ZelPointerSpeedRow(this);
+        desktopPointerRow->hide();
         break;
     case WindowPage::Macro:
         macroDialog = new MacroDialog(this);
@@ -296,6 +299,9 @@ void ZiziraziWidget::scalePage(WindowPage tab)
         dpiWindow->layoutForScale(scaleFactor);
         pointSpeedWindow->setScale(scaleFactor);
         reportRateWindow->setScale(scaleFactor);
+        // Below the tabs, the one free place the DPI tab has.
+        desktopPointerRow->setGeometry(scaledRect(69, 320, 200, 200, scaleFactor));
+        desktopPointerRow->setScale(scaleFactor);
         break;
     case WindowPage::Macro:
         macroDialog->setScale(scaleFactor);
@@ -318,6 +324,7 @@ void ZiziraziWidget::retranslatePage(WindowPage tab)
         dpiWindow->retranslate();
         pointSpeedWindow->retranslate();
         reportRateWindow->retranslate();
+        desktopPointerRow->retranslate();
         break;
     case WindowPage::Macro:
         macroDialog->retranslate();

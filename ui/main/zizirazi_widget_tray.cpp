@@ -9,6 +9,7 @@
 #include "device/device_link.h"
 #include "device/device_session.h"
 #include "platform/autostart.h"
+#include "platform/desktop_notifier.h"
 #include "platform/osd_channel.h"
 #include "store/config_file.h"
 #include "ui/kit/kit_style.h"
@@ -174,12 +175,18 @@ void ZiziraziWidget::showLowBatteryNotice(int level)
     qCDebug(lcWindow, "Battery low (%d %%)", level);
     emit LowBatteryNotice(text);
     announce(batteryBarWidget, text);
+    if (!notifyOutsideWindow(text))
+        osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+}
+
+bool ZiziraziWidget::notifyOutsideWindow(const QString &text)
+{
     if (trayUsable()) {
         tray->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning, kTrayNoticeMs);
-        return;
+        return true;
     }
-    // Without a tray the on-screen display carries it.
-    osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+    // GNOME shows no tray: its notification service does.
+    return sendDesktopNotification(readCurrentProductName(), text);
 }
 
 // ---------------------------------------------------------------------------------------------
