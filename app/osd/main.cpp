@@ -4,11 +4,13 @@
 #include "app/osd/zel_osd_window.h"
 #include "platform/osd_channel.h"
 #include "platform/single_instance.h"
+#include "platform/trace_rules.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    selectTraces(false);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,3 +5,7 @@
 // tool's name.
 void printResult(const QString &text);
 void printError(const QString &sentence);
+
+// A value the user typed or a file held, as an error message repeats it: control characters
+// (which could drive the terminal) as '?', and cut after 40 characters.
+QString echoed(const QString &value);

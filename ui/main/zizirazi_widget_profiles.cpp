@@ -54,6 +54,8 @@ QString outcomeText(LibraryOutcome outcome)
         return QObject::tr("The file cannot be read.");
     case LibraryOutcome::FileFailed:
         return QObject::tr("The file could not be written; nothing was changed.");
+    case LibraryOutcome::ValueOutOfRange:
+        return QObject::tr("The file holds a value outside what can be set; nothing was changed.");
     }
     return QString();
 }
