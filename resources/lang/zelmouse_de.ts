@@ -1222,6 +1222,10 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation>Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

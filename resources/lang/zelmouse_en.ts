@@ -1222,6 +1222,10 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

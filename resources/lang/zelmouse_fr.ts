@@ -1222,6 +1222,10 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation>Le fichier contient une valeur hors de ce qui peut être réglé ; rien n'a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

@@ -28,7 +28,7 @@ QString echoed(const QString &value)
     constexpr int kEchoedLength = 40;
     QString text = value;
     for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
             c = QLatin1Char('?');
     }
     if (text.size() <= kEchoedLength)

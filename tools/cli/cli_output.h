@@ -6,6 +6,7 @@
 void printResult(const QString &text);
 void printError(const QString &sentence);
 
-// A value the user typed or a file held, as an error message repeats it: control characters
-// (which could drive the terminal) as '?', and cut after 40 characters.
+// A value the user typed or a file held, as an error message repeats it: control and format
+// characters (which could drive the terminal or turn the text around) as '?', and cut after
+// 40 characters.
 QString echoed(const QString &value);
