@@ -5,6 +5,7 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/product_definition.h"
+#include "store/value_ranges.h"
 
 #include <QDebug>
 #include <QDir>

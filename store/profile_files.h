@@ -1,7 +1,5 @@
 #pragma once
 #include "platform/background_task.h"
-#include "store/settings_text.h"
-#include "store/value_ranges.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +10,8 @@ class IniFile;
 class QSettings;
 struct DeviceSettings;
 struct ProfileData;
+struct SettingsKey;
+struct StoredValueOutOfRange;
 
 // Profile files, the configuration file's profile forms, ".conf" exports and the per-product
 // profile library.

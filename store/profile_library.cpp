@@ -4,6 +4,7 @@
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
+#include "store/value_ranges.h"
 #include "store/store_log.h"
 
 #include <QFile>

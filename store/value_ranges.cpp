@@ -42,12 +42,13 @@ struct Range {
 };
 
 // One ranged value: its key (block, then "_index" when `count` > 0, then "_suffix"), whether
-// a range applies to copy `index` of the profile as read and which, and where a value goes.
+// a range applies to copy `index` of the profile as read and which, and its field.
 struct RangedValue {
     const char *block;
     const char *suffix;
     int count;
     bool (*range)(const ProfileData &profile, int index, const Limits &limits, Range *range);
+    qint64 (*get)(const ProfileData &profile, int index);
     void (*put)(ProfileData &profile, int index, qint64 value);
 };
 
@@ -61,65 +62,81 @@ bool repeats(const ButtonSlot &slot)
 const RangedValue kRangedValues[] = {
     {"dpi", nullptr, 0,
      [](const ProfileData &, int, const Limits &l, Range *r) { *r = {0, l.stages - 1}; return true; },
+     [](const ProfileData &p, int) -> qint64 { return p.dpi; },
      [](ProfileData &p, int, qint64 v) { p.dpi = uint8_t(v); }},
     {"DPI_INFO", "x", kDpiStageCount,
      [](const ProfileData &, int i, const Limits &l, Range *r) {
          *r = {l.sensor.minimumCode, l.sensor.maximumCode};
          return l.knownSensor && i < l.stages;
      },
+     [](const ProfileData &p, int i) -> qint64 { return p.dpiStages[i].x; },
      [](ProfileData &p, int i, qint64 v) { p.dpiStages[i].x = uint32_t(v); }},
     {"DPI_INFO", "y", kDpiStageCount,
      [](const ProfileData &, int i, const Limits &l, Range *r) {
          *r = {l.sensor.minimumCode, l.sensor.maximumCode};
          return l.knownSensor && i < l.stages;
      },
+     [](const ProfileData &p, int i) -> qint64 { return p.dpiStages[i].y; },
      [](ProfileData &p, int i, qint64 v) { p.dpiStages[i].y = uint32_t(v); }},
     {"scrollspeed", nullptr, 0,
      [](const ProfileData &, int, const Limits &, Range *r) { *r = {kScrollSpeedMin, kScrollSpeedMax}; return true; },
+     [](const ProfileData &p, int) -> qint64 { return p.scrollspeed; },
      [](ProfileData &p, int, qint64 v) { p.scrollspeed = uint8_t(v); }},
     {"BUTTON_INFO", "LoopNumber", kButtonSlotCount,
      [](const ProfileData &p, int i, const Limits &, Range *r) { *r = {kRepeatCountMin, kRepeatCountMax}; return repeats(p.buttons[i]); },
+     [](const ProfileData &p, int i) -> qint64 { return p.buttons[i].LoopNumber; },
      [](ProfileData &p, int i, qint64 v) { p.buttons[i].LoopNumber = int32_t(v); }},
     {"BUTTON_INFO", "KeyNumber", kButtonSlotCount,
      [](const ProfileData &p, int i, const Limits &, Range *r) {
          *r = {kRepeatCountMin, kRepeatCountMax};
          return p.buttons[i].Fun == ButtonFunction::FireKey && p.buttons[i].Res1 != 0;
      },
+     [](const ProfileData &p, int i) -> qint64 { return p.buttons[i].KeyNumber; },
      [](ProfileData &p, int i, qint64 v) { p.buttons[i].KeyNumber = int32_t(v); }},
     {"BUTTON_INFO", "Res1", kButtonSlotCount,
      [](const ProfileData &p, int i, const Limits &l, Range *r) {
          *r = {l.sniper.minimum, l.sniper.maximum};
          return p.buttons[i].Fun == ButtonFunction::Sniper;
      },
+     [](const ProfileData &p, int i) -> qint64 { return p.buttons[i].Res1; },
      [](ProfileData &p, int i, qint64 v) { p.buttons[i].Res1 = uint8_t(v); }},
     {"LedMode", nullptr, 0,
      [](const ProfileData &, int, const Limits &, Range *r) { *r = {0, kLedMenuEffectCount - 1}; return true; },
+     [](const ProfileData &p, int) -> qint64 { return p.LedMode; },
      [](ProfileData &p, int, qint64 v) { p.LedMode = uint8_t(v); }},
     {"LedSleepTime", nullptr, 0,
      [](const ProfileData &, int, const Limits &l, Range *r) { *r = {l.sleepMinimum, l.sleepMaximum}; return true; },
+     [](const ProfileData &p, int) -> qint64 { return p.LedSleepTime; },
      [](ProfileData &p, int, qint64 v) { p.LedSleepTime = uint8_t(v); }},
     {"LedMode/LED_MODE", "bright", kLedEffectCount,
      [](const ProfileData &, int, const Limits &, Range *r) { *r = {kBrightnessMin, kBrightnessMax}; return true; },
+     [](const ProfileData &p, int i) -> qint64 { return p.ledModes[i].bright; },
      [](ProfileData &p, int i, qint64 v) { p.ledModes[i].bright = int32_t(v); }},
     {"LedMode/LED_MODE", "breath", kLedEffectCount,
      [](const ProfileData &, int, const Limits &, Range *r) { *r = {kSpeedMin, kSpeedMax}; return true; },
+     [](const ProfileData &p, int i) -> qint64 { return p.ledModes[i].breath; },
      [](ProfileData &p, int i, qint64 v) { p.ledModes[i].breath = int32_t(v); }},
 };
 
 // Calls `found` for every ranged value the group stores outside its range.
+// Absent, a value is the field's as read (`absentAsRead`) or not looked at.
 template <class Found>
-void walkOutOfRange(const IniFile &ini, const QString &group, const ProfileData &asRead, Found &&found)
+void walkOutOfRange(const IniFile &ini, const QString &group, const ProfileData &asRead, const Limits &limits,
+                    bool absentAsRead, Found &&found)
 {
     constexpr qint64 kAbsent = std::numeric_limits<qint64>::min();
-    const Limits limits = currentLimits();
     for (const RangedValue &row : kRangedValues) {
         for (int i = 0; i < qMax(row.count, 1); ++i) {
             Range range{};
             if (!row.range(asRead, i, limits, &range) || range.minimum > range.maximum)
                 continue;
             const SettingsKey key = profileValueKey(group, row.block, row.count > 0 ? i : -1, row.suffix);
-            const qint64 value = ini.integer(key, kAbsent);
-            if (value == kAbsent || (value >= range.minimum && value <= range.maximum))
+            qint64 value = ini.integer(key, kAbsent);
+            if (value == kAbsent && !absentAsRead)
+                continue;
+            if (value == kAbsent)
+                value = row.get(asRead, i);
+            if (value >= range.minimum && value <= range.maximum)
                 continue;
             found(row, i, key, value, range);
         }
@@ -131,7 +148,7 @@ void walkOutOfRange(const IniFile &ini, const QString &group, const ProfileData 
 QVector<StoredValueOutOfRange> storedValuesOutOfRange(const IniFile &ini, const QString &group, const ProfileData &asRead)
 {
     QVector<StoredValueOutOfRange> outside;
-    walkOutOfRange(ini, group, asRead, [&](const RangedValue &, int, const SettingsKey &key, qint64 value, Range range) {
+    walkOutOfRange(ini, group, asRead, currentLimits(), false, [&](const RangedValue &, int, const SettingsKey &key, qint64 value, Range range) {
         outside.append({key.name(), value, range.minimum, range.maximum});
     });
     return outside;
@@ -139,15 +156,16 @@ QVector<StoredValueOutOfRange> storedValuesOutOfRange(const IniFile &ini, const 
 
 void bringIntoRange(const IniFile &ini, const QString &group, ProfileData &profile)
 {
-    walkOutOfRange(ini, group, profile, [&](const RangedValue &row, int index, const SettingsKey &key, qint64 value, Range range) {
+    const Limits limits = currentLimits();
+    walkOutOfRange(ini, group, profile, limits, true, [&](const RangedValue &row, int index, const SettingsKey &key, qint64 value, Range range) {
         const qint64 nearest = qBound(range.minimum, value, range.maximum);
         qCDebug(lcStore, "%s=%lld in %s is outside %lld..%lld; it is read as %lld.", qUtf8Printable(key.name()), value,
                 qUtf8Printable(ini.path()), range.minimum, range.maximum, nearest);
         row.put(profile, index, nearest);
     });
-    // X and Y apart are taken only on an unlinked stage of a sensor with separate axes. Neither
-    // the link nor, on a sensor without separate axes, Y is sent: the stage reads as it is used.
-    const Limits limits = currentLimits();
+    // X and Y apart are taken only on an unlinked stage of a sensor with separate axes. The link
+    // is never sent, so reading such a stage unlinked changes nothing on the wire; a sensor
+    // without separate axes gets X for both, as the window and `set` would store it.
     for (int i = 0; limits.knownSensor && i < limits.stages; ++i) {
         DpiStage &stage = profile.dpiStages[i];
         if (stage.x == stage.y || (limits.sensor.separateXY && !stage.link))

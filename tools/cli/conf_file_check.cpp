@@ -6,6 +6,7 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/profile_files.h"
+#include "store/value_ranges.h"
 
 #include <QFileInfo>
 
