@@ -228,7 +228,7 @@ void readProfileGroupAsStored(const IniFile &ini, const QString &group, ProfileD
 void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     readProfileGroupAsStored(ini, group, profile, form);
-    bringIntoRange(ini, group, profile);
+    bringIntoRange(ini, group, profile, form == ProfileForm::Full);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)

@@ -119,13 +119,16 @@ const RangedValue kRangedValues[] = {
 };
 
 // Calls `found` for every ranged value the group stores outside its range.
-// Absent, a value is the field's as read (`absentAsRead`) or not looked at.
+// Absent, a value is the field's as read (`absentAsRead`) or not looked at. The light-off
+// keys are left alone where the form of the group lacks them (`withLightOff` false).
 template <class Found>
 void walkOutOfRange(const IniFile &ini, const QString &group, const ProfileData &asRead, const Limits &limits,
-                    bool absentAsRead, Found &&found)
+                    bool absentAsRead, bool withLightOff, Found &&found)
 {
     constexpr qint64 kAbsent = std::numeric_limits<qint64>::min();
     for (const RangedValue &row : kRangedValues) {
+        if (!withLightOff && qstrcmp(row.block, "LedSleepTime") == 0)
+            continue;
         for (int i = 0; i < qMax(row.count, 1); ++i) {
             Range range{};
             if (!row.range(asRead, i, limits, &range) || range.minimum > range.maximum)
@@ -148,16 +151,16 @@ void walkOutOfRange(const IniFile &ini, const QString &group, const ProfileData 
 QVector<StoredValueOutOfRange> storedValuesOutOfRange(const IniFile &ini, const QString &group, const ProfileData &asRead)
 {
     QVector<StoredValueOutOfRange> outside;
-    walkOutOfRange(ini, group, asRead, currentLimits(), false, [&](const RangedValue &, int, const SettingsKey &key, qint64 value, Range range) {
+    walkOutOfRange(ini, group, asRead, currentLimits(), false, true, [&](const RangedValue &, int, const SettingsKey &key, qint64 value, Range range) {
         outside.append({key.name(), value, range.minimum, range.maximum});
     });
     return outside;
 }
 
-void bringIntoRange(const IniFile &ini, const QString &group, ProfileData &profile)
+void bringIntoRange(const IniFile &ini, const QString &group, ProfileData &profile, bool withLightOff)
 {
     const Limits limits = currentLimits();
-    walkOutOfRange(ini, group, profile, limits, true, [&](const RangedValue &row, int index, const SettingsKey &key, qint64 value, Range range) {
+    walkOutOfRange(ini, group, profile, limits, true, withLightOff, [&](const RangedValue &row, int index, const SettingsKey &key, qint64 value, Range range) {
         const qint64 nearest = qBound(range.minimum, value, range.maximum);
         qCDebug(lcStore, "%s=%lld in %s is outside %lld..%lld; it is read as %lld.", qUtf8Printable(key.name()), value,
                 qUtf8Printable(ini.path()), range.minimum, range.maximum, nearest);

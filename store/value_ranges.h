@@ -32,4 +32,5 @@ QVector<StoredValueOutOfRange> storedValuesOutOfRange(const IniFile &ini, const 
 // For a profile just read from group `group` of `ini`: every ranged value outside its range
 // (as stored, before it was narrowed to its field; as read when the file lacks it) becomes the
 // nearest value inside, traced. An export of what was read then holds only values in range.
-void bringIntoRange(const IniFile &ini, const QString &group, ProfileData &profile);
+// Without `withLightOff` (the ".conf" form) the light-off keys, not read, are left alone.
+void bringIntoRange(const IniFile &ini, const QString &group, ProfileData &profile, bool withLightOff = true);

@@ -1171,7 +1171,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
