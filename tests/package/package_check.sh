@@ -54,10 +54,15 @@ home=$work/home
 mkdir -p "$home"
 chown -R "$user" "$home"
 chmod -R go-w "$root"
-json=$(setpriv --reuid="$user" --regid=nogroup --clear-groups env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$app/zelmouse-cli" --app-dir "$app" show --json) \
-    || fail "show --json failed for an ordinary user"
+as_user() {
+    setpriv --reuid="$user" --regid=nogroup --clear-groups env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$app/zelmouse-cli" --app-dir "$app" "$@"
+}
+json=$(as_user show --json) || fail "show --json failed for an ordinary user"
 python3 -c 'import json, sys; d = json.loads(sys.argv[1]); assert d["format"] == 1 and d["product"], d' "$json" \
     || fail "show --json printed no settings"
+# Reading creates nothing; the first write seeds the user's folder.
+[ ! -e "$home/.config/zelmouse" ] || fail "show --json created ~/.config/zelmouse"
+as_user set apply-on-arrival on >/dev/null || fail "set failed for an ordinary user"
 [ -f "$home/.config/zelmouse/Configs/Config.ini" ] || fail "the user's settings were not seeded into ~/.config/zelmouse"
 echo "package check: 1 passed, 0 failed"
