@@ -8,6 +8,7 @@
 #include "platform/instance_handover.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "platform/trace_rules.h"
 #include "store/product_definition.h"
 #include "store/profile_files.h"
 #include "ui/main/zizirazi_widget.h"
@@ -25,12 +26,14 @@ QString readProductName()
     return productName();
 }
 
-bool takeHiddenOption(int &argc, char **argv)
+namespace {
+
+bool takeOption(int &argc, char **argv, const char *option)
 {
-    bool hidden = false;
+    bool given = false;
     for (int i = 1; i < argc;) {
-        if (std::strcmp(argv[i], "--hidden") == 0) {
-            hidden = true;
+        if (std::strcmp(argv[i], option) == 0) {
+            given = true;
             for (int j = i; j < argc; ++j)
                 argv[j] = argv[j + 1];
             --argc;
@@ -38,8 +41,21 @@ bool takeHiddenOption(int &argc, char **argv)
             ++i;
         }
     }
-    return hidden;
+    return given;
 }
+
+} // namespace
+
+bool takeHiddenOption(int &argc, char **argv)
+{
+    return takeOption(argc, argv, "--hidden");
+}
+
+bool takeTraceOption(int &argc, char **argv)
+{
+    return takeOption(argc, argv, "--trace");
+}
+
 
 std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, bool hidden,
                                                  std::unique_ptr<SettingsReading> settingsReading)
@@ -68,6 +84,7 @@ int runApplication(int &argc, char **argv)
     }
     const EmulationOption emulation = takeEmulationOption(argc, argv);
     const bool hidden = takeHiddenOption(argc, argv);
+    selectTraces(takeTraceOption(argc, argv));
     // The window paints with QPainter only: Qt's OpenGL integration would cost start-up time and
     // tens of MiB for nothing. A user's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))

@@ -2,6 +2,7 @@
 
 #include "store/app_paths.h"
 #include "store/ini_file.h"
+#include "store/profile_library.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,8 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
     case MacroLibraryError::None:
         return QString();
     case MacroLibraryError::BadName:
-        return tr("A macro name must not be empty and must not contain /, \\, .. or control characters.");
+        return tr("A macro name needs 1 to 100 characters, without /, \\, .., control characters or blanks at "
+                  "either end, and cannot be \"DefaultProfile\" or a default profile name in other letter case.");
     case MacroLibraryError::ListFull:
         return tr("TOO MANY MACROS TO BE CREATE!");
     case MacroLibraryError::Exists:
@@ -55,7 +57,8 @@ QString cleanMacroName(const QString &typed)
 
 bool isUsableMacroName(const QString &name)
 {
-    return !name.isEmpty() && name == name.trimmed() && isSafeFileName(name) && !macroFilePath(name).isEmpty();
+    // The profiles' rule, so that one name means the same wherever it is typed.
+    return checkProfileName(name) == LibraryOutcome::Ok && !macroFilePath(name).isEmpty();
 }
 
 bool macroNameTaken(const QString &name)

@@ -32,7 +32,7 @@ QString macroLibraryMessage(const MacroLibraryResult &result);
 
 // A typed name as it is used: surrounding blanks removed.
 QString cleanMacroName(const QString &typed);
-// The one name check for new macros and renames.
+// The one name check for new macros and renames: the profiles' (checkProfileName).
 bool isUsableMacroName(const QString &name);
 // True when a file or a list entry already carries `name`.
 bool macroNameTaken(const QString &name);

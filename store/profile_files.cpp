@@ -5,6 +5,7 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/product_definition.h"
+#include "store/value_ranges.h"
 
 #include <QDebug>
 #include <QDir>
@@ -215,10 +216,19 @@ void visitProfileGroup(Io &io, const QString &group, Profile &profile, ProfileFo
     visitProfile(io, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
 }
 
-void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
+// As stored, every number narrowed to its field.
+void readProfileGroupAsStored(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     ProfileReader reader(ini);
     visitProfileGroup(reader, group, profile, form);
+}
+
+// What the window, the tool and the apply use: a value stored outside its range is read as the
+// nearest one inside.
+void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
+{
+    readProfileGroupAsStored(ini, group, profile, form);
+    bringIntoRange(ini, group, profile, form == ProfileForm::Full);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
@@ -239,6 +249,27 @@ QString productListKey(int position)
 }
 
 } // namespace
+
+SettingsKey profileValueKey(const QString &group, const char *block, int index, const char *suffix)
+{
+    return profileSettingsKey(group.toLatin1(), {block, index, -1, suffix});
+}
+
+StoredValueOutOfRange firstValueOutOfRange(const QString &file)
+{
+    const IniFile ini(file);
+    QStringList groups{kProfileGroup};
+    for (int i = 0; i < kProfileCount; ++i)
+        groups << configProfileGroup(i);
+    for (const QString &group : qAsConst(groups)) {
+        ProfileData profile;
+        readProfileGroupAsStored(ini, group, profile, ProfileForm::Full);
+        const QVector<StoredValueOutOfRange> outside = storedValuesOutOfRange(ini, group, profile);
+        if (!outside.isEmpty())
+            return outside.first();
+    }
+    return {};
+}
 
 void loadProfile(int index, ProfileData &profile, const QString &file)
 {

@@ -4,6 +4,7 @@
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
+#include "store/value_ranges.h"
 #include "store/store_log.h"
 
 #include <QFile>
@@ -95,6 +96,12 @@ LibraryOutcome checkProfileName(const QString &name)
     if (!isSafeFileName(name) || name.size() > kProfileNameMaxLength || name.trimmed() != name
         || name.compare(kReservedName, Qt::CaseInsensitive) == 0)
         return LibraryOutcome::NameRefused;
+    // A shipped name in other letter case would pass for it, and be its file where case does not count.
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString shipped = defaultProfileName(i);
+        if (name != shipped && name.compare(shipped, Qt::CaseInsensitive) == 0)
+            return LibraryOutcome::NameRefused;
+    }
     return LibraryOutcome::Ok;
 }
 
@@ -323,6 +330,8 @@ LibraryOutcome importProfile(DeviceSettings &settings, QStringList &library, con
         return LibraryOutcome::NameRefused;
     if (profileNameTaken(name))
         return LibraryOutcome::NameExists;
+    if (!firstValueOutOfRange(file).key.isEmpty())
+        return LibraryOutcome::ValueOutOfRange;
     if (importLibraryProfile(file) != name) {
         qCWarning(lcStore, "Could not copy %s into the profile library.", qPrintable(file));
         return LibraryOutcome::FileFailed;
@@ -382,6 +391,8 @@ LibraryOutcome importConfiguration(DeviceSettings &settings, const QString &file
         qCDebug(lcStore, "%s is a configuration of another product; it is ignored.", qPrintable(file));
         return LibraryOutcome::WrongProduct;
     }
+    if (!firstValueOutOfRange(file).key.isEmpty())
+        return LibraryOutcome::ValueOutOfRange;
     importAllSettings(settings, file);
     return LibraryOutcome::Ok;
 }

@@ -5,6 +5,7 @@
 #include "platform/display_platform.h"
 #include "platform/osd_channel.h"
 #include "platform/single_instance.h"
+#include "platform/trace_rules.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    selectTraces(false);
     QString noDisplay;
     if (!chooseDisplayPlatform(&noDisplay)) {
         std::fprintf(stderr, "zelmouse-osd: %s\n", qPrintable(noDisplay));

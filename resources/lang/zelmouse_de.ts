@@ -1178,8 +1178,8 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
-        <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
+        <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf weder „DefaultProfile“ noch ein Standardname in anderer Groß- und Kleinschreibung („profile 1“) sein.</translation>
     </message>
     <message>
         <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
@@ -1373,6 +1373,8 @@
     <message>
         <source>Set the desktop&apos;s pointer speed with this profile</source>
         <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil einstellen</translation>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation>Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
     </message>
 </context>
 <context>

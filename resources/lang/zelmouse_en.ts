@@ -1178,7 +1178,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1371,6 +1371,7 @@
     </message>
     <message>
         <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1178,8 +1178,8 @@
         <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
-        <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
+        <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile » ni un nom par défaut écrit avec une autre casse (« profile 1 »).</translation>
     </message>
     <message>
         <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
@@ -1373,6 +1373,8 @@
     <message>
         <source>Set the desktop&apos;s pointer speed with this profile</source>
         <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation>Le fichier contient une valeur hors de ce qui peut être réglé ; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
 # The companion's notices are traced into the program's log (it inherits the program's output).
-export QT_LOGGING_RULES="zelmouse.osd.debug=true"
+export QT_LOGGING_RULES="zelmouse.osd.debug=true;zelmouse.window.debug=true"
 OSD_TITLE='^TRVX Wireless Mouse OSD$'
 
 osd_visible() { xdotool search --onlyvisible --name "$OSD_TITLE" >/dev/null 2>&1; }

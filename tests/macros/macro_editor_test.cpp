@@ -401,7 +401,7 @@ private slots:
             QCOMPARE(nameEdit->text(), QStringLiteral("name_2"));
         }
         QCOMPARE(m_messages.size(), 4);
-        QVERIFY(m_messages.at(0).text.contains(QStringLiteral("must not")));
+        QVERIFY(m_messages.at(0).text.contains(QStringLiteral("1 to 100 characters")));
         QCOMPARE(configSnapshot(), before);
 
         // A taken name gets "_2".

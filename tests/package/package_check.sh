@@ -86,5 +86,8 @@ printed=$(as_user "$root/usr/bin/zelmouse-cli" --version)
 json=$(as_user "$root/usr/bin/zelmouse-cli" show --json) || fail "show --json failed for an ordinary user"
 python3 -c 'import json, sys; d = json.loads(sys.argv[1]); assert d["format"] == 1 and d["product"], d' "$json" \
     || fail "show --json printed no settings"
+# Reading creates nothing; the first write seeds the user's folder.
+[ ! -e "$home/.config/zelmouse" ] || fail "show --json created ~/.config/zelmouse"
+as_user "$root/usr/bin/zelmouse-cli" set apply-on-arrival on >/dev/null || fail "set failed for an ordinary user"
 [ -f "$home/.config/zelmouse/Configs/Config.ini" ] || fail "the user's settings were not seeded into ~/.config/zelmouse"
 echo "package check: 1 passed, 0 failed"

@@ -1,6 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
 #include "emulator/emulation_names.h"
+#include "tools/cli/cli_output.h"
 #include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
 
@@ -277,7 +278,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         bool ok = false;
         const int slot = positional.first().toInt(&ok);
         if (!ok || slot < 1 || slot > 5) {
-            result.error = QStringLiteral("The profile number must be 1, 2, 3, 4 or 5, not '%1'.").arg(positional.first());
+            result.error = QStringLiteral("The profile number must be 1, 2, 3, 4 or 5, not '%1'.").arg(echoed(positional.first()));
             return;
         }
         result.slot = slot;
@@ -295,7 +296,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         if (positional.size() == 1) {
             const CommandInfo *about = commandNamed(positional.first());
             if (!about) {
-                result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(positional.first());
+                result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(echoed(positional.first()));
                 return;
             }
             result.command = about->command;
@@ -307,7 +308,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     default:
         if (!positional.isEmpty()) {
             result.error = QStringLiteral("'%1' takes no arguments, but '%2' was given. See 'zelmouse-cli %1 --help'.")
-                               .arg(QLatin1String(info.name), positional.first());
+                               .arg(QLatin1String(info.name), echoed(positional.first()));
         }
         return;
     }
@@ -337,9 +338,15 @@ CliArguments parseCliArguments(const QStringList &arguments)
         return result;
     }
 
+    // A second value may be a slip that would act on other files: say so rather than guess.
+    for (const QCommandLineOption *valued : {&appDir, &emulate}) {
+        if (parser.values(*valued).size() > 1) {
+            result.error = QStringLiteral("--%1 is given more than once.").arg(valued->names().constFirst());
+            return result;
+        }
+    }
     if (parser.isSet(appDir)) {
-        // A repeated option takes its last value, as most tools do.
-        result.appDir = parser.values(appDir).constLast();
+        result.appDir = parser.value(appDir);
         if (result.appDir.isEmpty()) {
             result.error = QStringLiteral("--app-dir needs a directory name.");
             return result;
@@ -347,9 +354,9 @@ CliArguments parseCliArguments(const QStringList &arguments)
     }
     if (parser.isSet(emulate)) {
         result.emulate = true;
-        result.emulateMode = parser.values(emulate).constLast();
+        result.emulateMode = parser.value(emulate);
         if (emulatedConnectionFromName(result.emulateMode) == 0) {
-            result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(result.emulateMode);
+            result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(echoed(result.emulateMode));
             return result;
         }
     }
@@ -367,7 +374,7 @@ CliArguments parseCliArguments(const QStringList &arguments)
     const QString name = rest.takeFirst();
     const CommandInfo *info = commandNamed(name);
     if (!info) {
-        result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(name);
+        result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(echoed(name));
         return result;
     }
     result.command = info->command;

@@ -26,6 +26,22 @@
 
 namespace {
 
+// Commands that read the settings and change nothing: they make no folder either.
+bool onlyReads(const CliArguments &arguments)
+{
+    switch (arguments.command) {
+    case CliCommand::Show:
+    case CliCommand::Get:
+    case CliCommand::Macros:
+    case CliCommand::Profiles:
+        return true;
+    case CliCommand::Macro:
+        return arguments.macroArguments.value(0) == QLatin1String("show");
+    default:
+        return false;
+    }
+}
+
 int dispatch(const CliArguments &arguments)
 {
     switch (arguments.command) {
@@ -111,6 +127,7 @@ int main(int argc, char *argv[])
         }
         setApplicationDirectoryOverride(arguments.appDir);
     }
+    setSettingsReadOnly(onlyReads(arguments));
 
 #ifdef ZEL_CLI_EMULATION
     std::unique_ptr<EmulatedMouse> emulated;

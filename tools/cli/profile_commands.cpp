@@ -4,6 +4,7 @@
 #include "tools/cli/cli_commands.h"
 
 #include "tools/cli/cli_exit_codes.h"
+#include "tools/cli/conf_file_check.h"
 #include "tools/cli/cli_output.h"
 
 #include "store/config_file.h"
@@ -44,8 +45,8 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
         break;
     case LibraryOutcome::NameRefused:
         return QStringLiteral("That name cannot be a profile name: it needs 1 to 100 characters, without slashes, "
-                              "\"..\", control characters or blanks at either end, and cannot be \"DefaultProfile\"; "
-                              "nothing was changed.");
+                              "\"..\", control characters or blanks at either end, and cannot be \"DefaultProfile\" or a "
+                              "default name in other letter case (\"profile 1\"); nothing was changed.");
     case LibraryOutcome::NameExists:
         return QStringLiteral("A profile named \"%1\" already exists; nothing was changed.").arg(subject);
     case LibraryOutcome::DefaultName:
@@ -67,6 +68,8 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
         return QStringLiteral("The file '%1' does not exist or cannot be read.").arg(subject);
     case LibraryOutcome::FileFailed:
         return QStringLiteral("A profile file could not be written; nothing was changed.");
+    case LibraryOutcome::ValueOutOfRange:
+        return valueOutOfRangeRefusal(subject);
     }
     return QString();
 }
@@ -107,7 +110,7 @@ void parseProfileArguments(CliArguments &result, const QStringList &positional)
         result.names = positional.mid(1);
         return;
     }
-    result.error = QStringLiteral("There is no profile action '%1'.").arg(action) + see;
+    result.error = QStringLiteral("There is no profile action '%1'.").arg(echoed(action)) + see;
 }
 
 int runProfilesCommand(bool json)
@@ -180,16 +183,16 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         name = arguments.at(0);
         if (const LibraryOutcome outcome = useLibraryProfile(settings, name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name, QString::number(slot)));
     } else if (action == QLatin1String("add")) {
         if (const LibraryOutcome outcome = addProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name, QString::number(slot)));
     } else if (action == QLatin1String("copy")) {
         const QString source = settings.ProfileNames[settings.activeIndex()];
         if (const LibraryOutcome outcome = copyActiveProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, source);
-        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name, QString::number(slot)));
     } else if (action == QLatin1String("rename")) {
         const QString &from = arguments.at(0);
         name = arguments.at(1);
@@ -205,7 +208,7 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
             return report(outcome, arguments.at(0));
         const QString done = replacement.isEmpty()
             ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
-            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0)).arg(slot).arg(replacement);
+            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0), QString::number(slot), replacement);
         if (!replacement.isEmpty())
             return storeLoadedSettings(settings, done);
         printResult(done);
@@ -216,9 +219,9 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     } else if (action == QLatin1String("import")) {
         if (const LibraryOutcome outcome = importProfile(settings, library, arguments.at(0), &name); outcome != LibraryOutcome::Ok)
             return report(outcome, outcome == LibraryOutcome::NameExists ? QFileInfo(arguments.at(0)).completeBaseName() : arguments.at(0));
-        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name).arg(slot));
+        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name, QString::number(slot)));
     } else {
-        printError(QStringLiteral("There is no profile action '%1'.").arg(action));
+        printError(QStringLiteral("There is no profile action '%1'.").arg(echoed(action)));
         return CliExit::Usage;
     }
     return CliExit::Success;

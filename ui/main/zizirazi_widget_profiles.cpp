@@ -33,7 +33,7 @@ QString outcomeText(LibraryOutcome outcome)
     case LibraryOutcome::NameRefused:
         return QObject::tr("This name cannot be used for a profile: it needs 1 to 100 characters, without "
                            "slashes, \"..\", control characters or blanks at either end, and it cannot be "
-                           "\"DefaultProfile\".");
+                           "\"DefaultProfile\" or a default name in other letter case (\"profile 1\").");
     case LibraryOutcome::NameExists:
         return QObject::tr("Profile Exist!");
     case LibraryOutcome::DefaultName:
@@ -54,6 +54,8 @@ QString outcomeText(LibraryOutcome outcome)
         return QObject::tr("The file cannot be read.");
     case LibraryOutcome::FileFailed:
         return QObject::tr("The file could not be written; nothing was changed.");
+    case LibraryOutcome::ValueOutOfRange:
+        return QObject::tr("The file holds a value outside what can be set; nothing was changed.");
     }
     return QString();
 }
