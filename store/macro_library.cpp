@@ -32,6 +32,8 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
         return QString();
     case MacroLibraryError::BadName:
         return tr("A macro name must not be empty and must not contain /, \\, .. or control characters.");
+    case MacroLibraryError::NameTooLong:
+        return tr("A macro name can have at most %1 characters.").arg(kMacroNameMaxLength);
     case MacroLibraryError::ListFull:
         return tr("TOO MANY MACROS TO BE CREATE!");
     case MacroLibraryError::Exists:
@@ -53,9 +55,18 @@ QString cleanMacroName(const QString &typed)
     return typed.trimmed();
 }
 
+MacroLibraryError macroNameError(const QString &name)
+{
+    if (name.size() > kMacroNameMaxLength)
+        return MacroLibraryError::NameTooLong;
+    if (name.isEmpty() || name != name.trimmed() || !isSafeFileName(name) || macroFilePath(name).isEmpty())
+        return MacroLibraryError::BadName;
+    return MacroLibraryError::None;
+}
+
 bool isUsableMacroName(const QString &name)
 {
-    return !name.isEmpty() && name == name.trimmed() && isSafeFileName(name) && !macroFilePath(name).isEmpty();
+    return macroNameError(name) == MacroLibraryError::None;
 }
 
 bool macroNameTaken(const QString &name)
@@ -84,7 +95,7 @@ QString nextNewMacroName()
 MacroLibraryResult createMacro(const QString &name, const MacroFile &macro)
 {
     if (!isUsableMacroName(name))
-        return refused(MacroLibraryError::BadName, name);
+        return refused(macroNameError(name), name);
     if (countMacros() >= kMacroListSize)
         return refused(MacroLibraryError::ListFull, name);
     if (macroNameTaken(name))
@@ -100,7 +111,7 @@ MacroLibraryResult createNumberedMacro(const QString &name, const MacroFile &mac
 {
     const QString clean = cleanMacroName(name);
     if (!isUsableMacroName(clean))
-        return refused(MacroLibraryError::BadName, clean);
+        return refused(macroNameError(clean), clean);
     return createMacro(freeMacroName(clean), macro);
 }
 
@@ -108,14 +119,14 @@ MacroLibraryResult renameMacro(const QString &oldName, const QString &typed)
 {
     const QString clean = cleanMacroName(typed);
     if (!isUsableMacroName(clean))
-        return refused(MacroLibraryError::BadName, clean);
+        return refused(macroNameError(clean), clean);
     if (!macroFileExists(oldName) && !listMacroNames().contains(oldName))
         return refused(MacroLibraryError::NotFound, oldName);
     if (clean == oldName)
         return MacroLibraryResult{MacroLibraryError::None, oldName, macroFilePath(oldName)};
     const QString target = freeMacroName(clean);
     if (!isUsableMacroName(target))
-        return refused(MacroLibraryError::BadName, target);
+        return refused(macroNameError(target), target);
     if (macroFileExists(oldName)) {
         if (!renameMacroFile(oldName, target))
             return refused(MacroLibraryError::WriteFailed, target, macroFilePath(target));
@@ -146,7 +157,7 @@ MacroLibraryResult importMacro(const QString &sourcePath)
     if (!source.isFile() || !IniFile(source.absoluteFilePath()).contains(QStringLiteral("Setting/Count")))
         return refused(MacroLibraryError::NotMacroFile, name, sourcePath);
     if (!isUsableMacroName(name))
-        return refused(MacroLibraryError::BadName, name);
+        return refused(macroNameError(name), name);
     if (macroNameTaken(name))
         return refused(MacroLibraryError::Exists, name);
     if (countMacros() >= kMacroListSize)
