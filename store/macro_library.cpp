@@ -33,7 +33,7 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
     case MacroLibraryError::BadName:
         return tr("A macro name must not be empty and must not contain /, \\, .. or control characters.");
     case MacroLibraryError::NameTooLong:
-        return tr("A macro name can have at most %1 characters.").arg(kMacroNameMaxLength);
+        return QCoreApplication::translate("QObject", "A macro name can have at most %1 characters.").arg(kMacroNameMaxLength);
     case MacroLibraryError::ListFull:
         return tr("TOO MANY MACROS TO BE CREATE!");
     case MacroLibraryError::Exists:

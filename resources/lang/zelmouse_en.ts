@@ -1124,7 +1124,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1222,6 +1222,30 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1247,6 +1271,10 @@
     <message>
         <source>Combo Key</source>
         <translation type="unfinished">Combo Key</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1307,18 @@
         <source>Delay:</source>
         <translation type="unfinished">Delay:</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1289,6 +1329,10 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1371,14 @@
     <message>
         <source>Single Key</source>
         <translation type="unfinished">Single Key</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1124,7 +1124,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1222,6 +1222,30 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>molette vers le haut</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>molette vers le bas</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>bouton %1</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1247,6 +1271,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Combinaison</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1307,18 @@
         <source>Delay:</source>
         <translation>Délai :</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation>Fois : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation>Délai : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Appuyez sur la touche à répéter.</translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1289,6 +1329,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation>Pourquoi OK est refusé</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1372,14 @@
         <source>Single Key</source>
         <translation>Touche simple</translation>
     </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Appuyez sur la touche que le bouton doit envoyer.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
+    </message>
 </context>
 <context>
     <name>ZelSniperWindow</name>
@@ -1362,11 +1414,11 @@
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l'ouverture de session</translation>
+        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>

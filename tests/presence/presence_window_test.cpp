@@ -276,6 +276,23 @@ private slots:
         QCOMPARE(mouse().state().beginMarkers, 0);
     }
 
+    // A start without a mouse keeps the product the files were made for.
+    void startWithoutAMouseKeepsTheKnownProduct()
+    {
+        mouse().unplug(MouseEmulator::Everything);
+        auto window = std::make_unique<ZiziraziWidget>();
+        QCOMPARE(window->connectedMouseCount(), 0);
+        QString productWhileUp;
+        connect(window.get(), &ZiziraziWidget::DisconnectBoxShown, this, [&productWhileUp] {
+            productWhileUp = readCurrentProductName();
+            if (auto *box = qobject_cast<ZelMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(productWhileUp, kFirstModel, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isWarningShown(), kTimeoutMs);
+        QCOMPARE(readCurrentProductName(), kFirstModel);
+    }
+
     void applyOnArrivalWritesTheStoredSettingsOnce()
     {
         writeApplyOnArrival(true);
