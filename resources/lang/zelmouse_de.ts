@@ -1246,6 +1246,14 @@
         <source>A macro name can have at most %1 characters.</source>
         <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
     </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Erlaubt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

@@ -1246,6 +1246,14 @@
         <source>A macro name can have at most %1 characters.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

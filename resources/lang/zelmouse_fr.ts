@@ -1246,6 +1246,14 @@
         <source>A macro name can have at most %1 characters.</source>
         <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
     </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n&apos;ont pas été enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

@@ -30,6 +30,7 @@
 #include <QListWidget>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QToolTip>
 
 namespace {
 
@@ -265,7 +266,10 @@ void MacroDialog::buildControls()
             EditMoveChanged(text);
         else
             EditDelayChanged(text);
+        showRangeHint(m_propertyField);
     });
+    connect(m_defaultDelay, &QLineEdit::textEdited, this, [this] { showRangeHint(m_defaultDelay); });
+    connect(m_loopTime, &QLineEdit::textEdited, this, [this] { showRangeHint(m_loopTime); });
     for (QLineEdit *edit : {m_defaultDelay, m_loopTime, m_propertyField}) {
         edit->setAlignment(Qt::AlignCenter);
         edit->setStyleSheet(editStyle);
@@ -371,6 +375,18 @@ void MacroDialog::onButton(MacroControl which)
     default:
         return;
     }
+}
+
+void MacroDialog::showRangeHint(QLineEdit *field)
+{
+    // Below its range a field shows what was typed, but the value is not taken.
+    const auto *range = qobject_cast<const QIntValidator *>(field->validator());
+    if (!range || field->hasAcceptableInput()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                       QObject::tr("Allowed: %1 to %2").arg(range->bottom()).arg(range->top()), field);
 }
 
 bool MacroDialog::showMessage(int style, const QString &caption, const QString &text)

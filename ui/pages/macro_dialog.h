@@ -122,6 +122,8 @@ private:
     // Saves the table unless a press in it has no release (then says so); true when saved.
     bool writeCheckedMacro();
     bool showMessage(int style, const QString &caption, const QString &text);
+    // Says beside `field` which values it takes while what is typed there is not taken.
+    void showRangeHint(QLineEdit *field);
     bool refuse(const struct MacroLibraryResult &result);
     void importWithDialog();
     void exportWithDialog();

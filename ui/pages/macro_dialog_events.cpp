@@ -71,6 +71,12 @@ void MacroDialog::stopRecording()
     setRecordingLook(false);
     emit EnableButtonsSignal(true);
     setKeyCapture(false);
+    if (m_recorder.droppedEvents() > 0) {
+        showMessage(ZelMessageBox::Warning, QObject::tr("Warning"),
+                    QObject::tr("The macro is full at %1 events: the last %2 key events were not recorded.")
+                        .arg(m_recorder.rowLimit())
+                        .arg(m_recorder.droppedEvents()));
+    }
     writeCheckedMacro();
 }
 
