@@ -291,10 +291,13 @@ private slots:
         QCOMPARE(fresh.macroButton()->text(), QStringLiteral("beta"));
         // Loop counts: three digits at most, 1..255.
         QCOMPARE(fresh.loopEdit()->maxLength(), 3);
-        for (const char *bad : {"256", "0", ""}) {
-            fresh.loopEdit()->setText(QLatin1String(bad));
+        for (const char *bad : {"256", "0", "", "999"}) {
+            fresh.loopEdit()->clear();
+            QTest::keyClicks(fresh.loopEdit(), QLatin1String(bad));
+            QCOMPARE(fresh.loopEdit()->text(), QLatin1String(bad)); // shown as typed, not cut
             fresh.yesButton()->click();
             QVERIFY2(fresh.isVisible(), bad);
+            QCOMPARE(fresh.problemLabel()->text(), QStringLiteral("The loop count must be a number from 1 to 255."));
         }
         // Not needed while the macro repeats with the key.
         fresh.modeToggle(1)->click();
