@@ -250,7 +250,9 @@ bool settingsDiffer(const DeviceSettings &current, const DeviceSettings &applied
                 return true;
         }
         for (int e = 0; e < kLedEffectCount; ++e) {
-            if (effectDiffers(x.ledModes[e], y.ledModes[e]))
+            const LedEffect &p = x.ledModes[e];
+            const LedEffect &q = y.ledModes[e];
+            if (p.RGB != q.RGB || p.h != q.h || p.s != q.s || p.v != q.v || p.bright != q.bright || p.breath != q.breath)
                 return true;
         }
     }

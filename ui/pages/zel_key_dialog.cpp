@@ -45,20 +45,21 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("keyDialogProblem"));
     m_problem->setAccessibleName(tr("Why OK is refused"));
-    m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_problem->setWordWrap(true);
     m_problem->setFont(configuredFont());
     m_problem->setStyleSheet(QStringLiteral("color: rgb(255, 120, 120); background: transparent;"));
 
+    // Beside the buttons, where the user looks when OK does nothing; there it moves no field.
     auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
+    buttonRow->addSpacing(scaled(20));
+    buttonRow->addWidget(m_problem, 1);
     buttonRow->addWidget(m_ok);
     buttonRow->addWidget(m_cancel);
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(titleRow);
     outer->addLayout(m_middle, 1);
-    outer->addWidget(m_problem);
     outer->addLayout(buttonRow);
     outer->addSpacing(scaled(20));
 }
