@@ -112,12 +112,11 @@ int runApplication(int &argc, char **argv)
     }
     if (!secondCore.started())
         plugEmulatedMouse(emulation);
-    auto app = std::make_unique<QApplication>(argc, argv);
-    // Set after the application exists, so Qt's own scaling stays off: the window
-    // scales itself from the screen's logical DPI.
+    // Qt reads these only while the application object is built.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    auto app = std::make_unique<QApplication>(argc, argv);
 
     const QString product = readProductName();
     // Held until the process ends; the system releases it even after a crash.

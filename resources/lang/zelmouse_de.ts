@@ -1131,7 +1131,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1375,6 +1375,36 @@
         <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil einstellen</translation>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
         <translation>Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>Rad nach oben</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>Rad nach unten</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Erlaubt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1431,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Drücken Sie die Tasten der Kombination gleichzeitig.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1467,18 @@
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation>Anzahl: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation>Verzögerung: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Drücken Sie die zu wiederholende Taste.</translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1443,6 +1489,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation>Warum OK abgelehnt wird</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1531,14 @@
     <message>
         <source>Single Key</source>
         <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Drücken Sie die Taste, die die Maustaste senden soll.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
     </message>
 </context>
 <context>

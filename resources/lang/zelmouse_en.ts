@@ -1131,7 +1131,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1372,6 +1372,35 @@
     <message>
         <source>Set the desktop&apos;s pointer speed with this profile</source>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1399,6 +1428,10 @@
     <message>
         <source>Combo Key</source>
         <translation type="unfinished">Combo Key</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1464,18 @@
         <source>Delay:</source>
         <translation type="unfinished">Delay:</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1441,6 +1486,10 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1528,14 @@
     <message>
         <source>Single Key</source>
         <translation type="unfinished">Single Key</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

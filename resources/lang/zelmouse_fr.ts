@@ -1131,7 +1131,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1375,6 +1375,36 @@
         <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
         <translation>Le fichier contient une valeur hors de ce qui peut être réglé ; rien n&apos;a été modifié.</translation>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>molette vers le haut</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>molette vers le bas</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>bouton %1</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n&apos;ont pas été enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1431,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Combinaison</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1467,18 @@
         <source>Delay:</source>
         <translation>Délai :</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation>Fois : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation>Délai : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Appuyez sur la touche à répéter.</translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1443,6 +1489,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation>Pourquoi OK est refusé</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1531,14 @@
     <message>
         <source>Single Key</source>
         <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Appuyez sur la touche que le bouton doit envoyer.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
     </message>
 </context>
 <context>

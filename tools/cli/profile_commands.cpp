@@ -6,9 +6,11 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/conf_file_check.h"
 #include "tools/cli/cli_output.h"
+#include "tools/cli/current_product.h"
 
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/product_definition.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
 #include "store/settings_lock.h"
@@ -119,6 +121,9 @@ int runProfilesCommand(bool json)
     loadAllSettings(*settings);
     const QStringList library = loadLibraryNames();
     const int active = settings->activeIndex();
+    // Listing changes nothing: the product is named as a change would settle it.
+    const QString stored = readCurrentProductName();
+    const QString product = stored.isEmpty() ? productName() : stored;
 
     if (json) {
         QJsonArray entries;
@@ -133,7 +138,7 @@ int runProfilesCommand(bool json)
                                      {QStringLiteral("name"), settings->ProfileNames[i]},
                                      {QStringLiteral("active"), i == active}});
         }
-        const QJsonObject report{{QStringLiteral("product"), readCurrentProductName()},
+        const QJsonObject report{{QStringLiteral("product"), product},
                                  {QStringLiteral("activeSlot"), active + 1},
                                  {QStringLiteral("library"), entries},
                                  {QStringLiteral("slots"), slotList}};
@@ -141,7 +146,7 @@ int runProfilesCommand(bool json)
         return CliExit::Success;
     }
 
-    QString text = QStringLiteral("Product: %1\nLibrary:\n").arg(readCurrentProductName());
+    QString text = QStringLiteral("Product: %1\nLibrary:\n").arg(product);
     if (library.isEmpty())
         text += QStringLiteral("  (empty)\n");
     for (const QString &name : library) {
@@ -173,6 +178,7 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     const SettingsLock lock;
     if (!lock.isLocked())
         return reportSettingsBusy();
+    settleLibraryProduct();
     DeviceSettings &settings = currentSettings;
     loadAllSettings(settings);
     QStringList library = loadLibraryNames();

@@ -42,7 +42,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     // Set before any child exists: set later, it would restyle every child built by then.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     resize(400, 300);
-    setWindowTitle(QObject::tr("ZiziraziWidget"));
+    // The product from the start: the desktop lists the window by it.
+    setWindowTitle(productName());
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
@@ -114,6 +115,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     startStatusThread();
 
     appliedSettings = settingsReading->result();
+    pagesProduct = readCurrentProductName();
     settingsReading.reset();
     // What the reading took (its text, tables and the reader's own heap) goes back at once.
     malloc_trim(0);
@@ -136,6 +138,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     createTray();
 
     slotRefreshBatteryStatus(0, 1, 1);
+    if (mouseCount == 0)
+        showBatteryUnknown();
 
     openActiveProfileFile();
 

@@ -124,6 +124,8 @@ signals:
     // The "Dongle Disconnect!" box came up; the window was reloaded for the selected mouse.
     void DisconnectBoxShown();
     void MouseReloaded();
+    // The mouse came back while the pages held edits not yet sent to it: they were kept.
+    void MouseBackWithUnsentEdits();
     // The low-battery notice, as shown.
     void LowBatteryNotice(const QString &text);
 
@@ -186,6 +188,9 @@ private:
     void showMouseImages();
     void showSidePicture();
     void showMouseOff();
+    // No mouse to ask: the bar shows no level rather than the last one.
+    void showBatteryUnknown();
+    void showGreyBattery(const QString &text);
     int batteryFontPixels(const QString &text) const;
     // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
     int showMessage(int style, const QString &text);
@@ -195,6 +200,9 @@ private:
     int countConnectedModels() const;
     // After another mouse was chosen or the mouse came back: its pictures, files and library.
     void reloadForSelectedMouse();
+    // The mouse that came back is the one the pages were loaded for, and they hold edits not
+    // yet sent to it (taken from the pages that keep their own copies).
+    bool keepsUnsentEdits();
     void setPluggedIn(bool plugged);
     // "Config/ApplyOnArrival": the stored settings to a mouse that came back.
     void applyOnArrivalIfDue();
@@ -233,6 +241,8 @@ private:
     void orderFocusChain();
     // Ctrl+Tab and its relatives: the next or previous tab that the product has.
     void stepTab(int step);
+    // A file to write, chosen by the user, ending in `extension` (added when typed without it).
+    QString askSaveFile(const QString &caption, const QString &filter, const QString &extension);
     // The firmware hand-over (firmware update): from the press, or from a click.
     void handleFirmwareButton(bool fromClick);
     // The active profile's pointer speed onto the desktop, when the user asked for that.
@@ -268,6 +278,8 @@ private:
     // The "Dongle Disconnect!" box while it is up.
     QPointer<ZelMessageBox> warningBox;
     bool arrivalApplyPending = false;
+    // The model the pages' settings were loaded for.
+    QString pagesProduct;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;
     // The status of the last write with progress (0: the mouse took it all).

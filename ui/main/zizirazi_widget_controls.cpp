@@ -268,6 +268,7 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
         macroDialog = new MacroDialog(this);
         controls[int(WindowControl::MacroPage)] = macroDialog;
         connect(macroDialog, SIGNAL(EnableButtonsSignal(bool)), this, SLOT(slotEnableButtons(bool)));
+        connect(macroDialog, &MacroDialog::MacroButtonsReleased, this, [this] { refreshPage(WindowPage::Customize); });
         break;
     }
     // Hidden until its tab shows it: a page made for a look-up must not appear with another tab.

@@ -14,7 +14,9 @@
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -68,6 +70,20 @@ QString menuText(const QString &name)
 }
 
 } // namespace
+
+QString ZiziraziWidget::askSaveFile(const QString &caption, const QString &filter, const QString &extension)
+{
+    QString file = QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    // Without the extension, LOAD1 and import would not list the file.
+    if (file.isEmpty() || file.endsWith(extension, Qt::CaseInsensitive))
+        return file;
+    file += extension;
+    // The dialog asked about the name as typed, not about this one.
+    if (QFileInfo::exists(file)
+        && showMessage(ZelMessageBox::Question, QObject::tr("\"%1\" already exists. Replace it?").arg(QDir::toNativeSeparators(file))) != 1)
+        return QString();
+    return file;
+}
 
 bool ZiziraziWidget::reportLibraryOutcome(LibraryOutcome outcome)
 {
@@ -167,8 +183,8 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         }
         break;
     case WindowControl::Export: {
-        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Profile File"), QString(),
-                                                          QObject::tr("Profile File(*.prof)"));
+        const QString file = askSaveFile(QObject::tr("Save Profile File"), QObject::tr("Profile File(*.prof)"),
+                                         QStringLiteral(".prof"));
         if (!file.isEmpty())
             reportLibraryOutcome(exportProfile(currentSettings.ProfileNames[activeSlot()], file));
         break;
@@ -184,8 +200,8 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         break;
     }
     case WindowControl::SaveConfig: {
-        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Config File"), QString(),
-                                                          QObject::tr("Config File(*.conf)"));
+        const QString file = askSaveFile(QObject::tr("Save Config File"), QObject::tr("Config File(*.conf)"),
+                                         QStringLiteral(".conf"));
         if (!file.isEmpty())
             reportLibraryOutcome(exportConfiguration(currentSettings, file));
         break;

@@ -16,6 +16,7 @@
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
+#include "ui/main/battery_report.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,9 +27,8 @@
 
 namespace {
 
-// A level at or below this is low; a notice is due again only after the level rose above the
-// second bound, so a level wavering around 15 % does not repeat it.
-constexpr int kLowBatteryLevel = 15;
+// A notice is due again only after the level rose above this, so a level wavering around the
+// low level does not repeat it.
 constexpr int kBatteryRecoveredLevel = 20;
 // Longer than a stage notice: the user may be looking elsewhere.
 constexpr int kLowBatteryNoticeMs = 5000;
@@ -68,6 +68,10 @@ void ZiziraziWidget::createTray()
     trayMenu->addAction(startAtLoginAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
+    // The menu's dark style hides the platform's tick: "Start at Login" draws its own.
+    trayMenu->setStyleSheet(trayMenu->styleSheet()
+                            + QStringLiteral("QMenu::indicator{width:14px;height:14px;left:3px;}"
+                                             "QMenu::indicator:checked{image:url(:/yes_Btn);}"));
     retranslateTray();
 
     tray = new QSystemTrayIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))), this);
