@@ -223,3 +223,26 @@ int computeChangeMask(const DeviceSettings &current, const DeviceSettings &appli
         mask |= 8;
     return mask;
 }
+
+bool editsDiffer(const DeviceSettings &edited, const DeviceSettings &applied)
+{
+    // What the mouse reports of itself (its slot, each profile's stage and rate) is no edit.
+    DeviceSettings compared = edited;
+    compared.ProfileID = applied.ProfileID;
+    for (int i = 0; i < kProfileCount; ++i) {
+        compared.profiles[i].dpi = applied.profiles[i].dpi;
+        compared.profiles[i].pollrate = applied.profiles[i].pollrate;
+        if (compared.ProfileNames[i] != applied.ProfileNames[i])
+            return true;
+    }
+    if (generalDiffers(compared, applied) || dpiDiffers(compared, applied) || lightingDiffers(compared, applied))
+        return true;
+    // Without buttonsDiffer's look at the macro files, which would count an edit as sent.
+    for (int i = 0; i < kProfileCount; ++i) {
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            if (slotDiffers(compared.profiles[i].buttons[b], applied.profiles[i].buttons[b]))
+                return true;
+        }
+    }
+    return false;
+}

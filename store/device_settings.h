@@ -96,3 +96,6 @@ int computeChangeMask(const DeviceSettings &current, const DeviceSettings &appli
 // A write marks one edited macro as sent: the first macro button, in slot order and before any
 // button that differs, whose file carries "Setting/WriteSign" 1 gets it cleared.
 void markEditedMacroSent(const DeviceSettings &current, const DeviceSettings &applied);
+// Whether `edited` holds changes a write would send that `applied` lacks, leaving out what the
+// mouse reports of itself (the active slot, stages and report rates). Reads no file.
+bool editsDiffer(const DeviceSettings &edited, const DeviceSettings &applied);

@@ -61,7 +61,10 @@ void ZiziraziWidget::createTray()
     if (startAtLoginAction->isChecked() != readStartAtLogin())
         writeStartAtLogin(startAtLoginAction->isChecked());
     connect(startAtLoginAction, &QAction::triggered, this, &ZiziraziWidget::setStartAtLoginFromTray);
+    programsAction = new ZelAction(this);
+    connect(programsAction, &QAction::triggered, this, &ZiziraziWidget::showProgramsDialog);
     trayMenu->addAction(loadConfigAction);
+    trayMenu->addAction(programsAction);
     trayMenu->addAction(startAtLoginAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
@@ -84,6 +87,7 @@ void ZiziraziWidget::retranslateTray()
         return;
     loadConfigAction->setText(tr("&Load Config"));
     startAtLoginAction->setText(tr("&Start at Login"));
+    programsAction->setText(tr("&Programs..."));
     quitAction->setText(tr("&Quit"));
 }
 

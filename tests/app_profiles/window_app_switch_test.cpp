@@ -1,0 +1,87 @@
+// The window's side of a switch for the program in front, against the emulated mouse: what
+// counts as unsent edits (every page built, nothing edited: none), the switch written without
+// a dialog with its notice, and the switcher's word when no X display can be seen.
+#include "store/config_file.h"
+#include "store/device_settings.h"
+#include "store/profile_library.h"
+#include "ui/main/app_profile_switcher.h"
+#include "ui/pages/zel_report_rate.h"
+#include "../window/emulated_window_test.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+class WindowAppSwitchTest : public EmulatedWindowTest {
+    Q_OBJECT
+
+    // "Profile 6" in the library at 125 Hz (code 8), with the factory profile back in slot 1.
+    void makeGameProfile()
+    {
+        auto settings = std::make_unique<DeviceSettings>();
+        loadAllSettings(*settings);
+        QStringList library = loadLibraryNames();
+        const QString before = settings->ProfileNames[settings->activeIndex()];
+        QString created;
+        QCOMPARE(addProfile(*settings, library, &created), LibraryOutcome::Ok);
+        QCOMPARE(created, QStringLiteral("Profile 6"));
+        settings->active().pollrate = 8;
+        QVERIFY(saveSettingsForApply(*settings));
+        QCOMPARE(useLibraryProfile(*settings, before), LibraryOutcome::Ok);
+        QVERIFY(saveSettingsForApply(*settings));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Deterministic whatever display the test is run from: the switcher sees none.
+        qunsetenv("DISPLAY");
+        EmulatedWindowTest::initTestCase();
+    }
+
+    void noEditsOnAnyPageCountsAsNone()
+    {
+        auto window = openWindow();
+        QVERIFY(!window->hasUnsentEdits());
+        for (int page = 0; page < 4; ++page)
+            window->showPage(page);
+        QVERIFY(window->dpiPage() && window->ratePage());
+        QVERIFY2(!window->hasUnsentEdits(), "the pages' own copies read back as edits");
+
+        // An edit made on a page that writes into the record (the buttons) counts, and asking
+        // leaves the record as it was.
+        ButtonSlot &button = currentSettings.active().buttons[3];
+        button.Fun = button.Fun + 1;
+        const int edited = button.Fun;
+        QVERIFY(window->hasUnsentEdits());
+        QCOMPARE(currentSettings.active().buttons[3].Fun, edited);
+    }
+
+    void aSwitchIsWrittenWithoutADialog()
+    {
+        makeGameProfile();
+        auto window = openWindow();
+        QVERIFY(window->appProfileSwitcher());
+        QVERIFY(window->appProfileSwitcher()->statusText().startsWith("No X display"));
+        QTRY_VERIFY(window->connectedMouseCount() > 0);
+        writeApplyFailedFlag(1);
+        QSignalSpy finished(window.get(), &ZiziraziWidget::QuietWriteFinished);
+        QSignalSpy notices(window.get(), &ZiziraziWidget::OsdNotice);
+
+        QVERIFY(!window->switchActiveProfile("No Such Profile"));
+        QVERIFY(window->switchActiveProfile("Profile 6"));
+        QVERIFY(window->isWriting());
+        // No modal dialog: the event loop carries on.
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        QCOMPARE(finished.first().first().value<uchar>(), uchar(0));
+        QVERIFY(!window->isWriting());
+        QCOMPARE(currentSettings.ProfileNames[currentSettings.activeIndex()], QStringLiteral("Profile 6"));
+        QCOMPARE(int(mouse().state().rateCode), 8);
+        QCOMPARE(readApplyFailedFlag(), 0);
+        QVERIFY(notices.contains(QVariantList{QStringLiteral("Profile: Profile 6")}));
+        QVERIFY(!window->hasUnsentEdits());
+    }
+};
+
+QTEST_MAIN(WindowAppSwitchTest)
+#include "window_app_switch_test.moc"
