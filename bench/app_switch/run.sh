@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # How long a profile switch for the program in front takes: from the window manager's focus
 # change to the end of the write to the emulated mouse, under a private X server with openbox.
-# xlogo and xclock are given a profile each and activated in turn; each round's time runs from
+# xlogo and xcalc are given a profile each and activated in turn; each round's time runs from
 # just before `xdotool windowactivate` to the time the window notes the finished switch (the
 # notice `zelmouse-cli watch` reads). The target is the half-second hold plus the write itself.
 #
@@ -11,7 +11,7 @@ build=$(cd "${1:-build-rel}" && pwd)
 rounds=${2:-20}
 source "$(dirname "$0")/../../tests/desktop/desktop_session.sh"
 export ZEL_APP_DIR=$build/app ZEL_FACTORY_CONFIGS=$build/generated/factory/Configs
-for program in openbox xlogo xclock; do
+for program in openbox xlogo xcalc; do
     command -v "$program" >/dev/null || { echo "$program is not installed (scripts/deps.sh)" >&2; exit 2; }
 done
 
@@ -23,11 +23,11 @@ ds_restart
 openbox --sm-disable >/dev/null 2>&1 &
 ds_wait_for 20 xdotool getactivewindow || ds_fail "openbox did not start"
 xlogo >/dev/null 2>&1 &
-xclock >/dev/null 2>&1 &
+xcalc >/dev/null 2>&1 &
 ds_cli app-profile add xlogo "Profile 6" >/dev/null
-ds_cli app-profile add xclock "Profile 7" >/dev/null
+ds_cli app-profile add xcalc "Profile 7" >/dev/null
 xlogo_window=$(xdotool search --sync --onlyvisible --classname '^xlogo$' | head -n1)
-xclock_window=$(xdotool search --sync --onlyvisible --classname '^xclock$' | head -n1)
+xcalc_window=$(xdotool search --sync --onlyvisible --classname '^xcalc$' | head -n1)
 
 notice=$XDG_RUNTIME_DIR/zelmouse-app-switch.json
 notice_time() { python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["time"])' "$notice" 2>/dev/null || echo 0; }
@@ -36,7 +36,7 @@ notice_after() { [ "$(notice_time)" -gt "$1" ]; }
 : >"$DS_ROOT/times"
 for ((i = 0; i < rounds; i++)); do
     window=$xlogo_window
-    [ $((i % 2)) = 1 ] && window=$xclock_window
+    [ $((i % 2)) = 1 ] && window=$xcalc_window
     before=$(notice_time)
     start=$(date +%s%3N)
     xdotool windowactivate "$window"

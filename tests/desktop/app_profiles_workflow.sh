@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Profiles that follow the program in front, under a real window manager (openbox): rules made
-# with zelmouse-cli while the window runs, two programs of different classes (xlogo, xclock)
-# activated in turn through the window manager, each switch written to the emulated mouse and
-# reported by `zelmouse-cli watch`; other programs keep what is there.
+# with zelmouse-cli while the window runs, two programs of different classes (xlogo and xcalc;
+# xclock takes no input focus, so a window manager never makes it the active window) activated
+# in turn through the window manager, each switch written to the emulated mouse and reported
+# by `zelmouse-cli watch`; other programs keep what is there.
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
-for program in openbox xlogo xclock; do
+for program in openbox xlogo xcalc; do
     command -v "$program" >/dev/null || ds_fail "$program is not installed (scripts/deps.sh installs it)"
 done
 
@@ -42,10 +43,12 @@ mouse_rate_is 8 && ds_fail "the mouse holds Profile 6's rate before any switch"
 openbox --sm-disable >"$DS_ROOT/openbox.log" 2>&1 &
 ds_wait_for 20 xdotool getactivewindow || ds_wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK \
     || ds_fail "openbox did not start"
-xclock >/dev/null 2>&1 &
+xcalc >/dev/null 2>&1 &
 xlogo >/dev/null 2>&1 &
-ds_cli watch --json --wait >"$DS_ROOT/watch.log" 2>&1 &
+# Not through ds_cli: $! must be the tool itself, to end it.
+"$DS_ROOT/app/zelmouse-cli" --app-dir "$DS_ROOT/app" watch --json --wait >"$DS_ROOT/watch.log" 2>&1 &
 watch_pid=$!
+trap 'kill "$watch_pid" 2>/dev/null || true; ds_stop' EXIT
 
 # Made while the window runs: it reads them at once.
 ds_cli app-profile add xlogo "Profile 6" || ds_fail "app-profile add failed"
@@ -58,10 +61,10 @@ ds_wait_for 20 settings_sent || ds_fail "Config/Diff did not go back to 0"
 ds_wait_for 20 switch_reported "Profile 6" || ds_fail "watch did not report the switch: $(cat "$DS_ROOT/watch.log")"
 ds_shot after-xlogo
 
-# No rule for xclock and no default: what is in the slot stays. A rule made now counts at once.
-activate xclock
-ds_cli app-profile add XClock "Profile 7" >/dev/null || ds_fail "the rule for XClock was refused"
-ds_wait_for 20 active_slot_holds "Profile 7" || ds_fail "activating xclock did not put Profile 7 into the active slot"
+# No rule for xcalc and no default: what is in the slot stays. A rule made now counts at once.
+activate xcalc
+ds_cli app-profile add XCalc "Profile 7" >/dev/null || ds_fail "the rule for XCalc was refused"
+ds_wait_for 20 active_slot_holds "Profile 7" || ds_fail "activating xcalc did not put Profile 7 into the active slot"
 ds_wait_for 20 mouse_rate_is 1 || ds_fail "Profile 7 did not reach the mouse: $(ds_mouse_state | head -n1)"
 ds_wait_for 20 switch_reported "Profile 7" || ds_fail "watch did not report the second switch"
 
@@ -72,7 +75,7 @@ ds_wait_for 20 mouse_rate_is 8 || ds_fail "Profile 6 did not reach the mouse aga
 ds_cli app-profiles --json | python3 -c '
 import json, sys
 rules = json.load(sys.stdin)
-assert [(r["match"], r["profile"]) for r in rules["rules"]] == [("xlogo", "Profile 6"), ("XClock", "Profile 7")], rules
+assert [(r["match"], r["profile"]) for r in rules["rules"]] == [("xlogo", "Profile 6"), ("XCalc", "Profile 7")], rules
 assert rules["other"] is None, rules' || ds_fail "app-profiles does not list the two rules"
 
 # Deleting a profile takes its rule along, and says so.
@@ -81,5 +84,6 @@ ds_cli profile delete "Profile 7" | grep -q "Removed the 1 program rule" || ds_f
     || ds_fail "the rule for a deleted profile stayed"
 
 kill "$watch_pid" 2>/dev/null || true
+wait "$watch_pid" 2>/dev/null || true
 ds_stop
 echo "app profiles workflow: passed"
