@@ -4,11 +4,18 @@
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/profile_library.h"
+#include "store/app_rules.h"
 #include "ui/main/app_profile_switcher.h"
+#include "ui/main/programs_dialog.h"
 #include "ui/pages/zel_report_rate.h"
 #include "../window/emulated_window_test.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QSignalSpy>
 
 class WindowAppSwitchTest : public EmulatedWindowTest {
@@ -79,6 +86,58 @@ private slots:
         QCOMPARE(readApplyFailedFlag(), 0);
         QVERIFY(notices.contains(QVariantList{QStringLiteral("Profile: %1").arg(game)}));
         QVERIFY(!window->hasUnsentEdits());
+    }
+
+    void theProgramsDialogEditsTheStoredRulesWhileTheWindowIsHidden()
+    {
+        auto window = openWindow();
+        QTRY_VERIFY(window->connectedMouseCount() > 0);
+        window.reset();
+        const QString game = makeGameProfile();
+        QVERIFY(!game.isEmpty());
+        window = openWindow();
+        window->hide();
+
+        QStringList problems;
+        AppRules afterAdd, afterOther, afterRemove;
+        bool handled = false;
+        bool removable = false;
+        handleNextModal<ProgramsDialog>([&](ProgramsDialog *dialog) {
+            handled = true;
+            // Unusable: nothing stored, and the dialog says why.
+            dialog->programBox()->setEditText(QStringLiteral("  "));
+            dialog->addButton()->click();
+            problems << dialog->problemText();
+            dialog->programBox()->setEditText(QStringLiteral("xlogo"));
+            dialog->profileBox()->setCurrentIndex(dialog->profileBox()->findText(game));
+            QTest::keyClick(dialog->programBox()->lineEdit(), Qt::Key_Return);
+            afterAdd = loadAppRules();
+            problems << dialog->problemText();
+            dialog->otherBox()->setCurrentIndex(dialog->otherBox()->findText(game));
+            emit dialog->otherBox()->activated(dialog->otherBox()->currentIndex());
+            afterOther = loadAppRules();
+            const QString shots = qEnvironmentVariable("ZEL_SHOTS_DIR");
+            if (!shots.isEmpty() && QDir().mkpath(shots))
+                dialog->grab().save(shots + QStringLiteral("/programs_dialog.png"));
+            dialog->ruleList()->setCurrentItem(dialog->ruleList()->topLevelItem(0));
+            removable = dialog->removeButton()->isEnabled();
+            dialog->removeButton()->click();
+            afterRemove = loadAppRules();
+            dialog->accept();
+        });
+        window->showProgramsDialog();
+        QVERIFY(handled);
+        QVERIFY(removable);
+        QVERIFY(!problems.first().isEmpty());
+        QVERIFY(problems.last().isEmpty());
+        QCOMPARE(afterAdd.rules.size(), 1);
+        QCOMPARE(afterAdd.rules.first().match, QStringLiteral("xlogo"));
+        QCOMPARE(afterAdd.rules.first().profile, game);
+        QCOMPARE(afterOther.otherProfile, game);
+        QVERIFY(afterRemove.rules.isEmpty());
+        QCOMPARE(afterRemove.otherProfile, game);
+        // The switcher holds what was stored.
+        QCOMPARE(window->appProfileSwitcher()->rules(), afterRemove);
     }
 };
 

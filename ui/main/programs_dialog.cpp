@@ -54,6 +54,9 @@ ProgramsDialog::ProgramsDialog(AppProfileSwitcher *switcher, const QStringList &
 
     auto *caption = new QLabel(tr("Programs"), this);
     caption->setFont(dialogFont());
+    // Above the rule the skin draws across the dialog, about a sixth of the way down.
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    caption->setFixedHeight(height() / 6 - scaled(18));
     auto *explanation = new QLabel(tr("When a program below comes to the front, its profile goes into the active slot."), this);
     explanation->setWordWrap(true);
 
