@@ -368,8 +368,11 @@ void exportAllSettings(const DeviceSettings &settings, const QString &file)
     writeDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i)
         writeProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
-    // The program rules travel with the profiles they name.
-    writeAppRules(loadAppRules(), ini);
+    // The program rules travel with the profiles they name. Without any, the file is as it
+    // always was, and importing it leaves the rules where it is loaded alone.
+    const AppRules rules = loadAppRules();
+    if (!rules.rules.isEmpty() || !rules.otherProfile.isEmpty())
+        writeAppRules(rules, ini);
 }
 
 void importAllSettings(DeviceSettings &settings, const QString &file)

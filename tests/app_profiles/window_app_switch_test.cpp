@@ -38,6 +38,18 @@ class WindowAppSwitchTest : public EmulatedWindowTest {
         return game;
     }
 
+    // The first start names the product, and with it the library's folder; the window is then
+    // opened again on the two profiles.
+    std::unique_ptr<ZiziraziWidget> openWindowWithGameProfile(QString *game)
+    {
+        auto window = openWindow();
+        if (!QTest::qWaitFor([&] { return window->connectedMouseCount() > 0; }, 10000))
+            return window;
+        window.reset();
+        *game = makeGameProfile();
+        return openWindow();
+    }
+
 private slots:
     void noEditsOnAnyPageCountsAsNone()
     {
@@ -59,13 +71,9 @@ private slots:
 
     void aSwitchIsWrittenWithoutADialog()
     {
-        // The first start names the product, and with it the library's folder.
-        auto window = openWindow();
-        QTRY_VERIFY(window->connectedMouseCount() > 0);
-        window.reset();
-        const QString game = makeGameProfile();
+        QString game;
+        auto window = openWindowWithGameProfile(&game);
         QVERIFY(!game.isEmpty());
-        window = openWindow();
         QVERIFY(window->appProfileSwitcher());
         QVERIFY(window->appProfileSwitcher()->statusText().startsWith("No X display"));
         QTRY_VERIFY(window->connectedMouseCount() > 0);
@@ -90,12 +98,9 @@ private slots:
 
     void theProgramsDialogEditsTheStoredRulesWhileTheWindowIsHidden()
     {
-        auto window = openWindow();
-        QTRY_VERIFY(window->connectedMouseCount() > 0);
-        window.reset();
-        const QString game = makeGameProfile();
+        QString game;
+        auto window = openWindowWithGameProfile(&game);
         QVERIFY(!game.isEmpty());
-        window = openWindow();
         window->hide();
 
         QStringList problems;

@@ -17,6 +17,8 @@ set_ini() {
         inside && index($0, k "=") == 1 { next }
         { print }' "$1" >"$1.new" && mv "$1.new" "$1"
 }
+# Design coordinates of the lighting page's "MOVE TO LIGHT OFF" check box.
+MOVE_OFF=(323 424)
 mouse_rate_is() { ds_mouse_state | grep -q "rate $1,"; }
 active_slot_holds() { [ "$(ds_json_value slots.0.name)" = "$1" ]; }
 settings_sent() { [ "$(ds_json_value applyFailed)" = False ] || [ "$(ds_json_value applyFailed)" = false ]; }
@@ -78,8 +80,33 @@ rules = json.load(sys.stdin)
 assert [(r["match"], r["profile"]) for r in rules["rules"]] == [("xlogo", "Profile 6"), ("XCalc", "Profile 7")], rules
 assert rules["other"] is None, rules' || ds_fail "app-profiles does not list the two rules"
 
+# Never over unsent edits: "MOVE TO LIGHT OFF" on the lighting page is an edit until Apply.
+# The window first comes to the front (openbox takes the click that focuses a window).
+xdotool windowactivate --sync "$DS_WID"
+ds_click "${MOVE_OFF[@]}"
+ds_shot edited
+activate xcalc
+ds_wait_for 20 switch_reported "Profile 7\",\"program\":\"XCalc\",\"result\":\"skipped" \
+    || ds_fail "no skipped switch was reported: $(cat "$DS_ROOT/watch.log")"
+active_slot_holds "Profile 6" || ds_fail "a switch was made over unsent edits"
+mouse_rate_is 8 || ds_fail "the mouse was written over unsent edits"
+ds_shot skipped
+xdotool windowactivate --sync "$DS_WID"
+ds_click "${MOVE_OFF[@]}"
+
+# With the mouse gone the switch waits, and is made when it comes back.
+ds_emulator unplug receiver
+ds_wait_windows 2 "the \"Dongle Disconnect!\" box"
+activate xcalc
+ds_wait_for 20 grep -q "as soon as it can" "$DS_ROOT/app.log" || ds_fail "the switch did not wait for the mouse"
+active_slot_holds "Profile 6" || ds_fail "a switch was made without a mouse"
+ds_emulator plug receiver
+ds_wait_for 30 active_slot_holds "Profile 7" || ds_fail "the waiting switch was not made when the mouse came back"
+ds_wait_for 20 mouse_rate_is 1 || ds_fail "the waiting switch did not reach the mouse: $(ds_mouse_state | head -n1)"
+ds_wait_for 20 settings_sent || ds_fail "Config/Diff did not go back to 0 after the mouse came back"
+
 # Deleting a profile takes its rule along, and says so.
-ds_cli profile delete "Profile 7" | grep -q "Removed the 1 program rule" || ds_fail "profile delete did not report the rule it removed"
+ds_cli profile delete "Profile 6" | grep -q "Removed the 1 program rule" || ds_fail "profile delete did not report the rule it removed"
 [ "$(ds_cli app-profiles --json | python3 -c 'import json,sys; print(len(json.load(sys.stdin)["rules"]))')" = 1 ] \
     || ds_fail "the rule for a deleted profile stayed"
 

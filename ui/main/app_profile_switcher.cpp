@@ -82,6 +82,11 @@ void AppProfileSwitcher::setStatus(const QString &text)
 
 void AppProfileSwitcher::onFrontChanged(const FrontProgram &program, FrontVisibility visibility)
 {
+    // The program's own windows are passed over: opening the window to edit a profile, or
+    // its "Dongle Disconnect!" box coming up, neither switches nor drops a waiting switch.
+    if (visibility == FrontVisibility::Visible && program.window != 0 && program.pid == QCoreApplication::applicationPid())
+        return;
+    m_front = program;
     m_waiting = false;
     switch (visibility) {
     case FrontVisibility::NoDisplay:
@@ -109,11 +114,9 @@ void AppProfileSwitcher::decide()
     m_waiting = false;
     if (m_watcher.visibility() != FrontVisibility::Visible)
         return;
-    const FrontProgram front = m_watcher.current();
+    const FrontProgram front = m_front;
     const QString label = programLabel(front);
-    // The program's own windows keep what is there, or opening the window to edit a
-    // profile would switch it away.
-    if (front.window == 0 || front.pid == QCoreApplication::applicationPid())
+    if (front.window == 0)
         return;
     const QString profile = profileForProgram(m_rules, front.names());
     if (profile.isEmpty())
@@ -157,7 +160,7 @@ void AppProfileSwitcher::onWriteFinished(uchar status)
 void AppProfileSwitcher::noteSwitch(const QString &profile, const QString &result)
 {
     SwitchNotice notice;
-    notice.program = programLabel(m_watcher.current());
+    notice.program = programLabel(m_front);
     notice.profile = profile;
     notice.result = result;
     if (!writeSwitchNotice(notice))

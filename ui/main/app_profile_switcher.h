@@ -46,6 +46,8 @@ private:
     QTimer m_hold;
     QTimer m_reload;
     AppRules m_rules;
+    // The last program in front that is not this one.
+    FrontProgram m_front;
     // A match waits for the mouse or for a write in progress.
     bool m_waiting = false;
     // The switch whose write is running.

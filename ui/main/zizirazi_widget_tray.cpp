@@ -64,8 +64,8 @@ void ZiziraziWidget::createTray()
     programsAction = new ZelAction(this);
     connect(programsAction, &QAction::triggered, this, &ZiziraziWidget::showProgramsDialog);
     trayMenu->addAction(loadConfigAction);
-    trayMenu->addAction(programsAction);
     trayMenu->addAction(startAtLoginAction);
+    trayMenu->addAction(programsAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
     retranslateTray();
