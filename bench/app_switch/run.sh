@@ -15,13 +15,16 @@ for program in openbox xlogo xcalc; do
     command -v "$program" >/dev/null || { echo "$program is not installed (scripts/deps.sh)" >&2; exit 2; }
 done
 
+# The window manager is up once it names its check window on the root.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+
 ds_start
 ds_cli profile add >/dev/null
 ds_cli set rate 125 >/dev/null
 ds_cli profile add >/dev/null
 ds_restart
 openbox --sm-disable >/dev/null 2>&1 &
-ds_wait_for 20 xdotool getactivewindow || ds_fail "openbox did not start"
+ds_wait_for 20 wm_ready || ds_fail "openbox did not start"
 xlogo >/dev/null 2>&1 &
 xcalc >/dev/null 2>&1 &
 ds_cli app-profile add xlogo "Profile 6" >/dev/null

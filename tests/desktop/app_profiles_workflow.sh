@@ -30,6 +30,9 @@ activate() {
     [ "$(xdotool getactivewindow)" = "$wid" ] || ds_fail "the window manager did not activate $1"
 }
 
+# The window manager is up once it names its check window on the root.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+
 ds_start
 # Two library profiles told apart by their report rate: "Profile 6" at 125 Hz (code 8), then
 # "Profile 7" at the factory 1000 Hz (code 1), which stays in the active slot.
@@ -43,8 +46,7 @@ ds_restart
 mouse_rate_is 8 && ds_fail "the mouse holds Profile 6's rate before any switch"
 
 openbox --sm-disable >"$DS_ROOT/openbox.log" 2>&1 &
-ds_wait_for 20 xdotool getactivewindow || ds_wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK \
-    || ds_fail "openbox did not start"
+ds_wait_for 20 wm_ready || ds_fail "openbox did not start"
 xcalc >/dev/null 2>&1 &
 xlogo >/dev/null 2>&1 &
 # Not through ds_cli: $! must be the tool itself, to end it.
