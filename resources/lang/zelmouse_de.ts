@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
@@ -24,39 +24,39 @@
         <translation>Das Programm im Vordergrund wird verfolgt: %1, keine Regel.</translation>
     </message>
     <message>
-        <source>Following the program in front: %1, "%2" is in the active slot.</source>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
         <translation>Das Programm im Vordergrund wird verfolgt: %1, „%2“ ist im aktiven Platz.</translation>
     </message>
     <message>
-        <source>The rule for %1 names "%2", which is not in the profile library.</source>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
         <translation>Die Regel für %1 nennt „%2“, das nicht in der Profilbibliothek ist.</translation>
     </message>
     <message>
-        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
         <translation>„%1“ liegt in einem anderen Platz und kann daher nicht in den aktiven.</translation>
     </message>
     <message>
-        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
         <translation>„%1“ geht für %2 an die Maus, sobald es möglich ist.</translation>
     </message>
     <message>
-        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
         <translation>Der Wechsel zu „%1“ für %2 wurde ausgelassen: Das Fenster hat noch nicht übernommene Änderungen.</translation>
     </message>
     <message>
-        <source>"%1" could not be put into the active slot.</source>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
         <translation>„%1“ konnte nicht in den aktiven Platz gelegt werden.</translation>
     </message>
     <message>
-        <source>Switching to "%1" for %2.</source>
+        <source>Switching to &quot;%1&quot; for %2.</source>
         <translation>Wechsel zu „%1“ für %2.</translation>
     </message>
     <message>
-        <source>Switched to "%1".</source>
+        <source>Switched to &quot;%1&quot;.</source>
         <translation>Zu „%1“ gewechselt.</translation>
     </message>
     <message>
-        <source>The switch to "%1" could not be sent to the mouse.</source>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
         <translation>Der Wechsel zu „%1“ konnte nicht an die Maus gesendet werden.</translation>
     </message>
 </context>
@@ -338,7 +338,7 @@
         <translation>Fensterklasse oder Programmname</translation>
     </message>
     <message>
-        <source>Pick an open window or type its window class or its program's name.</source>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
         <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
     </message>
     <message>
@@ -394,7 +394,7 @@
         <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
         <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
     </message>
     <message>
@@ -1313,7 +1313,7 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
         <translation>Es wurde kein Mauseinstellungsprogramm einer bekannten Arbeitsumgebung gefunden. Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung und wählen Sie dort die Maus.</translation>
     </message>
     <message>
@@ -1325,11 +1325,11 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
         <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
         <translation>Alle anderen Profile werden in einem anderen Platz verwendet; keines kann den Platz dieses Profils einnehmen.</translation>
     </message>
     <message>
@@ -1349,7 +1349,7 @@
         <translation>Die Datei konnte nicht geschrieben werden; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Delete the macro "%1"?</source>
+        <source>Delete the macro &quot;%1&quot;?</source>
         <translation>Das Makro „%1“ löschen?</translation>
     </message>
     <message>

@@ -1523,9 +1523,9 @@
     </message>
     <message numerus="yes">
         <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Are you sure you want delete this profile? The program rule naming it will be removed too.</numerusform>
+            <numerusform>Are you sure you want delete this profile? The %n program rules naming it will be removed too.</numerusform>
         </translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
-        <translation>Le gestionnaire de fenêtres n'indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
+        <translation>Le gestionnaire de fenêtres n&apos;indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
     </message>
     <message>
         <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>No window is in front.</source>
-        <translation>Aucune fenêtre n'est au premier plan.</translation>
+        <translation>Aucune fenêtre n&apos;est au premier plan.</translation>
     </message>
     <message>
         <source>Following the program in front: %1, no rule.</source>
         <translation>Suivi du programme au premier plan : %1, aucune règle.</translation>
     </message>
     <message>
-        <source>Following the program in front: %1, "%2" is in the active slot.</source>
-        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l'emplacement actif.</translation>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l&apos;emplacement actif.</translation>
     </message>
     <message>
-        <source>The rule for %1 names "%2", which is not in the profile library.</source>
-        <translation>La règle de %1 désigne « %2 », qui n'est pas dans la bibliothèque de profils.</translation>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <translation>La règle de %1 désigne « %2 », qui n&apos;est pas dans la bibliothèque de profils.</translation>
     </message>
     <message>
-        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
-        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l'emplacement actif.</translation>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l&apos;emplacement actif.</translation>
     </message>
     <message>
-        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
         <translation>« %1 » sera envoyé à la souris pour %2 dès que possible.</translation>
     </message>
     <message>
-        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
         <translation>Le passage à « %1 » pour %2 a été ignoré : la fenêtre contient des modifications non appliquées.</translation>
     </message>
     <message>
-        <source>"%1" could not be put into the active slot.</source>
-        <translation>« %1 » n'a pas pu être placé dans l'emplacement actif.</translation>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <translation>« %1 » n&apos;a pas pu être placé dans l&apos;emplacement actif.</translation>
     </message>
     <message>
-        <source>Switching to "%1" for %2.</source>
+        <source>Switching to &quot;%1&quot; for %2.</source>
         <translation>Passage à « %1 » pour %2.</translation>
     </message>
     <message>
-        <source>Switched to "%1".</source>
+        <source>Switched to &quot;%1&quot;.</source>
         <translation>Passé à « %1 ».</translation>
     </message>
     <message>
-        <source>The switch to "%1" could not be sent to the mouse.</source>
-        <translation>Le passage à « %1 » n'a pas pu être envoyé à la souris.</translation>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <translation>Le passage à « %1 » n&apos;a pas pu être envoyé à la souris.</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d'interrogation</translation>
+        <translation>Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l'emplacement actif.</translation>
+        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l&apos;emplacement actif.</translation>
     </message>
     <message>
         <source>Program rules</source>
@@ -338,7 +338,7 @@
         <translation>classe de fenêtre ou nom du programme</translation>
     </message>
     <message>
-        <source>Pick an open window or type its window class or its program's name.</source>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
         <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
     </message>
     <message>
@@ -387,14 +387,14 @@
     </message>
     <message>
         <source>This profile is not in the library.</source>
-        <translation>Ce profil n'est pas dans la bibliothèque.</translation>
+        <translation>Ce profil n&apos;est pas dans la bibliothèque.</translation>
     </message>
     <message>
         <source>The program rules could not be saved: %1</source>
-        <translation>Les règles des programmes n'ont pas pu être enregistrées : %1</translation>
+        <translation>Les règles des programmes n&apos;ont pas pu être enregistrées : %1</translation>
     </message>
     <message>
-        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
         <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
     </message>
     <message>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d'angle</translation>
+        <translation>Correction d&apos;angle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="vanished">Taux d'interrogation</translation>
+        <translation type="vanished">Taux d&apos;interrogation</translation>
     </message>
     <message>
         <source>Press</source>
@@ -1094,11 +1094,11 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
@@ -1162,7 +1162,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L'envoi des données a échoué, veuillez réessayer.</translation>
+        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1230,7 +1230,7 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
@@ -1313,8 +1313,8 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
-        <translation>Aucun programme de réglage de la souris d'un bureau connu n'a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
+        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
+        <translation>Aucun programme de réglage de la souris d&apos;un bureau connu n&apos;a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
     </message>
     <message>
         <source>DPI : %d</source>
@@ -1322,23 +1322,23 @@
     </message>
     <message>
         <source>The settings could not be saved: %1</source>
-        <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
         <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
         <translation>Tous les autres profils sont utilisés dans un autre emplacement ; aucun ne peut prendre la place de celui-ci.</translation>
     </message>
     <message>
         <source>This profile is not in the library or its file is missing.</source>
-        <translation>Ce profil n'est pas dans la bibliothèque ou son fichier est introuvable.</translation>
+        <translation>Ce profil n&apos;est pas dans la bibliothèque ou son fichier est introuvable.</translation>
     </message>
     <message>
         <source>No mouse model is known yet, so there is no profile library.</source>
-        <translation>Aucun modèle de souris n'est encore connu : il n'y a donc pas de bibliothèque de profils.</translation>
+        <translation>Aucun modèle de souris n&apos;est encore connu : il n&apos;y a donc pas de bibliothèque de profils.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -1346,15 +1346,15 @@
     </message>
     <message>
         <source>The file could not be written; nothing was changed.</source>
-        <translation>Le fichier n'a pas pu être écrit ; rien n'a été modifié.</translation>
+        <translation>Le fichier n&apos;a pas pu être écrit ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Delete the macro "%1"?</source>
+        <source>Delete the macro &quot;%1&quot;?</source>
         <translation>Supprimer la macro « %1 » ?</translation>
     </message>
     <message>
         <source>Tick the macros to export first.</source>
-        <translation>Cochez d'abord les macros à exporter.</translation>
+        <translation>Cochez d&apos;abord les macros à exporter.</translation>
     </message>
     <message>
         <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1469,7 +1469,7 @@
     </message>
     <message>
         <source>Choose a macro from the list first.</source>
-        <translation>Choisissez d'abord une macro dans la liste.</translation>
+        <translation>Choisissez d&apos;abord une macro dans la liste.</translation>
     </message>
     <message>
         <source>The loop count must be a number from 1 to 255.</source>
@@ -1511,7 +1511,7 @@
     <message>
         <source>The firmware updater could not be started:
 %1</source>
-        <translation>Le programme de mise à jour du micrologiciel n'a pas pu être lancé :
+        <translation>Le programme de mise à jour du micrologiciel n&apos;a pas pu être lancé :
 %1</translation>
     </message>
     <message>
