@@ -61,6 +61,101 @@
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Programmregeln</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>Fensterklasse oder Programmname</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil für das Programm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil für andere Programme</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Vorhandenes behalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Andere Programme:</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -309,101 +404,6 @@
     <message>
         <source>GunFile Manager</source>
         <translation>Rückstoßdateien</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramsDialog</name>
-    <message>
-        <source>Programs</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
-    </message>
-    <message>
-        <source>Program rules</source>
-        <translation>Programmregeln</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>window class or program name</source>
-        <translation>Fensterklasse oder Programmname</translation>
-    </message>
-    <message>
-        <source>Pick an open window or type its window class or its program&apos;s name.</source>
-        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
-    </message>
-    <message>
-        <source>Profile for the program</source>
-        <translation>Profil für das Programm</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add the rule</source>
-        <translation>Regel hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Remove the chosen rule</source>
-        <translation>Gewählte Regel entfernen</translation>
-    </message>
-    <message>
-        <source>Profile for other programs</source>
-        <translation>Profil für andere Programme</translation>
-    </message>
-    <message>
-        <source>Keep what is there</source>
-        <translation>Vorhandenes behalten</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programm:</translation>
-    </message>
-    <message>
-        <source>Profile:</source>
-        <translation>Profil:</translation>
-    </message>
-    <message>
-        <source>Other programs:</source>
-        <translation>Andere Programme:</translation>
-    </message>
-    <message>
-        <source>This profile is not in the library.</source>
-        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
-    </message>
-    <message>
-        <source>The program rules could not be saved: %1</source>
-        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
-        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
-        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
-    </message>
-    <message>
-        <source>Choose a profile from the library.</source>
-        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
-    </message>
-    <message>
-        <source>There can be at most %1 program rules.</source>
-        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
     </message>
 </context>
 <context>

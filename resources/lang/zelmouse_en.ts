@@ -61,6 +61,101 @@
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished">Profile</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -309,101 +404,6 @@
     <message>
         <source>GunFile Manager</source>
         <translation>GunFile Manager</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramsDialog</name>
-    <message>
-        <source>Programs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program rules</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation type="unfinished">Profile</translation>
-    </message>
-    <message>
-        <source>window class or program name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pick an open window or type its window class or its program&apos;s name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile for the program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add the rule</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove the chosen rule</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile for other programs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keep what is there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other programs:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This profile is not in the library.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The program rules could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a profile from the library.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There can be at most %1 program rules.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

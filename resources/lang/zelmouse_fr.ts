@@ -61,6 +61,101 @@
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l&apos;emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Règles des programmes</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>classe de fenêtre ou nom du programme</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil du programme</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Ajouter la règle</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Supprimer la règle choisie</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil des autres programmes</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Garder le profil en place</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programme :</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Autres programmes :</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Ce profil n&apos;est pas dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Les règles des programmes n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Choisissez un profil de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -309,101 +404,6 @@
     <message>
         <source>GunFile Manager</source>
         <translation>Gestionnaire de tirs</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramsDialog</name>
-    <message>
-        <source>Programs</source>
-        <translation>Programmes</translation>
-    </message>
-    <message>
-        <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l&apos;emplacement actif.</translation>
-    </message>
-    <message>
-        <source>Program rules</source>
-        <translation>Règles des programmes</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>window class or program name</source>
-        <translation>classe de fenêtre ou nom du programme</translation>
-    </message>
-    <message>
-        <source>Pick an open window or type its window class or its program&apos;s name.</source>
-        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
-    </message>
-    <message>
-        <source>Profile for the program</source>
-        <translation>Profil du programme</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Add the rule</source>
-        <translation>Ajouter la règle</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Remove the chosen rule</source>
-        <translation>Supprimer la règle choisie</translation>
-    </message>
-    <message>
-        <source>Profile for other programs</source>
-        <translation>Profil des autres programmes</translation>
-    </message>
-    <message>
-        <source>Keep what is there</source>
-        <translation>Garder le profil en place</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programme :</translation>
-    </message>
-    <message>
-        <source>Profile:</source>
-        <translation>Profil :</translation>
-    </message>
-    <message>
-        <source>Other programs:</source>
-        <translation>Autres programmes :</translation>
-    </message>
-    <message>
-        <source>This profile is not in the library.</source>
-        <translation>Ce profil n&apos;est pas dans la bibliothèque.</translation>
-    </message>
-    <message>
-        <source>The program rules could not be saved: %1</source>
-        <translation>Les règles des programmes n&apos;ont pas pu être enregistrées : %1</translation>
-    </message>
-    <message>
-        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
-        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
-    </message>
-    <message>
-        <source>Choose a profile from the library.</source>
-        <translation>Choisissez un profil de la bibliothèque.</translation>
-    </message>
-    <message>
-        <source>There can be at most %1 program rules.</source>
-        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
     </message>
 </context>
 <context>
