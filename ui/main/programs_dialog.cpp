@@ -1,6 +1,5 @@
 #include "ui/main/programs_dialog.h"
 
-#include "store/app_paths.h"
 #include "store/app_rules.h"
 #include "store/ini_file.h"
 #include "ui/kit/kit_style.h"
