@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libhidapi-dev
           libudev-dev libx11-dev libfontconfig-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
+          libxcb1-dev openbox x11-apps x11-utils
           xdotool imagemagick x11-xserver-utils python3 dpkg-dev desktop-file-utils appstream
            clang libclang-rt-14-dev libtsan2 trayer
            groff-base zsh zlib1g-dev build-essential debhelper lintian

@@ -1,10 +1,12 @@
 #include "store/profile_files.h"
 
 #include "store/app_paths.h"
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/product_definition.h"
+#include "store/store_log.h"
 #include "store/value_ranges.h"
 
 #include <QDebug>
@@ -397,6 +399,11 @@ void exportAllSettings(const DeviceSettings &settings, const QString &file)
     writeDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i)
         writeProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
+    // The program rules travel with the profiles they name. Without any, the file is as it
+    // always was, and importing it leaves the rules where it is loaded alone.
+    const AppRules rules = loadAppRules();
+    if (!rules.rules.isEmpty() || !rules.otherProfile.isEmpty())
+        writeAppRules(rules, ini);
 }
 
 void importAllSettings(DeviceSettings &settings, const QString &file)
@@ -413,6 +420,10 @@ void importAllSettings(DeviceSettings &settings, const QString &file)
             settings.ProfileNames[i] = name;
         readProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
     }
+    // Stored at once: they are no settings of the mouse. An export without them (an older
+    // one) leaves the user's rules as they are.
+    if (hasAppRules(ini) && !storeAppRules(readAppRules(ini)))
+        qCWarning(lcStore, "The program rules of %s could not be stored.", qPrintable(file));
 }
 
 QString missingExportKey(const IniFile &file)

@@ -1,6 +1,7 @@
 #include "store/profile_library.h"
 
 #include "store/app_paths.h"
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
@@ -191,6 +192,9 @@ LibraryOutcome renameProfile(DeviceSettings &settings, QStringList &library, con
     // The slot names follow the renamed files, or the next start would find no file.
     saveSlotNames(settings);
     saveActiveProfileIndex(settings.activeIndex());
+    // The program rules follow too; the files are renamed already, so a failure is only traced.
+    if (!from.isEmpty() && !renameProfileInStoredAppRules(from, to))
+        qCWarning(lcStore, "The program rules naming \"%s\" could not be changed.", qPrintable(from));
     return LibraryOutcome::Ok;
 }
 
@@ -310,6 +314,9 @@ LibraryOutcome deleteProfile(DeviceSettings &settings, QStringList &library, con
         // The deleted name must not stay stored as a slot name: its file is gone.
         saveSlotNames(settings);
     }
+    // A rule naming a profile that is gone would never switch again.
+    if (!removeProfileFromStoredAppRules(name))
+        qCWarning(lcStore, "The program rules naming \"%s\" could not be removed.", qPrintable(name));
     if (replacement)
         *replacement = chosen;
     return LibraryOutcome::Ok;

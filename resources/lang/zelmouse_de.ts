@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation>Keine X-Anzeige: Das Programm im Vordergrund ist nicht sichtbar, daher folgen die Profile keinen Programmen.</translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation>Der Fenstermanager teilt nicht mit, welches Fenster im Vordergrund ist, daher folgen die Profile keinen Programmen.</translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation>Das Fenster im Vordergrund ist für dieses Programm nicht sichtbar (ein natives Wayland-Fenster), daher wird nichts umgeschaltet.</translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation>Kein Fenster ist im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation>Das Programm im Vordergrund wird verfolgt: %1, keine Regel.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <translation>Das Programm im Vordergrund wird verfolgt: %1, „%2“ ist im aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <translation>Die Regel für %1 nennt „%2“, das nicht in der Profilbibliothek ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <translation>„%1“ liegt in einem anderen Platz und kann daher nicht in den aktiven.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <translation>„%1“ geht für %2 an die Maus, sobald es möglich ist.</translation>
+    </message>
+    <message>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <translation>Der Wechsel zu „%1“ für %2 wurde ausgelassen: Das Fenster hat noch nicht übernommene Änderungen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <translation>„%1“ konnte nicht in den aktiven Platz gelegt werden.</translation>
+    </message>
+    <message>
+        <source>Switching to &quot;%1&quot; for %2.</source>
+        <translation>Wechsel zu „%1“ für %2.</translation>
+    </message>
+    <message>
+        <source>Switched to &quot;%1&quot;.</source>
+        <translation>Zu „%1“ gewechselt.</translation>
+    </message>
+    <message>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <translation>Der Wechsel zu „%1“ konnte nicht an die Maus gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Programmregeln</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>Fensterklasse oder Programmname</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil für das Programm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil für andere Programme</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Vorhandenes behalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Andere Programme:</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -1579,6 +1733,25 @@
     <message>
         <source>The login entry could not be changed: %1</source>
         <translation>Der Autostart-Eintrag konnte nicht geändert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Möchten Sie dieses Profil wirklich löschen? Die Programmregel, die es nennt, wird ebenfalls entfernt.</numerusform>
+            <numerusform>Möchten Sie dieses Profil wirklich löschen? Die %n Programmregeln, die es nennen, werden ebenfalls entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil: %1</translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation>Nicht zu %1 gewechselt: Änderungen nicht übernommen</translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
+        <translation>&amp;Programme...</translation>
     </message>
 </context>
 </TS>

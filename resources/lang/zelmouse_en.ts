@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switching to &quot;%1&quot; for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switched to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished">Profile</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -1574,6 +1728,25 @@
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Are you sure you want delete this profile? The program rule naming it will be removed too.</numerusform>
+            <numerusform>Are you sure you want delete this profile? The %n program rules naming it will be removed too.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation>Aucun affichage X : le programme au premier plan est invisible, les profils ne suivent donc pas les programmes.</translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation>Le gestionnaire de fenêtres n&apos;indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation>La fenêtre au premier plan est invisible pour ce programme (une fenêtre Wayland native) : rien ne change.</translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation>Aucune fenêtre n&apos;est au premier plan.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation>Suivi du programme au premier plan : %1, aucune règle.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l&apos;emplacement actif.</translation>
+    </message>
+    <message>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <translation>La règle de %1 désigne « %2 », qui n&apos;est pas dans la bibliothèque de profils.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l&apos;emplacement actif.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <translation>« %1 » sera envoyé à la souris pour %2 dès que possible.</translation>
+    </message>
+    <message>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <translation>Le passage à « %1 » pour %2 a été ignoré : la fenêtre contient des modifications non appliquées.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <translation>« %1 » n&apos;a pas pu être placé dans l&apos;emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Switching to &quot;%1&quot; for %2.</source>
+        <translation>Passage à « %1 » pour %2.</translation>
+    </message>
+    <message>
+        <source>Switched to &quot;%1&quot;.</source>
+        <translation>Passé à « %1 ».</translation>
+    </message>
+    <message>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <translation>Le passage à « %1 » n&apos;a pas pu être envoyé à la souris.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l&apos;emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Règles des programmes</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>classe de fenêtre ou nom du programme</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil du programme</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Ajouter la règle</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Supprimer la règle choisie</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil des autres programmes</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Garder le profil en place</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programme :</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Autres programmes :</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Ce profil n&apos;est pas dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Les règles des programmes n&apos;ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Choisissez un profil de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -1579,6 +1733,25 @@
     <message>
         <source>The login entry could not be changed: %1</source>
         <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer ce profil ? La règle de programme qui le désigne sera aussi supprimée.</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer ce profil ? Les %n règles de programmes qui le désignent seront aussi supprimées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil : %1</translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation>Pas de passage à %1 : modifications non appliquées</translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
+        <translation>&amp;Programmes...</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "tools/cli/cli_output.h"
 #include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
+#include "tools/cli/app_profile_commands.h"
 
 #include <QCommandLineParser>
 
@@ -72,6 +73,8 @@ const CommandInfo kCommands[] = {
      "  removed  MODEL CONNECTION INTERFACE PATH\n"
      "  status   MODEL battery LEVEL% stage N rate HZ Hz\n"
      "           (\"battery off\": the mouse is off; \"rate unknown\": a code that names no rate)\n"
+     "  switch   PROGRAM \"PROFILE\" RESULT   the window gave the program in front its\n"
+     "           profile: RESULT is switched, failed (not sent) or skipped (unsent edits)\n"
      "\n"
      "  --json   print one JSON object per line instead, with the member \"event\"\n"
      "  --wait   keep watching when no mouse is connected at the start\n"
@@ -180,6 +183,17 @@ const CommandInfo kCommands[] = {
      "\"Profile 1\" to \"Profile 5\", slot 1 becomes active and everything is sent.\n"
      "\n"
      "  --all    reset all profiles\n"},
+    {CliCommand::AppProfiles, "app-profiles", "[--json]",
+     "List the rules that give programs their profiles.",
+     "Prints the rules of the window's \"Programs\" dialog, in order: each a program (window\n"
+     "class or instance name, or program file name) and the library profile that goes\n"
+     "into the active slot when it comes to the front, and the profile for every other\n"
+     "program.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::AppProfile, "app-profile", "ACTION [ARGUMENTS]",
+     "Add, remove or change the rules that give programs their profiles.",
+     APP_PROFILE_COMMAND_HELP},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -241,7 +255,8 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     parser.addOption(help);
     const QCommandLineOption all(QStringLiteral("all"), QString());
     const bool takesJson = info.command == CliCommand::Show || info.command == CliCommand::Macros
-        || info.command == CliCommand::Watch || info.command == CliCommand::Profiles;
+        || info.command == CliCommand::Watch || info.command == CliCommand::Profiles
+        || info.command == CliCommand::AppProfiles;
     if (takesJson)
         parser.addOption(json);
     if (info.command == CliCommand::Watch)
@@ -271,6 +286,8 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     switch (info.command) {
     case CliCommand::Profile:
         return parseProfileArguments(result, positional);
+    case CliCommand::AppProfile:
+        return parseAppProfileArguments(result, positional);
     case CliCommand::SelectProfile:
     case CliCommand::SelectSlot: {
         if (positional.size() != 1)

@@ -145,6 +145,13 @@ _zelmouse_cli()
     help) ((n == 0)) && _zelmouse_cli_offer '' "$cur" "${_zelmouse_cli_commands[@]}" ;;
     export | import) COMPREPLY=($(compgen -f -- "$cur")) ;;
     show) _zelmouse_cli_offer '' "$cur" --json ;;
+    app-profiles) _zelmouse_cli_offer '' "$cur" --json ;;
+    app-profile)
+        if ((n == 0)); then
+            _zelmouse_cli_offer '' "$cur" add remove default
+        elif [[ ${args[0]} == default ]] && ((n == 1)); then
+            _zelmouse_cli_offer '' "$cur" none
+        fi ;;
     esac
 }
 complete -F _zelmouse_cli zelmouse-cli
@@ -234,6 +241,13 @@ case $command in
   help) (( n == 0 )) && $offer $commands ;;
   export|import) _files ;;
   show) $offer --json ;;
+  app-profiles) $offer --json ;;
+  app-profile)
+    if (( n == 0 )); then
+      $offer add remove default
+    elif [[ ${args[1]} == default ]] && (( n == 1 )); then
+      $offer none
+    fi ;;
 esac
 )ZSH";
 

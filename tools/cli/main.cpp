@@ -7,6 +7,7 @@
 #include "tools/cli/cli_trace.h"
 #include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
+#include "tools/cli/app_profile_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
@@ -77,6 +78,10 @@ int dispatch(const CliArguments &arguments)
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Reset:
         return runResetCommand(arguments.all);
+    case CliCommand::AppProfiles:
+        return runAppProfilesCommand(arguments.json);
+    case CliCommand::AppProfile:
+        return runAppProfileCommand(arguments.profileAction, arguments.names);
     case CliCommand::Help:
     case CliCommand::None:
         break;

@@ -8,6 +8,7 @@
 #include "tools/cli/cli_output.h"
 #include "tools/cli/current_product.h"
 
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/product_definition.h"
@@ -209,12 +210,15 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         printResult(QStringLiteral("Renamed profile \"%1\" to \"%2\".").arg(from, name));
     } else if (action == QLatin1String("delete")) {
         QString replacement;
+        const int rules = appRulesNaming(loadAppRules(), arguments.at(0));
         if (const LibraryOutcome outcome = deleteProfile(settings, library, arguments.at(0), &replacement);
             outcome != LibraryOutcome::Ok)
             return report(outcome, arguments.at(0));
-        const QString done = replacement.isEmpty()
+        QString done = replacement.isEmpty()
             ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
             : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0), QString::number(slot), replacement);
+        if (rules > 0)
+            done += QStringLiteral(" Removed the %1 program rule%2 that named it.").arg(rules).arg(rules == 1 ? "" : "s");
         if (!replacement.isEmpty())
             return storeLoadedSettings(settings, done);
         printResult(done);

@@ -3,6 +3,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "ui/main/app_profile_switcher.h"
 #include "platform/hotplug_watcher.h"
 #include "platform/pointer_speed.h"
 #include "store/app_paths.h"
@@ -136,6 +137,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
 
     setWindowIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))));
     createTray();
+    appSwitcher = new AppProfileSwitcher(this);
 
     slotRefreshBatteryStatus(0, 1, 1);
     if (mouseCount == 0)

@@ -18,6 +18,7 @@
 #include "ui/main/window_layout.h"
 #include "ui/main/window_scale.h"
 
+class AppProfileSwitcher;
 class MacroDialog;
 class OsdSender;
 class QAction;
@@ -118,6 +119,18 @@ public:
     const QStringList &libraryNames() const { return profileLibrary; }
     QSystemTrayIcon *trayIcon() const { return tray; }
 
+    // Profiles that follow the program in front (the switcher decides, the window carries out).
+    AppProfileSwitcher *appProfileSwitcher() const { return appSwitcher; }
+    // Edits on the pages or in the slots that no write has sent yet.
+    bool hasUnsentEdits();
+    // A write is running, with or without its dialog.
+    bool isWriting() const;
+    // Library profile `name` into the active slot, then written without a dialog; false (and
+    // nothing changed) when it cannot be used. The write ends with QuietWriteFinished.
+    bool switchActiveProfile(const QString &name);
+    // The switch to `profile` was not made over unsent edits: the window says so.
+    void sayAppSwitchSkipped(const QString &profile);
+
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
     void OsdNotice(const QString &text);
@@ -128,6 +141,8 @@ signals:
     void MouseBackWithUnsentEdits();
     // The low-battery notice, as shown.
     void LowBatteryNotice(const QString &text);
+    // A write without a dialog ended (switchActiveProfile).
+    void QuietWriteFinished(uchar status);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -141,6 +156,8 @@ protected:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // The "Programs" dialog, from the library panel or the tray; the window may stay hidden.
+    void showProgramsDialog();
     void SelBtnChanged(uchar index, uchar group);
     void slotGotoMacro(uchar page);
     void slot_show_profilename(QAction *action);
@@ -207,6 +224,8 @@ private:
     // "Config/ApplyOnArrival": the stored settings to a mouse that came back.
     void applyOnArrivalIfDue();
     void notifyOsd(const QString &text);
+    // The write Apply makes, without its dialog.
+    void writeQuietly();
     QString appPath(const QString &relative) const { return appDir + relative; }
 
     // Device notifications register here (device presence).
@@ -332,6 +351,7 @@ private:
     QMenu *trayMenu = nullptr;
     ZelAction *loadConfigAction = nullptr;
     ZelAction *startAtLoginAction = nullptr;
+    ZelAction *programsAction = nullptr;
     ZelAction *quitAction = nullptr;
     OsdSender *osdSender = nullptr;
     // Last reported level (0 for mouse off); -1 before the first report.
@@ -345,6 +365,7 @@ private:
     std::unique_ptr<DeviceSession> session;
     // Interfaces coming and going; null when the system cannot tell.
     std::unique_ptr<HotplugWatcher> hotplug;
+    AppProfileSwitcher *appSwitcher = nullptr;
     // The active slot's profile file, kept open to record the mouse's stage changes.
     QString profileFilePath;
 };

@@ -6,6 +6,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "store/app_rules.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
@@ -169,7 +170,12 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         const QString name = nameEdit->text();
         if (!reportLibraryOutcome(checkDeleteProfile(currentSettings, profileLibrary, name, nullptr)))
             break;
-        if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want delete this profile?")) != 1)
+        // Rules naming the profile go with it (the store removes them): the question says so.
+        const int rules = appRulesNaming(loadAppRules(), name);
+        const QString question = rules == 0
+            ? QObject::tr("Are you sure you want delete this profile?")
+            : tr("Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.", nullptr, rules);
+        if (showMessage(ZelMessageBox::Question, question) != 1)
             break;
         reportLibraryOutcome(deleteProfile(currentSettings, profileLibrary, name, nullptr));
         rebuildLibraryMenu();

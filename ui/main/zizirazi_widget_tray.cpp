@@ -64,8 +64,11 @@ void ZiziraziWidget::createTray()
     if (startAtLoginAction->isChecked() != readStartAtLogin())
         writeStartAtLogin(startAtLoginAction->isChecked());
     connect(startAtLoginAction, &QAction::triggered, this, &ZiziraziWidget::setStartAtLoginFromTray);
+    programsAction = new ZelAction(this);
+    connect(programsAction, &QAction::triggered, this, &ZiziraziWidget::showProgramsDialog);
     trayMenu->addAction(loadConfigAction);
     trayMenu->addAction(startAtLoginAction);
+    trayMenu->addAction(programsAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
     // The menu's dark style hides the platform's tick: "Start at Login" draws its own.
@@ -91,6 +94,7 @@ void ZiziraziWidget::retranslateTray()
         return;
     loadConfigAction->setText(tr("&Load Config"));
     startAtLoginAction->setText(tr("&Start at Login"));
+    programsAction->setText(tr("&Programs..."));
     quitAction->setText(tr("&Quit"));
 }
 
