@@ -40,7 +40,8 @@ const DeviceOptionKey kDeviceOptions[] = {
 } // namespace
 
 int readActiveProfileIndex() { return readConfigInteger(kProfileIdKey); }
-void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index); }
+bool saveActiveProfileIndex(int index) { return writeConfigInteger(kProfileIdKey, index); }
+void writeActiveProfileIndex(IniFile &file, int index) { file.setInteger(kProfileIdKey, index); }
 
 int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
 bool writeApplyFailedFlag(int flag) { return writeConfigInteger(QStringLiteral("Config/Diff"), flag); }

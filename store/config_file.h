@@ -9,7 +9,8 @@ struct DeviceSettings;
 
 // "Config/ProfileID"
 int readActiveProfileIndex();
-void saveActiveProfileIndex(int index);
+bool saveActiveProfileIndex(int index);
+void writeActiveProfileIndex(IniFile &file, int index);
 
 // "Config/Diff": 1 when the mouse may not hold the stored settings.
 int readApplyFailedFlag();

@@ -330,10 +330,37 @@ void writeSlotNames(const DeviceSettings &settings, IniFile &config)
 }
 } // namespace
 
-void saveSlotNames(const DeviceSettings &settings)
+bool saveSlotNames(const DeviceSettings &settings)
 {
     IniFile config(configFilePath());
     writeSlotNames(settings, config);
+    return config.commit();
+}
+
+namespace {
+void writeProductProfileList(const QStringList &names, IniFile &list)
+{
+    list.setInteger(QStringLiteral("PROFILE_LIST/Count"), names.size());
+    for (int n = 0; n < names.size(); ++n)
+        list.setText(productListKey(n + 1), names.at(n));
+}
+} // namespace
+
+bool saveLibraryAndSlots(const QStringList *library, const DeviceSettings *settings)
+{
+    SettingsSave save;
+    if (library) {
+        const QString path = productListPath(readCurrentProductName());
+        if (path.isEmpty())
+            return false;
+        writeProductProfileList(*library, save.file(path));
+    }
+    if (settings) {
+        IniFile &config = save.file(configFilePath());
+        writeSlotNames(*settings, config);
+        writeActiveProfileIndex(config, settings->activeIndex());
+    }
+    return save.commit();
 }
 
 bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
@@ -358,14 +385,15 @@ bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
     return saved;
 }
 
-void exportAllSettings(const DeviceSettings &settings, const QString &file)
+bool exportAllSettings(const DeviceSettings &settings, const QString &file)
 {
     if (file.isEmpty())
-        return;
+        return false;
     IniFile ini(file);
     writeDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i)
         writeProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
+    return ini.commit();
 }
 
 void importAllSettings(DeviceSettings &settings, const QString &file)
@@ -407,10 +435,13 @@ QString readProductNameOfFile(const QString &file)
     return file.isEmpty() ? QString() : IniFile(file).text(kProductNameKey);
 }
 
-void writeProductNameToFile(const QString &name, const QString &file)
+bool writeProductNameToFile(const QString &name, const QString &file)
 {
-    if (!file.isEmpty())
-        IniFile(file).setText(kProductNameKey, name);
+    if (file.isEmpty())
+        return false;
+    IniFile ini(file);
+    ini.setText(kProductNameKey, name);
+    return ini.commit();
 }
 
 void writeActiveStage(QSettings &profileFile, int stage)
@@ -436,12 +467,9 @@ QStringList loadProductProfileList()
     return names;
 }
 
-void saveProductProfileList(const QStringList &names)
+bool saveProductProfileList(const QStringList &names)
 {
-    IniFile list(productListPath(readCurrentProductName()));
-    list.setInteger(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int n = 0; n < names.size(); ++n)
-        list.setText(productListKey(n + 1), names.at(n));
+    return saveLibraryAndSlots(&names, nullptr);
 }
 
 bool fileExists(const QString &path)

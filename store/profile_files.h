@@ -23,7 +23,10 @@ void loadSlotProfile(ProfileData &profile, const QString &name);
 void saveSlotProfile(const QString &name, const ProfileData &profile);
 
 // "Config/Profile1".."Config/Profile5" from the slot names; unsafe names are not stored.
-void saveSlotNames(const DeviceSettings &settings);
+bool saveSlotNames(const DeviceSettings &settings);
+// In one save: the library list (when given) and the slot names with the active slot (when
+// given). False, and neither file changed, when it could not be saved.
+bool saveLibraryAndSlots(const QStringList *library, const DeviceSettings *settings);
 
 // Start-up: device-wide options, slot names and the five slot profiles. A slot whose profile
 // file is missing gets the factory values of a reset.
@@ -54,7 +57,8 @@ bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath = 
 // All settings in one ".conf" file: options, "PROFILE_0".."PROFILE_4" without the two
 // light-off keys. Import takes slot names from "Config/Profile%d" where the file has them
 // (our exports do not); other slots keep their names, so their profiles stay saved.
-void exportAllSettings(const DeviceSettings &settings, const QString &file);
+// False when the file could not be written whole.
+bool exportAllSettings(const DeviceSettings &settings, const QString &file);
 void importAllSettings(DeviceSettings &settings, const QString &file);
 
 // The first key of the full ".conf" form (options and five profiles) that `file` lacks; empty
@@ -63,7 +67,7 @@ QString missingExportKey(const IniFile &file);
 
 // "MouseName/Name" of an export file.
 QString readProductNameOfFile(const QString &file);
-void writeProductNameToFile(const QString &name, const QString &file);
+bool writeProductNameToFile(const QString &name, const QString &file);
 
 // "PROFILE/dpi" in a profile file the caller keeps open.
 void writeActiveStage(QSettings &profileFile, int stage);
@@ -72,7 +76,7 @@ bool writeActiveStage(const QString &profileFile, int stage);
 // The per-product profile list "<config>/<current product>/Config.ini". Stale higher keys are
 // left in the file and ignored.
 QStringList loadProductProfileList();
-void saveProductProfileList(const QStringList &names);
+bool saveProductProfileList(const QStringList &names);
 
 bool fileExists(const QString &path);
 

@@ -45,6 +45,7 @@ struct CliArguments {
     QString profileAction;     // profile ACTION: use, add, copy, rename, delete, export, import
     QStringList names;         // profile ACTION's arguments (names, then a file)
     bool all = false;          // reset --all
+    bool force = false;        // export, profile export: --force replaces an existing file
     QString error;             // non-empty: a usage error, one sentence
 };
 

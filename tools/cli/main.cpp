@@ -40,7 +40,7 @@ int dispatch(const CliArguments &arguments)
     case CliCommand::SelectProfile:
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Export:
-        return runExportCommand(arguments.file);
+        return runExportCommand(arguments.file, arguments.force);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
     case CliCommand::Set:
@@ -56,7 +56,7 @@ int dispatch(const CliArguments &arguments)
     case CliCommand::Profiles:
         return runProfilesCommand(arguments.json);
     case CliCommand::Profile:
-        return runProfileCommand(arguments.profileAction, arguments.names);
+        return runProfileCommand(arguments.profileAction, arguments.names, arguments.force);
     case CliCommand::SelectSlot:
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Reset:
