@@ -4,6 +4,9 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 const QString kProfileIdKey = QStringLiteral("Config/ProfileID");
@@ -38,6 +41,20 @@ const DeviceOptionKey kDeviceOptions[] = {
 };
 
 } // namespace
+
+QString configFileReadProblem()
+{
+    const QString path = configFilePath();
+    if (!IniFile(path).isRefused())
+        return QString();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("it is not a regular file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    return QStringLiteral("it cannot be read");
+}
 
 int readActiveProfileIndex() { return readConfigInteger(kProfileIdKey); }
 bool saveActiveProfileIndex(int index) { return writeConfigInteger(kProfileIdKey, index); }

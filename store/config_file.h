@@ -7,6 +7,10 @@ struct DeviceSettings;
 
 // Single keys of the configuration file "<config>/Config.ini". Absent keys read as 0 or empty.
 
+// Why the configuration file cannot be read ("Permission denied", "it is not a regular file");
+// empty when it can, or is missing. An unreadable one reads as empty, so its keys look absent.
+QString configFileReadProblem();
+
 // "Config/ProfileID"
 int readActiveProfileIndex();
 bool saveActiveProfileIndex(int index);

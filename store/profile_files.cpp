@@ -262,6 +262,38 @@ void saveProfile(int index, const ProfileData &profile, const QString &file)
     }
 }
 
+namespace {
+
+// A profile file holds the profile when it holds a button's function: an empty file, or one
+// holding only a stage ("[PROFILE] dpi=0"), would read as a profile of zeros, with no click.
+bool holdsProfile(const IniFile &ini)
+{
+    const QByteArray section = kProfileGroup.toLatin1();
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        if (ini.contains(profileSettingsKey(section, {"BUTTON_INFO", b, -1, "Fun"}).name()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool profileFileHoldsProfile(const QString &path)
+{
+    return fileExists(path) && holdsProfile(IniFile(path));
+}
+
+bool loadProfileFile(ProfileData &profile, const QString &path)
+{
+    if (!fileExists(path))
+        return false;
+    const IniFile ini(path);
+    if (!holdsProfile(ini))
+        return false;
+    readProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+    return true;
+}
+
 void loadSlotProfile(ProfileData &profile, const QString &name)
 {
     // An unsafe name gives the profile of a missing file.
@@ -288,12 +320,11 @@ void loadAllSettings(DeviceSettings &settings)
     }
     for (int i = 0; i < kProfileCount; ++i) {
         const QString &name = settings.ProfileNames[i];
-        if (fileExists(slotProfilePath(name))) {
-            loadSlotProfile(settings.profiles[i], name);
-        } else {
-            // Zeros are no settings (rate code 0, DPI code 0): a slot without its file gets
-            // what a reset gives it, and is sent as such.
-            qDebug("The profile file of slot %d (\"%s\") is missing; using the factory values.", i + 1, qUtf8Printable(name));
+        if (!loadProfileFile(settings.profiles[i], slotProfilePath(name))) {
+            // Zeros are no settings (rate code 0, DPI code 0, no click): a slot without its
+            // file, or whose file holds no profile, gets what a reset gives it, and is sent as such.
+            qDebug("The profile file of slot %d (\"%s\") is missing or holds no profile; using the factory values.", i + 1,
+                   qUtf8Printable(name));
             resetProfile(settings.profiles[i]);
         }
     }
@@ -449,10 +480,17 @@ void writeActiveStage(QSettings &profileFile, int stage)
     profileFile.setValue(profileKey(kProfileGroup, {"dpi"}), stage);
 }
 
-bool writeActiveStage(const QString &profileFile, int stage)
+bool writeActiveStage(const QString &profileFile, const ProfileData &profile)
 {
+    if (profileFile.isEmpty())
+        return false;
     IniFile file(profileFile);
-    file.setInteger(profileKey(kProfileGroup, {"dpi"}), stage);
+    // Never a file of one key: without the profile in it, the whole profile is written.
+    if (!holdsProfile(file)) {
+        writeProfileGroup(file, kProfileGroup, profile, ProfileForm::Full);
+        return file.commit();
+    }
+    file.setInteger(profileKey(kProfileGroup, {"dpi"}), profile.dpi);
     return file.commit();
 }
 

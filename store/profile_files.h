@@ -71,7 +71,15 @@ bool writeProductNameToFile(const QString &name, const QString &file);
 
 // "PROFILE/dpi" in a profile file the caller keeps open.
 void writeActiveStage(QSettings &profileFile, int stage);
-bool writeActiveStage(const QString &profileFile, int stage);
+// `profile.dpi` into `profileFile`; a file that is missing or holds no profile gets all of
+// `profile`, so no file ever holds the stage alone.
+bool writeActiveStage(const QString &profileFile, const ProfileData &profile);
+
+// A profile file that holds a profile (a button's function); an empty one reads as missing.
+bool profileFileHoldsProfile(const QString &path);
+// Group "PROFILE" of `path` into `profile`; false (and `profile` untouched) when the file is
+// missing or holds no profile.
+bool loadProfileFile(ProfileData &profile, const QString &path);
 
 // The per-product profile list "<config>/<current product>/Config.ini". Stale higher keys are
 // left in the file and ignored.

@@ -26,11 +26,12 @@ bool hasLibraryFolder()
 // library file; empty when neither exists.
 QString newestFileOf(const QString &name)
 {
+    // A file that holds no profile reads as missing.
     const QString slotFile = slotProfilePath(name);
-    if (fileExists(slotFile))
+    if (profileFileHoldsProfile(slotFile))
         return slotFile;
     const QString libraryFile = libraryProfilePath(name);
-    return fileExists(libraryFile) ? libraryFile : QString();
+    return profileFileHoldsProfile(libraryFile) ? libraryFile : QString();
 }
 
 void putIntoActiveSlot(DeviceSettings &settings, const QString &name, const QString &file)

@@ -30,5 +30,6 @@ int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool fo
 // Saves `settings` as apply does, without sending them; prints `success`, or the failed path
 // (exit 74) when a file could not be written.
 int storeLoadedSettings(const DeviceSettings &settings, const QString &success);
-// Prints that the settings lock could not be taken; returns the exit status (75).
+// Prints why the settings lock could not be taken; returns the exit status: 75 when another
+// program holds it, 74 when its file could not be made.
 int reportSettingsBusy();

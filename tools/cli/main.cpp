@@ -120,7 +120,11 @@ int main(int argc, char *argv[])
             printError(error);
             return CliExit::NoDevice;
         }
-        emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        {
+            // Its testbed folder is made before the environment names it.
+            const TerminationHold settingUp;
+            emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        }
         // Plugging and unplugging is what there is to watch.
         if (arguments.command == CliCommand::Watch)
             emulated->listenForControl();
