@@ -14,6 +14,11 @@ namespace {
 
 const QString kExtension = QStringLiteral(".MSMACRO");
 
+// Shown by the macro editor's export too.
+const char *const kNotRegularTarget = QT_TRANSLATE_NOOP("QObject", "\"%1\" is not a regular file.");
+const char *const kSettingsFolderTarget =
+    QT_TRANSLATE_NOOP("QObject", "\"%1\" is in the program's own settings folder; nothing is exported there.");
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("QObject", text);
@@ -44,9 +49,9 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
     case MacroLibraryError::TargetExists:
         return tr("\"%1\" already exists.").arg(QDir::toNativeSeparators(result.path));
     case MacroLibraryError::NotRegularTarget:
-        return tr("\"%1\" is not a regular file.").arg(QDir::toNativeSeparators(result.path));
+        return tr(kNotRegularTarget).arg(QDir::toNativeSeparators(result.path));
     case MacroLibraryError::SettingsFolderTarget:
-        return tr("\"%1\" is in the program's own settings folder; nothing is exported there.").arg(QDir::toNativeSeparators(result.path));
+        return tr(kSettingsFolderTarget).arg(QDir::toNativeSeparators(result.path));
     case MacroLibraryError::WriteFailed:
         return tr("\"%1\" could not be written.").arg(QDir::toNativeSeparators(result.path));
     }

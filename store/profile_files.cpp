@@ -379,13 +379,13 @@ void writeProductProfileList(const QStringList &names, IniFile &list)
 
 bool saveLibraryAndSlots(const QStringList *library, const DeviceSettings *settings)
 {
+    // No list file (no usable product name): nothing is touched, not even the lock.
+    const QString listPath = library ? productListPath(readCurrentProductName()) : QString();
+    if (library && listPath.isEmpty())
+        return false;
     SettingsSave save;
-    if (library) {
-        const QString path = productListPath(readCurrentProductName());
-        if (path.isEmpty())
-            return false;
-        writeProductProfileList(*library, save.file(path));
-    }
+    if (library)
+        writeProductProfileList(*library, save.file(listPath));
     if (settings) {
         IniFile &config = save.file(configFilePath());
         writeSlotNames(*settings, config);

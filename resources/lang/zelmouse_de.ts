@@ -1222,6 +1222,14 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <translation>„%1“ liegt im Einstellungsordner des Programms; dorthin wird nichts exportiert.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

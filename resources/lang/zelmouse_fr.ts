@@ -1222,6 +1222,14 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <translation>« %1 » se trouve dans le dossier des réglages du programme ; aucune exportation n&apos;y est faite.</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1362,11 +1370,11 @@
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l'ouverture de session</translation>
+        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>
