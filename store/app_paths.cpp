@@ -69,7 +69,7 @@ void copyTree(const QString &from, const QString &to)
         if (it.fileInfo().isDir())
             QDir().mkpath(target);
         else if (!QFile::exists(target))
-            QFile::copy(path, target);
+            copyFileWithoutOverwrite(path, target); // checked: a full disk leaves no short file
     }
 }
 

@@ -557,6 +557,5 @@ bool exportLibraryProfile(const QString &name, const QString &targetPath)
     const QString source = libraryProfilePath(name);
     if (!fileExists(source) || targetPath.isEmpty() || QFileInfo::exists(targetPath))
         return false;
-    writeProductNameToFile(readCurrentProductName(), source);
-    return QFile::copy(source, targetPath);
+    return writeProductNameToFile(readCurrentProductName(), source) && copyFileWithoutOverwrite(source, targetPath);
 }

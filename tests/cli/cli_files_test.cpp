@@ -320,6 +320,20 @@ private slots:
         QVERIFY(buttonTable(refused).isEmpty());
     }
 
+    // A configuration file that cannot be read is named as the cause, not taken for one
+    // without slot names; nothing is written over it.
+    void setNamesAnUnreadableConfigurationFile()
+    {
+        AppDirFixture app;
+        QVERIFY(QFile::remove(app.configIni()));
+        QCOMPARE(::mkfifo(QFile::encodeName(app.configIni()).constData(), 0600), 0);
+        const CliRun run = runCliProgram(app.withAppDir({QStringLiteral("set"), QStringLiteral("scroll"), QStringLiteral("5")}));
+        QCOMPARE(run.exitCode, 74);
+        QVERIFY2(run.err.contains(QLatin1String("cannot be read (it is not a regular file)")), qPrintable(run.err));
+        struct stat st {};
+        QVERIFY(::lstat(QFile::encodeName(app.configIni()).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
+
     // A run ended by SIGTERM or SIGINT in the middle of its write takes its testbed along.
     void aSignalledRunLeavesNoTestbed_data()
     {
