@@ -324,6 +324,28 @@ void clientVanished(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer u
 
 } // namespace
 
+namespace {
+
+// ZEL_EMULATE_WIRE_LOG: every packet the mouse takes, one line each ("pid hex bytes"),
+// appended to a file that several processes' emulated mice may share, so that a test can see
+// in which order two programs' packets reached "the" mouse.
+void appendToWireLog(const Report &bytes)
+{
+    static const int fd = [] {
+        const QByteArray path = qgetenv("ZEL_EMULATE_WIRE_LOG");
+        return path.isEmpty() ? -1 : ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    }();
+    if (fd < 0)
+        return;
+    QByteArray line = QByteArray::number(qint64(::getpid())) + ' '
+        + QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())).toHex(' ') + '\n';
+    // One write of an appended line: lines of several processes never mix.
+    if (::write(fd, line.constData(), size_t(line.size())) != line.size())
+        return;
+}
+
+} // namespace
+
 long MouseEmulator::Private::onWrite(Node &n, UMockdevIoctlClient *client, const uint8_t *data, int length)
 {
     std::unique_lock<std::mutex> lock(mutex);
@@ -357,6 +379,7 @@ long MouseEmulator::Private::onWrite(Node &n, UMockdevIoctlClient *client, const
     }
     packet.accepted = true;
     log.append(packet);
+    appendToWireLog(command);
 
     std::optional<Report> reply = firmware[modelOf(n.connection)].handleCommand(command);
     if (reply && misbehaviour.silent)

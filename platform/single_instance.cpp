@@ -77,7 +77,7 @@ bool SingleInstanceLock::tryAcquire()
     if (m_lock && m_lock->isLocked())
         return true;
     // An empty, garbage or directory lock file names no live holder: it must not keep us out.
-    removeUnusableLockFile(m_path);
+    removeUnusableLockFile(m_path, LockFolder::ThisMachine);
     m_lock = std::make_unique<QLockFile>(m_path);
     // Never stale by age: only a dead holder gives the lock up.
     m_lock->setStaleLockTime(0);

@@ -5,9 +5,11 @@
 #include <QSocketNotifier>
 
 #include <atomic>
+#include <mutex>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <thread>
 #include <sys/syscall.h>
@@ -72,29 +74,51 @@ void quitEventLoopOnTerminationSignals()
 
 namespace {
 std::atomic<bool> g_quitsEventLoop{false};
+std::mutex g_setUp;
 } // namespace
+
+TerminationHold::TerminationHold()
+{
+    g_setUp.lock();
+}
+
+TerminationHold::~TerminationHold()
+{
+    g_setUp.unlock();
+}
 
 void setTerminationQuitsEventLoop(bool quits)
 {
     g_quitsEventLoop.store(quits);
 }
 
+// Caught by the same handler as the window's, not blocked and waited for: under umockdev's
+// preload a thread can end up with another thread's signal mask, and a signal that reached a
+// thread without the block ended the run at once, leaving the testbed folder behind.
 void exitOnTerminationSignals(std::function<QByteArray()> leftover)
 {
-    const sigset_t set = terminationSignals();
-    if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0)
+    catchTerminationSignals();
+    if (g_signalPipe[0] < 0)
         return;
-    std::thread([set, leftover = std::move(leftover)] {
-        int signo = 0;
+    std::thread([leftover = std::move(leftover)] {
+        unsigned char signo = 0;
         for (;;) {
-            if (sigwait(&set, &signo) != 0)
+            struct pollfd ready {g_signalPipe[0], POLLIN, 0};
+            // Directly: a preloaded library's wrappers may take locks.
+            if (::syscall(SYS_ppoll, &ready, 1, nullptr, nullptr, 0) < 0 && errno != EINTR)
                 return;
+            if (::syscall(SYS_read, g_signalPipe[0], &signo, 1) != 1)
+                continue;
             if (!g_quitsEventLoop.load())
                 break;
             // A run that follows events until interrupted ends as if it had quit.
             QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
         }
-        const QByteArray folder = leftover ? leftover() : QByteArray();
+        QByteArray folder;
+        {
+            const std::lock_guard<std::mutex> setUp(g_setUp);
+            folder = leftover ? leftover() : QByteArray();
+        }
         int parentAlive[2];
         const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
         if (!folder.isEmpty() && null >= 0 && ::pipe(parentAlive) == 0) {

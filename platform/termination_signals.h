@@ -19,6 +19,16 @@ void quitEventLoopOnTerminationSignals();
 // has ended, when no thread of it can add files any more. Call before any other thread is
 // started, so that every thread inherits the blocked signals.
 void exitOnTerminationSignals(std::function<QByteArray()> leftover);
+// While one exists, a signal caught by exitOnTerminationSignals waits to end the process: what
+// is being set up (a testbed folder made but not yet named in the environment) is then whole
+// and named, and goes with it.
+class TerminationHold {
+public:
+    TerminationHold();
+    ~TerminationHold();
+    TerminationHold(const TerminationHold &) = delete;
+    TerminationHold &operator=(const TerminationHold &) = delete;
+};
 // While on, a signal caught by exitOnTerminationSignals quits the application's event loop
 // instead (a command that follows events until interrupted, and then ends normally).
 void setTerminationQuitsEventLoop(bool quits);

@@ -1,5 +1,7 @@
 #include "store/app_paths.h"
 
+#include "platform/regular_file.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -72,7 +75,7 @@ void copyTree(const QString &from, const QString &to)
         if (it.fileInfo().isDir())
             QDir().mkpath(target);
         else if (!QFile::exists(target))
-            QFile::copy(path, target);
+            copyFileWithoutOverwrite(path, target); // checked: a full disk leaves no short file
     }
 }
 
@@ -245,8 +248,22 @@ bool copyFileWithoutOverwrite(const QString &from, const QString &to)
 {
     if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFileInfo(from).isFile())
         return false;
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    return QFile::copy(from, to);
+    const RegularFileRead source = readRegularFile(from);
+    const QFileInfo target(to);
+    if (source.state != RegularFileRead::Regular || !QDir().mkpath(target.absolutePath()))
+        return false;
+    // Staged beside the target and checked before it gets its name (QFile::copy can lose a
+    // failed write on a full disk and leave a short file).
+    QTemporaryFile staging(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!staging.open() || staging.write(source.data) != source.data.size() || !staging.flush()
+        || ::fdatasync(staging.handle()) != 0 || staging.size() != source.data.size())
+        return false;
+    staging.setPermissions(QFile::permissions(from));
+    // Never over a file that appeared meanwhile: the rename refuses an existing target.
+    if (!staging.rename(to))
+        return false;
+    staging.setAutoRemove(false);
+    return true;
 }
 
 bool renameFileWithoutOverwrite(const QString &from, const QString &to)
@@ -256,16 +273,24 @@ bool renameFileWithoutOverwrite(const QString &from, const QString &to)
     return QFile::rename(from, to);
 }
 
+bool syncFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && ::fdatasync(file.handle()) == 0;
+}
+
 bool replaceFileAtomically(const QString &target, const std::function<bool(const QString &)> &fill)
 {
     const QFileInfo info(target);
-    if (target.isEmpty() || info.isDir() || !info.absoluteDir().exists())
+    // Only a regular file is ever replaced: renaming over a link or a device node would
+    // destroy it, and a folder cannot be.
+    if (target.isEmpty() || info.isSymLink() || (info.exists() && !info.isFile()) || !info.absoluteDir().exists())
         return false;
     QTemporaryFile staging(info.absoluteDir().filePath(info.fileName() + QStringLiteral(".XXXXXX")));
     if (!staging.open())
         return false;
     staging.close();
-    if (!fill(staging.fileName()))
+    if (!fill(staging.fileName()) || !syncFile(staging.fileName()))
         return false;
     QFile::setPermissions(staging.fileName(),
                           info.exists() ? QFile::permissions(target)

@@ -50,7 +50,10 @@ QString fileNameForName(const QString &name, const QString &extension);
 // either path is empty or the source is missing. The copy creates the target's folder.
 bool copyFileWithoutOverwrite(const QString &from, const QString &to);
 bool renameFileWithoutOverwrite(const QString &from, const QString &to);
-// Writes `target` through a staging file beside it, which `fill` is given to write, and
-// renames it over the target: an existing target is replaced whole or, when `fill` or the
-// rename fails, left as it was. A new target gets the usual 0644 permissions.
+// Writes `target` through a staging file beside it, which `fill` is given to write and check,
+// and renames it over the target once it is on the disk: an existing target is replaced whole
+// or, when `fill`, the sync or the rename fails, left as it was. Nothing but a regular file is
+// replaced. A new target gets the usual 0644 permissions.
+// Flushes a written file to the disk; false when that fails (a full disk may show only here).
+bool syncFile(const QString &path);
 bool replaceFileAtomically(const QString &target, const std::function<bool(const QString &staging)> &fill);

@@ -52,6 +52,20 @@ bool keepsOneClick(const ProfileData &profile, int slotIndex, int newFun)
     return false;
 }
 
+bool hasClickFunction(const ProfileData &profile)
+{
+    for (const ButtonSlot &slot : profile.buttons) {
+        if (slot.Fun == ButtonFunction::Left)
+            return true;
+    }
+    return false;
+}
+
+bool sendsClickFunction(const DeviceSettings &settings)
+{
+    return hasClickFunction(settings.profiles[0]) && hasClickFunction(settings.profiles[settings.activeIndex()]);
+}
+
 void setComboKeys(ButtonSlot &slot, const uint8_t *keyCodes, int count)
 {
     std::memset(static_cast<void *>(slot.KeyInfo), 0, sizeof slot.KeyInfo);

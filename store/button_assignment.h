@@ -14,6 +14,13 @@ struct ProfileData;
 // slot holds the only Left and the new function is not Left.
 bool keepsOneClick(const ProfileData &profile, int slotIndex, int newFun);
 
+// True when some button of `profile` has the "Left" function.
+bool hasClickFunction(const ProfileData &profile);
+// The rule above for what a write sends (the first slot's table, and the active slot's):
+// false when a table would leave the mouse without a left click, as a damaged or hand-made
+// profile file can.
+bool sendsClickFunction(const DeviceSettings &settings);
+
 // A combo key: the keys pressed in order and released in reverse, each as a (HID usage, 0x05,
 // press 0x80 / release 0x00) event. Clears KeyInfo first; at most five keys; a key code without
 // a HID usage is stored as usage 0. Fun and KeyNumber are left alone.

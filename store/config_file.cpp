@@ -4,6 +4,9 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 const QString kProfileIdKey = QStringLiteral("Config/ProfileID");
@@ -39,8 +42,23 @@ const DeviceOptionKey kDeviceOptions[] = {
 
 } // namespace
 
+QString configFileReadProblem()
+{
+    const QString path = configFilePath();
+    if (!IniFile(path).isRefused())
+        return QString();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("it is not a regular file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    return QStringLiteral("it cannot be read");
+}
+
 int readActiveProfileIndex() { return readConfigInteger(kProfileIdKey); }
-void saveActiveProfileIndex(int index) { writeConfigInteger(kProfileIdKey, index); }
+bool saveActiveProfileIndex(int index) { return writeConfigInteger(kProfileIdKey, index); }
+void writeActiveProfileIndex(IniFile &file, int index) { file.setInteger(kProfileIdKey, index); }
 
 int readApplyFailedFlag() { return readConfigInteger(QStringLiteral("Config/Diff")); }
 bool writeApplyFailedFlag(int flag) { return writeConfigInteger(QStringLiteral("Config/Diff"), flag); }

@@ -7,9 +7,14 @@ struct DeviceSettings;
 
 // Single keys of the configuration file "<config>/Config.ini". Absent keys read as 0 or empty.
 
+// Why the configuration file cannot be read ("Permission denied", "it is not a regular file");
+// empty when it can, or is missing. An unreadable one reads as empty, so its keys look absent.
+QString configFileReadProblem();
+
 // "Config/ProfileID"
 int readActiveProfileIndex();
-void saveActiveProfileIndex(int index);
+bool saveActiveProfileIndex(int index);
+void writeActiveProfileIndex(IniFile &file, int index);
 
 // "Config/Diff": 1 when the mouse may not hold the stored settings.
 int readApplyFailedFlag();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +65,36 @@ void recordFailure(const QString &path)
 bool writeWhole(QFile &file, const QByteArray &data)
 {
     return file.write(data) == data.size() && file.flush();
+}
+
+// A staging file is renamed over a settings file only once it is known to hold what was meant
+// for it: a full disk shows itself in write(), or on some file systems only in the sync.
+bool writeStaged(QFile &file, const QByteArray &data)
+{
+    return writeWhole(file, data) && ::fdatasync(file.handle()) == 0 && file.size() == data.size();
+}
+
+// QSettings in this Qt loses a failed write of its own (a full disk leaves its file empty and
+// reports no error): what it wrote is read back and must hold every key it was given.
+bool holdsKeys(const QString &path, const QStringList &keys)
+{
+    const RegularFileRead read = readRegularFile(path);
+    if (read.state != RegularFileRead::Regular)
+        return false;
+    PlainSettings table;
+    if (table.read(read.data)) {
+        return std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) { return table.contains(key); });
+    }
+    // Another spelling (escaped names): QSettings reads it back from a private copy, as no
+    // cached object of this process has seen that path.
+    QTemporaryDir dir;
+    QFile copy(dir.filePath(QStringLiteral("check.ini")));
+    if (!dir.isValid() || !copy.open(QIODevice::WriteOnly) || !writeWhole(copy, read.data))
+        return false;
+    copy.close();
+    const QSettings back(copy.fileName(), QSettings::IniFormat);
+    return back.status() == QSettings::NoError
+        && std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) { return back.contains(key); });
 }
 
 } // namespace
@@ -236,7 +267,7 @@ QByteArray IniFile::editedText() const
 
 bool IniFile::writeStagedText()
 {
-    const bool written = m_stage->open() && m_stage->resize(0) && writeWhole(*m_stage, editedText());
+    const bool written = m_stage->open() && m_stage->resize(0) && writeStaged(*m_stage, editedText());
     m_stage->close();
     if (!written)
         m_failed = true;
@@ -326,7 +357,7 @@ bool IniFile::prepareCommit()
     if (!m_settings)
         return writeStagedText();
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError) {
+    if (m_settings->status() != QSettings::NoError || !holdsKeys(m_stage->fileName(), m_settings->allKeys())) {
         m_failed = true;
         return false;
     }

@@ -66,34 +66,37 @@ int countMacros()
     return used;
 }
 
-void addMacroName(const QString &name)
+bool addMacroName(const QString &name)
 {
     if (!isSafeFileName(name))
-        return;
+        return true;
     IniFile config(configFilePath());
     const int slot = findMacroSlot(config, QString());
     if (slot >= 0)
         config.setText(macroListKey(slot), name);
+    return config.commit();
 }
 
-void removeMacroName(const QString &name)
+bool removeMacroName(const QString &name)
 {
     if (name.isEmpty())
-        return;
+        return true;
     IniFile config(configFilePath());
     const int slot = findMacroSlot(config, name);
     if (slot >= 0)
         config.setText(macroListKey(slot), QString());
+    return config.commit();
 }
 
-void renameMacroName(const QString &oldName, const QString &newName)
+bool renameMacroName(const QString &oldName, const QString &newName)
 {
     if (oldName.isEmpty() || !isSafeFileName(newName))
-        return;
+        return true;
     IniFile config(configFilePath());
     const int slot = findMacroSlot(config, oldName);
     if (slot >= 0)
         config.setText(macroListKey(slot), newName);
+    return config.commit();
 }
 
 QStringList listMacroNames()
@@ -122,11 +125,11 @@ MacroFile readMacroFile(const QString &name)
     return macro;
 }
 
-void writeMacroFile(const QString &name, const MacroFile &macro, bool markChanged)
+bool writeMacroFile(const QString &name, const MacroFile &macro, bool markChanged)
 {
     const QString path = macroFilePath(name);
     if (path.isEmpty())
-        return;
+        return false;
     IniFile file(path);
     // The path it is written to, so a saved-as or renamed macro names its own file.
     file.setText(QStringLiteral("Setting/MacroFilePath"), path);
@@ -143,6 +146,7 @@ void writeMacroFile(const QString &name, const MacroFile &macro, bool markChange
     }
     if (markChanged)
         file.setInteger(kWriteSignKey, 1);
+    return file.commit();
 }
 
 QVector<MacroEvent> readMacroEvents(const QString &name, int maxEvents)

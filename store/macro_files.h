@@ -34,20 +34,22 @@ struct MacroFile {
     int writeSign = 0;    // "Setting/WriteSign"
 };
 
-// The macro list.
+// The macro list. The changes are false when the configuration file could not be saved (it is
+// then as it was).
 int countMacros();
-void addMacroName(const QString &name);    // first empty slot; nothing when full or unsafe
-void removeMacroName(const QString &name); // first slot holding it becomes empty
+bool addMacroName(const QString &name);    // first empty slot; nothing when full or unsafe
+bool removeMacroName(const QString &name); // first slot holding it becomes empty
 QStringList listMacroNames();
 // Replaces the first slot holding `oldName` by `newName` (rename keeps the slot).
-void renameMacroName(const QString &oldName, const QString &newName);
+bool renameMacroName(const QString &oldName, const QString &newName);
 
 // Whole files. A missing file or an unsafe name reads as an empty macro (Count 0, WriteSign 0).
 MacroFile readMacroFile(const QString &name);
 // Writes every key; "Setting/WriteSign" = 1 when `markChanged` (the editor's save), left as
 // it is otherwise (gun files). Event keys beyond the new count stay; readers use the count.
-// "Setting/MacroFilePath" is set to the file's path when `macro.filePath` is empty.
-void writeMacroFile(const QString &name, const MacroFile &macro, bool markChanged = true);
+// "Setting/MacroFilePath" is set to the file's path when `macro.filePath` is empty. False when
+// the file could not be saved (it is then as it was).
+bool writeMacroFile(const QString &name, const MacroFile &macro, bool markChanged = true);
 
 // At most `maxEvents` events, in file order (a button slot holds 63).
 QVector<MacroEvent> readMacroEvents(const QString &name, int maxEvents = INT32_MAX);

@@ -1,6 +1,8 @@
 #include "store/macro_library.h"
 
+#include "platform/regular_file.h"
 #include "store/app_paths.h"
+#include "store/export_target.h"
 #include "store/ini_file.h"
 #include "store/profile_library.h"
 
@@ -8,11 +10,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 const QString kExtension = QStringLiteral(".MSMACRO");
+
+// Shown by the macro editor's export too.
+const char *const kNotRegularTarget = QT_TRANSLATE_NOOP("QObject", "\"%1\" is not a regular file.");
+const char *const kSettingsFolderTarget =
+    QT_TRANSLATE_NOOP("QObject", "\"%1\" is in the program's own settings folder; nothing is exported there.");
 
 QString tr(const char *text)
 {
@@ -46,6 +52,10 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
         return tr("\"%1\" is not a macro file.").arg(QDir::toNativeSeparators(result.path));
     case MacroLibraryError::TargetExists:
         return tr("\"%1\" already exists.").arg(QDir::toNativeSeparators(result.path));
+    case MacroLibraryError::NotRegularTarget:
+        return tr(kNotRegularTarget).arg(QDir::toNativeSeparators(result.path));
+    case MacroLibraryError::SettingsFolderTarget:
+        return tr(kSettingsFolderTarget).arg(QDir::toNativeSeparators(result.path));
     case MacroLibraryError::WriteFailed:
         return tr("\"%1\" could not be written.").arg(QDir::toNativeSeparators(result.path));
     }
@@ -103,10 +113,12 @@ MacroLibraryResult createMacro(const QString &name, const MacroFile &macro)
         return refused(MacroLibraryError::ListFull, name);
     if (macroNameTaken(name))
         return refused(MacroLibraryError::Exists, name);
-    writeMacroFile(name, macro);
-    if (!macroFileExists(name))
+    if (!writeMacroFile(name, macro) || !macroFileExists(name))
         return refused(MacroLibraryError::WriteFailed, name, macroFilePath(name));
-    addMacroName(name);
+    if (!addMacroName(name)) {
+        removeMacroFile(name);
+        return refused(MacroLibraryError::WriteFailed, name, configFilePath());
+    }
     return MacroLibraryResult{MacroLibraryError::None, name, macroFilePath(name)};
 }
 
@@ -130,13 +142,23 @@ MacroLibraryResult renameMacro(const QString &oldName, const QString &typed)
     const QString target = freeMacroName(clean);
     if (!isUsableMacroName(target))
         return refused(macroNameError(target), target);
-    if (macroFileExists(oldName)) {
+    // All or nothing: when the file cannot take its new path or the list its new name, the
+    // file goes back.
+    const bool hasFile = macroFileExists(oldName);
+    if (hasFile) {
         if (!renameMacroFile(oldName, target))
             return refused(MacroLibraryError::WriteFailed, target, macroFilePath(target));
         // The file records its own path.
-        writeMacroFile(target, readMacroFile(target), false);
+        if (!writeMacroFile(target, readMacroFile(target), false)) {
+            renameMacroFile(target, oldName);
+            return refused(MacroLibraryError::WriteFailed, target, macroFilePath(target));
+        }
     }
-    renameMacroName(oldName, target);
+    if (!renameMacroName(oldName, target)) {
+        if (hasFile && renameMacroFile(target, oldName))
+            writeMacroFile(oldName, readMacroFile(oldName), false);
+        return refused(MacroLibraryError::WriteFailed, target, configFilePath());
+    }
     return MacroLibraryResult{MacroLibraryError::None, target, macroFilePath(target)};
 }
 
@@ -145,9 +167,14 @@ MacroLibraryResult deleteMacro(const QString &name)
     const bool listed = listMacroNames().contains(name);
     if (!listed && !macroFileExists(name))
         return refused(MacroLibraryError::NotFound, name);
-    if (macroFileExists(name) && !removeMacroFile(name))
+    // The list first: a list that cannot be saved keeps naming a file that is still there.
+    if (listed && !removeMacroName(name))
+        return refused(MacroLibraryError::WriteFailed, name, configFilePath());
+    if (macroFileExists(name) && !removeMacroFile(name)) {
+        if (listed)
+            addMacroName(name);
         return refused(MacroLibraryError::WriteFailed, name, macroFilePath(name));
-    removeMacroName(name);
+    }
     return MacroLibraryResult{MacroLibraryError::None, name, QString()};
 }
 
@@ -167,7 +194,10 @@ MacroLibraryResult importMacro(const QString &sourcePath)
         return refused(MacroLibraryError::ListFull, name);
     if (!importMacroFile(source.absoluteFilePath(), name))
         return refused(MacroLibraryError::WriteFailed, name, macroFilePath(name));
-    addMacroName(name);
+    if (!addMacroName(name)) {
+        removeMacroFile(name);
+        return refused(MacroLibraryError::WriteFailed, name, configFilePath());
+    }
     return MacroLibraryResult{MacroLibraryError::None, name, macroFilePath(name)};
 }
 
@@ -176,16 +206,27 @@ MacroLibraryResult exportMacro(const QString &name, const QString &target, bool 
     if (!macroFileExists(name))
         return refused(MacroLibraryError::NotFound, name);
     // A folder as the target gets the macro's own file name.
-    const QString path = QFileInfo(target).isDir() ? macroExportPath(target, name) : target;
-    const QFileInfo info(path);
-    if (info.exists() && (!overwrite || !info.isFile()))
+    const QFileInfo given(target);
+    const QString path = given.isDir() && !given.isSymLink() ? macroExportPath(target, name) : target;
+    switch (checkExportTarget(path, overwrite)) {
+    case ExportTarget::Usable:
+        break;
+    case ExportTarget::Exists:
         return refused(MacroLibraryError::TargetExists, name, path);
-    QFile source(macroFilePath(name));
-    QSaveFile out(path);
-    if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    case ExportTarget::NotRegular:
+        return refused(MacroLibraryError::NotRegularTarget, name, path);
+    case ExportTarget::SettingsFolder:
+        return refused(MacroLibraryError::SettingsFolderTarget, name, path);
+    case ExportTarget::NoFolder:
         return refused(MacroLibraryError::WriteFailed, name, path);
-    out.write(source.readAll());
-    if (!out.commit())
+    }
+    const RegularFileRead source = readRegularFile(macroFilePath(name));
+    const bool written = source.state == RegularFileRead::Regular && replaceFileAtomically(path, [&](const QString &staging) {
+        QFile out(staging);
+        return out.open(QIODevice::WriteOnly) && out.write(source.data) == source.data.size() && out.flush()
+            && out.size() == source.data.size();
+    });
+    if (!written)
         return refused(MacroLibraryError::WriteFailed, name, path);
     return MacroLibraryResult{MacroLibraryError::None, name, path};
 }

@@ -17,6 +17,8 @@ enum class MacroLibraryError {
     NotFound,     // no such macro
     NotMacroFile, // an import that is not a macro file
     TargetExists, // an export target that is already there
+    NotRegularTarget,     // an export target that is no regular file (FIFO, device, link)
+    SettingsFolderTarget, // an export target in the program's own settings folder
     WriteFailed,
 };
 

@@ -295,6 +295,38 @@ void saveProfile(int index, const ProfileData &profile, const QString &file)
     }
 }
 
+namespace {
+
+// A profile file holds the profile when it holds a button's function: an empty file, or one
+// holding only a stage ("[PROFILE] dpi=0"), would read as a profile of zeros, with no click.
+bool holdsProfile(const IniFile &ini)
+{
+    const QByteArray section = kProfileGroup.toLatin1();
+    for (int b = 0; b < kButtonSlotCount; ++b) {
+        if (ini.contains(profileSettingsKey(section, {"BUTTON_INFO", b, -1, "Fun"}).name()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool profileFileHoldsProfile(const QString &path)
+{
+    return fileExists(path) && holdsProfile(IniFile(path));
+}
+
+bool loadProfileFile(ProfileData &profile, const QString &path)
+{
+    if (!fileExists(path))
+        return false;
+    const IniFile ini(path);
+    if (!holdsProfile(ini))
+        return false;
+    readProfileGroup(ini, kProfileGroup, profile, ProfileForm::Full);
+    return true;
+}
+
 void loadSlotProfile(ProfileData &profile, const QString &name)
 {
     // An unsafe name gives the profile of a missing file.
@@ -321,12 +353,11 @@ void loadAllSettings(DeviceSettings &settings)
     }
     for (int i = 0; i < kProfileCount; ++i) {
         const QString &name = settings.ProfileNames[i];
-        if (fileExists(slotProfilePath(name))) {
-            loadSlotProfile(settings.profiles[i], name);
-        } else {
-            // Zeros are no settings (rate code 0, DPI code 0): a slot without its file gets
-            // what a reset gives it, and is sent as such.
-            qDebug("The profile file of slot %d (\"%s\") is missing; using the factory values.", i + 1, qUtf8Printable(name));
+        if (!loadProfileFile(settings.profiles[i], slotProfilePath(name))) {
+            // Zeros are no settings (rate code 0, DPI code 0, no click): a slot without its
+            // file, or whose file holds no profile, gets what a reset gives it, and is sent as such.
+            qDebug("The profile file of slot %d (\"%s\") is missing or holds no profile; using the factory values.", i + 1,
+                   qUtf8Printable(name));
             resetProfile(settings.profiles[i]);
         }
     }
@@ -363,10 +394,37 @@ void writeSlotNames(const DeviceSettings &settings, IniFile &config)
 }
 } // namespace
 
-void saveSlotNames(const DeviceSettings &settings)
+bool saveSlotNames(const DeviceSettings &settings)
 {
     IniFile config(configFilePath());
     writeSlotNames(settings, config);
+    return config.commit();
+}
+
+namespace {
+void writeProductProfileList(const QStringList &names, IniFile &list)
+{
+    list.setInteger(QStringLiteral("PROFILE_LIST/Count"), names.size());
+    for (int n = 0; n < names.size(); ++n)
+        list.setText(productListKey(n + 1), names.at(n));
+}
+} // namespace
+
+bool saveLibraryAndSlots(const QStringList *library, const DeviceSettings *settings)
+{
+    // No list file (no usable product name): nothing is touched, not even the lock.
+    const QString listPath = library ? productListPath(readCurrentProductName()) : QString();
+    if (library && listPath.isEmpty())
+        return false;
+    SettingsSave save;
+    if (library)
+        writeProductProfileList(*library, save.file(listPath));
+    if (settings) {
+        IniFile &config = save.file(configFilePath());
+        writeSlotNames(*settings, config);
+        writeActiveProfileIndex(config, settings->activeIndex());
+    }
+    return save.commit();
 }
 
 bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
@@ -391,10 +449,10 @@ bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath)
     return saved;
 }
 
-void exportAllSettings(const DeviceSettings &settings, const QString &file)
+bool exportAllSettings(const DeviceSettings &settings, const QString &file)
 {
     if (file.isEmpty())
-        return;
+        return false;
     IniFile ini(file);
     writeDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i)
@@ -404,6 +462,7 @@ void exportAllSettings(const DeviceSettings &settings, const QString &file)
     const AppRules rules = loadAppRules();
     if (!rules.rules.isEmpty() || !rules.otherProfile.isEmpty())
         writeAppRules(rules, ini);
+    return ini.commit();
 }
 
 void importAllSettings(DeviceSettings &settings, const QString &file)
@@ -449,10 +508,13 @@ QString readProductNameOfFile(const QString &file)
     return file.isEmpty() ? QString() : IniFile(file).text(kProductNameKey);
 }
 
-void writeProductNameToFile(const QString &name, const QString &file)
+bool writeProductNameToFile(const QString &name, const QString &file)
 {
-    if (!file.isEmpty())
-        IniFile(file).setText(kProductNameKey, name);
+    if (file.isEmpty())
+        return false;
+    IniFile ini(file);
+    ini.setText(kProductNameKey, name);
+    return ini.commit();
 }
 
 void writeActiveStage(QSettings &profileFile, int stage)
@@ -460,10 +522,17 @@ void writeActiveStage(QSettings &profileFile, int stage)
     profileFile.setValue(profileKey(kProfileGroup, {"dpi"}), stage);
 }
 
-bool writeActiveStage(const QString &profileFile, int stage)
+bool writeActiveStage(const QString &profileFile, const ProfileData &profile)
 {
+    if (profileFile.isEmpty())
+        return false;
     IniFile file(profileFile);
-    file.setInteger(profileKey(kProfileGroup, {"dpi"}), stage);
+    // Never a file of one key: without the profile in it, the whole profile is written.
+    if (!holdsProfile(file)) {
+        writeProfileGroup(file, kProfileGroup, profile, ProfileForm::Full);
+        return file.commit();
+    }
+    file.setInteger(profileKey(kProfileGroup, {"dpi"}), profile.dpi);
     return file.commit();
 }
 
@@ -478,12 +547,9 @@ QStringList loadProductProfileList()
     return names;
 }
 
-void saveProductProfileList(const QStringList &names)
+bool saveProductProfileList(const QStringList &names)
 {
-    IniFile list(productListPath(readCurrentProductName()));
-    list.setInteger(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int n = 0; n < names.size(); ++n)
-        list.setText(productListKey(n + 1), names.at(n));
+    return saveLibraryAndSlots(&names, nullptr);
 }
 
 bool fileExists(const QString &path)
@@ -533,6 +599,5 @@ bool exportLibraryProfile(const QString &name, const QString &targetPath)
     const QString source = libraryProfilePath(name);
     if (!fileExists(source) || targetPath.isEmpty() || QFileInfo::exists(targetPath))
         return false;
-    writeProductNameToFile(readCurrentProductName(), source);
-    return QFile::copy(source, targetPath);
+    return writeProductNameToFile(readCurrentProductName(), source) && copyFileWithoutOverwrite(source, targetPath);
 }

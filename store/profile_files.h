@@ -33,7 +33,10 @@ void loadSlotProfile(ProfileData &profile, const QString &name);
 void saveSlotProfile(const QString &name, const ProfileData &profile);
 
 // "Config/Profile1".."Config/Profile5" from the slot names; unsafe names are not stored.
-void saveSlotNames(const DeviceSettings &settings);
+bool saveSlotNames(const DeviceSettings &settings);
+// In one save: the library list (when given) and the slot names with the active slot (when
+// given). False, and neither file changed, when it could not be saved.
+bool saveLibraryAndSlots(const QStringList *library, const DeviceSettings *settings);
 
 // Start-up: device-wide options, slot names and the five slot profiles. A slot whose profile
 // file is missing gets the factory values of a reset.
@@ -64,7 +67,8 @@ bool saveSettingsForApply(const DeviceSettings &settings, QString *failedPath = 
 // All settings in one ".conf" file: options, "PROFILE_0".."PROFILE_4" without the two
 // light-off keys. Import takes slot names from "Config/Profile%d" where the file has them
 // (our exports do not); other slots keep their names, so their profiles stay saved.
-void exportAllSettings(const DeviceSettings &settings, const QString &file);
+// False when the file could not be written whole.
+bool exportAllSettings(const DeviceSettings &settings, const QString &file);
 void importAllSettings(DeviceSettings &settings, const QString &file);
 
 // The first key of the full ".conf" form (options and five profiles) that `file` lacks; empty
@@ -73,16 +77,24 @@ QString missingExportKey(const IniFile &file);
 
 // "MouseName/Name" of an export file.
 QString readProductNameOfFile(const QString &file);
-void writeProductNameToFile(const QString &name, const QString &file);
+bool writeProductNameToFile(const QString &name, const QString &file);
 
 // "PROFILE/dpi" in a profile file the caller keeps open.
 void writeActiveStage(QSettings &profileFile, int stage);
-bool writeActiveStage(const QString &profileFile, int stage);
+// `profile.dpi` into `profileFile`; a file that is missing or holds no profile gets all of
+// `profile`, so no file ever holds the stage alone.
+bool writeActiveStage(const QString &profileFile, const ProfileData &profile);
+
+// A profile file that holds a profile (a button's function); an empty one reads as missing.
+bool profileFileHoldsProfile(const QString &path);
+// Group "PROFILE" of `path` into `profile`; false (and `profile` untouched) when the file is
+// missing or holds no profile.
+bool loadProfileFile(ProfileData &profile, const QString &path);
 
 // The per-product profile list "<config>/<current product>/Config.ini". Stale higher keys are
 // left in the file and ignored.
 QStringList loadProductProfileList();
-void saveProductProfileList(const QStringList &names);
+bool saveProductProfileList(const QStringList &names);
 
 bool fileExists(const QString &path);
 

@@ -4,6 +4,7 @@
 #include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/export_target.h"
 #include "store/profile_files.h"
 #include "store/value_ranges.h"
 #include "store/store_log.h"
@@ -27,11 +28,12 @@ bool hasLibraryFolder()
 // library file; empty when neither exists.
 QString newestFileOf(const QString &name)
 {
+    // A file that holds no profile reads as missing.
     const QString slotFile = slotProfilePath(name);
-    if (fileExists(slotFile))
+    if (profileFileHoldsProfile(slotFile))
         return slotFile;
     const QString libraryFile = libraryProfilePath(name);
-    return fileExists(libraryFile) ? libraryFile : QString();
+    return profileFileHoldsProfile(libraryFile) ? libraryFile : QString();
 }
 
 void putIntoActiveSlot(DeviceSettings &settings, const QString &name, const QString &file)
@@ -59,6 +61,20 @@ bool removeIfPresent(const QString &path)
         return true;
     qCWarning(lcStore, "Could not remove %s.", qPrintable(path));
     return false;
+}
+
+// A new library file joins the list; when the list cannot be saved the file is taken out
+// again, so that nothing of the new profile is left.
+bool appendToLibrary(QStringList &library, const QString &name)
+{
+    QStringList longer = library;
+    longer.append(name);
+    if (!saveProductProfileList(longer)) {
+        removeIfPresent(libraryProfilePath(name));
+        return false;
+    }
+    library = longer;
+    return true;
 }
 
 bool usableEntry(const QString &name)
@@ -164,34 +180,46 @@ LibraryOutcome renameProfile(DeviceSettings &settings, QStringList &library, con
         return LibraryOutcome::NoProduct;
 
     // An unsafe old name has no files to rename.
-    if (checkProfileName(from) == LibraryOutcome::Ok) {
+    const bool hasFiles = checkProfileName(from) == LibraryOutcome::Ok;
+    const auto renameBack = [&] {
+        if (hasFiles) {
+            renameIfPresent(libraryProfilePath(to), libraryProfilePath(from));
+            renameIfPresent(slotProfilePath(to), slotProfilePath(from));
+        }
+    };
+    if (hasFiles) {
         if (!renameIfPresent(libraryProfilePath(from), libraryProfilePath(to)))
             return LibraryOutcome::FileFailed;
         if (!renameIfPresent(slotProfilePath(from), slotProfilePath(to))) {
-            renameIfPresent(libraryProfilePath(to), libraryProfilePath(from));
+            renameBack();
             return LibraryOutcome::FileFailed;
         }
     }
 
-    const int position = library.indexOf(from);
-    if (position >= 0) {
-        library[position] = to;
-        saveProductProfileList(library);
-    }
+    QStringList renamedLibrary = library;
+    const int position = renamedLibrary.indexOf(from);
+    if (position >= 0)
+        renamedLibrary[position] = to;
+    DeviceSettings renamed = settings;
     if (from.isEmpty()) {
         // The active slot held a profile never given a name.
-        settings.ProfileNames[settings.activeIndex()] = to;
-        settings.active().ProfileName = to;
+        renamed.ProfileNames[renamed.activeIndex()] = to;
+        renamed.active().ProfileName = to;
     }
     for (int i = 0; i < kProfileCount && !from.isEmpty(); ++i) {
-        if (settings.ProfileNames[i] == from) {
-            settings.ProfileNames[i] = to;
-            settings.profiles[i].ProfileName = to;
+        if (renamed.ProfileNames[i] == from) {
+            renamed.ProfileNames[i] = to;
+            renamed.profiles[i].ProfileName = to;
         }
     }
-    // The slot names follow the renamed files, or the next start would find no file.
-    saveSlotNames(settings);
-    saveActiveProfileIndex(settings.activeIndex());
+    // The list and the slot names follow the renamed files, or the next start would find no
+    // file; when they cannot, the files go back.
+    if (!saveLibraryAndSlots(position >= 0 ? &renamedLibrary : nullptr, &renamed)) {
+        renameBack();
+        return LibraryOutcome::FileFailed;
+    }
+    library = renamedLibrary;
+    settings = renamed;
     // The program rules follow too; the files are renamed already, so a failure is only traced.
     if (!from.isEmpty() && !renameProfileInStoredAppRules(from, to))
         qCWarning(lcStore, "The program rules naming \"%s\" could not be changed.", qPrintable(from));
@@ -216,8 +244,8 @@ LibraryOutcome addProfile(DeviceSettings &settings, QStringList &library, QStrin
         qCWarning(lcStore, "Could not create the profile file %s.", qPrintable(libraryProfilePath(name)));
         return LibraryOutcome::FileFailed;
     }
-    library.append(name);
-    saveProductProfileList(library);
+    if (!appendToLibrary(library, name))
+        return LibraryOutcome::FileFailed;
     putIntoActiveSlot(settings, name, libraryProfilePath(name));
     if (created)
         *created = name;
@@ -253,12 +281,22 @@ LibraryOutcome copyActiveProfile(DeviceSettings &settings, QStringList &library,
         qCWarning(lcStore, "Could not copy the profile \"%s\" to %s.", qPrintable(source), qPrintable(targetFile));
         return LibraryOutcome::FileFailed;
     }
-    library.append(target);
-    saveProductProfileList(library);
+    if (!appendToLibrary(library, target))
+        return LibraryOutcome::FileFailed;
     settings.ProfileNames[settings.activeIndex()] = target;
     settings.active().ProfileName = target;
     if (created)
         *created = target;
+    return LibraryOutcome::Ok;
+}
+
+LibraryOutcome withdrawNewProfile(QStringList &library, const QString &name)
+{
+    QStringList without = library;
+    without.removeAll(name);
+    if (!saveProductProfileList(without) || !removeIfPresent(libraryProfilePath(name)))
+        return LibraryOutcome::FileFailed;
+    library = without;
     return LibraryOutcome::Ok;
 }
 
@@ -303,17 +341,24 @@ LibraryOutcome deleteProfile(DeviceSettings &settings, QStringList &library, con
     const LibraryOutcome verdict = checkDeleteProfile(settings, library, name, &chosen);
     if (verdict != LibraryOutcome::Ok)
         return verdict;
-    if (checkProfileName(name) == LibraryOutcome::Ok) {
-        if (!removeIfPresent(libraryProfilePath(name)) || !removeIfPresent(slotProfilePath(name)))
-            return LibraryOutcome::FileFailed;
-    }
-    library.removeAll(name);
-    saveProductProfileList(library);
+    // The list and slot names first: when they cannot be saved, the files are still there.
+    QStringList remaining = library;
+    remaining.removeAll(name);
+    DeviceSettings replaced = settings;
     if (!chosen.isEmpty()) {
-        putIntoActiveSlot(settings, chosen, newestFileOf(chosen));
+        putIntoActiveSlot(replaced, chosen, newestFileOf(chosen));
         // The deleted name must not stay stored as a slot name: its file is gone.
-        saveSlotNames(settings);
     }
+    if (!saveLibraryAndSlots(&remaining, chosen.isEmpty() ? nullptr : &replaced))
+        return LibraryOutcome::FileFailed;
+    if (checkProfileName(name) == LibraryOutcome::Ok) {
+        if (!removeIfPresent(libraryProfilePath(name)) || !removeIfPresent(slotProfilePath(name))) {
+            saveLibraryAndSlots(&library, chosen.isEmpty() ? nullptr : &settings);
+            return LibraryOutcome::FileFailed;
+        }
+    }
+    library = remaining;
+    settings = replaced;
     // A rule naming a profile that is gone would never switch again.
     if (!removeProfileFromStoredAppRules(name))
         qCWarning(lcStore, "The program rules naming \"%s\" could not be removed.", qPrintable(name));
@@ -343,8 +388,8 @@ LibraryOutcome importProfile(DeviceSettings &settings, QStringList &library, con
         qCWarning(lcStore, "Could not copy %s into the profile library.", qPrintable(file));
         return LibraryOutcome::FileFailed;
     }
-    library.append(name);
-    saveProductProfileList(library);
+    if (!appendToLibrary(library, name))
+        return LibraryOutcome::FileFailed;
     putIntoActiveSlot(settings, name, libraryProfilePath(name));
     if (imported)
         *imported = name;
@@ -358,13 +403,13 @@ LibraryOutcome exportProfile(const QString &name, const QString &target)
     const QString source = checkProfileName(name) == LibraryOutcome::Ok ? newestFileOf(name) : QString();
     if (source.isEmpty())
         return LibraryOutcome::NotFound;
+    if (checkExportTarget(target, true) != ExportTarget::Usable)
+        return LibraryOutcome::FileFailed;
     const QString product = readCurrentProductName();
     const bool written = replaceFileAtomically(target, [&](const QString &staging) {
         QFile::remove(staging);
-        if (!QFile::copy(source, staging))
-            return false;
-        writeProductNameToFile(product, staging);
-        return readProductNameOfFile(staging) == product;
+        return QFile::copy(source, staging) && QFileInfo(staging).size() == QFileInfo(source).size()
+            && writeProductNameToFile(product, staging) && readProductNameOfFile(staging) == product;
     });
     if (!written) {
         qCWarning(lcStore, "Could not export the profile \"%s\" to %s.", qPrintable(name), qPrintable(target));
@@ -375,11 +420,12 @@ LibraryOutcome exportProfile(const QString &name, const QString &target)
 
 LibraryOutcome exportConfiguration(const DeviceSettings &settings, const QString &target)
 {
+    if (checkExportTarget(target, true) != ExportTarget::Usable)
+        return LibraryOutcome::FileFailed;
     const QString product = readCurrentProductName();
     const bool written = replaceFileAtomically(target, [&](const QString &staging) {
-        writeProductNameToFile(product, staging);
-        exportAllSettings(settings, staging);
-        return readProductNameOfFile(staging) == product;
+        return writeProductNameToFile(product, staging) && exportAllSettings(settings, staging)
+            && readProductNameOfFile(staging) == product;
     });
     if (!written) {
         qCWarning(lcStore, "Could not save the settings to %s.", qPrintable(target));

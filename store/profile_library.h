@@ -8,7 +8,8 @@ struct ProfileData;
 // The per-product profile library and the five slots that hold its profiles: every workflow
 // of the window's library controls, without widgets, so that the window and zelmouse-cli
 // follow the same rules. Each workflow checks everything first and changes nothing unless it
-// returns Ok; none overwrites an existing profile file.
+// returns Ok (a file that cannot be saved undoes what was done before it); none overwrites an
+// existing profile file.
 //
 // A profile name has two files: the library's ("<config>/<product>/Profile/<name>.prof",
 // made by add, copy and import) and the slot file ("<config>/Profile/<name>.prof", written by
@@ -68,6 +69,10 @@ LibraryOutcome addProfile(DeviceSettings &settings, QStringList &library, QStrin
 // Copy: the active slot's profile as "<name> copy" (then " copy 2", " copy 3" ...), appended
 // to the library; the active slot takes the copy's name, its settings stay as they are.
 LibraryOutcome copyActiveProfile(DeviceSettings &settings, QStringList &library, QString *created);
+
+// Takes a profile that add, copy or import just made out of the library again (its list entry
+// and library file), when what was to follow (storing the slots) failed.
+LibraryOutcome withdrawNewProfile(QStringList &library, const QString &name);
 
 // Whether `name` may be deleted, and the profile that then takes the active slot when the
 // active slot holds it (empty otherwise). The replacement is the entry after the deleted

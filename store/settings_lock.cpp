@@ -15,6 +15,10 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <cerrno>
+#include <cstdlib>
+#include <unistd.h>
+
 namespace {
 
 // The lock as this process holds it: one owning thread at a time (re-entrant), the file held
@@ -48,6 +52,33 @@ void removeLeftStagingFiles()
     }
 }
 
+QString &lastLockFailure()
+{
+    static QString cause; // guarded by hold().mutex
+    return cause;
+}
+
+// QLockFile says only that it could not make its file: the cause comes from making one like
+// it beside it (no space, a read-only folder, a file where the folder should be).
+QString lockFileFailure(const QString &path)
+{
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    const QByteArray probe = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray name = probe;
+    const int fd = ::mkstemp(name.data());
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        // As much as a lock file holds: its process, program and host.
+        const QByteArray content(256, 'x');
+        if (::write(fd, content.constData(), size_t(content.size())) != content.size() || ::fsync(fd) != 0)
+            error = errno ? errno : ENOSPC;
+        ::close(fd);
+        ::unlink(name.constData());
+    }
+    return error ? qt_error_string(error) : QStringLiteral("The lock file could not be created");
+}
+
 bool lockFile(ProcessHold &h, int timeoutMs)
 {
     const QString path = settingsLockPath();
@@ -56,11 +87,17 @@ bool lockFile(ProcessHold &h, int timeoutMs)
     h.file = std::make_unique<QLockFile>(path);
     // Only a dead holder gives it up; a live one may be saving a large profile.
     h.file->setStaleLockTime(0);
+    lastLockFailure().clear();
     if (h.file->tryLock(qMax(0, timeoutMs))) {
         removeLeftStagingFiles();
         return true;
     }
-    qDebug().noquote() << "The settings lock" << path << "is held by another program; nothing was saved.";
+    if (h.file->error() == QLockFile::LockFailedError) {
+        qDebug().noquote() << "The settings lock" << path << "is held by another program; nothing was saved.";
+    } else {
+        lastLockFailure() = lockFileFailure(path);
+        qDebug().noquote() << "The settings lock" << path << "could not be made:" << lastLockFailure();
+    }
     h.file.reset();
     return false;
 }
@@ -144,6 +181,13 @@ SettingsLockLoan::~SettingsLockLoan()
     takeOwnership(h, QDeadlineTimer(QDeadlineTimer::Forever));
     --h.lent;
     h.depth = m_depth;
+}
+
+QString lastSettingsLockFailure()
+{
+    ProcessHold &h = hold();
+    QMutexLocker locker(&h.mutex);
+    return lastLockFailure();
 }
 
 bool isStagingFileName(const QString &fileName)

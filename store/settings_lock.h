@@ -26,6 +26,11 @@ private:
     bool m_locked = false;
 };
 
+// Why the last attempt of this process to take the lock failed when no other program held it
+// (the lock file could not be made: "No space left on device"); empty when it failed because
+// another program held it, or did not fail.
+QString lastSettingsLockFailure();
+
 // True for the name of a staging file (".<name>.XXXXXX", or its ".lock"): saves write one
 // beside their target under the lock, and one still there was left by a killed run.
 bool isStagingFileName(const QString &fileName);

@@ -1559,6 +1559,12 @@
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
         <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <translation>„%1“ liegt im Einstellungsordner des Programms; dorthin wird nichts exportiert.</translation>
     </message>
 </context>
 <context>

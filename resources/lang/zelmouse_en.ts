@@ -1555,6 +1555,11 @@
     </message>
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1559,6 +1559,12 @@
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
         <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n&apos;ont pas été enregistrés.</translation>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <translation>« %1 » se trouve dans le dossier des réglages du programme ; aucune exportation n&apos;y est faite.</translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,7 @@ private slots:
         const QString file = app.path(QStringLiteral("out.conf"));
         // An older file's keys must not survive in the new export.
         app.setKeys(file, {{"Leftover/Key", 1}});
-        const CliRun run = runCliProgram(app.withAppDir({QStringLiteral("export"), file}));
+        const CliRun run = runCliProgram(app.withAppDir({QStringLiteral("export"), QStringLiteral("--force"), file}));
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
         QCOMPARE(app.value(file, "MouseName/Name").toString(), QStringLiteral("Glide X7"));

@@ -39,13 +39,15 @@ inline void writeTwoSlots(const AppDirFixture &app, int pollrate = 2)
                                   {"Config/Profile2", "Other"},
                                   {"Config/LiftHigh", 2},
                                   {"Config/Diff", 0}});
-    app.setKeys(app.slotProfile(QStringLiteral("Main")), {{"PROFILE/pollrate", pollrate},
+    // A profile file holds its buttons: one without them reads as missing.
+    app.setKeys(app.slotProfile(QStringLiteral("Main")), {{"PROFILE/BUTTON_INFO_0_Fun", 1},
+                                                           {"PROFILE/pollrate", pollrate},
                                                            {"PROFILE/dpi", 2},
                                                            {"PROFILE/LedMode", 1},
                                                            {"PROFILE/LedMode/LED_MODE_1_RGB", QColor(0, 0, 255)},
                                                            {"PROFILE/DPI_INFO_0_x", 16},
                                                            {"PROFILE/DPI_INFO_0_used", 1}});
-    app.setKeys(app.slotProfile(QStringLiteral("Other")), {{"PROFILE/pollrate", 8}});
+    app.setKeys(app.slotProfile(QStringLiteral("Other")), {{"PROFILE/BUTTON_INFO_0_Fun", 1}, {"PROFILE/pollrate", 8}});
 }
 
 // A staging file (".Config.ini.a1B2c3"): a killed run may leave one, the next save removes it.

@@ -108,7 +108,7 @@ private slots:
     {
         m_fx->writeFile(configFilePath(), "[Config]\nLiftHigh=3\nSync=" + kHugeList + "\nProfile1=Main\n");
         m_fx->writeFile(slotProfilePath(QStringLiteral("Main")),
-                        "[PROFILE]\npollrate=2\nBUTTON_INFO_18_KeyInfo_0_=@Variant(\\0\\0\\0\\x1c\\x7f\\xff\\xff\\xff)\n"
+                        "[PROFILE]\nBUTTON_INFO_0_Fun=1\npollrate=2\nBUTTON_INFO_18_KeyInfo_0_=@Variant(\\0\\0\\0\\x1c\\x7f\\xff\\xff\\xff)\n"
                         "LedMode\\LED_MODE_2_RGB=" + kRed + "\n");
         m_fx->writeFile(macroFilePath(QStringLiteral("m")), "[Setting]\nCount=" + kHugeList + "\n");
         m_fx->writeFile(productDefinitionPath(), "[PROFILE]\nProductName=" + kHugeList + "\nMinDelay=5\n");
@@ -300,6 +300,28 @@ private slots:
         else
             m_fx->writeFile(instance.lockFilePath(), content);
         QVERIFY(instance.tryAcquire());
+    }
+
+    // The runtime folder is this machine's: a window lock naming another host (written under
+    // an old host name, or copied in) is stale, even with a process number alive here, unless
+    // a process here really holds it. In a shared folder such a lock is left alone.
+    void anotherHostsLockInTheRuntimeFolder()
+    {
+        const QString path = m_fx->root() + QStringLiteral("/elsewhere.lock");
+        const QByteArray foreign = QByteArray::number(QCoreApplication::applicationPid()) + "\nzelmouse\nanother-host.example\n";
+        m_fx->writeFile(path, foreign);
+        QVERIFY(!removeUnusableLockFile(path, LockFolder::Shared));
+        QVERIFY(QFileInfo(path).isFile());
+        QVERIFY(removeUnusableLockFile(path, LockFolder::ThisMachine));
+        QVERIFY(!QFileInfo::exists(path));
+
+        QLockFile held(path);
+        QVERIFY(held.tryLock(0));
+        QFile rewrite(path);
+        QVERIFY(rewrite.open(QIODevice::WriteOnly | QIODevice::Truncate) && rewrite.write(foreign) == foreign.size());
+        rewrite.close();
+        QVERIFY(!removeUnusableLockFile(path, LockFolder::ThisMachine));
+        QVERIFY(QFileInfo(path).isFile());
     }
 
     void aLiveHolderKeepsItsLock()

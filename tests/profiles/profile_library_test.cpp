@@ -29,7 +29,7 @@ class ProfileLibraryTest : public QObject {
     // A profile file whose report-rate code tells it apart.
     void writeProfile(const QString &path, int pollrate)
     {
-        fx().writeFile(path, QStringLiteral("[PROFILE]\npollrate=%1\nLedMoveOFF=0\n").arg(pollrate).toUtf8());
+        fx().writeFile(path, QStringLiteral("[PROFILE]\nBUTTON_INFO_0_Fun=1\npollrate=%1\nLedMoveOFF=0\n").arg(pollrate).toUtf8());
     }
     void libraryWith(const QStringList &names)
     {

@@ -101,6 +101,8 @@ void writeProfile(const QString &path, int pollrate, int ledMode = 1)
 {
     QDir().mkpath(QFileInfo(path).path());
     QSettings file(path, QSettings::IniFormat);
+    // A profile file holds its buttons: one without them reads as missing.
+    file.setValue(QStringLiteral("PROFILE/BUTTON_INFO_0_Fun"), 1);
     file.setValue(QStringLiteral("PROFILE/pollrate"), pollrate);
     file.setValue(QStringLiteral("PROFILE/LedMode"), ledMode);
 }

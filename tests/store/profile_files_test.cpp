@@ -467,6 +467,40 @@ private slots:
         QCOMPARE(back.ledModes[1].RGB, p.ledModes[1].RGB);
     }
 
+    // The window's stage report never leaves a file of one key: a missing or empty slot file
+    // gets the whole profile, one that holds it only the stage.
+    void aStageWriteNeverMakesAProfileOfOneKey()
+    {
+        ProfileData p;
+        fillProfile(p, 3);
+        p.dpi = 5;
+        for (const QByteArray &content : {QByteArray("absent"), QByteArray(), QByteArray("[PROFILE]\ndpi=0\n")}) {
+            const QString path = slotFile(QStringLiteral("Stage"));
+            QFile::remove(path);
+            if (content != "absent")
+                m_fx->writeFile(path, content);
+            ProfileData untouched;
+            fillProfile(untouched, 7);
+            const ProfileData before = untouched;
+            // As it is, the file reads as missing.
+            QCOMPARE(loadProfileFile(untouched, path), false);
+            QCOMPARE(profileDifference(untouched, before), QString());
+            QVERIFY(writeActiveStage(path, p));
+            ProfileData back;
+            QVERIFY(loadProfileFile(back, path));
+            QCOMPARE(profileDifference(back, p), QString());
+        }
+        // A file holding a profile keeps it; only the stage changes.
+        ProfileData other = p;
+        other.dpi = 1;
+        other.pollrate = 99;
+        QVERIFY(writeActiveStage(slotFile(QStringLiteral("Stage")), other));
+        ProfileData back;
+        QVERIFY(loadProfileFile(back, slotFile(QStringLiteral("Stage"))));
+        QCOMPARE(int(back.dpi), 1);
+        QCOMPARE(int(back.pollrate), int(p.pollrate));
+    }
+
     void libraryOperationsStayInTheProductFolderAndNeverOverwrite()
     {
         writeCurrentProductName(QStringLiteral("Glide X7"));

@@ -45,10 +45,14 @@ const CommandInfo kCommands[] = {
      "Switch the mouse to on-board profile N (1 to 5).",
      "Tells the mouse to use its on-board profile N, 1 to 5, with the same commands as\n"
      "the window's profile menu.\n"},
-    {CliCommand::Export, "export", "FILE",
+    {CliCommand::Export, "export", "[--force] FILE",
      "Save all settings to FILE (.conf).",
      "Writes the device-wide options and the five profiles to FILE, tagged with the\n"
-     "current product name, in the form the window's SAVE button writes.\n"},
+     "current product name, in the form the window's SAVE button writes. An existing\n"
+     "FILE is replaced only with --force; nothing but a regular file is written, and\n"
+     "never into the program's own settings folder.\n"
+     "\n"
+     "  --force  replace an existing FILE\n"},
     {CliCommand::Import, "import", "FILE",
      "Load all settings from FILE (.conf) and send them to the mouse.",
      "Reads a file written by export (or by the window's SAVE button), stores its\n"
@@ -163,8 +167,9 @@ const CommandInfo kCommands[] = {
      "  rename OLD NEW     rename a profile, its files and every slot holding it\n"
      "  delete NAME        delete a library profile; when the active slot holds it,\n"
      "                     the next free library profile takes its place\n"
-     "  export NAME FILE   write profile NAME to FILE (.prof), tagged with the product;\n"
-     "                     an existing FILE is replaced whole\n"
+     "  export NAME FILE [--force]\n"
+     "                     write profile NAME to FILE (.prof), tagged with the product;\n"
+     "                     an existing FILE is replaced whole, and only with --force\n"
      "  import FILE        copy FILE (.prof) of this product into the library, put it\n"
      "                     into the active slot and send the settings to the mouse\n"
      "\n"
@@ -263,6 +268,10 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         parser.addOption(wait);
     if (info.command == CliCommand::Reset)
         parser.addOption(all);
+    const QCommandLineOption force(QStringLiteral("force"), QString());
+    const bool takesForce = info.command == CliCommand::Export || info.command == CliCommand::Profile;
+    if (takesForce)
+        parser.addOption(force);
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("zelmouse-cli"));
@@ -277,6 +286,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     result.json = takesJson && parser.isSet(json);
     result.wait = info.command == CliCommand::Watch && parser.isSet(wait);
     result.all = info.command == CliCommand::Reset && parser.isSet(all);
+    result.force = takesForce && parser.isSet(force);
 
     const QStringList positional = parser.positionalArguments();
     const auto wrongCount = [&](const char *expected) {
@@ -285,7 +295,10 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     };
     switch (info.command) {
     case CliCommand::Profile:
-        return parseProfileArguments(result, positional);
+        parseProfileArguments(result, positional);
+        if (result.error.isEmpty() && result.force && result.profileAction != QLatin1String("export"))
+            result.error = QStringLiteral("'--force' belongs to 'profile export' only. See 'zelmouse-cli profile --help'.");
+        return;
     case CliCommand::AppProfile:
         return parseAppProfileArguments(result, positional);
     case CliCommand::SelectProfile:

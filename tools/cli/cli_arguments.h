@@ -48,6 +48,7 @@ struct CliArguments {
                                // app-profile ACTION (add, remove, default)
     QStringList names;         // the ACTION's arguments
     bool all = false;          // reset --all
+    bool force = false;        // export, profile export: --force replaces an existing file
     QString error;             // non-empty: a usage error, one sentence
 };
 

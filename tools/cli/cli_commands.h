@@ -13,13 +13,14 @@ int runStatusCommand();
 int runShowCommand(bool json);
 int runApplyCommand();
 int runSelectProfileCommand(int slotNumber); // 1..5
-int runExportCommand(const QString &file);
+// `force`: an existing file may be replaced.
+int runExportCommand(const QString &file, bool force);
 int runImportCommand(const QString &file);
 
 // Follows the mouse until interrupted; `wait`: also when none is connected at the start.
 int runWatchCommand(bool json, bool wait);
 int runProfilesCommand(bool json);
-int runProfileCommand(const QString &action, const QStringList &arguments);
+int runProfileCommand(const QString &action, const QStringList &arguments, bool force = false);
 int runResetCommand(bool all);
 
 // Sends currentSettings to the mouse as apply does (the files are saved first) and reports the
@@ -29,5 +30,6 @@ int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool fo
 // Saves `settings` as apply does, without sending them; prints `success`, or the failed path
 // (exit 74) when a file could not be written.
 int storeLoadedSettings(const DeviceSettings &settings, const QString &success);
-// Prints that the settings lock could not be taken; returns the exit status (75).
+// Prints why the settings lock could not be taken; returns the exit status: 75 when another
+// program holds it, 74 when its file could not be made.
 int reportSettingsBusy();

@@ -12,6 +12,7 @@
 #include "device/device_link.h"
 #include "device/device_session.h"
 #include "device/exchange_lock.h"
+#include "store/button_assignment.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/dpi_scale.h"
@@ -242,16 +243,35 @@ uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool force
     return session.writeAndWait(currentSettings, forceFull);
 }
 
+// The window's one-click rule, for settings that come from files: a button table without a
+// left click is never sent.
+bool refuseWithoutClick()
+{
+    if (sendsClickFunction(currentSettings))
+        return false;
+    printError(QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED. The stored profile has no button with the "
+                              "\"Left\" function; nothing was sent."));
+    return true;
+}
+
 } // namespace
 
 int reportSettingsBusy()
 {
+    // Busy only when another program really holds the lock.
+    const QString failure = lastSettingsLockFailure();
+    if (!failure.isEmpty()) {
+        printError(QStringLiteral("The settings could not be locked: %1; nothing was changed.").arg(failure));
+        return CliExit::CannotSave;
+    }
     printError(kSettingsBusy);
     return CliExit::Busy;
 }
 
 int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull)
 {
+    if (refuseWithoutClick())
+        return CliExit::BadFile;
     OpenedSession opened;
     return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
 }
@@ -276,6 +296,8 @@ int runApplyCommand()
     OpenedSession opened;
     settleCurrentProduct();
     loadStartupSettings();
+    if (refuseWithoutClick())
+        return CliExit::BadFile;
     return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("The settings were sent to the mouse."));
 }
 
@@ -309,5 +331,7 @@ int runImportCommand(const QString &file)
     }
     loadStartupSettings();
     importAllSettings(currentSettings, file);
+    if (refuseWithoutClick())
+        return CliExit::BadFile;
     return reportWrite(writeLoaded(opened.session, lock), QStringLiteral("Imported %1 and sent the settings to the mouse.").arg(file));
 }

@@ -29,10 +29,16 @@ int usage(const QString &sentence)
     return CliExit::Usage;
 }
 
+// A settings or macro file that could not be written is a failed save (74), not a refusal.
+int exitStatusOf(const MacroLibraryResult &result)
+{
+    return result.error == MacroLibraryError::WriteFailed ? CliExit::CannotSave : CliExit::BadFile;
+}
+
 int refusal(const MacroLibraryResult &result)
 {
     printError(macroLibraryMessage(result));
-    return CliExit::BadFile;
+    return exitStatusOf(result);
 }
 
 void printJson(const QJsonObject &object)
@@ -85,7 +91,7 @@ int importMacros(const QStringList &files)
             printResult(QStringLiteral("Imported \"%1\" from %2").arg(result.name, file));
         } else {
             printError(QStringLiteral("%1: %2").arg(file, macroLibraryMessage(result)));
-            status = CliExit::BadFile;
+            status = qMax(status, exitStatusOf(result));
         }
     }
     return status;
@@ -208,8 +214,11 @@ int runMacroCommand(const QStringList &arguments)
                 printError(macroLibraryMessage(result) + QStringLiteral(" Nothing was exported; add --force to replace it."));
                 return CliExit::BadFile;
             }
-            if (!result.ok())
-                return refusal(result);
+            if (!result.ok()) {
+                // An export target that cannot be written is a refused file, as for export.
+                printError(macroLibraryMessage(result) + QStringLiteral(" Nothing was exported."));
+                return CliExit::BadFile;
+            }
             printResult(QStringLiteral("Exported \"%1\" to %2").arg(result.name, result.path));
             return CliExit::Success;
         }

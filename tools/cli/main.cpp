@@ -57,7 +57,7 @@ int dispatch(const CliArguments &arguments)
     case CliCommand::SelectProfile:
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Export:
-        return runExportCommand(arguments.file);
+        return runExportCommand(arguments.file, arguments.force);
     case CliCommand::Import:
         return runImportCommand(arguments.file);
     case CliCommand::Set:
@@ -73,7 +73,7 @@ int dispatch(const CliArguments &arguments)
     case CliCommand::Profiles:
         return runProfilesCommand(arguments.json);
     case CliCommand::Profile:
-        return runProfileCommand(arguments.profileAction, arguments.names);
+        return runProfileCommand(arguments.profileAction, arguments.names, arguments.force);
     case CliCommand::SelectSlot:
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Reset:
@@ -142,7 +142,11 @@ int main(int argc, char *argv[])
             printError(error);
             return CliExit::NoDevice;
         }
-        emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        {
+            // Its testbed folder is made before the environment names it.
+            const TerminationHold settingUp;
+            emulated = std::make_unique<EmulatedMouse>(arguments.emulateMode);
+        }
         // Plugging and unplugging is what there is to watch.
         if (arguments.command == CliCommand::Watch)
             emulated->listenForControl();

@@ -12,6 +12,7 @@
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/product_definition.h"
+#include "store/export_target.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
 #include "store/settings_lock.h"
@@ -80,7 +81,16 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
 int report(LibraryOutcome outcome, const QString &subject)
 {
     printError(refusal(outcome, subject));
-    return CliExit::BadFile;
+    return outcome == LibraryOutcome::FileFailed ? CliExit::CannotSave : CliExit::BadFile;
+}
+
+// A profile just made (add, copy, import) whose slots could not be stored is taken out again:
+// the command then changed nothing.
+int undoIfNotStored(int status, QStringList &library, const QString &name)
+{
+    if (status == CliExit::CannotSave)
+        withdrawNewProfile(library, name);
+    return status;
 }
 
 int slotOf(const DeviceSettings &settings, const QString &name)
@@ -164,7 +174,7 @@ int runProfilesCommand(bool json)
     return CliExit::Success;
 }
 
-int runProfileCommand(const QString &action, const QStringList &arguments)
+int runProfileCommand(const QString &action, const QStringList &arguments, bool force)
 {
     // Names are checked before anything is read or written.
     const bool takesNames = action == QLatin1String("use") || action == QLatin1String("delete")
@@ -194,12 +204,14 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     } else if (action == QLatin1String("add")) {
         if (const LibraryOutcome outcome = addProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name, QString::number(slot)));
+        return undoIfNotStored(storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name, QString::number(slot))),
+                               library, name);
     } else if (action == QLatin1String("copy")) {
         const QString source = settings.ProfileNames[settings.activeIndex()];
         if (const LibraryOutcome outcome = copyActiveProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, source);
-        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name, QString::number(slot)));
+        return undoIfNotStored(storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name, QString::number(slot))),
+                               library, name);
     } else if (action == QLatin1String("rename")) {
         const QString &from = arguments.at(0);
         name = arguments.at(1);
@@ -223,13 +235,22 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
             return storeLoadedSettings(settings, done);
         printResult(done);
     } else if (action == QLatin1String("export")) {
-        if (const LibraryOutcome outcome = exportProfile(arguments.at(0), arguments.at(1)); outcome != LibraryOutcome::Ok)
-            return report(outcome, arguments.at(0));
+        if (const ExportTarget verdict = checkExportTarget(arguments.at(1), force); verdict != ExportTarget::Usable) {
+            printError(exportTargetRefusal(verdict, arguments.at(1)));
+            return CliExit::BadFile;
+        }
+        if (const LibraryOutcome outcome = exportProfile(arguments.at(0), arguments.at(1)); outcome != LibraryOutcome::Ok) {
+            if (outcome != LibraryOutcome::FileFailed)
+                return report(outcome, arguments.at(0));
+            printError(QStringLiteral("Writing '%1' failed; nothing was exported.").arg(arguments.at(1)));
+            return CliExit::BadFile;
+        }
         printResult(QStringLiteral("Exported profile \"%1\" to %2.").arg(arguments.at(0), arguments.at(1)));
     } else if (action == QLatin1String("import")) {
         if (const LibraryOutcome outcome = importProfile(settings, library, arguments.at(0), &name); outcome != LibraryOutcome::Ok)
             return report(outcome, outcome == LibraryOutcome::NameExists ? QFileInfo(arguments.at(0)).completeBaseName() : arguments.at(0));
-        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name, QString::number(slot)));
+        return undoIfNotStored(sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name, QString::number(slot))),
+                               library, name);
     } else {
         printError(QStringLiteral("There is no profile action '%1'.").arg(echoed(action)));
         return CliExit::Usage;

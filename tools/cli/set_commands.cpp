@@ -947,6 +947,10 @@ int runSetCommand(const CliArguments &arguments)
     Edit edit{currentSettings, QLatin1String(s.info->name), s.slot, {}, {}, CliExit::Success};
     // A profile change needs the slot's file to be kept in.
     const int fileSlot = s.info->scope == Scope::Lighting ? lightingSlot(s.slot, readCurrentProductName()) : s.slot;
+    if (const QString problem = configFileReadProblem(); !problem.isEmpty()) {
+        printError(QStringLiteral("The configuration file '%1' cannot be read (%2); nothing was changed.").arg(configFilePath(), problem));
+        return CliExit::CannotSave;
+    }
     if (s.info->scope != Scope::Device && currentSettings.ProfileNames[fileSlot].isEmpty()) {
         printError(QStringLiteral("Profile slot %1 has no profile file, so nothing can be stored for it.").arg(fileSlot + 1));
         return CliExit::CannotSave;

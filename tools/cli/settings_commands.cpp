@@ -9,16 +9,15 @@
 #include "tools/cli/settings_report.h"
 
 #include "store/config_file.h"
+#include "store/app_paths.h"
 #include "store/device_settings.h"
+#include "store/export_target.h"
 #include "store/profile_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QTemporaryFile>
-
-#include <cstdio>
 #include <memory>
 
 int runShowCommand(bool json)
@@ -33,16 +32,11 @@ int runShowCommand(bool json)
     return CliExit::Success;
 }
 
-int runExportCommand(const QString &file)
+int runExportCommand(const QString &file, bool force)
 {
-    const QFileInfo target(file);
-    if (target.exists() && !target.isFile()) {
-        printError(QStringLiteral("'%1' is not a regular file; nothing was exported.").arg(file));
-        return CliExit::BadFile;
-    }
-    const QDir folder = target.absoluteDir();
-    if (!folder.exists()) {
-        printError(QStringLiteral("The folder '%1' does not exist; nothing was exported.").arg(folder.path()));
+    const ExportTarget verdict = checkExportTarget(file, force);
+    if (verdict != ExportTarget::Usable) {
+        printError(exportTargetRefusal(verdict, file));
         return CliExit::BadFile;
     }
 
@@ -57,26 +51,14 @@ int runExportCommand(const QString &file)
 
     // Written beside the target and renamed over it, so a failed export leaves an existing
     // file as it was and no keys of an older file linger in the new one.
-    QTemporaryFile staging(folder.filePath(target.fileName() + QStringLiteral(".XXXXXX")));
-    if (!staging.open()) {
-        printError(QStringLiteral("Cannot write in the folder '%1'; nothing was exported.").arg(folder.path()));
-        return CliExit::BadFile;
-    }
-    staging.close();
-    staging.setPermissions(target.exists() ? QFile::permissions(file)
-                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    writeProductNameToFile(product, staging.fileName());
-    exportAllSettings(*settings, staging.fileName());
-
-    if (!QFileInfo(staging.fileName()).size() || readProductNameOfFile(staging.fileName()) != product) {
+    const bool written = replaceFileAtomically(file, [&](const QString &staging) {
+        return writeProductNameToFile(product, staging) && exportAllSettings(*settings, staging)
+            && readProductNameOfFile(staging) == product;
+    });
+    if (!written) {
         printError(QStringLiteral("Writing '%1' failed; nothing was exported.").arg(file));
         return CliExit::BadFile;
     }
-    if (std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        printError(QStringLiteral("Cannot replace '%1'; nothing was exported.").arg(file));
-        return CliExit::BadFile;
-    }
-    staging.setAutoRemove(false);
     printResult(QStringLiteral("Exported the settings of \"%1\" to %2").arg(product, file));
     return CliExit::Success;
 }

@@ -3,6 +3,7 @@
 #include "ui/main/zizirazi_widget.h"
 
 #include "device/device_session.h"
+#include "store/button_assignment.h"
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "ui/kit/keyboard_access.h"
@@ -39,6 +40,11 @@ void ZiziraziWidget::collectPages()
 
 void ZiziraziWidget::writeWithProgress(bool forceFull)
 {
+    // The one-click rule holds for what is sent too, whatever the files held.
+    if (!sendsClickFunction(currentSettings)) {
+        showMessage(ZelMessageBox::Warning, QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        return;
+    }
     ZelProcessDialog dialog;
     dialog.centreOn(this);
     uint8_t result = ExchangeOk;

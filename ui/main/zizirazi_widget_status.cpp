@@ -139,7 +139,7 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
     if (dpiWindow)
         dpiWindow->selectStage(stage);
     if (!profileFilePath.isEmpty())
-        writeActiveStage(profileFilePath, stage);
+        writeActiveStage(profileFilePath, active);
     const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
     notifyOsd(dpiNoticeText(stage, dpi));
 }
