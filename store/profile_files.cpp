@@ -297,7 +297,6 @@ void loadAllSettings(DeviceSettings &settings)
             resetProfile(settings.profiles[i]);
         }
     }
-    loadDeviceButtonMatrix();
 }
 
 SettingsReading::SettingsReading()

@@ -232,12 +232,12 @@ namespace {
 
 const QString kSettingsBusy = QStringLiteral("Another program kept the settings locked; nothing was changed. Try again.");
 
-// The write of what was loaded: the session's writer saves the settings on its own thread,
+// The write of what was loaded: the session saves the settings on its own thread,
 // under the lock this thread holds from the load on.
-uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool forceFull = false)
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
 {
     const SettingsLockLoan loan(lock);
-    return session.writeAndWait(currentSettings, forceFull);
+    return session.writeAndWait(currentSettings);
 }
 
 } // namespace
@@ -248,10 +248,10 @@ int reportSettingsBusy()
     return CliExit::Busy;
 }
 
-int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull)
+int sendLoadedSettings(const SettingsLock &lock, const QString &success)
 {
     OpenedSession opened;
-    return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
+    return reportWrite(writeLoaded(opened.session, lock), success);
 }
 
 int storeLoadedSettings(const DeviceSettings &settings, const QString &success)
@@ -290,8 +290,7 @@ int runResetCommand(bool all)
     }
     currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
     return sendLoadedSettings(lock, all ? QStringLiteral("All profiles were reset and sent to the mouse.")
-                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
-                               all);
+                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1));
 }
 
 int runImportCommand(const QString &file)

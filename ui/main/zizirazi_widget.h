@@ -75,8 +75,9 @@ public:
     void applyButtonSkins();
     // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
     void showMainWindow();
-    // Write currentSettings to the mouse behind the progress animation; reports failure itself.
-    void writeWithProgress(bool forceFull);
+    // Write currentSettings to the mouse behind the progress animation; reports failure itself
+    // and tries again when the user says Yes. Apply stays marked while the mouse is behind.
+    void writeWithProgress();
     // One HID interface came or went; `name` in the hot-plug layer's form
     // (platform/hid_interface_name.h). Keeps the device table, the mouse list, the open
     // device and the "Dongle Disconnect!" box in step with it.
@@ -91,6 +92,8 @@ public:
     int currentPage() const { return page; }
     bool isFrontView() const { return frontView; }
     bool isMouseOff() const { return mouseOff; }
+    // The last write failed: the mouse does not hold what the window shows.
+    bool isMouseOutOfDate() const { return mouseOutOfDate; }
     int languageIndex() const { return currentLanguageIndex(); }
     bool statusThreadRunning() const;
     DeviceSession *deviceSession() const { return session.get(); }
@@ -153,7 +156,6 @@ public slots:
     void slotWarnClose();
     void slotRefreshBatteryStatus(uchar charging, uchar level, uchar extra);
     void slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate, uchar mode);
-    void slotRefreshWriteStatus(uchar status);
     void slotMouseOver(ZelPushButton *button, bool hovered);
 
 private slots:
@@ -188,6 +190,7 @@ private:
     int showMessage(int style, const QString &text);
     void setPageVisibility(int shownPage);
     void collectPages();
+    void setMouseOutOfDate(bool outOfDate);
     void rebuildMouseList();
     int countConnectedModels() const;
     // After another mouse was chosen or the mouse came back: its pictures, files and library.
@@ -208,6 +211,8 @@ private:
     void closeWindow();
     bool trayUsable() const;
     void trayBatteryReport(uchar charging, uchar level, uchar extra);
+    // The product, the battery level last reported and whether the mouse is behind.
+    void refreshTrayToolTip();
     void showLowBatteryNotice(int level);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
@@ -258,6 +263,7 @@ private:
     bool arrivalApplyPending = false;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;
+    bool mouseOutOfDate = false;
     QStringList connectedModels;
     bool frontView = true;
     int page = 0;

@@ -6,6 +6,7 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_push_button.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
@@ -35,29 +36,49 @@ void ZiziraziWidget::collectPages()
     active.pollrate = reportRateWindow->pollRate();
 }
 
-void ZiziraziWidget::writeWithProgress(bool forceFull)
+void ZiziraziWidget::writeWithProgress()
 {
-    ZelProcessDialog dialog;
-    dialog.centreOn(this);
-    uint8_t result = ExchangeOk;
-    const QMetaObject::Connection finished =
-        connect(session.get(), &DeviceSession::writeFinished, &dialog, [&result, &dialog](uchar status) {
-            result = status;
-            dialog.slotProcessDlg();
-        });
-    writeInProgress = true;
-    session->write(currentSettings, forceFull);
-    // The modal loop keeps the window painting while the session writes; the user cannot edit
-    // the settings meanwhile. Ended from outside (the program quitting), the session still
-    // finishes the write before it goes.
-    const int accepted = dialog.exec();
-    disconnect(finished);
-    writeInProgress = false;
-    // The write's working copies (thousands of keys a slot) were freed on the writer's heap,
-    // which keeps such memory; it goes back now rather than for the hours the window stays open.
-    malloc_trim(0);
-    if (accepted == 1 && result == ExchangeNotSaved)
-        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk)
-        showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
+    for (int attempt = 1;; ++attempt) {
+        ZelProcessDialog dialog;
+        dialog.centreOn(this);
+        dialog.setAttempt(attempt);
+        uint8_t result = ExchangeOk;
+        const QMetaObject::Connection progress =
+            connect(session.get(), &DeviceSession::writeProgress, &dialog, &ZelProcessDialog::setProgress);
+        const QMetaObject::Connection finished =
+            connect(session.get(), &DeviceSession::writeFinished, &dialog, [&result, &dialog](uchar status) {
+                result = status;
+                dialog.slotProcessDlg();
+            });
+        writeInProgress = true;
+        session->write(currentSettings);
+        // The modal loop keeps the window painting while the session writes; the user cannot
+        // edit the settings meanwhile. Ended from outside (the program quitting), the session
+        // still finishes the write before it goes.
+        const int accepted = dialog.exec();
+        disconnect(progress);
+        disconnect(finished);
+        writeInProgress = false;
+        // The write's working copies were freed on the session's heap, which keeps such memory;
+        // it goes back now rather than for the hours the window stays open.
+        malloc_trim(0);
+        if (accepted != 1)
+            return;
+        setMouseOutOfDate(result != ExchangeOk);
+        if (result == ExchangeOk)
+            return;
+        if (result == ExchangeNotSaved) {
+            showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
+            return;
+        }
+        if (showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again.")) != 1)
+            return;
+    }
+}
+
+void ZiziraziWidget::setMouseOutOfDate(bool outOfDate)
+{
+    mouseOutOfDate = outOfDate;
+    button(WindowControl::Apply)->setMark(outOfDate ? QObject::tr("Not yet on the mouse") : QString());
+    refreshTrayToolTip();
 }

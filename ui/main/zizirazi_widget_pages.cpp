@@ -159,15 +159,14 @@ void ZiziraziWidget::onButtonClicked()
                 handleProfileButton(WindowControl(i));
         }
     } else if (is(WindowControl::Ok)) {
-        writeWithProgress(false);
+        writeWithProgress();
         hide();
     } else if (is(WindowControl::Cancel)) {
         handleProfileButton(WindowControl::Cancel);
     } else if (is(WindowControl::Apply)) {
         collectPages();
         applyDesktopPointerSpeed();
-        stopStatusThread();
-        writeWithProgress(false);
+        writeWithProgress();
     } else if (is(WindowControl::FrontButton)) {
         frontView = true;
         ZelBtnWindow *buttons = customizePage();

@@ -277,5 +277,5 @@ void ZiziraziWidget::applyOnArrivalIfDue()
         return;
     arrivalApplyPending = false;
     qCDebug(lcWindow, "The mouse came back without the stored settings; writing them.");
-    writeWithProgress(false);
+    writeWithProgress();
 }

@@ -178,7 +178,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
             break;
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::SaveConfig: {
@@ -197,7 +197,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         applyButtonSkins();
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::Reset: {
@@ -211,7 +211,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         retranslateTexts();
         refreshPages();
         nameEdit->setText(active.ProfileName);
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::ResetAll:
@@ -222,7 +222,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         currentSettings.active().ProfileName = currentSettings.ProfileNames[activeSlot()];
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(true);
+        writeWithProgress();
         break;
     case WindowControl::Cancel:
         hide();

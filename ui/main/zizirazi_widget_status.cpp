@@ -138,12 +138,6 @@ void ZiziraziWidget::slotRefreshRate(uchar rate)
     notifyOsd(rateNoticeText(rate));
 }
 
-void ZiziraziWidget::slotRefreshWriteStatus(uchar status)
-{
-    if (status == 0)
-        writeApplyFailedFlag(1);
-}
-
 int ZiziraziWidget::showMessage(int style, const QString &text)
 {
     ZelMessageBox box(ZelMessageBox::Style(style), QString(), QObject::tr("Warning"), text, this, false,

@@ -69,7 +69,7 @@ void ZiziraziWidget::createTray()
 
     tray = new QSystemTrayIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))), this);
     tray->setContextMenu(trayMenu);
-    tray->setToolTip(readCurrentProductName());
+    refreshTrayToolTip();
     connect(tray, &QSystemTrayIcon::activated, this, &ZiziraziWidget::iconActivated);
     // Only what the mouse reports: the constructor's placeholder report is no battery level.
     connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::trayBatteryReport);
@@ -151,11 +151,22 @@ void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 // ---------------------------------------------------------------------------------------------
 // Battery in the tray
 
+void ZiziraziWidget::refreshTrayToolTip()
+{
+    if (!tray)
+        return;
+    QString text = readCurrentProductName();
+    if (trayBatteryLevel >= 0)
+        text += QLatin1Char('\n') + (trayBatteryLevel == 0 ? QObject::tr("MOUSE OFF") : tr("Battery %1%").arg(qMin(trayBatteryLevel, 100)));
+    if (mouseOutOfDate)
+        text += QLatin1Char('\n') + QObject::tr("Not yet on the mouse");
+    tray->setToolTip(text);
+}
+
 void ZiziraziWidget::trayBatteryReport(uchar chargingNow, uchar level, uchar)
 {
     trayBatteryLevel = level;
-    const QString levelText = level == 0 ? QObject::tr("MOUSE OFF") : tr("Battery %1%").arg(qMin(int(level), 100));
-    tray->setToolTip(readCurrentProductName() + QLatin1Char('\n') + levelText);
+    refreshTrayToolTip();
     if (level == 0)
         return; // switched off: no level to judge
     if (level > kBatteryRecoveredLevel) {
