@@ -1222,6 +1222,22 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Writing to the mouse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>

@@ -1222,6 +1222,22 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>Writing to the mouse…</source>
+        <translation>Écriture dans la souris…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation>%1 sur %2 envoyés à la souris</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation>Essai %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation>Pas encore dans la souris</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
