@@ -104,18 +104,6 @@ void DeviceSession::reopen(const QString &model, int pauseMs)
     });
 }
 
-bool DeviceSession::interfaceArrived(int record, int connection, bool vendorInterface, const QString &path)
-{
-    const QByteArray latin1 = path.toLatin1();
-    return storeInterfacePath(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse,
-                              latin1.constData());
-}
-
-bool DeviceSession::interfaceRemoved(int record, int connection, bool vendorInterface)
-{
-    return clearInterfaceFound(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse);
-}
-
 void DeviceSession::resume(const QString &model, int pauseMs)
 {
     post([this, name = model.toLatin1(), pauseMs] {

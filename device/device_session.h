@@ -27,8 +27,8 @@ class ZelGetBatteryThread;
 //   poller, so a handle is never closed under a reader and at most one poller runs. It alone
 //   holds the copy the last write sent and the product snapshot of the open mouse.
 // - The poller thread (ZelGetBatteryThread), started and stopped by the session thread.
-// The device table is written on the caller's thread only (discover() and the hot-plug notes
-// interfaceArrived() and interfaceRemoved()); the session thread reads its paths, under the
+// The device table is written on the caller's thread only (discover() and the presence
+// tracker, trackInterfaceChange()); the session thread reads its paths, under the
 // table's own lock, when it opens. The handles are opened and closed only on the session
 // thread; the poller and the write use them under exchangeMutex(). `appliedSettings` is read
 // and written on the caller's thread only: read when a write is asked for, written when its
@@ -47,13 +47,6 @@ public:
     // Builds the device table and lists the system's HID devices (no exchange with the mouse).
     // Returns EnumerateDevices' result. Call it before the first request.
     int discover();
-
-    // Hot-plug notes, carried out at once on the caller's thread (no exchange with the mouse):
-    // an interface of connection 1 (receiver) or 2 (cable) of table record `record` arrived
-    // at `path` (false when the path does not fit and nothing was stored), or went (returns
-    // whether it was there).
-    bool interfaceArrived(int record, int connection, bool vendorInterface, const QString &path);
-    bool interfaceRemoved(int record, int connection, bool vendorInterface);
 
     // Requests, carried out in order on the session thread.
     void open(const QString &model);

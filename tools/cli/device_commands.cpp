@@ -42,7 +42,7 @@ QString interfaceLine(const char *label, uint32_t found, const char *path)
 
 QString connectionText(const char *title, const DeviceModelRecord &record, int connection)
 {
-    const DeviceConnection c = deviceConnection(record, connection);
+    const DeviceConnection &c = record.connection(connection);
     QString text = QStringLiteral("%1 (%2)\n").arg(QLatin1String(title), usbId(c.vid, c.pid));
     text += interfaceLine("Mouse interface:", c.foundMouse, c.pathMouse) + QLatin1Char('\n');
     text += interfaceLine("Vendor interface:", c.foundVendor, c.pathVendor) + QLatin1Char('\n');
@@ -160,7 +160,7 @@ int runDevicesCommand()
         printError(QStringLiteral("The HID library could not be started, so no mouse can be found."));
         return CliExit::NoDevice;
     }
-    if (!deviceConnection(r, kReceiverConnection).present() && !deviceConnection(r, kCableConnection).present()) {
+    if (!modelConnected(r)) {
         printError(kNoMouse);
         return CliExit::NoDevice;
     }
@@ -209,7 +209,7 @@ int runStatusCommand()
     const ProfileData &profile = settings->profiles[0];
     const int sensor = readSensorModel();
 
-    const bool cable = deviceConnection(deviceModelTable().records[0], kCableConnection).present();
+    const bool cable = deviceModelTable().records[0].connection(kCableConnection).present();
     QString text = QStringLiteral("Connection: %1\n").arg(cable ? QStringLiteral("cable") : QStringLiteral("receiver"));
     text += reading->level == 0 ? QStringLiteral("Battery: MOUSE OFF\n")
                                 : QStringLiteral("Battery: %1%\n").arg(reading->level);

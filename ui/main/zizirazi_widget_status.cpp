@@ -27,12 +27,12 @@ namespace {
 // The cable's vendor interface is present.
 bool cableLinkPresent()
 {
-    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor2 != 0;
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].connection(kCableConnection).foundVendor != 0;
 }
 
 bool receiverLinkPresent()
 {
-    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor1 != 0;
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].connection(kReceiverConnection).foundVendor != 0;
 }
 
 } // namespace

@@ -219,7 +219,7 @@ void ZiziraziWidget::handleFirmwareButton(bool fromClick)
     firmwareDialogUp = true;
     const DeviceModelRecord *record = deviceModelTable().count > 0 ? &deviceModelTable().records[0] : nullptr;
     // The press asks for the cable's mouse interface, the click for the cable's release number.
-    const bool cable = fromClick ? deviceReleaseNumber() != 0 : record && record->foundMouse2 != 0;
+    const bool cable = fromClick ? deviceReleaseNumber() != 0 : record && record->connection(kCableConnection).foundMouse != 0;
     if (!cable) {
         showMessage(ZelMessageBox::Warning, QObject::tr("To update the firmware, please connect to the computer with a cable."));
         firmwareDialogUp = false;
