@@ -74,9 +74,9 @@ void encodeButtonBytes(const ButtonSlot &slot, int sensorId, uint8_t out[4], uin
     case ButtonFunction::Macro:
     case ButtonFunction::GunFile: {
         const uint8_t loopMode = slot.Res1;
-        const bool repeats = loopMode == MacroLoopUntilReleased || loopMode == MacroLoopToggle;
-        out[1] = static_cast<uint8_t>(macroIndex | (loopMode == MacroLoopUntilReleased ? 0x80 : 0)
-                                      | (loopMode == MacroLoopToggle ? 0x40 : 0));
+        const bool repeats = loopMode == MacroLoopWhileHeld || loopMode == MacroLoopUntilPressedAgain;
+        out[1] = static_cast<uint8_t>(macroIndex | (loopMode == MacroLoopWhileHeld ? 0x80 : 0)
+                                      | (loopMode == MacroLoopUntilPressedAgain ? 0x40 : 0));
         out[2] = repeats ? 0xFF : static_cast<uint8_t>(slot.LoopNumber & 0xFF);
         out[3] = repeats ? 0xFF : static_cast<uint8_t>((slot.LoopNumber >> 8) & 0xFF);
         break;

@@ -11,14 +11,9 @@ struct ProductSnapshot;
 // The button table: 16 entries of 4 bytes, sent in packets 0x07, 0x08, 0x09.
 
 constexpr int kButtonEntryCount = 16;
-// The wheel's two slots of a profile and the table entries they fill.
-constexpr int kWheelUpSlot = 40;
-constexpr int kWheelDownSlot = 41;
+// The table entries the wheel's two slots fill.
 constexpr int kWheelUpEntry = 14;
 constexpr int kWheelDownEntry = 15;
-
-// Res1 of a macro or gun button: how it plays.
-enum MacroLoopMode : uint8_t { MacroLoopCount = 0, MacroLoopUntilReleased = 1, MacroLoopToggle = 2 };
 
 struct ButtonTable {
     uint8_t entries[kButtonEntryCount][4] = {};

@@ -177,8 +177,8 @@ void resetProfile(ProfileData &p)
         effect.s = 0;
         effect.v = 0;
     }
-    p.buttons[40].Fun = 52;
-    p.buttons[41].Fun = 53;
+    p.buttons[kWheelUpSlot].Fun = 52;
+    p.buttons[kWheelDownSlot].Fun = 53;
 }
 
 void resetAllProfiles(DeviceSettings &settings)

@@ -25,6 +25,12 @@ constexpr int kLedEffectCount = 14;
 constexpr int kDpiStageCount = 8;
 constexpr int kProfileCount = 5;
 constexpr int kMacroFunction = 200;
+// The wheel's two button slots of a profile.
+constexpr int kWheelUpSlot = 40;
+constexpr int kWheelDownSlot = 41;
+
+// Res1 of a macro or gun button: how it plays.
+enum MacroLoopMode : uint8_t { MacroLoopCount = 0, MacroLoopWhileHeld = 1, MacroLoopUntilPressedAgain = 2 };
 
 struct ButtonSlot {
     int32_t ID = 0;
