@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
-# --tsan: builds the device-thread tests with ThreadSanitizer instead and runs only those.
+# --tsan: builds the device-thread tests and the window's Apply with ThreadSanitizer instead and
+# runs only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 if [ "${1:-}" = "--tsan" ]; then
   shift
-  tests=(device_threads_test device_session_test)
+  tests=(device_threads_test device_session_test window_apply_test)
   build=${ZEL_TSAN_BUILD_DIR:-build-tsan}
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZEL_TSAN=ON >/dev/null
   cmake --build "$build" -j"$(nproc)" --target "${tests[@]}"
