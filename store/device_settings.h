@@ -96,9 +96,6 @@ extern DeviceSettings appliedSettings;
 void resetProfile(ProfileData &profile);
 void resetAllProfiles(DeviceSettings &settings);
 void writeDefaultProfileFile();
-// Bit 0 general, bit 1 DPI stages, bit 2 buttons and macros, bit 3 lighting.
-// May clear "Setting/WriteSign" of one macro file, as markEditedMacroSent does.
-int computeChangeMask(const DeviceSettings &current, const DeviceSettings &applied);
 // A write marks one edited macro as sent: the first macro button, in slot order and before any
 // button that differs, whose file carries "Setting/WriteSign" 1 gets it cleared.
 void markEditedMacroSent(const DeviceSettings &current, const DeviceSettings &applied);
