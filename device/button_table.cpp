@@ -1,13 +1,8 @@
 #include "device/button_table.h"
 #include "device/device_log.h"
 
-#include "device/command_set.h"
 #include "device/dpi_encoding.h"
 #include "device/function_codes.h"
-#include "device/hid_exchange.h"
-#include "device/macro_download.h"
-#include "device/packet.h"
-#include "store/config_file.h"
 #include "store/function_catalogue.h"
 #include "store/key_table.h"
 #include "store/product_definition.h"
@@ -16,16 +11,6 @@
 #include <cstring>
 
 namespace {
-
-// Two header bytes (0x0A, 0x00, never sent) and 16 entries.
-uint8_t g_staging[2 + 4 * kButtonEntryCount] = {0x0A, 0x00};
-
-uint8_t *entry(int index) { return g_staging + 2 + 4 * index; }
-
-constexpr int kWheelUpSlot = 40;
-constexpr int kWheelDownSlot = 41;
-constexpr int kWheelUpPosition = 14;
-constexpr int kWheelDownPosition = 15;
 
 // Scan codes of the modifier keys and the bit each adds to a combo's mask.
 int modifierBit(int scanCode)
@@ -61,43 +46,37 @@ void encodeComboKey(const ButtonSlot &slot, uint8_t out[4])
     out[3] = 0;
 }
 
-} // namespace
-
-ButtonTableLayout currentButtonTableLayout()
+bool playsMacro(const ButtonSlot &slot)
 {
-    ButtonTableLayout layout;
-    layout.scrollReversed = productScrollRev() == 1;
-    // The matrix as start-up read it (loadAllSettings).
-    std::copy(std::begin(deviceButtonMatrix), std::end(deviceButtonMatrix), layout.matrix);
-    layout.sensorId = readSensorModel();
-    return layout;
+    return slot.Fun == ButtonFunction::Macro || slot.Fun == ButtonFunction::GunFile;
 }
 
-int stagingEntryFor(int position, const ButtonTableLayout &layout)
+} // namespace
+
+int buttonEntryFor(int position, const ProductSnapshot &product)
 {
-    if (position == kWheelUpPosition || position == kWheelDownPosition) {
-        if (layout.scrollReversed)
-            return position == kWheelUpPosition ? kWheelDownPosition : kWheelUpPosition;
+    if (position == kWheelUpEntry || position == kWheelDownEntry) {
+        if (product.scrollReversed)
+            return position == kWheelUpEntry ? kWheelDownEntry : kWheelUpEntry;
         return position;
     }
     if (position < 0 || position >= kButtonEntryCount)
         return -1;
-    const int target = layout.matrix[position];
+    const int target = product.buttonMatrix[position];
     return target < kButtonEntryCount ? target : -1;
 }
 
-void encodeButtonBytes(ButtonSlot &slot, int sensorId, uint8_t out[4])
+void encodeButtonBytes(const ButtonSlot &slot, int sensorId, uint8_t out[4], uint8_t macroIndex)
 {
     const ButtonEntryBytes table = functionEntryBytes(slot.Fun);
     std::memcpy(out, table.b, 4);
     switch (slot.Fun) {
     case ButtonFunction::Macro:
     case ButtonFunction::GunFile: {
-        const uint8_t index = AssignMacroIndex(slot.macroname);
-        slot.Res4 = index;
         const uint8_t loopMode = slot.Res1;
-        out[1] = static_cast<uint8_t>(index | (loopMode == 1 ? 0x80 : 0) | (loopMode == 2 ? 0x40 : 0));
-        const bool repeats = loopMode == 1 || loopMode == 2;
+        const bool repeats = loopMode == MacroLoopWhileHeld || loopMode == MacroLoopUntilPressedAgain;
+        out[1] = static_cast<uint8_t>(macroIndex | (loopMode == MacroLoopWhileHeld ? 0x80 : 0)
+                                      | (loopMode == MacroLoopUntilPressedAgain ? 0x40 : 0));
         out[2] = repeats ? 0xFF : static_cast<uint8_t>(slot.LoopNumber & 0xFF);
         out[3] = repeats ? 0xFF : static_cast<uint8_t>((slot.LoopNumber >> 8) & 0xFF);
         break;
@@ -139,42 +118,37 @@ void encodeButtonBytes(ButtonSlot &slot, int sensorId, uint8_t out[4])
     }
 }
 
-void EncodeButtonEntry(ButtonSlot &slot, int position, const ButtonTableLayout &layout)
+ButtonTable encodeButtonTable(const ProfileData &profile, const ProductSnapshot &product)
 {
-    const int target = stagingEntryFor(position, layout);
-    if (target < 0) {
-        qCDebug(lcDevice, "button position %d has no entry, not sent\n", position);
-        return;
-    }
-    encodeButtonBytes(slot, layout.sensorId, entry(target));
-}
-
-void EncodeButtonEntry(ButtonSlot &slot, int position)
-{
-    EncodeButtonEntry(slot, position, currentButtonTableLayout());
-}
-
-uint8_t SendButtonTable(DeviceSettings &settings)
-{
-    clearMacroIndexMap();
-    const ButtonTableLayout layout = currentButtonTableLayout();
-    ProfileData &profile = settings.profiles[0];
-    // Positions 14 and 15 are the wheel's; a product claiming more buttons than the 16
-    // entries hold sends the first 16.
-    const int buttons = std::clamp(productButtonCount(), 0, kButtonEntryCount);
+    ButtonTable table;
+    auto encode = [&](const ButtonSlot &slot, int position) {
+        const int target = buttonEntryFor(position, product);
+        if (target < 0) {
+            qCDebug(lcDevice, "button position %d has no entry, not sent\n", position);
+            return;
+        }
+        int index = 0;
+        if (playsMacro(slot)) {
+            index = table.macros.indexOf(slot.macroname);
+            if (index < 0) {
+                index = table.macros.size();
+                table.macros.append(slot.macroname);
+            }
+        }
+        encodeButtonBytes(slot, product.sensorModel, table.entries[target], static_cast<uint8_t>(index));
+    };
+    // A product claiming more buttons than the 16 entries hold sends the first 16.
+    const int buttons = std::clamp(product.buttonCount, 0, kButtonEntryCount);
     for (int i = 0; i < buttons; ++i)
-        EncodeButtonEntry(profile.buttons[i], i, layout);
-    EncodeButtonEntry(profile.buttons[kWheelUpSlot], kWheelUpPosition, layout);
-    EncodeButtonEntry(profile.buttons[kWheelDownSlot], kWheelDownPosition, layout);
-
-    if (const uint8_t status = SendCommand(configPacket(0x07, entry(0), 28).data(), kPacketLength))
-        return status;
-    if (const uint8_t status = SendCommand(configPacket(0x08, entry(7), 28).data(), kPacketLength))
-        return status;
-    return SendCommand(configPacket(0x09, entry(14), 8).data(), kPacketLength);
+        encode(profile.buttons[i], i);
+    encode(profile.buttons[kWheelUpSlot], kWheelUpEntry);
+    encode(profile.buttons[kWheelDownSlot], kWheelDownEntry);
+    return table;
 }
 
-const uint8_t *stagedButtonEntry(int index)
+std::array<Packet, 3> buttonTablePackets(const ButtonTable &table)
 {
-    return index >= 0 && index < kButtonEntryCount ? entry(index) : nullptr;
+    const uint8_t *entries = &table.entries[0][0];
+    return {configPacket(0x07, entries, 28), configPacket(0x08, entries + 4 * 7, 28),
+            configPacket(0x09, entries + 4 * 14, 8)};
 }

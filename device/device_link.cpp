@@ -65,30 +65,21 @@ hid_device *activeVendorHandle()
 
 int connectionWithIds(const DeviceModelRecord &record, unsigned vid, unsigned pid)
 {
-    if (vid == record.vid1 && pid == record.pid1)
-        return kReceiverConnection;
-    if (vid == record.vid2 && pid == record.pid2)
-        return kCableConnection;
+    for (int c : {kReceiverConnection, kCableConnection}) {
+        if (vid == record.connection(c).vid && pid == record.connection(c).pid)
+            return c;
+    }
     return 0;
 }
 
 bool modelConnected(const DeviceModelRecord &record)
 {
-    return deviceConnection(record, kReceiverConnection).present() || deviceConnection(record, kCableConnection).present();
+    return record.connections[0].present() || record.connections[1].present();
 }
 
 bool releaseAccepted(const DeviceConnection &c, unsigned release)
 {
     return c.relMax == 0 || (c.relMin <= release && release <= c.relMax);
-}
-
-DeviceConnection deviceConnection(DeviceModelRecord &r, int connection)
-{
-    if (connection == kCableConnection)
-        return {r.vid2, r.pid2, r.relMin2, r.relMax2, r.usageMouse2, r.usagePageMouse2, r.usageVendor2,
-                r.usagePageVendor2, r.pathMouse2, r.pathVendor2, r.foundMouse2, r.foundVendor2};
-    return {r.vid1, r.pid1, r.relMin1, r.relMax1, r.usageMouse1, r.usagePageMouse1, r.usageVendor1,
-            r.usagePageVendor1, r.pathMouse1, r.pathVendor1, r.foundMouse1, r.foundVendor1};
 }
 
 void InitDeviceTable()
@@ -108,7 +99,7 @@ void InitDeviceTable()
         DeviceModelRecord &r = g_table.records[i];
         const ModelIdentity &identity = kModelIdentities[i];
         for (int connection : {kReceiverConnection, kCableConnection}) {
-            DeviceConnection c = deviceConnection(r, connection);
+            DeviceConnection &c = r.connection(connection);
             c.vid = connection == kReceiverConnection ? identity.receiverVid : identity.cableVid;
             c.pid = connection == kReceiverConnection ? identity.receiverPid : identity.cablePid;
             c.usageMouse = kUsageMouse;
@@ -131,7 +122,7 @@ int EnumerateDevices()
     for (hid_device_info *d = devices; d; d = d->next) {
         for (uint32_t i = 0; i < g_table.count; ++i) {
             for (int connection : {kReceiverConnection, kCableConnection}) {
-                DeviceConnection c = deviceConnection(g_table.records[i], connection);
+                DeviceConnection &c = g_table.records[i].connection(connection);
                 if (d->vendor_id != c.vid || d->product_id != c.pid)
                     continue;
                 const bool release = releaseAccepted(c, d->release_number);
@@ -173,7 +164,7 @@ void OpenDevice(const char *modelName)
             if (std::strcmp(r.name, modelName) != 0)
                 continue;
             for (int connection : {kReceiverConnection, kCableConnection}) {
-                const DeviceConnection c = deviceConnection(r, connection);
+                const DeviceConnection &c = r.connection(connection);
                 if (c.foundMouse == 1 && c.foundVendor == 1)
                     wanted.push_back({connection, QByteArray(c.pathMouse), QByteArray(c.pathVendor)});
             }
@@ -235,7 +226,7 @@ bool storeInterfacePath(int record, int connection, DeviceInterface kind, const 
     std::lock_guard<std::mutex> lock(g_tableMutex);
     if (!validSlot(record, connection))
         return false;
-    DeviceConnection c = deviceConnection(g_table.records[record], connection);
+    DeviceConnection &c = g_table.records[record].connection(connection);
     if (!storePath(c.path(kind), path))
         return false;
     c.found(kind) = 1;
@@ -247,7 +238,7 @@ bool clearInterfaceFound(int record, int connection, DeviceInterface kind)
     std::lock_guard<std::mutex> lock(g_tableMutex);
     if (!validSlot(record, connection))
         return false;
-    uint32_t &found = deviceConnection(g_table.records[record], connection).found(kind);
+    uint32_t &found = g_table.records[record].connection(connection).found(kind);
     const bool was = found != 0;
     found = 0;
     return was;
@@ -258,7 +249,7 @@ bool setReleaseLimits(int record, int connection, uint32_t relMin, uint32_t relM
     std::lock_guard<std::mutex> lock(g_tableMutex);
     if (!validSlot(record, connection))
         return false;
-    DeviceConnection c = deviceConnection(g_table.records[record], connection);
+    DeviceConnection &c = g_table.records[record].connection(connection);
     c.relMin = relMin;
     c.relMax = relMax;
     return true;

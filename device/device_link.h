@@ -14,21 +14,33 @@ typedef struct hid_device_ hid_device;
 constexpr int kDeviceModelCapacity = 200;
 constexpr int kDevicePathSize = 255; // NUL-terminated, so 254 characters at most
 
+enum class DeviceInterface { Mouse, Vendor };
+constexpr int kReceiverConnection = 1;
+constexpr int kCableConnection = 2;
+
+// One way the mouse connects: its USB ids, the release numbers it accepts, the usages of its
+// two interfaces, and where they were found.
+struct DeviceConnection {
+    uint32_t vid = 0, pid = 0;
+    uint32_t relMin = 0, relMax = 0;
+    uint32_t usageMouse = 0, usagePageMouse = 0;
+    uint32_t usageVendor = 0, usagePageVendor = 0;
+    char pathMouse[kDevicePathSize] = {};
+    char pathVendor[kDevicePathSize] = {};
+    uint32_t foundMouse = 0, foundVendor = 0;
+
+    char (&path(DeviceInterface kind))[kDevicePathSize] { return kind == DeviceInterface::Mouse ? pathMouse : pathVendor; }
+    uint32_t &found(DeviceInterface kind) { return kind == DeviceInterface::Mouse ? foundMouse : foundVendor; }
+    bool present() const { return foundMouse && foundVendor; }
+};
+
 struct DeviceModelRecord {
-    uint32_t vid1, vid2;
-    uint32_t pid1, pid2;
-    uint32_t relMin1, relMin2;
-    uint32_t relMax1, relMax2;
-    uint32_t usageMouse1, usagePageMouse1;
-    uint32_t usageVendor1, usagePageVendor1;
-    uint32_t usageMouse2, usagePageMouse2;
-    uint32_t usageVendor2, usagePageVendor2;
-    char pathMouse1[kDevicePathSize];
-    char pathVendor1[kDevicePathSize];
-    char pathMouse2[kDevicePathSize];
-    char pathVendor2[kDevicePathSize];
-    uint32_t foundMouse1, foundMouse2, foundVendor1, foundVendor2;
-    char name[256];
+    DeviceConnection connections[2]; // the receiver's, the cable's
+    char name[256] = {};
+
+    // Connection 1 (receiver) or 2 (cable).
+    DeviceConnection &connection(int c) { return connections[c == kCableConnection ? 1 : 0]; }
+    const DeviceConnection &connection(int c) const { return connections[c == kCableConnection ? 1 : 0]; }
 };
 
 struct DeviceModelTable {
@@ -36,35 +48,12 @@ struct DeviceModelTable {
     DeviceModelRecord records[kDeviceModelCapacity];
 };
 
-enum class DeviceInterface { Mouse, Vendor };
-
-// The fields of one connection of a record, 1 (receiver) or 2 (cable), so that code handling
-// either connection is written once.
-struct DeviceConnection {
-    uint32_t &vid, &pid, &relMin, &relMax;
-    uint32_t &usageMouse, &usagePageMouse, &usageVendor, &usagePageVendor;
-    char (&pathMouse)[kDevicePathSize];
-    char (&pathVendor)[kDevicePathSize];
-    uint32_t &foundMouse, &foundVendor;
-
-    char (&path(DeviceInterface kind))[kDevicePathSize] { return kind == DeviceInterface::Mouse ? pathMouse : pathVendor; }
-    uint32_t &found(DeviceInterface kind) { return kind == DeviceInterface::Mouse ? foundMouse : foundVendor; }
-    bool present() const { return foundMouse && foundVendor; }
-};
-DeviceConnection deviceConnection(DeviceModelRecord &record, int connection);
-// Read-only view for code that only reports.
-inline DeviceConnection deviceConnection(const DeviceModelRecord &record, int connection)
-{
-    return deviceConnection(const_cast<DeviceModelRecord &>(record), connection);
-}
 // The connection of `record` whose USB ids are (vid, pid): 1 receiver, 2 cable, 0 neither.
 int connectionWithIds(const DeviceModelRecord &record, unsigned vid, unsigned pid);
 // A model is connected when both interfaces of one of its connections are found.
 bool modelConnected(const DeviceModelRecord &record);
 // The connection's release check: no upper limit, or within relMin..relMax.
 bool releaseAccepted(const DeviceConnection &c, unsigned release);
-constexpr int kReceiverConnection = 1;
-constexpr int kCableConnection = 2;
 
 // Read access for the window; only the functions below write the table.
 const DeviceModelTable &deviceModelTable();

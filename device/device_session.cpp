@@ -4,9 +4,11 @@
 #include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/exchange_lock.h"
-#include "device/status_poller_control.h"
+#include "device/macro_download.h"
+#include "device/write_plan.h"
 #include "device/zel_get_battery_thread.h"
-#include "device/zel_process_thread.h"
+#include "store/config_file.h"
+#include "store/profile_files.h"
 
 #include <QCoreApplication>
 #include <QSemaphore>
@@ -17,6 +19,7 @@
 
 DeviceSession::DeviceSession(QObject *parent)
     : QObject(parent)
+    , m_sent(std::make_unique<DeviceSettings>())
 {
     qRegisterMetaType<uchar>("uchar");
     m_thread = new QThread;
@@ -28,13 +31,6 @@ DeviceSession::DeviceSession(QObject *parent)
     m_restartTimer->moveToThread(m_thread);
     connect(m_restartTimer, &QTimer::timeout, m_context, [this] { startPollerNow(); });
     m_thread->start();
-
-    // The write sequence stops the poller and starts a new one from the writer thread, while
-    // the session thread waits for the writer.
-    StatusPollerControl control;
-    control.stopAndWait = [this] { stopPollerNow(); };
-    control.startNew = [this] { startPollerNow(); };
-    setStatusPollerControl(control);
 }
 
 DeviceSession::~DeviceSession()
@@ -46,7 +42,6 @@ DeviceSession::~DeviceSession()
         stopPollerNow();
         CloseDevice();
     });
-    setStatusPollerControl({});
     m_thread->quit();
     m_thread->wait();
     delete m_restartTimer;
@@ -82,6 +77,7 @@ void DeviceSession::open(const QString &model)
     post([this, name = model.toLatin1()] {
         m_restartTimer->stop();
         stopPollerNow();
+        forgetProduct();
         OpenDevice(name.constData());
     });
 }
@@ -103,20 +99,9 @@ void DeviceSession::reopen(const QString &model, int pauseMs)
         CloseDevice();
         // The session thread waits, so that the requests after this one find the device open.
         QThread::msleep(static_cast<unsigned long>(pauseMs));
+        forgetProduct();
         OpenDevice(name.constData());
     });
-}
-
-bool DeviceSession::interfaceArrived(int record, int connection, bool vendorInterface, const QString &path)
-{
-    const QByteArray latin1 = path.toLatin1();
-    return storeInterfacePath(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse,
-                              latin1.constData());
-}
-
-bool DeviceSession::interfaceRemoved(int record, int connection, bool vendorInterface)
-{
-    return clearInterfaceFound(record, connection, vendorInterface ? DeviceInterface::Vendor : DeviceInterface::Mouse);
 }
 
 void DeviceSession::resume(const QString &model, int pauseMs)
@@ -127,6 +112,7 @@ void DeviceSession::resume(const QString &model, int pauseMs)
         CloseDevice();
         if (pauseMs > 0)
             QThread::msleep(static_cast<unsigned long>(pauseMs));
+        forgetProduct();
         OpenDevice(name.constData());
         bool open = false;
         {
@@ -174,16 +160,19 @@ void DeviceSession::selectProfile(int slot)
     });
 }
 
-void DeviceSession::write(const DeviceSettings &settings, bool forceFull)
+void DeviceSession::write(const DeviceSettings &settings)
 {
     ++m_writesPending;
     auto copy = std::make_shared<DeviceSettings>(settings);
-    post([this, copy, forceFull] {
-        const uint8_t status = writeNow(*copy, forceFull);
-        // Counted down on the caller's thread, just before the result is delivered there.
+    auto applied = std::make_shared<DeviceSettings>(appliedSettings);
+    post([this, copy, applied] {
+        const uint8_t status = writeNow(*copy, *applied);
+        // Delivered on the caller's thread, which alone keeps appliedSettings.
         QMetaObject::invokeMethod(
             this,
-            [this, status] {
+            [this, copy, status] {
+                if (status != ExchangeNotSaved)
+                    appliedSettings = *copy;
                 --m_writesPending;
                 emit writeFinished(status);
             },
@@ -203,10 +192,12 @@ uint8_t DeviceSession::selectProfileAndWait(int slot)
     return status;
 }
 
-uint8_t DeviceSession::writeAndWait(const DeviceSettings &settings, bool forceFull)
+uint8_t DeviceSession::writeAndWait(const DeviceSettings &settings)
 {
     uint8_t status = ExchangeOk;
-    postAndWait([&] { status = writeNow(settings, forceFull); });
+    postAndWait([&] { status = writeNow(settings, appliedSettings); });
+    if (status != ExchangeNotSaved)
+        appliedSettings = settings;
     return status;
 }
 
@@ -231,10 +222,6 @@ void DeviceSession::startPollerNow()
     // Connected before it starts: a poller without a device reports at once and ends.
     connect(poller, &ZelGetBatteryThread::RefreshBatteryStatus, this, &DeviceSession::RefreshBatteryStatus);
     connect(poller, &ZelGetBatteryThread::RefreshStatus, this, &DeviceSession::RefreshStatus);
-    connect(poller, &ZelGetBatteryThread::RefreshWriteStatus, this, &DeviceSession::RefreshWriteStatus);
-    // Made on the writer thread at the end of a write: it belongs to the session thread.
-    if (poller->thread() != m_thread)
-        poller->moveToThread(m_thread);
     m_poller = poller;
     poller->start(QThread::InheritPriority);
 }
@@ -262,11 +249,35 @@ uint8_t DeviceSession::selectNow(int slot)
     return status;
 }
 
-uint8_t DeviceSession::writeNow(const DeviceSettings &settings, bool forceFull)
+void DeviceSession::forgetProduct()
 {
-    ZelProcessThread writer(settings);
-    writer.forceFull = forceFull;
-    writer.start(QThread::InheritPriority);
-    writer.wait();
-    return writer.result;
+    // Read again at the next write: the mouse opened now may be another.
+    m_product.reset();
+}
+
+uint8_t DeviceSession::writeNow(const DeviceSettings &settings, const DeviceSettings &applied)
+{
+    // Marked as not applied before any file changes, so that a run killed anywhere from here
+    // on leaves the flag set; cleared only once the mouse has it all. Nothing is sent when the
+    // settings cannot be kept: the mouse would hold what the files do not.
+    if (!writeApplyFailedFlag(1) || !saveSettingsForApply(settings))
+        return ExchangeNotSaved;
+    markEditedMacroSent(settings, applied);
+    const ExchangeSequenceLock lock(kExchangeLockPatienceMs);
+    if (!lock.held())
+        return ExchangeBusy;
+    stopPollerNow();
+    if (!m_product)
+        m_product = readProductSnapshot();
+    const WritePlan plan = planWrite(*m_sent, settings, *m_product, loadMacroImages(settings.profiles[0]));
+    *m_sent = settings;
+    const uint8_t status = sendWritePlan(plan, [this](int sent, int total) {
+        QMetaObject::invokeMethod(this, [this, sent, total] { emit writeProgress(sent, total); }, Qt::QueuedConnection);
+    });
+    qCDebug(lcDevice, "settings written to the mouse: status %d", status);
+    if (status != ExchangeOk)
+        return status; // the poller stays stopped: a mouse that failed a write is not polled
+    startPollerNow();
+    writeApplyFailedFlag(0);
+    return ExchangeOk;
 }

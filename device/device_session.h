@@ -1,11 +1,14 @@
 #pragma once
 #include "device/exchange_status.h"
 #include "store/device_settings.h"
+#include "store/product_definition.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QThread;
 class QTimer;
@@ -20,15 +23,16 @@ class ZelGetBatteryThread;
 // - The caller's thread (the GUI thread in the window): this object and its signals, which
 //   arrive there queued; discover(), which only asks the system for its HID devices.
 // - The session thread: carries out the requests one at a time, in the order they were made.
-//   It alone opens and closes the interfaces and creates, stops and deletes the poller, so a
-//   handle is never closed under a reader and at most one poller runs.
-// - The poller thread (ZelGetBatteryThread) and the writer thread (ZelProcessThread), started
-//   by the session thread, which waits for the writer. While the writer runs, it stops and
-//   restarts the poller itself (the write sequence's own order of effects).
-// The device table is written on the caller's thread only (discover() and the hot-plug notes
-// interfaceArrived() and interfaceRemoved()); the session thread reads its paths, under the
+//   It alone opens and closes the interfaces, writes, and creates, stops and deletes the
+//   poller, so a handle is never closed under a reader and at most one poller runs. It alone
+//   holds the copy the last write sent and the product snapshot of the open mouse.
+// - The poller thread (ZelGetBatteryThread), started and stopped by the session thread.
+// The device table is written on the caller's thread only (discover() and the presence
+// tracker, trackInterfaceChange()); the session thread reads its paths, under the
 // table's own lock, when it opens. The handles are opened and closed only on the session
-// thread; the poller and the writer use them under exchangeMutex().
+// thread; the poller and the write use them under exchangeMutex(). `appliedSettings` is read
+// and written on the caller's thread only: read when a write is asked for, written when its
+// result is delivered.
 //
 // Lock order: the settings lock, then ExchangeSequenceLock (between processes), then
 // m_pollerMutex, then exchangeMutex() (one packet and its echo).
@@ -43,13 +47,6 @@ public:
     // Builds the device table and lists the system's HID devices (no exchange with the mouse).
     // Returns EnumerateDevices' result. Call it before the first request.
     int discover();
-
-    // Hot-plug notes, carried out at once on the caller's thread (no exchange with the mouse):
-    // an interface of connection 1 (receiver) or 2 (cable) of table record `record` arrived
-    // at `path` (false when the path does not fit and nothing was stored), or went (returns
-    // whether it was there).
-    bool interfaceArrived(int record, int connection, bool vendorInterface, const QString &path);
-    bool interfaceRemoved(int record, int connection, bool vendorInterface);
 
     // Requests, carried out in order on the session thread.
     void open(const QString &model);
@@ -66,8 +63,12 @@ public:
     void restartPoller(int pauseMs);
     // The slot menu's profile select and its follow-ups; reported by profileSelectFinished.
     void selectProfile(int slot);
-    // One apply of `settings` (a copy is taken now); reported by writeFinished.
-    void write(const DeviceSettings &settings, bool forceFull = false);
+    // The one way settings reach the mouse, for the window's Apply and for writes without a
+    // dialog: saves `settings` (a copy is taken now), marks an edited macro sent, stops the
+    // poller, sends them with the echo check and, when all went, polls again. Reports
+    // writeProgress while sending, then writeFinished; `appliedSettings` is `settings` from
+    // that delivery on, unless they could not be saved.
+    void write(const DeviceSettings &settings);
 
     // True from write() until writeFinished has been emitted.
     bool writing() const { return m_writesPending > 0; }
@@ -76,7 +77,7 @@ public:
     // so far has been carried out; the blocking forms of select and write.
     void waitForIdle();
     uint8_t selectProfileAndWait(int slot);
-    uint8_t writeAndWait(const DeviceSettings &settings, bool forceFull = false);
+    uint8_t writeAndWait(const DeviceSettings &settings);
     // Whether a vendor interface is open (waits for an exchange in progress).
     bool vendorInterfaceOpen() const;
     bool pollerRunning() const;
@@ -84,18 +85,20 @@ public:
 signals:
     void RefreshBatteryStatus(uchar charging, uchar level, uchar extra);
     void RefreshStatus(uchar profile, uchar dpiStage, uchar reportRate, uchar mode);
-    void RefreshWriteStatus(uchar status);
+    // `sent` of `total` packets of the write have gone.
+    void writeProgress(int sent, int total);
     void writeFinished(uchar status);
     void profileSelectFinished(int slot, uchar status);
 
 private:
     void post(std::function<void()> job);
     void postAndWait(std::function<void()> job);
-    // Session thread (or the writer, while the session thread waits for it).
+    // Session thread.
     void startPollerNow();
     void stopPollerNow();
+    void forgetProduct();
     uint8_t selectNow(int slot);
-    uint8_t writeNow(const DeviceSettings &settings, bool forceFull);
+    uint8_t writeNow(const DeviceSettings &settings, const DeviceSettings &applied);
 
     QThread *m_thread = nullptr;
     QObject *m_context = nullptr;   // lives on the session thread; requests are posted to it
@@ -103,4 +106,8 @@ private:
     mutable QMutex m_pollerMutex;
     ZelGetBatteryThread *m_poller = nullptr;
     int m_writesPending = 0;        // caller's thread only
+    // Session thread: what the last write sent (zero before the first), and the product of the
+    // open mouse, read at its first write.
+    std::unique_ptr<DeviceSettings> m_sent;
+    std::optional<ProductSnapshot> m_product;
 };

@@ -1,9 +1,6 @@
 #include "device/macro_download.h"
 #include "device/device_log.h"
 
-#include "device/command_set.h"
-#include "device/hid_exchange.h"
-#include "device/packet.h"
 #include "store/function_catalogue.h"
 
 #include <algorithm>
@@ -11,12 +8,8 @@
 
 namespace {
 
-MacroIndexMap g_macroIndexMap;
-uint8_t g_slotImages[kMacroSlotCount][kMacroSlotSize];
-
 constexpr MacroEvent kUnitDelay{kMacroDelay, 0, 1}; // map 6, DataL 1, DataH 0
 constexpr int kEventsPerDelay = 4;
-constexpr int kImagingPauseMs = 50;
 
 bool hasDelayEvent(const MacroEvent *events, int count)
 {
@@ -34,30 +27,7 @@ void putEvent(uint8_t *at, const MacroEvent &e)
     at[2] = e.dataH;
 }
 
-bool usesMacro(const ButtonSlot &slot)
-{
-    return slot.Fun == ButtonFunction::Macro || slot.Fun == ButtonFunction::GunFile;
-}
-
 } // namespace
-
-const MacroIndexMap &macroIndexMap() { return g_macroIndexMap; }
-void clearMacroIndexMap() { g_macroIndexMap.clear(); }
-
-uint8_t AssignMacroIndex(const QString &name)
-{
-    if (g_macroIndexMap.empty()) {
-        g_macroIndexMap[0] = name;
-        return 0;
-    }
-    for (const auto &entry : g_macroIndexMap) {
-        if (entry.second == name)
-            return entry.first;
-    }
-    const auto index = static_cast<uint8_t>(g_macroIndexMap.size());
-    g_macroIndexMap[index] = name;
-    return index;
-}
 
 int macroImageLength(const MacroEvent *events, int count)
 {
@@ -67,10 +37,8 @@ int macroImageLength(const MacroEvent *events, int count)
     return 3 * (n + n / kEventsPerDelay + 2);
 }
 
-void BuildMacroImage(const MacroEvent *events, int count, int slot)
+MacroImage macroImage(const MacroEvent *events, int count)
 {
-    if (slot < 0 || slot >= kMacroSlotCount)
-        return;
     const int n = std::clamp(count, 0, kMacroEventLimit);
     // 63 events with their inserted delays need 16 blocks of 15 bytes.
     uint8_t layout[16 * 15] = {};
@@ -93,61 +61,39 @@ void BuildMacroImage(const MacroEvent *events, int count, int slot)
         putEvent(layout + 3 * (n + groups), kUnitDelay);
         length = 3 * (n + groups + 2);
     }
-    std::memset(g_slotImages[slot], 0, kMacroSlotSize);
-    std::memcpy(g_slotImages[slot], layout, std::min(length, kMacroImageLimit));
+    MacroImage image{};
+    std::memcpy(image.data(), layout, std::min(length, kMacroImageLimit));
+    return image;
 }
 
-const uint8_t *macroSlotImage(int slot)
+QHash<QString, MacroImage> loadMacroImages(const ProfileData &profile)
 {
-    return slot >= 0 && slot < kMacroSlotCount ? g_slotImages[slot] : nullptr;
-}
-
-uint8_t SendMacros(const DeviceSettings &settings)
-{
-    std::memset(g_slotImages, 0, sizeof g_slotImages);
-    bool scanning = true;
-    for (int p = 0; p < kProfileCount && scanning; ++p) {
-        for (int b = 0; b < kButtonSlotCount; ++b) {
-            const ButtonSlot &slot = settings.profiles[p].buttons[b];
-            if (!usesMacro(slot))
-                continue;
-            if (g_macroIndexMap.empty()) {
-                scanning = false;
-                break;
-            }
-            auto found = std::find_if(g_macroIndexMap.begin(), g_macroIndexMap.end(),
-                                      [&](const auto &entry) { return entry.second == slot.macroname; });
-            if (found == g_macroIndexMap.end())
-                continue;
-            if (found->first >= kMacroSlotCount) {
-                qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560\n");
-                return ExchangeOk;
-            }
-            // One event more than a macro may hold is enough to tell that it is too long.
-            QVector<MacroEvent> events = readMacroEvents(slot.macroname, kMacroEventLimit + 1);
-            if (events.size() > kMacroEventLimit
-                || macroImageLength(events.constData(), events.size()) > kMacroImageLimit) {
-                // Cut short, a macro could press a key it never releases: send it empty.
-                qCDebug(lcDevice, "macro does not fit a slot, sent empty: %s\n", qPrintable(slot.macroname));
-                events.clear();
-            }
-            BuildMacroImage(events.constData(), events.size(), found->first);
-            exchangeIo().sleepMs(kImagingPauseMs);
-            g_macroIndexMap.erase(found);
+    QHash<QString, MacroImage> images;
+    for (const ButtonSlot &slot : profile.buttons) {
+        if ((slot.Fun != ButtonFunction::Macro && slot.Fun != ButtonFunction::GunFile) || images.contains(slot.macroname))
+            continue;
+        // One event more than a macro may hold is enough to tell that it is too long.
+        QVector<MacroEvent> events = readMacroEvents(slot.macroname, kMacroEventLimit + 1);
+        if (events.size() > kMacroEventLimit || macroImageLength(events.constData(), events.size()) > kMacroImageLimit) {
+            qCDebug(lcDevice, "macro does not fit a slot, sent empty: %s\n", qPrintable(slot.macroname));
+            events.clear();
         }
+        images.insert(slot.macroname, macroImage(events.constData(), events.size()));
     }
-    for (int k = 0; k < kMacroSlotCount; ++k) {
-        const uint8_t *image = g_slotImages[k];
+    return images;
+}
+
+std::vector<Packet> macroSlotPackets(const std::vector<MacroImage> &images)
+{
+    std::vector<Packet> packets;
+    const int count = std::min(int(images.size()), kMacroSlotCount);
+    for (int k = 0; k < count; ++k) {
+        const uint8_t *image = images[size_t(k)].data();
         if (std::all_of(image, image + 5, [](uint8_t b) { return b == 0; }))
             continue;
-        for (int j = 0; j < 8; ++j) {
-            const Packet packet = configPacket(static_cast<uint8_t>(0x10 + 9 * k + j), image + 30 * j, 30);
-            if (const uint8_t status = SendCommand(packet.data(), kPacketLength))
-                return status;
-        }
-        const Packet last = configPacket(static_cast<uint8_t>(0x18 + 9 * k), image + 240, 16);
-        if (const uint8_t status = SendCommand(last.data(), kPacketLength))
-            return status;
+        for (int j = 0; j < 8; ++j)
+            packets.push_back(configPacket(static_cast<uint8_t>(0x10 + 9 * k + j), image + 30 * j, 30));
+        packets.push_back(configPacket(static_cast<uint8_t>(0x18 + 9 * k), image + 240, 16));
     }
-    return ExchangeOk;
+    return packets;
 }

@@ -1,35 +1,35 @@
 #pragma once
+#include "device/packet.h"
 #include "store/device_settings.h"
 #include "store/macro_files.h"
 
+#include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
-#include <map>
+#include <vector>
 
-// Numbering the macros that profile slot 0's buttons use, turning each macro file into a
-// 256-byte slot image and sending the images. Macros and gun files are handled alike.
+// Turning macro files into the mouse's 256-byte slot images and the images into packets.
+// Macros and gun files are handled alike.
 
 constexpr int kMacroSlotCount = 12;
 constexpr int kMacroSlotSize = 256;
 constexpr int kMacroImageLimit = 200;   // bytes of a slot that carry events
 constexpr int kMacroEventLimit = 63;    // events a button (and so a macro) holds
 
-using MacroIndexMap = std::map<uint8_t, QString>;
-const MacroIndexMap &macroIndexMap();
-void clearMacroIndexMap();
-
-// The index of a macro name: a new name gets the next number, a known one its own.
-uint8_t AssignMacroIndex(const QString &name);
+using MacroImage = std::array<uint8_t, kMacroSlotSize>;
 
 // The image length of `count` events: as they are when one is a delay, else with a 1-unit
 // delay after every four events and at the end.
 int macroImageLength(const MacroEvent *events, int count);
-// Fills slot image `slot` (0 to 11) from the events; the image is cut at 200 bytes, and more
-// than 63 events are never read.
-void BuildMacroImage(const MacroEvent *events, int count, int slot);
-const uint8_t *macroSlotImage(int slot);
+// The image of the events, cut at 200 bytes; more than 63 events are never read.
+MacroImage macroImage(const MacroEvent *events, int count);
 
-// Images the macros of the map that the buttons of `settings` use and sends every slot that is
-// not empty. Returns the first
-// failing status, or 0 (also when more than 12 macros are in use: then nothing is sent).
-uint8_t SendMacros(const DeviceSettings &settings);
+// The images of the macros the buttons of `profile` play, read from their files. A macro that
+// does not fit a slot (or has no file) gets the image of no events: cut short, it could press
+// a key it never releases.
+QHash<QString, MacroImage> loadMacroImages(const ProfileData &profile);
+
+// The packets of the images, slot k the image of macro k (nine packets each); an image that
+// begins with five zero bytes is not sent.
+std::vector<Packet> macroSlotPackets(const std::vector<MacroImage> &images);

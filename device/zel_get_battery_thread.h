@@ -18,8 +18,6 @@ public:
 signals:
     void RefreshBatteryStatus(uchar charging, uchar level, uchar extra);
     void RefreshStatus(uchar profile, uchar dpiStage, uchar reportRate, uchar mode);
-    // Connected by the window; the poller itself never emits it.
-    void RefreshWriteStatus(uchar status);
 
 protected:
     void run() override;

@@ -47,43 +47,8 @@ bool slotDiffers(const ButtonSlot &a, const ButtonSlot &b)
     return a.Fun == kMacroFunction && a.macroname != b.macroname;
 }
 
-bool effectDiffers(const LedEffect &a, const LedEffect &b)
-{
-    return a.RGB != b.RGB || a.h != b.h || a.s != b.s || a.v != b.v || a.bright != b.bright || a.breath != b.breath;
-}
-
-bool generalDiffers(const DeviceSettings &c, const DeviceSettings &a)
-{
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (c.profiles[i].pollrate != a.profiles[i].pollrate || c.profiles[i].scrollspeed != a.profiles[i].scrollspeed)
-            return true;
-    }
-    if (c.AngleValue != a.AngleValue || c.LiftHigh != a.LiftHigh || c.Sync != a.Sync || c.Jitter != a.Jitter
-        || c.Debounce != a.Debounce || c.Wake != a.Wake || c.SensorMode != a.SensorMode)
-        return true;
-    if (c.ProfileID != a.ProfileID)
-        return true;
-    const ProfileData &cp = c.active();
-    const ProfileData &ap = a.active();
-    return cp.dpi != ap.dpi || cp.LedMode != ap.LedMode || cp.LedMoveOFF != ap.LedMoveOFF
-        || cp.LedSleepTime != ap.LedSleepTime;
-}
-
-bool dpiDiffers(const DeviceSettings &c, const DeviceSettings &a)
-{
-    for (int i = 0; i < kProfileCount; ++i) {
-        for (int s = 0; s < kDpiStageCount; ++s) {
-            const DpiStage &x = c.profiles[i].dpiStages[s];
-            const DpiStage &y = a.profiles[i].dpiStages[s];
-            if (x.used != y.used || x.x != y.x || x.y != y.y)
-                return true;
-        }
-    }
-    return false;
-}
-
 // Also notices macros edited since the last write: their files carry "Setting/WriteSign" 1,
-// which is cleared here so the same edit is reported once.
+// which is cleared here so that the same edit is reported once.
 bool buttonsDiffer(const DeviceSettings &c, const DeviceSettings &a)
 {
     for (int i = 0; i < kProfileCount; ++i) {
@@ -97,20 +62,6 @@ bool buttonsDiffer(const DeviceSettings &c, const DeviceSettings &a)
                 return true;
             }
         }
-    }
-    return false;
-}
-
-bool lightingDiffers(const DeviceSettings &c, const DeviceSettings &a)
-{
-    for (int i = 0; i < kProfileCount; ++i) {
-        const ProfileData &x = c.profiles[i];
-        const ProfileData &y = a.profiles[i];
-        if (x.LedMode != y.LedMode)
-            return true;
-        // A mode read from a damaged file can be out of range; it selects no effect.
-        if (x.LedMode < kLedEffectCount && effectDiffers(x.ledModes[x.LedMode], y.ledModes[x.LedMode]))
-            return true;
     }
     return false;
 }
@@ -177,8 +128,8 @@ void resetProfile(ProfileData &p)
         effect.s = 0;
         effect.v = 0;
     }
-    p.buttons[40].Fun = 52;
-    p.buttons[41].Fun = 53;
+    p.buttons[kWheelUpSlot].Fun = 52;
+    p.buttons[kWheelDownSlot].Fun = 53;
 }
 
 void resetAllProfiles(DeviceSettings &settings)
@@ -208,20 +159,6 @@ void writeDefaultProfileFile()
 void markEditedMacroSent(const DeviceSettings &current, const DeviceSettings &applied)
 {
     buttonsDiffer(current, applied);
-}
-
-int computeChangeMask(const DeviceSettings &current, const DeviceSettings &applied)
-{
-    int mask = 0;
-    if (generalDiffers(current, applied))
-        mask |= 1;
-    if (dpiDiffers(current, applied))
-        mask |= 2;
-    if (buttonsDiffer(current, applied))
-        mask |= 4;
-    if (lightingDiffers(current, applied))
-        mask |= 8;
-    return mask;
 }
 
 bool settingsDiffer(const DeviceSettings &current, const DeviceSettings &applied)

@@ -25,6 +25,12 @@ constexpr int kLedEffectCount = 14;
 constexpr int kDpiStageCount = 8;
 constexpr int kProfileCount = 5;
 constexpr int kMacroFunction = 200;
+// The wheel's two button slots of a profile.
+constexpr int kWheelUpSlot = 40;
+constexpr int kWheelDownSlot = 41;
+
+// Res1 of a macro or gun button: how it plays.
+enum MacroLoopMode : uint8_t { MacroLoopCount = 0, MacroLoopWhileHeld = 1, MacroLoopUntilPressedAgain = 2 };
 
 struct ButtonSlot {
     int32_t ID = 0;
@@ -90,9 +96,6 @@ extern DeviceSettings appliedSettings;
 void resetProfile(ProfileData &profile);
 void resetAllProfiles(DeviceSettings &settings);
 void writeDefaultProfileFile();
-// Bit 0 general, bit 1 DPI stages, bit 2 buttons and macros, bit 3 lighting.
-// May clear "Setting/WriteSign" of one macro file, as markEditedMacroSent does.
-int computeChangeMask(const DeviceSettings &current, const DeviceSettings &applied);
 // True when `current` holds an edit that Apply would send and `applied` has not: edits not yet
 // sent. Unlike the change mask, it looks at every such field and changes no file.
 bool settingsDiffer(const DeviceSettings &current, const DeviceSettings &applied);

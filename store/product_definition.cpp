@@ -1,12 +1,12 @@
 #include "store/product_definition.h"
 
 #include "store/app_paths.h"
+#include "store/config_file.h"
 
 #include "store/ini_file.h"
 
 #include <QFileInfo>
 
-#include <cstring>
 
 namespace {
 
@@ -156,11 +156,13 @@ int productProfileTemplate(ProductProfileTemplate *out)
     return 0;
 }
 
-uint8_t deviceButtonMatrix[16] = {};
-
-void loadDeviceButtonMatrix()
+ProductSnapshot readProductSnapshot()
 {
-    uint8_t matrix[16] = {};
-    productDeviceButtonMatrix(matrix);
-    memcpy(deviceButtonMatrix, matrix, sizeof matrix);
+    ProductSnapshot product;
+    product.sensorModel = readSensorModel();
+    product.syncMode = productSyncMode();
+    product.scrollReversed = productScrollRev() == 1;
+    product.buttonCount = productButtonCount();
+    productDeviceButtonMatrix(product.buttonMatrix);
+    return product;
 }

@@ -57,7 +57,13 @@ struct ProductProfileTemplate {
 // 0 when the file exists (template filled), -1 when it does not (template untouched).
 int productProfileTemplate(ProductProfileTemplate *out);
 
-// For each button slot 0..15, the number its device code is formed from when button
-// assignments are sent. Filled at start-up by loadDeviceButtonMatrix (zeros without a file).
-extern uint8_t deviceButtonMatrix[16];
-void loadDeviceButtonMatrix();
+// What the write to the mouse needs to know of the product, read once for the selected mouse
+// and handed to whoever encodes for it.
+struct ProductSnapshot {
+    int sensorModel = 0;          // "MouseSenSor/1" of the configuration file
+    int syncMode = 0;             // 3: the lighting packet carries Debounce instead of AngleValue
+    bool scrollReversed = false;  // the wheel's two entries exchanged
+    int buttonCount = 0;
+    uint8_t buttonMatrix[16] = {}; // the table entry of each button slot; zeros without a file
+};
+ProductSnapshot readProductSnapshot();

@@ -361,7 +361,6 @@ void loadAllSettings(DeviceSettings &settings)
             resetProfile(settings.profiles[i]);
         }
     }
-    loadDeviceButtonMatrix();
 }
 
 SettingsReading::SettingsReading()

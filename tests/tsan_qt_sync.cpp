@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSemaphore>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <climits>
 #include <dlfcn.h>
@@ -86,6 +87,17 @@ void QMutex::unlock() noexcept
     static const auto real = qtFunction<void (*)(QMutex *)>("_ZN6QMutex6unlockEv");
     __tsan_release(this);
     real(this);
+}
+
+// Waiting gives the mutex up and takes it again inside Qt.
+bool QWaitCondition::wait(QMutex *mutex, QDeadlineTimer deadline)
+{
+    static const auto real =
+        qtFunction<bool (*)(QWaitCondition *, QMutex *, QDeadlineTimer)>("_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
+    __tsan_release(mutex);
+    const bool woken = real(this, mutex, deadline);
+    __tsan_acquire(mutex);
+    return woken;
 }
 
 void QSemaphore::acquire(int n)

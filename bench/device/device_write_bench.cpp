@@ -4,9 +4,9 @@
 //
 //   umockdev-wrapper build/bench/device_write_bench [repetitions]
 
-#include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/hid_exchange.h"
+#include "device/write_plan.h"
 #include "emulator/mouse_emulator.h"
 #include "store/app_paths.h"
 #include "store/function_catalogue.h"
@@ -44,7 +44,9 @@ Result measure(const DeviceSettings &settings, int macros, int repetitions)
         mouse.clearPackets();
         QElapsedTimer clock;
         clock.start();
-        if (WriteAllSettings(settings) != 0) {
+        // As the session writes: planned (macro files read) and sent.
+        const WritePlan plan = planWrite(settings, settings, readProductSnapshot(), loadMacroImages(settings.profiles[0]));
+        if (sendWritePlan(plan) != 0) {
             std::fprintf(stderr, "write failed\n");
             std::exit(1);
         }
@@ -125,7 +127,6 @@ int main(int argc, char **argv)
         for (int i = 0; i < 16; ++i)
             product.setValue(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix").arg(i), i);
     }
-    loadDeviceButtonMatrix();
     for (int m = 0; m < 12; ++m) {
         QSettings file(macroFilePath(QStringLiteral("macro%1").arg(m)), QSettings::IniFormat);
         file.setValue(QStringLiteral("Setting/Count"), 40);

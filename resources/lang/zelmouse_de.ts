@@ -1565,6 +1565,20 @@
     <message>
         <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
         <translation>„%1“ liegt im Einstellungsordner des Programms; dorthin wird nichts exportiert.</translation>
+        <source>Writing to the mouse…</source>
+        <translation>Schreiben in die Maus…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation>%1 von %2 an die Maus gesendet</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation>Versuch %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation>Noch nicht auf der Maus</translation>
     </message>
 </context>
 <context>

@@ -1560,6 +1560,19 @@
     </message>
     <message>
         <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <source>Writing to the mouse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1565,6 +1565,20 @@
     <message>
         <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
         <translation>« %1 » se trouve dans le dossier des réglages du programme ; aucune exportation n&apos;y est faite.</translation>
+        <source>Writing to the mouse…</source>
+        <translation>Écriture dans la souris…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation>%1 sur %2 envoyés à la souris</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation>Essai %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation>Pas encore dans la souris</translation>
     </message>
 </context>
 <context>

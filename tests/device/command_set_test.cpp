@@ -6,7 +6,6 @@
 #include "device/dpi_encoding.h"
 #include "device/hid_exchange.h"
 #include "device/packet.h"
-#include "device/status_poller_control.h"
 #include "store/function_catalogue.h"
 #include "store/product_definition.h"
 
@@ -30,7 +29,6 @@ class CommandSetTest : public QObject {
     {
         for (int i = 0; i < 16; ++i)
             bed->setProduct(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix").arg(i), matrix.value(i, i));
-        loadDeviceButtonMatrix();
     }
 
     static QVector<uint8_t> entry(const FirmwareState &s, int e)
@@ -52,7 +50,7 @@ private slots:
     {
         settings = std::make_unique<DeviceSettings>();
         // Every case starts from a mouse this process never wrote to, whatever ran before.
-        sentSettings = DeviceSettings();
+        bed->forgetSent();
         bed->connect(MouseEmulator::Receiver);
         traces.clear();
     }
@@ -77,7 +75,7 @@ private slots:
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
 
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(bed->sentCodes(), (QVector<int>{0x01, 0x02, 0x00, 0x01, 0x02, 0x07, 0x08, 0x09, 0x05, 0x06, 0x00}));
         const QVector<Report> sent = bed->sentPackets();
         // The pre-pair: 0x01 with bytes 2 to 6 zero, 0x02 with only byte 5 set (LedMoveOFF 0).
@@ -111,36 +109,29 @@ private slots:
         QCOMPARE(entry(s, 14), (QVector<uint8_t>{0x8B, 0, 0, 0}));
         QCOMPARE(entry(s, 15), (QVector<uint8_t>{0x8C, 0, 0, 0}));
         QCOMPARE(QVector<uint8_t>(s.dpiStages[0], s.dpiStages[0] + 5), (QVector<uint8_t>{0, 115, 0, 115, 0}));
-        QCOMPARE(sentSettings.profiles[0].ledModes[2].breath, 0x104);
 
         // The next write's pre-pair repeats what this one sent.
         bed->mouse().clearPackets();
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         const QVector<Report> again = bed->sentPackets();
         QCOMPARE(again[0], sent[3]);
         QCOMPARE(again[1], sent[4]);
     }
 
-    void pollerIsStoppedBeforeAndStartedAfterTheSequence()
+    void failingWriteStopsThereAndKeepsTheNewCopy()
     {
-        QStringList events;
-        setStatusPollerControl({[&] { events << QStringLiteral("stop after %1").arg(bed->sentCodes().size()); },
-                                [&] { events << QStringLiteral("start after %1").arg(bed->sentCodes().size()); }});
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
-        QCOMPARE(events, (QStringList{QStringLiteral("stop after 2"), QStringLiteral("start after 11")}));
-
-        // A failing write stops the sequence and leaves the poller stopped.
-        events.clear();
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         bed->mouse().clearPackets();
         MouseEmulator::Misbehaviour m;
         m.failWritesAfter = 5;
         bed->mouse().setMisbehaviour(m);
         settings->profiles[0].dpi = 6;
-        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
-        QCOMPARE(events, (QStringList{QStringLiteral("stop after 2")}));
+        QCOMPARE(bed->write(*settings), ExchangeWriteFailed);
         QCOMPARE(bed->sentCodes(), (QVector<int>{0x01, 0x02, 0x00, 0x01, 0x02}));
-        QCOMPARE(sentSettings.profiles[0].dpi, uint8_t(6));
-        setStatusPollerControl({});
+        // The next write's pre-pair is what the failed one meant to send.
+        bed->connect(MouseEmulator::Receiver);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
+        QCOMPARE(bed->sentPackets().first()[1], uint8_t(6));
     }
 
     void unplugDuringTheWriteEndsIt()
@@ -148,7 +139,7 @@ private slots:
         MouseEmulator::Misbehaviour m;
         m.unplugAtPacket = 6;
         bed->mouse().setMisbehaviour(m);
-        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
+        QCOMPARE(bed->write(*settings), ExchangeWriteFailed);
         QTRY_COMPARE_WITH_TIMEOUT(bed->mouse().plugged(), MouseEmulator::None, 2000);
         QCOMPARE(bed->sentCodes().size(), 5);
     }
@@ -156,7 +147,7 @@ private slots:
     void noDeviceIsStatusOne()
     {
         bed->disconnect();
-        QCOMPARE(WriteAllSettings(*settings), ExchangeNoDevice);
+        QCOMPARE(bed->write(*settings), ExchangeNoDevice);
     }
 
     void lightingBytesFollowTheEffect_data()
@@ -184,7 +175,7 @@ private slots:
             e.bright = 0x233;
             e.RGB = QColor(1, 2, 3);
         }
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(int(s.ledMode), mode);
         QCOMPARE(int(s.ledSpeed), speed);
@@ -197,7 +188,7 @@ private slots:
         bed->setProduct(QStringLiteral("PROFILE/SyncMode"), 3);
         settings->AngleValue = 4;
         settings->Debounce = 8;
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(bed->mouse().state().angleOrDebounce, uint8_t(8));
         bed->setProduct(QStringLiteral("PROFILE/SyncMode"), 0);
     }
@@ -208,7 +199,7 @@ private slots:
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
         bed->setProduct(QStringLiteral("PROFILE/ScrollRev"), 1);
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         bed->setProduct(QStringLiteral("PROFILE/ScrollRev"), 0);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 15), (QVector<uint8_t>{0x8B, 0, 0, 0}));
@@ -221,7 +212,7 @@ private slots:
         for (int i = 0; i < 6; ++i)
             p.buttons[i].Fun = i + 1; // 0x81 0x82 0x83 0x85 0x84 0x90
         setMatrix({5, 4, 3, 2, 1, 200});
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 5), (QVector<uint8_t>{0x81, 0, 0, 0}));
         QCOMPARE(entry(s, 4), (QVector<uint8_t>{0x82, 0, 0, 0}));
@@ -239,7 +230,7 @@ private slots:
             p.buttons[i].Fun = ButtonFunction::Middle;
         p.buttons[40].Fun = ButtonFunction::ScrollUp;
         p.buttons[41].Fun = ButtonFunction::ScrollDown;
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         bed->setButtonCount(6);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(entry(s, 13), (QVector<uint8_t>{0x83, 0, 0, 0}));
@@ -249,10 +240,9 @@ private slots:
 
     void buttonEntriesEncodeTheirParameters()
     {
-        const ButtonTableLayout layout{false, {}, 3325};
         uint8_t out[4];
         auto bytes = [&](ButtonSlot slot) {
-            encodeButtonBytes(slot, layout.sensorId, out);
+            encodeButtonBytes(slot, 3325, out);
             return QVector<uint8_t>(out, out + 4);
         };
         ButtonSlot combo;
@@ -347,7 +337,7 @@ private slots:
         stages[0].y = 50;
         stages[0].used = 0; // sent all the same
         stages[7].x = stages[7].y = 3;
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         bed->setConfig(QStringLiteral("MouseSenSor/1"), 3325);
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(QVector<uint8_t>(s.dpiStages[0], s.dpiStages[0] + 5), stage0);
@@ -395,7 +385,7 @@ private slots:
         p.dpiStages[0].y = 10;
         p.dpiStages[7].x = p.dpiStages[7].y = 51;
 
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         bed->setButtonCount(6);
         const QVector<Report> sent = bed->sentPackets();
         QCOMPARE(sent.size(), 11);

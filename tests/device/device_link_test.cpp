@@ -45,9 +45,9 @@ private slots:
         QCOMPARE(deviceModelTable().count, 1u);
         QCOMPARE(QString::fromLatin1(r.name), QString::fromLatin1(kTestModelName));
         QCOMPARE(deviceModelName(), QString::fromLatin1(kTestModelName));
-        QCOMPARE(r.foundMouse1 + r.foundVendor1, 2u);
-        QCOMPARE(r.foundMouse2 + r.foundVendor2, 0u);
-        QCOMPARE(QString::fromLatin1(r.pathVendor1), MouseEmulator::devicePath(MouseEmulator::Receiver, true));
+        QCOMPARE(r.connection(kReceiverConnection).foundMouse + r.connection(kReceiverConnection).foundVendor, 2u);
+        QCOMPARE(r.connection(kCableConnection).foundMouse + r.connection(kCableConnection).foundVendor, 0u);
+        QCOMPARE(QString::fromLatin1(r.connection(kReceiverConnection).pathVendor), MouseEmulator::devicePath(MouseEmulator::Receiver, true));
         QVERIFY(traces.lines().contains(QStringLiteral("receiver mouse interface found: %1").arg(MouseEmulator::devicePath(MouseEmulator::Receiver, false))));
         QVERIFY(traces.lines().contains(QStringLiteral("receiver vendor interface found: %1").arg(MouseEmulator::devicePath(MouseEmulator::Receiver, true))));
         QCOMPARE(deviceReleaseNumber(), 0u);
@@ -65,7 +65,7 @@ private slots:
         bed->mouse().setReleaseNumber(MouseEmulator::Cable, 0x0123);
         bed->connect(MouseEmulator::Both);
         const DeviceModelRecord &r = deviceModelTable().records[0];
-        QCOMPARE(r.foundMouse1 + r.foundVendor1 + r.foundMouse2 + r.foundVendor2, 4u);
+        QCOMPARE(r.connection(kReceiverConnection).foundMouse + r.connection(kReceiverConnection).foundVendor + r.connection(kCableConnection).foundMouse + r.connection(kCableConnection).foundVendor, 4u);
         QCOMPARE(deviceReleaseNumber(), 0x0123u);
         QCOMPARE(GetReleaseNumber(qPrintable(MouseEmulator::devicePath(MouseEmulator::Cable, true))), 0x0123u);
         QCOMPARE(GetReleaseNumber("\\\\?\\/dev/hidraw3"), 0x0123u);
@@ -197,12 +197,12 @@ private slots:
         QVERIFY(clearInterfaceFound(0, 1, DeviceInterface::Vendor));
         const QByteArray longPath(300, 'x');
         QVERIFY(!storeInterfacePath(0, 1, DeviceInterface::Vendor, longPath.constData()));
-        QCOMPARE(deviceModelTable().records[0].foundVendor1, 0u);
-        QCOMPARE(QString::fromLatin1(deviceModelTable().records[0].pathVendor1),
+        QCOMPARE(deviceModelTable().records[0].connection(kReceiverConnection).foundVendor, 0u);
+        QCOMPARE(QString::fromLatin1(deviceModelTable().records[0].connection(kReceiverConnection).pathVendor),
                  MouseEmulator::devicePath(MouseEmulator::Receiver, true));
         const QByteArray fits(254, 'y');
         QVERIFY(storeInterfacePath(0, 1, DeviceInterface::Vendor, fits.constData()));
-        QCOMPARE(QByteArray(deviceModelTable().records[0].pathVendor1), fits);
+        QCOMPARE(QByteArray(deviceModelTable().records[0].connection(kReceiverConnection).pathVendor), fits);
         QVERIFY(!storeInterfacePath(0, 3, DeviceInterface::Vendor, "/dev/x"));
         QVERIFY(!storeInterfacePath(5, 1, DeviceInterface::Vendor, "/dev/x"));
     }

@@ -4,6 +4,7 @@
 
 #include "device/device_session.h"
 #include "device/hid_exchange.h"
+#include "store/config_file.h"
 #include "store/device_settings.h"
 
 #include <QSemaphore>
@@ -75,8 +76,46 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(session.pollerRunning(), 5000);
         // Between the begin and end markers only the write talked to the mouse.
         const QVector<int> codes = bed->sentCodes();
-        const int begin = codes.lastIndexOf(0x00, codes.lastIndexOf(0x00) - 1);
-        QVERIFY(!codes.mid(begin).contains(0x0A));
+        const int end = codes.lastIndexOf(0x00);
+        const int begin = codes.lastIndexOf(0x00, end - 1);
+        QVERIFY(!codes.mid(begin, end - begin).contains(0x0A));
+    }
+
+    void writeRecordsItsOutcomeAndKeepsWhatItSent()
+    {
+        DeviceSession session;
+        auto settings = std::make_unique<DeviceSettings>();
+        settings->profiles[0].dpi = 3;
+        settings->profiles[0].pollrate = 2;
+        settings->ProfileNames[0] = QStringLiteral("Work");
+        appliedSettings = DeviceSettings();
+        writeApplyFailedFlag(1);
+        QSignalSpy progress(&session, &DeviceSession::writeProgress);
+        QSignalSpy written(&session, &DeviceSession::writeFinished);
+        session.write(*settings);
+        QVERIFY(written.wait(10000));
+        QCOMPARE(written.at(0).at(0).value<uchar>(), uchar(ExchangeOk));
+        QCOMPARE(readApplyFailedFlag(), 0);
+        // Delivered on this thread together with the result.
+        QCOMPARE(appliedSettings.ProfileNames[0], QStringLiteral("Work"));
+        QVERIFY(progress.count() >= 9);
+        QCOMPARE(progress.last().at(0).toInt(), progress.last().at(1).toInt());
+
+        // The next write first repeats the pair this one sent; when the mouse goes meanwhile,
+        // the failure is remembered and no poller is started.
+        session.stopPoller();
+        session.waitForIdle();
+        bed->mouse().clearPackets();
+        settings->profiles[0].dpi = 5;
+        QCOMPARE(session.writeAndWait(*settings), uint8_t(ExchangeOk));
+        QCOMPARE(bed->sentPackets().first()[1], uint8_t(3));
+        session.stopPoller();
+        bed->disconnect();
+        settings->profiles[0].dpi = 6;
+        QCOMPARE(session.writeAndWait(*settings), uint8_t(ExchangeNoDevice));
+        QCOMPARE(readApplyFailedFlag(), 1);
+        QCOMPARE(appliedSettings.profiles[0].dpi, uint8_t(6));
+        QVERIFY(!session.pollerRunning());
     }
 
     void requestsRunInTheOrderTheyWereMade()

@@ -1,6 +1,8 @@
 #include "device_test_support.h"
-#include "device/status_poller_control.h"
 #include "device/hid_exchange.h"
+
+#include "device/write_plan.h"
+#include "store/product_definition.h"
 
 #include "device/device_link.h"
 #include "store/app_paths.h"
@@ -72,7 +74,6 @@ DeviceTestBed::~DeviceTestBed()
     // Whatever a test replaced goes back, and the process ends with the library and the
     // emulator shut down.
     resetExchangeIo();
-    setStatusPollerControl({});
     ExitDeviceLibrary();
     MouseEmulator::shutdown();
 }
@@ -114,6 +115,18 @@ void DeviceTestBed::connect(MouseEmulator::Connection connection)
     InitDeviceTable();
     QCOMPARE(EnumerateDevices(), 0);
     OpenDevice(kTestModelName);
+}
+
+uint8_t DeviceTestBed::write(const DeviceSettings &settings)
+{
+    const WritePlan plan = planWrite(*m_sent, settings, readProductSnapshot(), loadMacroImages(settings.profiles[0]));
+    *m_sent = settings;
+    return sendWritePlan(plan);
+}
+
+void DeviceTestBed::forgetSent()
+{
+    *m_sent = DeviceSettings();
 }
 
 void DeviceTestBed::disconnect()

@@ -1,10 +1,12 @@
 #pragma once
 #include "emulator/mouse_emulator.h"
+#include "store/device_settings.h"
 
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <memory>
 
 // Shared set-up of the device tests: an application directory of their own with the
 // configuration and product files they need, the emulated mouse opened through the real
@@ -15,7 +17,7 @@ constexpr char kTestModelName[] = "Zel M1";
 class DeviceTestBed {
 public:
     DeviceTestBed();
-    // Also restores the exchange I/O and the poller control, ends the HID library and shuts
+    // Also restores the exchange I/O, ends the HID library and shuts
     // the emulator down: delete the bed in cleanupTestCase.
     ~DeviceTestBed();
 
@@ -33,6 +35,12 @@ public:
     void disconnect();
 
     MouseEmulator &mouse() { return MouseEmulator::instance(); }
+    // A write as the session sends it, planned from the product files as they are now and the
+    // copy this bed last sent (zero after construction and forgetSent()).
+    uint8_t write(const DeviceSettings &settings);
+    void forgetSent();
+    const DeviceSettings &lastSent() const { return *m_sent; }
+
     // Bytes 1 to 32 of the accepted vendor packets.
     QVector<Report> sentPackets() const;
     // Command codes (packet byte 1) of the accepted packets.
@@ -40,6 +48,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<DeviceSettings> m_sent = std::make_unique<DeviceSettings>();
 };
 
 // Debug output of the whole process, from start() on. QtTest installs its own handler when

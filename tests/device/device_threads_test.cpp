@@ -1,13 +1,8 @@
 #include "device_test_support.h"
 
-#include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/hid_exchange.h"
-#include "device/status_poller_control.h"
 #include "device/zel_get_battery_thread.h"
-#include "device/zel_process_thread.h"
-#include "store/config_file.h"
-#include "store/device_settings.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -25,17 +20,12 @@ public:
         connect(poller, &ZelGetBatteryThread::RefreshStatus, this, &ThreadSignalRelay::RefreshStatus,
                 Qt::QueuedConnection);
     }
-    explicit ThreadSignalRelay(ZelProcessThread *writer)
-    {
-        connect(writer, &ZelProcessThread::DoProcessDlg, this, &ThreadSignalRelay::DoProcessDlg, Qt::QueuedConnection);
-    }
 signals:
     void RefreshBatteryStatus(uchar charging, uchar level, uchar extra);
     void RefreshStatus(uchar profile, uchar dpiStage, uchar reportRate, uchar mode);
-    void DoProcessDlg();
 };
 
-// The status poller and the writer thread against the emulated mouse, in real time.
+// The status poller against the emulated mouse, in real time.
 class DeviceThreadsTest : public QObject {
     Q_OBJECT
     DeviceTestBed *bed = nullptr;
@@ -138,89 +128,6 @@ private slots:
         poller->Stop();
         QVERIFY(poller->wait(1000));
         QCOMPARE(traces.count(QStringLiteral("ZelGetBatteryThread Stop.\n")), 1);
-    }
-
-    void writerAppliesAndRecordsSuccess()
-    {
-        currentSettings = DeviceSettings();
-        currentSettings.ProfileNames[0] = QStringLiteral("Work");
-        currentSettings.profiles[0].pollrate = 2;
-        currentSettings.profiles[0].dpi = 4;
-        appliedSettings = DeviceSettings();
-        writeApplyFailedFlag(1);
-
-        // The window's poller control: the writer stops a running poller and starts a new one.
-        poller = std::make_unique<ZelGetBatteryThread>();
-        ThreadSignalRelay pollerRelay(poller.get());
-        QSignalSpy firstBattery(&pollerRelay, &ThreadSignalRelay::RefreshBatteryStatus);
-        poller->start();
-        QVERIFY(firstBattery.wait(2000));
-        int stops = 0;
-        int starts = 0;
-        setStatusPollerControl({[&] {
-                                    ++stops;
-                                    poller->Stop();
-                                    poller->wait();
-                                },
-                                [&] { ++starts; }});
-        ZelProcessThread writer(currentSettings);
-        ThreadSignalRelay relay(&writer);
-        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
-        writer.start();
-        QVERIFY(done.wait(5000));
-        QVERIFY(writer.wait(1000));
-        setStatusPollerControl({});
-        QCOMPARE(int(writer.result), 0);
-        QCOMPARE(stops, 1);
-        QCOMPARE(starts, 1);
-        QCOMPARE(readApplyFailedFlag(), 0);
-        QCOMPARE(appliedSettings.profiles[0].pollrate, uint8_t(2));
-        QCOMPARE(appliedSettings.ProfileNames[0], QStringLiteral("Work"));
-        const FirmwareState s = bed->mouse().state();
-        QCOMPARE(s.rateCode, uint8_t(2));
-        QCOMPARE(s.activeStage, uint8_t(4));
-        QCOMPARE(s.endMarkers, 1);
-        // Nothing but the writer talked to the mouse once the poller was stopped: after the
-        // pre-pair every packet is the write's.
-        QVector<int> codes = bed->sentCodes();
-        codes.removeAll(0x0A);
-        QCOMPARE(codes.mid(codes.size() - 9), (QVector<int>{0x00, 0x01, 0x02, 0x07, 0x08, 0x09, 0x05, 0x06, 0x00}));
-    }
-
-    void writerRecordsFailure()
-    {
-        bed->disconnect();
-        currentSettings = DeviceSettings();
-        currentSettings.profiles[0].dpi = 5;
-        appliedSettings = DeviceSettings();
-        writeApplyFailedFlag(0);
-        ZelProcessThread writer(currentSettings);
-        ThreadSignalRelay relay(&writer);
-        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
-        writer.start();
-        QVERIFY(done.wait(5000));
-        writer.wait();
-        QCOMPARE(int(writer.result), int(ExchangeNoDevice));
-        QCOMPARE(readApplyFailedFlag(), 1);
-        QCOMPARE(appliedSettings.profiles[0].dpi, uint8_t(5)); // copied whatever the result
-    }
-
-    void stoppedWriterDoesNothing()
-    {
-        currentSettings = DeviceSettings();
-        currentSettings.profiles[0].dpi = 7;
-        appliedSettings = DeviceSettings();
-        ZelProcessThread writer(currentSettings);
-        writer.Stop();
-        ThreadSignalRelay relay(&writer);
-        QSignalSpy done(&relay, &ThreadSignalRelay::DoProcessDlg);
-        writer.start();
-        QVERIFY(writer.wait(2000));
-        QCoreApplication::processEvents();
-        QCOMPARE(done.count(), 0);
-        QCOMPARE(traces.lines(), QStringList{QStringLiteral("isStop.\n")});
-        QVERIFY(bed->mouse().packets().isEmpty());
-        QCOMPARE(appliedSettings.profiles[0].dpi, uint8_t(0));
     }
 };
 

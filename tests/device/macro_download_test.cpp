@@ -1,6 +1,6 @@
 #include "device_test_support.h"
 
-#include "device/command_set.h"
+#include "device/button_table.h"
 #include "device/device_link.h"
 #include "device/hid_exchange.h"
 #include "device/macro_download.h"
@@ -50,7 +50,8 @@ class MacroDownloadTest : public QObject {
         return rows;
     }
 
-    static QByteArray slot(int k) { return QByteArray(reinterpret_cast<const char *>(macroSlotImage(k)), kMacroSlotSize); }
+    static QByteArray bytes(const MacroImage &image) { return QByteArray(reinterpret_cast<const char *>(image.data()), kMacroSlotSize); }
+    static QByteArray imageOf(const QVector<MacroEvent> &events, int count) { return bytes(macroImage(events.constData(), count)); }
     static QByteArray firmwareSlot(const FirmwareState &s, int k)
     {
         return QByteArray(reinterpret_cast<const char *>(s.macroSlots[k]), kMacroSlotSize);
@@ -81,7 +82,6 @@ private slots:
         bed->setButtonCount(14);
         for (int i = 0; i < 16; ++i)
             bed->setProduct(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix").arg(i), i);
-        loadDeviceButtonMatrix();
         // The imaging pause is part of the protocol but costs nothing to check here.
         ExchangeIo io = exchangeIo();
         io.sleepMs = [](int ms) {
@@ -114,10 +114,10 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, pattern);
         const QVector<MacroEvent> events = fileEvents(std::max(count, 0));
-        BuildMacroImage(events.constData(), count, 4);
+        const QByteArray image = imageOf(events, count);
         const QByteArray expected = expectedImage(qPrintable(pattern));
-        QCOMPARE(slot(4).left(expected.size()), expected);
-        QCOMPARE(slot(4).mid(expected.size()), QByteArray(kMacroSlotSize - expected.size(), '\0'));
+        QCOMPARE(image.left(expected.size()), expected);
+        QCOMPARE(image.mid(expected.size()), QByteArray(kMacroSlotSize - expected.size(), '\0'));
         QCOMPARE(macroImageLength(events.constData(), count), expected.size());
     }
 
@@ -125,38 +125,36 @@ private slots:
     {
         QVector<MacroEvent> events = fileEvents(3);
         events[1] = MacroEvent{kMacroDelay, 0x01, 0x02};
-        BuildMacroImage(events.constData(), events.size(), 0);
-        QCOMPARE(slot(0).left(9), QByteArray("\x01\x10\x00\x06\x02\x01\x01\x12\x00", 9));
-        QCOMPARE(slot(0).mid(9), QByteArray(kMacroSlotSize - 9, '\0'));
+        const QByteArray image = imageOf(events, events.size());
+        QCOMPARE(image.left(9), QByteArray("\x01\x10\x00\x06\x02\x01\x01\x12\x00", 9));
+        QCOMPARE(image.mid(9), QByteArray(kMacroSlotSize - 9, '\0'));
     }
 
     void imagesAreCutAtTwoHundredBytesAndNeverOverrun()
     {
         QVector<MacroEvent> events = fileEvents(100);
         events[0].map = kMacroDelay;
-        BuildMacroImage(events.constData(), 100000, 11);
+        const QByteArray image = imageOf(events, 100000);
         // No more than a button's 63 events are read.
-        QCOMPARE(slot(11).mid(3 * 63), QByteArray(kMacroSlotSize - 3 * 63, '\0'));
-        QCOMPARE(uint8_t(slot(11)[3 * 62 + 1]), uint8_t(0x10 + 62));
-        BuildMacroImage(events.constData(), 3, 12); // no such slot: nothing happens
-        BuildMacroImage(events.constData(), 3, -1);
+        QCOMPARE(image.mid(3 * 63), QByteArray(kMacroSlotSize - 3 * 63, '\0'));
+        QCOMPARE(uint8_t(image[3 * 62 + 1]), uint8_t(0x10 + 62));
     }
 
     void indexesFollowFirstUse()
     {
-        clearMacroIndexMap();
-        QCOMPARE(AssignMacroIndex(QStringLiteral("b")), uint8_t(0));
-        QCOMPARE(AssignMacroIndex(QStringLiteral("a")), uint8_t(1));
-        QCOMPARE(AssignMacroIndex(QStringLiteral("b")), uint8_t(0));
-        QCOMPARE(AssignMacroIndex(QStringLiteral("c")), uint8_t(2));
-        QCOMPARE(int(macroIndexMap().size()), 3);
+        const QString names[] = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        for (int i = 0; i < 4; ++i)
+            assignMacro(0, i, names[i]);
+        const ButtonTable table = encodeButtonTable(settings->profiles[0], readProductSnapshot());
+        QCOMPARE(table.macros, (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")}));
+        QCOMPARE((QVector<int>{table.entries[0][1], table.entries[1][1], table.entries[2][1], table.entries[3][1]}),
+                 (QVector<int>{0, 1, 0, 2}));
     }
 
     void noMacroButtonsSendNoSlot()
     {
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
-        QVERIFY(macroIndexMap().empty());
     }
 
     void sharedMacroIsSentOnce()
@@ -166,35 +164,32 @@ private slots:
         assignMacro(0, 40, QStringLiteral("spray"), ButtonFunction::GunFile);
         settings->profiles[0].buttons[2].Res1 = 1;
         settings->profiles[0].buttons[40].LoopNumber = 0x0203;
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(macroCodes(), (QVector<int>{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18}));
         const FirmwareState s = bed->mouse().state();
         QCOMPARE(s.checksumErrors, 0);
-        QCOMPARE(firmwareSlot(s, 0), slot(0));
         // 0x84 4 0, 0x84 5 0, 0x84 6 0, 0x84 7 0, delay, 0x84 8 0, delay, zeros.
         QCOMPARE(firmwareSlot(s, 0).left(24), QByteArray("\x84\x04\x00\x84\x05\x00\x84\x06\x00\x84\x07\x00"
                                                         "\x06\x01\x00\x84\x08\x00\x06\x01\x00\x00\x00\x00", 24));
         // Loop mode 1 sets bit 7 and plays until released; mode 0 carries the loop count.
         QCOMPARE(QVector<uint8_t>(s.buttons[2], s.buttons[2] + 4), (QVector<uint8_t>{0x91, 0x80, 0xFF, 0xFF}));
         QCOMPARE(QVector<uint8_t>(s.buttons[14], s.buttons[14] + 4), (QVector<uint8_t>{0x9D, 0x00, 0x03, 0x02}));
-        QCOMPARE(sentSettings.profiles[0].buttons[2].Res4, uint8_t(0));
-        QCOMPARE(sentSettings.profiles[0].buttons[40].Res4, uint8_t(0));
     }
 
     void macroOnlyInAnotherProfileIsNotSent()
     {
         bed->writeMacro(QStringLiteral("other"), 2, fileRows(2));
         assignMacro(2, 1, QStringLiteral("other"));
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
 
         // With a macro in profile 0 as well, only that one goes out.
         bed->mouse().clearPackets();
         bed->writeMacro(QStringLiteral("mine"), 2, fileRows(2));
         assignMacro(0, 5, QStringLiteral("mine"));
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(macroCodes().size(), 9);
-        QCOMPARE(uint8_t(slot(0)[1]), uint8_t(4));
+        QCOMPARE(firmwareSlot(bed->mouse().state(), 0)[1], char(4));
     }
 
     void twelveMacrosFillEverySlot()
@@ -203,14 +198,14 @@ private slots:
             bed->writeMacro(QStringLiteral("m%1").arg(i), 3, fileRows(3, true));
             assignMacro(0, i, QStringLiteral("m%1").arg(i));
         }
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         const QVector<int> codes = macroCodes();
         QCOMPARE(codes.size(), 12 * 9);
         QCOMPARE(codes.first(), 0x10);
         QCOMPARE(codes.last(), 0x7B);
         const FirmwareState s = bed->mouse().state();
         for (int k = 0; k < 12; ++k)
-            QCOMPARE(firmwareSlot(s, k), slot(k));
+            QCOMPARE(firmwareSlot(s, k), imageOf(readMacroEvents(QStringLiteral("m%1").arg(k), 64), 3));
         QCOMPARE(s.buttons[11][1], uint8_t(11));
         QCOMPARE(bed->sentCodes().last(), 0x00);
     }
@@ -221,7 +216,7 @@ private slots:
             bed->writeMacro(QStringLiteral("m%1").arg(i), 3, fileRows(3));
             assignMacro(0, i, QStringLiteral("m%1").arg(i));
         }
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QVERIFY(macroCodes().isEmpty());
         QCOMPARE(traces.count(QStringLiteral("iIndex>=MAX_MACRO_NUMBER_560\n")), 1);
         QCOMPARE(bed->mouse().state().endMarkers, 1);
@@ -249,7 +244,7 @@ private slots:
         const QString name = QStringLiteral("long%1").arg(QTest::currentDataTag()).remove(QLatin1Char(' '));
         bed->writeMacro(name, count, fileRows(rows, withDelay));
         assignMacro(0, 0, name);
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(macroCodes().size(), 9);
         const QByteArray image = firmwareSlot(bed->mouse().state(), 0);
         const bool empty = image.left(6) == QByteArray("\x06\x01\x00\x00\x00\x00", 6) && image.mid(6) == QByteArray(250, '\0');
@@ -260,7 +255,7 @@ private slots:
     void missingMacroFileIsSentEmpty()
     {
         assignMacro(0, 3, QStringLiteral("nowhere"));
-        QCOMPARE(WriteAllSettings(*settings), ExchangeOk);
+        QCOMPARE(bed->write(*settings), ExchangeOk);
         QCOMPARE(firmwareSlot(bed->mouse().state(), 0).left(6), QByteArray("\x06\x01\x00\x00\x00\x00", 6));
     }
 
@@ -273,7 +268,7 @@ private slots:
         MouseEmulator::Misbehaviour m;
         m.failWritesAfter = 10 + 9 + 3; // the write up to the macros, slot 0, three packets of slot 1
         bed->mouse().setMisbehaviour(m);
-        QCOMPARE(WriteAllSettings(*settings), ExchangeWriteFailed);
+        QCOMPARE(bed->write(*settings), ExchangeWriteFailed);
         QCOMPARE(macroCodes().size(), 9 + 3);
         QCOMPARE(bed->mouse().state().endMarkers, 0);
     }

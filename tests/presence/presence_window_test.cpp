@@ -125,9 +125,9 @@ private slots:
         writeApplyFailedFlag(0);
 
         window->handleDeviceChange(cableName(0), true);
-        QCOMPARE(record(0).foundMouse2, 1u);
-        QCOMPARE(QString::fromLatin1(record(0).pathMouse2), QStringLiteral("/dev/hidraw2"));
-        QCOMPARE(record(0).foundVendor2, 0u);
+        QCOMPARE(record(0).connection(kCableConnection).foundMouse, 1u);
+        QCOMPARE(QString::fromLatin1(record(0).connection(kCableConnection).pathMouse), QStringLiteral("/dev/hidraw2"));
+        QCOMPARE(record(0).connection(kCableConnection).foundVendor, 0u);
         QCOMPARE(window->connectedMouseCount(), 1);
         QCOMPARE(window->currentLinkState(), 2); // no cable link without its vendor interface
         QCOMPARE(readApplyFailedFlag(), 1);      // something newly arrived
@@ -135,7 +135,7 @@ private slots:
         // The real cable: its mouse interface again (already known), then its vendor interface.
         writeApplyFailedFlag(0);
         mouse().plug(MouseEmulator::Cable);
-        QTRY_COMPARE_WITH_TIMEOUT(record(0).foundVendor2, 1u, kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(record(0).connection(kCableConnection).foundVendor, 1u, kTimeoutMs);
         QCOMPARE(window->connectedMouseCount(), 1); // one model, two connections
         QCOMPARE(window->currentLinkState(), 1);
         QCOMPARE(readApplyFailedFlag(), 1);
@@ -156,14 +156,14 @@ private slots:
         QVERIFY(setReleaseLimits(0, kCableConnection, 0x0100, 0x01FF));
         window->handleDeviceChange(cableName(0, 0x0200), true); // above the range
         window->handleDeviceChange(cableName(2, 0x00FF), true); // below it
-        QCOMPARE(record(0).foundMouse2 + record(0).foundVendor2, 0u);
-        QCOMPARE(record(0).foundMouse1 + record(0).foundVendor1, 2u);
+        QCOMPARE(record(0).connection(kCableConnection).foundMouse + record(0).connection(kCableConnection).foundVendor, 0u);
+        QCOMPARE(record(0).connection(kReceiverConnection).foundMouse + record(0).connection(kReceiverConnection).foundVendor, 2u);
         QCOMPARE(readApplyFailedFlag(), 0);
         QCOMPARE(window->connectedMouseCount(), 1);
 
         // Inside the range, and written in lower case: found.
         window->handleDeviceChange(cableName(0, 0x0150).toLower(), true);
-        QCOMPARE(record(0).foundMouse2, 1u);
+        QCOMPARE(record(0).connection(kCableConnection).foundMouse, 1u);
         QCOMPARE(readApplyFailedFlag(), 1);
     }
 
@@ -175,7 +175,7 @@ private slots:
         QSignalSpy boxes(window.get(), &ZiziraziWidget::DisconnectBoxShown);
 
         mouse().unplug(MouseEmulator::Cable);
-        QTRY_COMPARE_WITH_TIMEOUT(record(0).foundMouse2 + record(0).foundVendor2, 0u, kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(record(0).connection(kCableConnection).foundMouse + record(0).connection(kCableConnection).foundVendor, 0u, kTimeoutMs);
         QCOMPARE(window->connectedMouseCount(), 1);
         QCOMPARE(window->currentLinkState(), 2);
         QVERIFY(!window->isWarningShown());

@@ -1,4 +1,4 @@
-// The progress dialog of apply: its look and that only the writer's signal closes it.
+// The progress dialog of apply: its look, what it says, and that only the session's report closes it.
 
 #include "ui/main/zel_process_dialog.h"
 
@@ -15,7 +15,7 @@ private slots:
         QWidget window;
         window.setGeometry(100, 50, 999, 640);
         ZelProcessDialog dialog;
-        QCOMPARE(dialog.size(), QSize(128, 128));
+        QVERIFY(dialog.width() >= 128 && dialog.height() >= 128);
         QCOMPARE(dialog.windowFlags() & ~Qt::WindowType_Mask, Qt::FramelessWindowHint & ~Qt::WindowType_Mask);
         QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(dialog.parent() == nullptr);
@@ -26,6 +26,16 @@ private slots:
         QVERIFY(label->movie()->isValid());
         dialog.centreOn(&window);
         QCOMPARE(dialog.geometry().center(), window.geometry().center());
+    }
+
+    void saysWhichTryAndHowFar()
+    {
+        ZelProcessDialog dialog;
+        QCOMPARE(dialog.statusText(), QStringLiteral("Writing to the mouse…"));
+        dialog.setProgress(3, 11);
+        QCOMPARE(dialog.statusText(), QStringLiteral("Sent 3 of 11 to the mouse"));
+        dialog.setAttempt(2);
+        QCOMPARE(dialog.statusText(), QStringLiteral("Try 2\nWriting to the mouse…"));
     }
 
     void onlyTheWritersSignalClosesIt()

@@ -1,6 +1,7 @@
 // The main window against the emulated mouse: what it opens with, what it shows for the
 // mouse's status reports, and apply end to end.
 
+#include "device/hid_exchange.h"
 #include "emulator/mouse_emulator.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -315,16 +316,6 @@ private slots:
         QCOMPARE(int(currentSettings.active().dpi), before);
     }
 
-    void writeStatusZeroMarksTheSettingsStale()
-    {
-        auto window = openWindow();
-        writeApplyFailedFlag(0);
-        window->slotRefreshWriteStatus(3);
-        QCOMPARE(readApplyFailedFlag(), 0);
-        window->slotRefreshWriteStatus(0);
-        QCOMPARE(readApplyFailedFlag(), 1);
-    }
-
     void ledDisabledProductOpensOnCustomize()
     {
         m_dir->setProductValue(QStringLiteral("PROFILE/ledDisable"), 1);
@@ -372,7 +363,7 @@ private slots:
 
         bool animationSeen = false;
         handleNextModal<ZelProcessDialog>([&](ZelProcessDialog *dialog) {
-            animationSeen = dialog->animationRunning() && dialog->size() == QSize(128, 128);
+            animationSeen = dialog->animationRunning() && !dialog->statusText().isEmpty();
         });
         buttonOf(*window, WindowControl::Apply)->click();
 
@@ -391,9 +382,16 @@ private slots:
     void failedApplyAsksToTryAgain()
     {
         auto window = openWindow();
-        MouseEmulator::Misbehaviour broken;
-        broken.failWritesAfter = 0;
-        mouse().setMisbehaviour(broken);
+        // A mouse that takes every packet and never answers; its reads end at once, so the
+        // retries run their whole course quickly.
+        const ExchangeIo real = exchangeIo();
+        ExchangeIo quick = real;
+        quick.readTimeout = [real](hid_device *h, unsigned char *d, size_t n, int) { return real.readTimeout(h, d, n, 1); };
+        quick.sleepMs = [](int) {};
+        setExchangeIo(quick);
+        MouseEmulator::Misbehaviour silent;
+        silent.silent = true;
+        mouse().setMisbehaviour(silent);
 
         QString message;
         bool hadNoButton = false;
@@ -403,11 +401,35 @@ private slots:
             box->noButton()->click();
         });
         buttonOf(*window, WindowControl::Apply)->click();
-
         QCOMPARE(message, QStringLiteral("Send data failed, please try again."));
         QVERIFY(hadNoButton);
         QCOMPARE(readApplyFailedFlag(), 1);
         QVERIFY(window->isVisible());
+        // The mouse is behind until a write goes through.
+        QVERIFY(window->isMouseOutOfDate());
+        QVERIFY(buttonOf(*window, WindowControl::Apply)->isMarked());
+        QCOMPARE(buttonOf(*window, WindowControl::Apply)->toolTip(), QStringLiteral("Not yet on the mouse"));
+        if (window->trayIcon())
+            QVERIFY(window->trayIcon()->toolTip().endsWith(QStringLiteral("Not yet on the mouse")));
+
+        // Again, and this time the mouse answers before Yes: the retry goes through.
+        const int writesBefore = mouse().state().endMarkers;
+        int questions = 0;
+        handleNextModal<ZelMessageBox>([&](ZelMessageBox *box) {
+            ++questions;
+            mouse().setMisbehaviour({});
+            box->yesButton()->click();
+        });
+        buttonOf(*window, WindowControl::Apply)->click();
+        setExchangeIo(real);
+        QCOMPARE(questions, 1);
+        QCOMPARE(mouse().state().endMarkers, writesBefore + 1);
+        QCOMPARE(readApplyFailedFlag(), 0);
+        QVERIFY(!window->isMouseOutOfDate());
+        QVERIFY(!buttonOf(*window, WindowControl::Apply)->isMarked());
+        QCOMPARE(buttonOf(*window, WindowControl::Apply)->toolTip(), buttonOf(*window, WindowControl::Apply)->text());
+        if (window->trayIcon())
+            QVERIFY(!window->trayIcon()->toolTip().contains(QStringLiteral("Not yet on the mouse")));
     }
 
     void okHidesTheWindowAfterTheWrite()

@@ -26,7 +26,7 @@ int runResetCommand(bool all);
 // Sends currentSettings to the mouse as apply does (the files are saved first) and reports the
 // outcome in one sentence, `success` when it worked. `lock` was taken before the settings were
 // loaded, so that no other program's save falls in between and is undone.
-int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull = false);
+int sendLoadedSettings(const SettingsLock &lock, const QString &success);
 // Saves `settings` as apply does, without sending them; prints `success`, or the failed path
 // (exit 74) when a file could not be written.
 int storeLoadedSettings(const DeviceSettings &settings, const QString &success);

@@ -12,7 +12,7 @@ QString settleCurrentProduct()
     const DeviceModelTable &table = deviceModelTable();
     for (uint32_t i = 0; i < table.count && i < kDeviceModelCapacity; ++i) {
         const DeviceModelRecord &r = table.records[i];
-        if ((r.foundMouse1 && r.foundVendor1) || (r.foundMouse2 && r.foundVendor2))
+        if (modelConnected(r))
             connected.append(QString::fromLatin1(r.name));
     }
     const QString stored = readCurrentProductName();

@@ -44,7 +44,7 @@ QString interfaceLine(const char *label, uint32_t found, const char *path)
 
 QString connectionText(const char *title, const DeviceModelRecord &record, int connection)
 {
-    const DeviceConnection c = deviceConnection(record, connection);
+    const DeviceConnection &c = record.connection(connection);
     QString text = QStringLiteral("%1 (%2)\n").arg(QLatin1String(title), usbId(c.vid, c.pid));
     text += interfaceLine("Mouse interface:", c.foundMouse, c.pathMouse) + QLatin1Char('\n');
     text += interfaceLine("Vendor interface:", c.foundVendor, c.pathVendor) + QLatin1Char('\n');
@@ -163,7 +163,7 @@ int runDevicesCommand()
         printError(QStringLiteral("The HID library could not be started, so no mouse can be found."));
         return CliExit::NoDevice;
     }
-    if (!deviceConnection(r, kReceiverConnection).present() && !deviceConnection(r, kCableConnection).present()) {
+    if (!modelConnected(r)) {
         printError(kNoMouse);
         return CliExit::NoDevice;
     }
@@ -212,7 +212,7 @@ int runStatusCommand()
     const ProfileData &profile = settings->profiles[0];
     const int sensor = readSensorModel();
 
-    const bool cable = deviceConnection(deviceModelTable().records[0], kCableConnection).present();
+    const bool cable = deviceModelTable().records[0].connection(kCableConnection).present();
     QString text = QStringLiteral("Connection: %1\n").arg(cable ? QStringLiteral("cable") : QStringLiteral("receiver"));
     text += reading->level == 0 ? QStringLiteral("Battery: MOUSE OFF\n")
                                 : QStringLiteral("Battery: %1%\n").arg(reading->level);
@@ -235,12 +235,12 @@ namespace {
 
 const QString kSettingsBusy = QStringLiteral("Another program kept the settings locked; nothing was changed. Try again.");
 
-// The write of what was loaded: the session's writer saves the settings on its own thread,
+// The write of what was loaded: the session saves the settings on its own thread,
 // under the lock this thread holds from the load on.
-uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock, bool forceFull = false)
+uint8_t writeLoaded(DeviceSession &session, const SettingsLock &lock)
 {
     const SettingsLockLoan loan(lock);
-    return session.writeAndWait(currentSettings, forceFull);
+    return session.writeAndWait(currentSettings);
 }
 
 // The window's one-click rule, for settings that come from files: a button table without a
@@ -268,12 +268,12 @@ int reportSettingsBusy()
     return CliExit::Busy;
 }
 
-int sendLoadedSettings(const SettingsLock &lock, const QString &success, bool forceFull)
+int sendLoadedSettings(const SettingsLock &lock, const QString &success)
 {
     if (refuseWithoutClick())
         return CliExit::BadFile;
     OpenedSession opened;
-    return reportWrite(writeLoaded(opened.session, lock, forceFull), success);
+    return reportWrite(writeLoaded(opened.session, lock), success);
 }
 
 int storeLoadedSettings(const DeviceSettings &settings, const QString &success)
@@ -314,8 +314,7 @@ int runResetCommand(bool all)
     }
     currentSettings.active().ProfileName = currentSettings.ProfileNames[currentSettings.activeIndex()];
     return sendLoadedSettings(lock, all ? QStringLiteral("All profiles were reset and sent to the mouse.")
-                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1),
-                               all);
+                                   : QStringLiteral("Profile slot %1 was reset and sent to the mouse.").arg(currentSettings.activeIndex() + 1));
 }
 
 int runImportCommand(const QString &file)

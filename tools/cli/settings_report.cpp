@@ -15,10 +15,6 @@
 
 namespace {
 
-// The two wheel slots follow the programmable buttons.
-constexpr int kWheelUpSlot = 40;
-constexpr int kWheelDownSlot = 41;
-
 // A keyboard key named by its HID usage, as fire keys and combo events hold it.
 QString keyNameOfUsage(int usage)
 {
@@ -64,11 +60,11 @@ QString fireTarget(uint8_t res1)
 QString loopModeName(uint8_t mode)
 {
     switch (mode) {
-    case 0:
+    case MacroLoopCount:
         return QStringLiteral("times");
-    case 1:
+    case MacroLoopWhileHeld:
         return QStringLiteral("while held");
-    case 2:
+    case MacroLoopUntilPressedAgain:
         return QStringLiteral("until pressed again");
     default:
         return QStringLiteral("mode %1").arg(mode);

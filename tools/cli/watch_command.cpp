@@ -9,7 +9,7 @@
 
 #include "device/device_link.h"
 #include "device/device_session.h"
-#include "platform/hid_interface_name.h"
+#include "device/presence_tracker.h"
 #include "platform/hotplug_watcher.h"
 #include "platform/switch_notice.h"
 #include "store/config_file.h"
@@ -64,7 +64,7 @@ public:
         for (uint32_t i = 0; i < table.count; ++i) {
             const DeviceModelRecord &record = table.records[i];
             for (int c : {kReceiverConnection, kCableConnection}) {
-                if (!deviceConnection(record, c).present())
+                if (!record.connection(c).present())
                     continue;
                 any = true;
                 print({{QStringLiteral("event"), QStringLiteral("present")},
@@ -132,35 +132,16 @@ private:
 
     void onInterfaceChanged(const QString &name, bool arrived)
     {
-        const HidInterfaceName iface = parseHidInterfaceName(name);
-        if (!iface.valid
-            || (iface.interfaceNumber != kMouseInterfaceNumber && iface.interfaceNumber != kVendorInterfaceNumber))
-            return;
-        const bool vendor = iface.interfaceNumber == kVendorInterfaceNumber;
         bool connectionsChanged = false;
-        const DeviceModelTable &table = deviceModelTable();
-        for (uint32_t i = 0; i < table.count; ++i) {
-            const DeviceModelRecord &record = table.records[i];
-            const int c = connectionWithIds(record, iface.vendorId, iface.productId);
-            if (c == 0)
-                continue;
-            const DeviceConnection connection = deviceConnection(record, c);
-            const bool wasPresent = connection.present();
-            bool changed = false;
-            if (arrived) {
-                const unsigned release = iface.hasRelease ? iface.release : GetReleaseNumber(qPrintable(iface.path));
-                changed = releaseAccepted(connection, release) && m_session.interfaceArrived(int(i), c, vendor, iface.path);
-            } else {
-                changed = m_session.interfaceRemoved(int(i), c, vendor);
-            }
-            if (!changed)
+        for (const PresenceChange &change : trackInterfaceChange(name, arrived)) {
+            if (!change.changed)
                 continue;
             print({{QStringLiteral("event"), arrived ? QStringLiteral("arrived") : QStringLiteral("removed")},
-                   {QStringLiteral("model"), QString::fromLatin1(record.name)},
-                   {QStringLiteral("connection"), connectionName(c)},
-                   {QStringLiteral("interface"), vendor ? QStringLiteral("vendor") : QStringLiteral("mouse")},
-                   {QStringLiteral("path"), iface.path}});
-            connectionsChanged = connectionsChanged || wasPresent != connection.present();
+                   {QStringLiteral("model"), change.model},
+                   {QStringLiteral("connection"), connectionName(change.connection)},
+                   {QStringLiteral("interface"), change.vendorInterface ? QStringLiteral("vendor") : QStringLiteral("mouse")},
+                   {QStringLiteral("path"), change.path}});
+            connectionsChanged = connectionsChanged || change.wasPresent != change.present;
         }
         if (connectionsChanged)
             followMouse();

@@ -37,7 +37,14 @@ void ZelPushButton::setText(const QString &text)
 {
     m_text = text;
     QPushButton::setText(text);
-    setToolTip(text);
+    setToolTip(m_mark.isEmpty() ? text : m_mark);
+    update();
+}
+
+void ZelPushButton::setMark(const QString &note)
+{
+    m_mark = note;
+    setToolTip(note.isEmpty() ? m_text : note);
     update();
 }
 
@@ -113,9 +120,13 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     const QRect area = rect().adjusted(scaled(8), 0, -2, 0);
     const QFont font = fittedFont(configuredFont(), shown, area.width());
     painter.setFont(font);
-    painter.setPen(textColor());
+    painter.setPen(m_mark.isEmpty() ? textColor() : currentAccentColor());
     const QString fitted = QFontMetrics(font).elidedText(shown, Qt::ElideRight, area.width());
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);
+    if (!m_mark.isEmpty()) {
+        const QRect drawn = QFontMetrics(font).boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter, fitted);
+        painter.fillRect(QRect(drawn.left(), drawn.bottom() + 1, drawn.width(), qMax(1, scaled(2))), currentAccentColor());
+    }
 }
 
 QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)

@@ -16,7 +16,7 @@ public:
     ZelPushButton(const QStringList &images, QWidget *parent = nullptr, const QString &text = QString());
     ZelPushButton(const QString &image, QWidget *parent = nullptr, const QString &text = QString());
 
-    // Also sets the tool tip to the same text and repaints.
+    // Also sets the tool tip to the same text (or to the mark's note) and repaints.
     void setText(const QString &text);
     QString text() const { return m_text; }
 
@@ -33,6 +33,11 @@ public:
     // lighting page); an invalid colour returns to the images.
     void setSwatchColor(const QColor &color);
     QColor swatchColor() const { return m_swatch; }
+
+    // Draws the text and a line under it in the accent colour, with `note` as the tool tip, to
+    // say that something waits on this button; an empty note takes the mark away.
+    void setMark(const QString &note);
+    bool isMarked() const { return !m_mark.isEmpty(); }
 
     void setImages(const QStringList &images);
     int imageCount() const { return m_images.size(); }
@@ -69,4 +74,5 @@ private:
     QString m_text;
     quint8 m_number = 0;
     QColor m_swatch;
+    QString m_mark;
 };

@@ -9,18 +9,31 @@
 #include <QMovie>
 #include <QTimer>
 
+namespace {
+constexpr int kAnimationSize = 128;
+constexpr int kWidth = 200;
+constexpr int kStatusHeight = 40;
+} // namespace
+
 ZelProcessDialog::ZelProcessDialog()
     : QDialog(nullptr, Qt::FramelessWindowHint)
 {
     initKitResources();
-    setFixedSize(128, 128);
+    setFixedSize(kWidth, kAnimationSize + kStatusHeight);
     setAttribute(Qt::WA_TranslucentBackground);
     background = skinImage(applicationDirectory() + QStringLiteral("/skin/process.png"));
     animationLabel = new QLabel(this);
-    animationLabel->setGeometry(0, 0, 128, 128);
+    animationLabel->setGeometry((kWidth - kAnimationSize) / 2, 0, kAnimationSize, kAnimationSize);
     animation = new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this);
     animationLabel->setMovie(animation);
     animation->start();
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("writeStatus"));
+    statusLabel->setGeometry(0, kAnimationSize, kWidth, kStatusHeight);
+    statusLabel->setAlignment(Qt::AlignCenter);
+    statusLabel->setWordWrap(true);
+    statusLabel->setStyleSheet(QStringLiteral("QLabel{color:white;background-color:rgba(20,20,20,200);border-radius:4px}"));
+    showStatus();
 }
 
 ZelProcessDialog::~ZelProcessDialog() = default;
@@ -35,6 +48,35 @@ void ZelProcessDialog::centreOn(const QWidget *window)
 bool ZelProcessDialog::animationRunning() const
 {
     return animation->state() == QMovie::Running;
+}
+
+void ZelProcessDialog::setAttempt(int tryNumber)
+{
+    attempt = tryNumber;
+    sent = total = 0;
+    showStatus();
+}
+
+void ZelProcessDialog::setProgress(int sentNow, int totalNow)
+{
+    sent = sentNow;
+    total = totalNow;
+    showStatus();
+}
+
+QString ZelProcessDialog::statusText() const
+{
+    return statusLabel->text();
+}
+
+void ZelProcessDialog::showStatus()
+{
+    // Until the first packet has gone the write may be saving, or waiting for the mouse.
+    QString text = total == 0 ? QObject::tr("Writing to the mouse…")
+                              : QObject::tr("Sent %1 of %2 to the mouse").arg(sent).arg(total);
+    if (attempt > 1)
+        text = QObject::tr("Try %1").arg(attempt) + QLatin1Char('\n') + text;
+    statusLabel->setText(text);
 }
 
 void ZelProcessDialog::slotProcessDlg()

@@ -5,8 +5,9 @@
 class QLabel;
 class QMovie;
 
-// The small modal animation shown while the settings are written to the mouse. It closes
-// itself (accepted) once the writer signals that it has finished.
+// The small modal animation shown while the settings are written to the mouse, with a line
+// under it that says how far the write has come. It closes itself (accepted) once the
+// session reports the write finished.
 class ZelProcessDialog : public QDialog {
     Q_OBJECT
 public:
@@ -17,7 +18,12 @@ public:
     void centreOn(const QWidget *window);
     bool animationRunning() const;
 
-    // Only the writer's signal closes it: Escape or a close request would end the modal wait
+    // The try the write is on (1 the first) and the packets that have gone.
+    void setAttempt(int attempt);
+    void setProgress(int sent, int total);
+    QString statusText() const;
+
+    // Only the session's report closes it: Escape or a close request would end the modal wait
     // that keeps the window from editing the settings the writer is reading.
     void reject() override;
 
@@ -29,7 +35,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showStatus();
+
     QPixmap background; // "/skin/process.png", kept for skins that draw it
     QLabel *animationLabel;
     QMovie *animation;
+    QLabel *statusLabel;
+    int attempt = 1;
+    int sent = 0;
+    int total = 0;
 };

@@ -57,7 +57,6 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     session = std::make_unique<DeviceSession>();
     connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::slotRefreshBatteryStatus);
     connect(session.get(), &DeviceSession::RefreshStatus, this, &ZiziraziWidget::slotRefreshStatus);
-    connect(session.get(), &DeviceSession::RefreshWriteStatus, this, &ZiziraziWidget::slotRefreshWriteStatus);
     connect(session.get(), &DeviceSession::profileSelectFinished, this, [](int slot, uchar status) {
         if (status != ExchangeOk)
             qCWarning(lcWindow, "Profile %d was not selected on the mouse: %s", slot + 1,

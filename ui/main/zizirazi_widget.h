@@ -77,8 +77,9 @@ public:
     void applyButtonSkins();
     // Shows the window (restored when minimised); with no mouse, the "Dongle Disconnect!" box.
     void showMainWindow();
-    // Write currentSettings to the mouse behind the progress animation; reports failure itself.
-    void writeWithProgress(bool forceFull);
+    // Write currentSettings to the mouse behind the progress animation; reports failure itself
+    // and tries again when the user says Yes. Apply stays marked while the mouse is behind.
+    void writeWithProgress();
     // One HID interface came or went; `name` in the hot-plug layer's form
     // (platform/hid_interface_name.h). Keeps the device table, the mouse list, the open
     // device and the "Dongle Disconnect!" box in step with it.
@@ -93,6 +94,8 @@ public:
     int currentPage() const { return page; }
     bool isFrontView() const { return frontView; }
     bool isMouseOff() const { return mouseOff; }
+    // The last write failed: the mouse does not hold what the window shows.
+    bool isMouseOutOfDate() const { return mouseOutOfDate; }
     int languageIndex() const { return currentLanguageIndex(); }
     bool statusThreadRunning() const;
     DeviceSession *deviceSession() const { return session.get(); }
@@ -175,7 +178,6 @@ public slots:
     void slotWarnClose();
     void slotRefreshBatteryStatus(uchar charging, uchar level, uchar extra);
     void slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate, uchar mode);
-    void slotRefreshWriteStatus(uchar status);
     void slotMouseOver(ZelPushButton *button, bool hovered);
 
 private slots:
@@ -213,6 +215,7 @@ private:
     int showMessage(int style, const QString &text);
     void setPageVisibility(int shownPage);
     void collectPages();
+    void setMouseOutOfDate(bool outOfDate);
     void rebuildMouseList();
     int countConnectedModels() const;
     // After another mouse was chosen or the mouse came back: its pictures, files and library.
@@ -238,6 +241,8 @@ private:
     void closeWindow();
     bool trayUsable() const;
     void trayBatteryReport(uchar charging, uchar level, uchar extra);
+    // The product, the battery level last reported and whether the mouse is behind.
+    void refreshTrayToolTip();
     void showLowBatteryNotice(int level);
     // A notice while the window is hidden: the tray's balloon, else the desktop's notification
     // service. False when neither is there.
@@ -303,6 +308,7 @@ private:
     bool writeInProgress = false;
     // The status of the last write with progress (0: the mouse took it all).
     uint8_t lastWriteStatus = 0;
+    bool mouseOutOfDate = false;
     QStringList connectedModels;
     bool frontView = true;
     int page = 0;

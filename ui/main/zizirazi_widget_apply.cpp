@@ -38,41 +38,62 @@ void ZiziraziWidget::collectPages()
     active.pollrate = reportRateWindow->pollRate();
 }
 
-void ZiziraziWidget::writeWithProgress(bool forceFull)
+void ZiziraziWidget::writeWithProgress()
 {
     // The one-click rule holds for what is sent too, whatever the files held.
     if (!sendsClickFunction(currentSettings)) {
         showMessage(ZelMessageBox::Warning, QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        lastWriteStatus = ExchangeNotSaved;
         return;
     }
-    ZelProcessDialog dialog;
-    dialog.centreOn(this);
-    uint8_t result = ExchangeOk;
-    const QMetaObject::Connection finished =
-        connect(session.get(), &DeviceSession::writeFinished, &dialog, [&result, &dialog](uchar status) {
-            result = status;
-            dialog.slotProcessDlg();
-        });
-    writeInProgress = true;
-    session->write(currentSettings, forceFull);
-    // The modal loop keeps the window painting while the session writes; the user cannot edit
-    // the settings meanwhile. Ended from outside (the program quitting), the session still
-    // finishes the write before it goes.
-    const int accepted = dialog.exec();
-    disconnect(finished);
-    writeInProgress = false;
-    lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
-    // The write's working copies (thousands of keys a slot) were freed on the writer's heap,
-    // which keeps such memory; it goes back now rather than for the hours the window stays open.
-    malloc_trim(0);
-    if (accepted == 1 && result == ExchangeOk)
-        announce(button(WindowControl::Apply), QObject::tr("The settings are on the mouse."));
-    if (accepted == 1 && result == ExchangeNotSaved)
-        showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk) {
+    for (int attempt = 1;; ++attempt) {
+        ZelProcessDialog dialog;
+        dialog.centreOn(this);
+        dialog.setAttempt(attempt);
+        uint8_t result = ExchangeOk;
+        const QMetaObject::Connection progress =
+            connect(session.get(), &DeviceSession::writeProgress, &dialog, &ZelProcessDialog::setProgress);
+        const QMetaObject::Connection finished =
+            connect(session.get(), &DeviceSession::writeFinished, &dialog, [&result, &dialog](uchar status) {
+                result = status;
+                dialog.slotProcessDlg();
+            });
+        writeInProgress = true;
+        session->write(currentSettings);
+        // The modal loop keeps the window painting while the session writes; the user cannot
+        // edit the settings meanwhile. Ended from outside (the program quitting), the session
+        // still finishes the write before it goes.
+        const int accepted = dialog.exec();
+        disconnect(progress);
+        disconnect(finished);
+        writeInProgress = false;
+        lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
+        // The write's working copies were freed on the session's heap, which keeps such memory;
+        // it goes back now rather than for the hours the window stays open.
+        malloc_trim(0);
+        if (accepted != 1)
+            return;
+        setMouseOutOfDate(result != ExchangeOk);
+        if (result == ExchangeOk) {
+            announce(button(WindowControl::Apply), QObject::tr("The settings are on the mouse."));
+            return;
+        }
+        if (result == ExchangeNotSaved) {
+            showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
+            return;
+        }
         const QString failed = QObject::tr("Send data failed, please try again.");
         // Hidden in the tray (a mouse that came back while it was): a notice, not a box.
-        if (isVisible() || !notifyOutsideWindow(failed))
-            showMessage(ZelMessageBox::Question, failed);
+        if (!isVisible() && notifyOutsideWindow(failed))
+            return;
+        if (showMessage(ZelMessageBox::Question, failed) != 1)
+            return;
     }
+}
+
+void ZiziraziWidget::setMouseOutOfDate(bool outOfDate)
+{
+    mouseOutOfDate = outOfDate;
+    button(WindowControl::Apply)->setMark(outOfDate ? QObject::tr("Not yet on the mouse") : QString());
+    refreshTrayToolTip();
 }

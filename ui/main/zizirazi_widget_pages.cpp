@@ -163,14 +163,13 @@ void ZiziraziWidget::onButtonClicked()
                 handleProfileButton(WindowControl(i));
         }
     } else if (is(WindowControl::Ok)) {
-        writeWithProgress(false);
+        writeWithProgress();
         hide();
     } else if (is(WindowControl::Cancel)) {
         handleProfileButton(WindowControl::Cancel);
     } else if (is(WindowControl::Apply)) {
         collectPages();
-        stopStatusThread();
-        writeWithProgress(false);
+        writeWithProgress();
         // Not sent to the mouse: set on the desktop once the mouse took the profile.
         if (lastWriteStatus == ExchangeOk)
             applyDesktopPointerSpeed();

@@ -6,7 +6,7 @@
 
 #include "device/device_link.h"
 #include "device/device_session.h"
-#include "platform/hid_interface_name.h"
+#include "device/presence_tracker.h"
 #include "platform/hotplug_watcher.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
@@ -34,11 +34,6 @@ constexpr int kSettleMs = 200;
 constexpr int kReopenPauseMs = 500;
 // Between closing one mouse and opening the one chosen from the menu.
 constexpr int kSwitchPauseMs = 50;
-
-bool noInterfaceFound(const DeviceModelRecord &record)
-{
-    return !record.foundMouse1 && !record.foundVendor1 && !record.foundMouse2 && !record.foundVendor2;
-}
 
 } // namespace
 
@@ -81,36 +76,16 @@ void ZiziraziWidget::setPluggedIn(bool plugged)
 
 void ZiziraziWidget::handleDeviceChange(const QString &name, bool arrived)
 {
-    const HidInterfaceName iface = parseHidInterfaceName(name);
-    // Only the mouse's two interfaces belong to a model; anything else matches none.
-    const bool ours = iface.valid
-        && (iface.interfaceNumber == kMouseInterfaceNumber || iface.interfaceNumber == kVendorInterfaceNumber);
-    const unsigned vid = ours ? iface.vendorId : 0;
-    const unsigned pid = ours ? iface.productId : 0;
-    const bool vendor = iface.interfaceNumber == kVendorInterfaceNumber;
     qCDebug(lcWindow, "%s %s", arrived ? "Interface arrived:" : "Interface removed:", qPrintable(name));
 
     const int countBefore = mouseCount;
     bool newlyArrived = false;
-    const DeviceModelTable &table = deviceModelTable();
-    for (uint32_t i = 0; ours && i < table.count && i < kDeviceModelCapacity; ++i) {
-        const DeviceModelRecord &record = table.records[i];
-        const int c = connectionWithIds(record, vid, pid);
-        if (c == 0)
-            continue;
-        const DeviceConnection connection = deviceConnection(record, c);
-        const QString model = QString::fromLatin1(record.name);
+    for (const PresenceChange &change : trackInterfaceChange(name, arrived)) {
+        const QString &model = change.model;
         bool handled = false;
         if (arrived) {
-            const unsigned release = iface.hasRelease ? iface.release : GetReleaseNumber(qPrintable(iface.path));
-            if (releaseAccepted(connection, release)) {
-                const bool wasFound = (vendor ? connection.foundVendor : connection.foundMouse) != 0;
-                if (session->interfaceArrived(int(i), c, vendor, iface.path) && !wasFound)
-                    newlyArrived = true;
-            } else {
-                qCDebug(lcWindow, "Release %04x is outside what %s accepts; ignored.", release, record.name);
-            }
-            if (connection.present()) {
+            newlyArrived = newlyArrived || change.newlyFound;
+            if (change.present) {
                 rebuildMouseList();
                 if (countBefore != 0)
                     session->resume(readCurrentProductName(), 0);
@@ -118,9 +93,9 @@ void ZiziraziWidget::handleDeviceChange(const QString &name, bool arrived)
                     QTimer::singleShot(kSettleMs, this, &ZiziraziWidget::slotWarnClose);
             }
         } else {
-            if (!session->interfaceRemoved(int(i), c, vendor))
+            if (!change.changed)
                 continue;
-            if (noInterfaceFound(record)) {
+            if (change.modelGone) {
                 mouseCount = countConnectedModels();
                 if (mouseCount > 0) {
                     const QString selectedBefore = readCurrentProductName();
@@ -140,7 +115,7 @@ void ZiziraziWidget::handleDeviceChange(const QString &name, bool arrived)
                 }
             }
         }
-        if (!handled && model == readCurrentProductName() && (connection.foundMouse || connection.foundVendor))
+        if (!handled && model == readCurrentProductName() && change.anyInterfaceFound)
             session->resume(model, kReopenPauseMs);
     }
     if (newlyArrived)
@@ -301,5 +276,5 @@ void ZiziraziWidget::applyOnArrivalIfDue()
         return;
     arrivalApplyPending = false;
     qCDebug(lcWindow, "The mouse came back without the stored settings; writing them.");
-    writeWithProgress(false);
+    writeWithProgress();
 }

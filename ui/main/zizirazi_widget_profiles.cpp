@@ -202,7 +202,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
             break;
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::SaveConfig: {
@@ -221,7 +221,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         applyButtonSkins();
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::Reset: {
@@ -235,7 +235,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         retranslateTexts();
         refreshPages();
         nameEdit->setText(active.ProfileName);
-        writeWithProgress(false);
+        writeWithProgress();
         break;
     }
     case WindowControl::ResetAll:
@@ -246,7 +246,7 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         currentSettings.active().ProfileName = currentSettings.ProfileNames[activeSlot()];
         rebuildLibraryMenu();
         showActiveProfile();
-        writeWithProgress(true);
+        writeWithProgress();
         break;
     case WindowControl::Cancel:
         hide();

@@ -50,6 +50,7 @@ void ZiziraziWidget::writeQuietly()
         disconnect(*finished);
         writeInProgress = false;
         const QString name = currentSettings.ProfileNames[activeSlot()];
+        setMouseOutOfDate(status != ExchangeOk);
         if (status == ExchangeOk)
             notifyOsd(tr("Profile: %1").arg(name));
         else if (status == ExchangeNotSaved)
@@ -59,7 +60,7 @@ void ZiziraziWidget::writeQuietly()
         emit QuietWriteFinished(status);
     });
     // The one request into the apply path: the write Apply makes, without its dialog.
-    session->write(currentSettings, false);
+    session->write(currentSettings);
 }
 
 void ZiziraziWidget::sayAppSwitchSkipped(const QString &profile)

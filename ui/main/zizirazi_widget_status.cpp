@@ -27,12 +27,12 @@ namespace {
 // The cable's vendor interface is present.
 bool cableLinkPresent()
 {
-    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor2 != 0;
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].connection(kCableConnection).foundVendor != 0;
 }
 
 bool receiverLinkPresent()
 {
-    return deviceModelTable().count > 0 && deviceModelTable().records[0].foundVendor1 != 0;
+    return deviceModelTable().count > 0 && deviceModelTable().records[0].connection(kReceiverConnection).foundVendor != 0;
 }
 
 } // namespace
@@ -152,12 +152,6 @@ void ZiziraziWidget::slotRefreshRate(uchar rate)
     if (reportRateWindow)
         reportRateWindow->refresh(active, currentSettings.LiftHigh);
     notifyOsd(rateNoticeText(rate));
-}
-
-void ZiziraziWidget::slotRefreshWriteStatus(uchar status)
-{
-    if (status == 0)
-        writeApplyFailedFlag(1);
 }
 
 int ZiziraziWidget::showMessage(int style, const QString &text)

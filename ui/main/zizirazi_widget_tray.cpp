@@ -79,7 +79,7 @@ void ZiziraziWidget::createTray()
 
     tray = new QSystemTrayIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))), this);
     tray->setContextMenu(trayMenu);
-    tray->setToolTip(readCurrentProductName());
+    refreshTrayToolTip();
     connect(tray, &QSystemTrayIcon::activated, this, &ZiziraziWidget::iconActivated);
     // Only what the mouse reports: the constructor's placeholder report is no battery level.
     connect(session.get(), &DeviceSession::RefreshBatteryStatus, this, &ZiziraziWidget::trayBatteryReport);
@@ -162,11 +162,22 @@ void ZiziraziWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 // ---------------------------------------------------------------------------------------------
 // Battery in the tray
 
+void ZiziraziWidget::refreshTrayToolTip()
+{
+    if (!tray)
+        return;
+    QString text = readCurrentProductName();
+    if (trayBatteryLevel >= 0)
+        text += QLatin1Char('\n') + (trayBatteryLevel == 0 ? QObject::tr("MOUSE OFF") : tr("Battery %1%").arg(qMin(trayBatteryLevel, 100)));
+    if (mouseOutOfDate)
+        text += QLatin1Char('\n') + QObject::tr("Not yet on the mouse");
+    tray->setToolTip(text);
+}
+
 void ZiziraziWidget::trayBatteryReport(uchar chargingNow, uchar level, uchar)
 {
     trayBatteryLevel = level;
-    const QString levelText = level == 0 ? QObject::tr("MOUSE OFF") : tr("Battery %1%").arg(qMin(int(level), 100));
-    tray->setToolTip(readCurrentProductName() + QLatin1Char('\n') + levelText);
+    refreshTrayToolTip();
     if (level == 0)
         return; // switched off: no level to judge
     if (level > kBatteryRecoveredLevel) {
@@ -226,7 +237,7 @@ void ZiziraziWidget::handleFirmwareButton(bool fromClick)
     firmwareDialogUp = true;
     const DeviceModelRecord *record = deviceModelTable().count > 0 ? &deviceModelTable().records[0] : nullptr;
     // The press asks for the cable's mouse interface, the click for the cable's release number.
-    const bool cable = fromClick ? deviceReleaseNumber() != 0 : record && record->foundMouse2 != 0;
+    const bool cable = fromClick ? deviceReleaseNumber() != 0 : record && record->connection(kCableConnection).foundMouse != 0;
     if (!cable) {
         showMessage(ZelMessageBox::Warning, QObject::tr("To update the firmware, please connect to the computer with a cable."));
         firmwareDialogUp = false;

@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int kFirstSide = 20;
-constexpr int kFirstWheel = 40;
+constexpr int kFirstWheel = kWheelUpSlot;
 // The macro editor's tab.
 constexpr quint8 kMacroTab = 3;
 
