@@ -257,6 +257,7 @@ void ZiziraziWidget::slotWarnClose()
         qCDebug(lcWindow, "The mouse came back; the edits not yet sent to it are kept.");
         arrivalApplyPending = false;
         writeApplyFailedFlag(1);
+        setMouseOutOfDate(true);
         emit MouseBackWithUnsentEdits();
         return;
     }
