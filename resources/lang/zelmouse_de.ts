@@ -1222,6 +1222,58 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation>PROFIL IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>PROFIL EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMME</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation>Ein neues Profil zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation>Das verwendete Profil als neues Bibliotheksprofil kopieren</translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation>Das verwendete Profil aus der Bibliothek löschen</translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation>Das verwendete Profil auf die Werkseinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation>Eine Profildatei zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation>Das verwendete Profil in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation>Verwendetes Profil: %1</translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
+        <translation>Öffnet die Profilbibliothek</translation>
+    </message>
+    <message>
+        <source>No profiles yet: ADD makes one</source>
+        <translation>Noch keine Profile: HINZUFÜGEN legt eines an</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1241,12 +1293,40 @@
         <source>MACRO SELECT</source>
         <translation>MAKRO WÄHLEN</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>Feuer %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation>SNIPER %1 DPI</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation>Halten Sie die Sondertasten gedrückt und drücken Sie eine weitere Taste, zum Beispiel Strg und C. Klicken Sie dann auf OK.</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1358,10 @@
     <message>
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
+    </message>
+    <message>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation>Wählen Sie die zu wiederholende Maustaste oder Tastaturtaste und drücken Sie dann die Taste.</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1411,10 @@
     <message>
         <source>Single Key</source>
         <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press the key this button should send.</source>
+        <translation>Drücken Sie die Taste, die diese Maustaste senden soll.</translation>
     </message>
 </context>
 <context>

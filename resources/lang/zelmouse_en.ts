@@ -1222,6 +1222,58 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No profiles yet: ADD makes one</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1241,12 +1293,40 @@
         <source>MACRO SELECT</source>
         <translation type="unfinished">MACRO SELECT</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation type="unfinished">Combo Key</translation>
+    </message>
+    <message>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1358,10 @@
     <message>
         <source>Delay:</source>
         <translation type="unfinished">Delay:</translation>
+    </message>
+    <message>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1411,10 @@
     <message>
         <source>Single Key</source>
         <translation type="unfinished">Single Key</translation>
+    </message>
+    <message>
+        <source>Press the key this button should send.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1222,6 +1222,58 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>IMPORT PROFILE</source>
+        <translation>IMPORTER UN PROFIL</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>EXPORTER LE PROFIL</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMMES</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation>Ajouter un nouveau profil à la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation>Copier le profil utilisé dans un nouveau profil de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation>Supprimer le profil utilisé de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation>Rétablir les réglages d&apos;usine du profil utilisé</translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation>Ajouter un fichier de profil à la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation>Enregistrer le profil utilisé dans un fichier</translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation>Profil utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
+        <translation>Ouvre la bibliothèque de profils</translation>
+    </message>
+    <message>
+        <source>No profiles yet: ADD makes one</source>
+        <translation>Aucun profil pour l&apos;instant : AJOUTER en crée un</translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1241,12 +1293,40 @@
         <source>MACRO SELECT</source>
         <translation>CHOIX DE MACRO</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>Tir %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation>SNIPER %1 DPI</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
         <translation>Combinaison</translation>
+    </message>
+    <message>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation>Maintenez les touches de modification et appuyez sur une autre touche, par exemple Ctrl et C. Cliquez ensuite sur OK.</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1358,10 @@
     <message>
         <source>Delay:</source>
         <translation>Délai :</translation>
+    </message>
+    <message>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation>Choisissez le bouton de la souris à répéter, ou Touche du clavier puis appuyez sur la touche.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1412,10 @@
         <source>Single Key</source>
         <translation>Touche simple</translation>
     </message>
+    <message>
+        <source>Press the key this button should send.</source>
+        <translation>Appuyez sur la touche que ce bouton doit envoyer.</translation>
+    </message>
 </context>
 <context>
     <name>ZelSniperWindow</name>
@@ -1362,11 +1450,11 @@
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l'ouverture de session</translation>
+        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,12 @@ void ZelPushButton::setNumber(quint8 number)
     update();
 }
 
+void ZelPushButton::setTextRightInset(int designPixels)
+{
+    m_rightInset = designPixels;
+    update();
+}
+
 QString ZelPushButton::displayText() const
 {
     if (m_number == 0)
@@ -103,10 +109,16 @@ void ZelPushButton::paintEvent(QPaintEvent *)
         if (index >= 0)
             painter.drawPixmap(rect(), m_images.at(index));
     }
+    if (hasFocus() && focusPolicy() != Qt::NoFocus) {
+        // Buttons reached from the keyboard show where the focus is.
+        painter.setPen(QPen(currentAccentColor(), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
+    }
     const QString shown = displayText();
     if (shown.isEmpty())
         return;
-    const QRect area = rect().adjusted(scaled(8), 0, -2, 0);
+    const QRect area = rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
     const QFont font = fittedFont(configuredFont(), shown, area.width());
     painter.setFont(font);
     painter.setPen(textColor());

@@ -23,6 +23,7 @@ public:
     bool capturing() const { return m_capturing; }
     QLabel *titleLabel() const { return m_title; }
     QLabel *valueLabel() const { return m_value; }
+    QLabel *hintLabel() const { return m_hint; }
     QToolButton *okButton() const { return m_ok; }
     QToolButton *cancelButton() const { return m_cancel; }
 
@@ -46,6 +47,8 @@ protected:
     QVBoxLayout *middle() const { return m_middle; }
     // The value label centred in its own row of the middle.
     void addValueRow();
+    // What the user is to do, under the title.
+    void setHint(const QString &text);
 
 private:
     void handleKey(QKeyEvent *event);
@@ -57,6 +60,7 @@ private:
     KeyboardGrab *m_grab = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_value = nullptr;
+    QLabel *m_hint = nullptr;
     QToolButton *m_ok = nullptr;
     QToolButton *m_cancel = nullptr;
     QVBoxLayout *m_middle = nullptr;
