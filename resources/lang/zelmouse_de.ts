@@ -1271,8 +1271,8 @@
         <translation>Öffnet die Profilbibliothek</translation>
     </message>
     <message>
-        <source>No profiles yet: ADD makes one</source>
-        <translation>Noch keine Profile: HINZUFÜGEN legt eines an</translation>
+        <source>No profiles yet</source>
+        <translation>Noch keine Profile</translation>
     </message>
 </context>
 <context>

@@ -1271,7 +1271,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No profiles yet: ADD makes one</source>
+        <source>No profiles yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1271,8 +1271,8 @@
         <translation>Ouvre la bibliothèque de profils</translation>
     </message>
     <message>
-        <source>No profiles yet: ADD makes one</source>
-        <translation>Aucun profil pour l&apos;instant : AJOUTER en crée un</translation>
+        <source>No profiles yet</source>
+        <translation>Aucun profil</translation>
     </message>
 </context>
 <context>

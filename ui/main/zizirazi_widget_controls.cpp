@@ -159,7 +159,9 @@ void ZiziraziWidget::buildControls()
                                            "QToolTip{background-color:black}"));
     connect(nameEdit, &QLineEdit::returnPressed, this, &ZiziraziWidget::slotProfileNameChange);
     controls[int(WindowControl::NameEdit)] = nameEdit;
-    controls[int(WindowControl::NameLabel)] = new ZelLabel(this);
+    auto *nameLabel = new ZelLabel(this);
+    nameLabel->setStyleSheet(QStringLiteral("background:transparent;color:rgb(225,225,225);"));
+    controls[int(WindowControl::NameLabel)] = nameLabel;
     setUpLibraryPanel();
 
     auto *version = new ZelLabel(this);

@@ -140,7 +140,7 @@ void ZiziraziWidget::rebuildLibraryMenu()
     }
     if (profileLibrary.isEmpty()) {
         // A fresh install's library holds nothing yet: say how it gets its first entry.
-        auto *empty = new ZelAction(QObject::tr("No profiles yet: ADD makes one"), libraryMenu);
+        auto *empty = new ZelAction(QObject::tr("No profiles yet"), libraryMenu);
         empty->setEnabled(false);
         libraryMenu->addAction(empty);
     }

@@ -61,6 +61,8 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(titleRow);
+    // Clear of the rule under the title.
+    outer->addSpacing(scaled(12));
     outer->addLayout(hintRow);
     outer->addLayout(m_middle, 1);
     outer->addLayout(buttonRow);
