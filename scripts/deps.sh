@@ -5,7 +5,8 @@ packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools 
           libudev-dev libx11-dev libfontconfig-dev xvfb xauth fonts-dejavu-core umockdev libumockdev-dev
           xdotool imagemagick x11-xserver-utils python3 dpkg-dev desktop-file-utils appstream
            clang libclang-rt-14-dev libtsan2 trayer
-           groff-base zsh zlib1g-dev python3-pyatspi at-spi2-core dbus-daemon dbus-bin)
+           groff-base zsh zlib1g-dev build-essential debhelper lintian python3-pyatspi at-spi2-core dbus-daemon
+           dbus-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

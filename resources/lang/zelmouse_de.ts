@@ -253,6 +253,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -1231,8 +1238,32 @@
         <translation>PROFIL EXPORTIEREN</translation>
     </message>
     <message>
-        <source>PROGRAMS</source>
-        <translation>PROGRAMME</translation>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>Maus wählen</translation>
+    </message>
+    <message>
+        <source>Profile library</source>
+        <translation type="vanished">Profilbibliothek</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation type="vanished">Profil importieren</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation type="vanished">Profil exportieren</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>Profilplatz auf der Maus</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -1271,8 +1302,107 @@
         <translation>Öffnet die Profilbibliothek</translation>
     </message>
     <message>
+        <source>Charging</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation>Die Maus von oben</translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation>Die Maus von der Seite</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Maustaste %1</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation>Die Einstellungen sind auf der Maus.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation>Einzufügende Aktionen</translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation>Ereignisse des Makros</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Standardverzögerung in ms</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Anzahl der Durchläufe</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation>X %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMME</translation>
+    </message>
+    <message>
         <source>No profiles yet</source>
         <translation>Noch keine Profile</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation>Sättigung %1 %, Helligkeit %2 %</translation>
     </message>
 </context>
 <context>

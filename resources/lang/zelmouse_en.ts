@@ -253,6 +253,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -1231,7 +1238,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PROGRAMS</source>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1271,7 +1290,106 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Charging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No profiles yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -253,6 +253,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -1231,8 +1238,32 @@
         <translation>EXPORTER LE PROFIL</translation>
     </message>
     <message>
-        <source>PROGRAMS</source>
-        <translation>PROGRAMMES</translation>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>Choisir la souris</translation>
+    </message>
+    <message>
+        <source>Profile library</source>
+        <translation type="vanished">Bibliothèque de profils</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation type="vanished">Importer un profil</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation type="vanished">Exporter le profil</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>Emplacement de profil sur la souris</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -1271,8 +1302,107 @@
         <translation>Ouvre la bibliothèque de profils</translation>
     </message>
     <message>
+        <source>Charging</source>
+        <translation>En charge</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation>La souris vue de dessus</translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation>La souris vue de côté</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Bouton de souris %1</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Défilement vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Défilement vers le bas</translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation>Les réglages sont sur la souris.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation>Actions à insérer</translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation>Événements de la macro</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Délai par défaut en ms</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Nombre de boucles</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation>X %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMMES</translation>
+    </message>
+    <message>
         <source>No profiles yet</source>
         <translation>Aucun profil</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Saturation et luminosité</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation>Saturation %1 %, luminosité %2 %</translation>
     </message>
 </context>
 <context>

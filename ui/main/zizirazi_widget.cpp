@@ -98,6 +98,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     setButtonColorMode(productColorMode());
 
     buildControls();
+    setUpKeyboardAccess();
     if (languages.count < 2)
         controls[int(WindowControl::Language)]->hide();
 

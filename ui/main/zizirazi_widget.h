@@ -133,6 +133,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -224,6 +225,13 @@ private:
     void setProfileMenuWidths();
     // Shows the refusal, if any; true for Ok.
     bool reportLibraryOutcome(LibraryOutcome outcome);
+    // Keyboard and screen readers (keyboard access): the tab shortcuts, once; the names of
+    // the window's own controls, with every retranslation; the Tab order, as pages are built.
+    void setUpKeyboardAccess();
+    void nameWindowControls();
+    void orderFocusChain();
+    // Ctrl+Tab and its relatives: the next or previous tab that the product has.
+    void stepTab(int step);
     // The firmware hand-over (firmware update): from the press, or from a click.
     void handleFirmwareButton(bool fromClick);
     // The pointer speed of the desktop into the active profile (pointer options).

@@ -218,6 +218,7 @@ void ZiziraziWidget::buildControls()
     makeHotspot(wheelHotspots, skinPaths(wheel.up));
     makeHotspot(wheelHotspots, skinPaths(wheel.down));
     frontHotspots[0]->installEventFilter(this);
+    orderFocusChain();
 }
 
 bool ZiziraziWidget::pageBuilt(WindowPage tab) const
@@ -284,6 +285,7 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
     refreshPage(tab);
     retranslatePage(tab);
     scalePage(tab);
+    orderFocusChain();
 }
 
 void ZiziraziWidget::scalePage(WindowPage tab)
@@ -469,6 +471,7 @@ void ZiziraziWidget::retranslateTexts()
 
     for (int tab = 0; tab < kWindowPageCount; ++tab)
         retranslatePage(WindowPage(tab));
+    nameWindowControls();
     if (mouseOff)
         showMouseOff();
     retranslateTray();

@@ -81,17 +81,6 @@ bool ZiziraziWidget::reportLibraryOutcome(LibraryOutcome outcome)
 
 void ZiziraziWidget::setUpLibraryPanel()
 {
-    // Reached from the keyboard too, in the order the panel shows them.
-    QWidget *previous = nullptr;
-    for (WindowControl which : {WindowControl::LibraryMenu, WindowControl::NameEdit, WindowControl::Add,
-                                WindowControl::Copy, WindowControl::Delete, WindowControl::Reset, WindowControl::Import,
-                                WindowControl::Export, WindowControl::Programs}) {
-        QWidget *widget = controls[int(which)];
-        widget->setFocusPolicy(Qt::StrongFocus);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
     // Room is kept for the programs dialog's button; it appears once that dialog exists.
     controls[int(WindowControl::Programs)]->hide();
     // The chevron at the right edge stays clear of long names.

@@ -2,6 +2,8 @@
 // low-battery notice and the hand-over to the firmware updater.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/kit/keyboard_access.h"
+#include "ui/kit/zel_processbar.h"
 #include "ui/main/window_log.h"
 
 #include "device/device_link.h"
@@ -171,6 +173,7 @@ void ZiziraziWidget::showLowBatteryNotice(int level)
     const QString text = tr("Mouse battery low: %1%. Please charge the mouse.").arg(level);
     qCDebug(lcWindow, "Battery low (%d %%)", level);
     emit LowBatteryNotice(text);
+    announce(batteryBarWidget, text);
     if (trayUsable()) {
         tray->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning, kTrayNoticeMs);
         return;

@@ -93,7 +93,8 @@ MacroDialog::MacroDialog(QWidget *parent)
     setObjectName(QStringLiteral("MacroDialog"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#MacroDialog{background-color: rgba(33,35,35,0.5)}"));
-    setFocusPolicy(Qt::StrongFocus);
+    // Recording takes the keys through a keyboard grab; Tab passes the page by to its controls.
+    setFocusPolicy(Qt::ClickFocus);
     m_minDelay = productMinDelay() > 0 ? productMinDelay() : 10;
     m_grab = new KeyboardGrab(this, false);
     buildControls();
@@ -242,6 +243,11 @@ void MacroDialog::buildControls()
         edit->setAlignment(Qt::AlignCenter);
         edit->setStyleSheet(editStyle);
     }
+    // Screen readers name a field after the label that shows its name.
+    nameLabel->setBuddy(m_nameEdit);
+    m_propertyFieldLabel->setBuddy(m_propertyField);
+    for (QWidget *view : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_table)})
+        view->setFocusPolicy(Qt::StrongFocus);
     showProperties(-1);
 }
 
@@ -259,6 +265,11 @@ void MacroDialog::retranslate()
     }
     if (isRecording())
         button(MacroControl::Start)->setText(QObject::tr("STOP"));
+    m_list->setAccessibleName(QObject::tr("Macros"));
+    m_tree->setAccessibleName(QObject::tr("Actions to insert"));
+    m_table->setAccessibleName(QObject::tr("Events of the macro"));
+    m_defaultDelay->setAccessibleName(QObject::tr("Default delay in ms"));
+    m_loopTime->setAccessibleName(QObject::tr("Number of loops"));
     m_tree->retranslate();
     m_delegate->refreshLook();
     retranslateMacroTable(m_model);

@@ -102,6 +102,13 @@ ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     m_moveOff->setCursor(Qt::PointingHandCursor);
     connect(m_moveOff, &QCheckBox::clicked, this, &ZelColorWindow::checkbtn_clicked);
 
+    // The labels above them name the controls for screen readers.
+    m_brightLabel->setBuddy(m_bright);
+    m_speedLabel->setBuddy(m_speed);
+    m_sleepLabel->setBuddy(m_sleep);
+    m_colorLabel->setBuddy(m_swatch);
+    m_effectLabel->setBuddy(m_effectButton);
+
     retranslate();
     setScale(scale);
 }
