@@ -6,6 +6,9 @@
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
 DPI_TAB=(146 172)
+STAGE1_BAR_Y=168
+BAR_LEFT=351
+BAR_WIDTH=331
 RATE_BUTTON=(842 144)
 RATE_500=(810 194)
 APPLY=(635 603)
@@ -31,6 +34,19 @@ library_lacks() { ! library_has "$1"; }
 # The profile in the active slot, as the window's library button names it.
 in_use() { extent_of "push button" "Profile in use: $1" >/dev/null; }
 mouse_rate_is() { ds_mouse_state | grep -q "rate $1,"; }
+# Stage 1's X code on the mouse, as a number. (The status reports carry the rate and the
+# stage, which the window follows; the stages' values tell profiles apart.)
+mouse_stage1_x() { printf '%d' "0x$(ds_mouse_state | sed -n 's/^stages: //p' | cut -d' ' -f1 | cut -d: -f2 | cut -d/ -f1)"; }
+mouse_stage1_is() { [ "$(mouse_stage1_x)" = "$1" ]; }
+mouse_stage1_not() { [ "$(mouse_stage1_x)" != "$1" ]; }
+bar_x() { awk -v f="$1" -v l=$BAR_LEFT -v w=$BAR_WIDTH 'BEGIN { printf "%d", l + f * w }'; }
+drag() { # design x1 x2 y
+    local y
+    y=$(ds_scaled "$3")
+    xdotool mousemove --window "$DS_WID" "$(ds_scaled "$1")" "$y" mousedown 1
+    xdotool mousemove --window "$DS_WID" "$(ds_scaled $(( ($1 + $2) / 2 )))" "$y"
+    xdotool mousemove --window "$DS_WID" "$(ds_scaled "$2")" "$y" mouseup 1
+}
 writes() { ds_mouse_state | sed -n 's/.*, writes \([0-9]*\),.*/\1/p'; }
 writes_above() { [ "$(writes)" -gt "$1" ]; }
 
@@ -84,16 +100,19 @@ ds_key Return
 ds_wait_for 20 library_has Arena || ds_fail "the rename did not reach the library: $(library_json)"
 ds_wait_for 20 in_use Arena || ds_fail "the slot does not hold the renamed profile"
 
-# 500 Hz applied to "Arena", then COPY: the copy has the same settings.
+# Stage 1 moved and 500 Hz, applied to "Arena"; then COPY: the copy has the same settings.
 ds_click "${DPI_TAB[@]}"
 for choice in 1mm 2mm; do
     ds_wait_for 10 extent_of "check box" "$choice" || ds_fail "the DPI page shows no \"$choice\" lift distance"
 done
+drag "$(bar_x 0.30)" "$(bar_x 0.55)" $STAGE1_BAR_Y
 ds_click "${RATE_BUTTON[@]}"
 ds_wait_windows 2 "the rate menu"
 ds_click "${RATE_500[@]}"
 ds_click "${APPLY[@]}"
 ds_wait_for 30 mouse_rate_is 2 || ds_fail "Apply did not send 500 Hz: $(ds_mouse_state | head -n1)"
+arena=$(ds_json_value activeProfile.dpi.stages.0.code.x)
+ds_wait_for 30 mouse_stage1_is "$arena" || ds_fail "Apply did not send stage 1 ($arena): $(ds_mouse_state)"
 click_control "push button" COPY
 ds_wait_for 20 library_has "Arena copy" || ds_fail "COPY made no copy: $(library_json)"
 ds_wait_for 20 in_use "Arena copy" || ds_fail "the copy is not in the slot"
@@ -114,17 +133,15 @@ ds_wait_for 20 no_message_box || ds_fail "the question stayed open"
 ds_wait_for 20 library_lacks "Arena copy" || ds_fail "DELETE left the copy: $(library_json)"
 ds_wait_for 20 in_use Arena || ds_fail "the slot did not go back to Arena"
 
-# A fresh profile at the factory rate on the mouse, then the import brings the exported one
-# back and sends it.
+# A fresh profile with the factory stages on the mouse, then the import brings the exported
+# one back and sends it.
 click_control "push button" ADD
 ds_wait_for 20 library_has "$added" || ds_fail "the second ADD made no profile"
-factory_rate=$(awk -F= '/^pollrate=/ { print $2; exit }' "$DS_ROOT/app/DefaultProfile.bin" | tr -d '\r')
-[ "${factory_rate:-1}" != 2 ] || ds_fail "the product's factory rate is 500 Hz already"
 ds_click "${APPLY[@]}"
-ds_wait_for 30 mouse_rate_is "${factory_rate:-1}" || ds_fail "Apply did not send the fresh profile: $(ds_mouse_state | head -n1)"
+ds_wait_for 30 mouse_stage1_not "$arena" || ds_fail "Apply did not send the fresh profile: $(ds_mouse_state)"
 click_control "push button" "IMPORT PROFILE"
 choose_file "Load Profile File" "$exported"
-ds_wait_for 30 mouse_rate_is 2 || ds_fail "the import did not send 500 Hz: $(ds_mouse_state | head -n1)"
+ds_wait_for 30 mouse_stage1_is "$arena" || ds_fail "the import did not send its stage 1 ($arena): $(ds_mouse_state)"
 ds_wait_for 20 library_has exported || ds_fail "the import is not in the library: $(library_json)"
 ds_wait_for 20 in_use exported || ds_fail "the imported profile is not in the slot"
 [ "$(ds_json_value slots.0.name)" = exported ] || ds_fail "the import did not store the slot"
@@ -133,8 +150,8 @@ ds_wait_for 20 in_use exported || ds_fail "the imported profile is not in the sl
 before=$(writes)
 ds_click "${APPLY[@]}"
 ds_wait_for 30 writes_above "$before" || ds_fail "Apply after the import did not reach the mouse"
-mouse_rate_is 2 || ds_fail "the mouse lost the imported rate"
-[ "$(ds_json_value activeProfile.reportRate.hz)" = 500 ] || ds_fail "the imported rate is not stored"
+mouse_stage1_is "$arena" || ds_fail "the mouse lost the imported stage 1"
+[ "$(ds_json_value activeProfile.dpi.stages.0.code.x)" = "$arena" ] || ds_fail "the imported stage 1 is not stored"
 ds_shot after-import
 
 # A button set from the command line reads as its key on the CUSTOMIZE page.

@@ -190,6 +190,8 @@ void ZelPointSpeed::retranslate()
 {
     auto setLabel = [this](Control which, const QString &text) { static_cast<QLabel *>(m_controls[which])->setText(text); };
     setLabel(KeyResponseLabel, QObject::tr("Key Response"));
+    // The slider is read by its label's words.
+    m_keySlider->setAccessibleName(QObject::tr("Key Response"));
     setLabel(ScrollLabel, QObject::tr("SCROLL SPEED"));
     setLabel(SyncLabel, QObject::tr("Enable sync"));
     setLabel(LiftLabel, QObject::tr("Lift Distance"));
