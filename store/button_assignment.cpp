@@ -217,3 +217,21 @@ bool comboKeyOrder(const QVector<int> &keyCodes, QVector<uint8_t> *ordered, QStr
         *ordered = result;
     return true;
 }
+
+QVector<int> comboKeyUsages(const ButtonSlot &slot)
+{
+    QVector<int> usages;
+    for (const KeyInfoEntry &event : slot.KeyInfo) {
+        if (event.map != 0 && (event.H & 0x80))
+            usages.append(event.map);
+    }
+    return usages;
+}
+
+QString keyNameOfUsage(int usage, bool french)
+{
+    int keyCode = 0;
+    if (!hidUsageToKeyCode(usage, keyCode))
+        return QStringLiteral("usage 0x%1").arg(usage, 2, 16, QLatin1Char('0'));
+    return keyName(static_cast<unsigned>(keyCode), french);
+}

@@ -65,3 +65,10 @@ QVector<int> numberedButtonSlots();
 // `problem` set to one sentence, for a repeated modifier, a second plain key, no plain key and
 // no modifier, or a key without a keyboard usage.
 bool comboKeyOrder(const QVector<int> &keyCodes, QVector<uint8_t> *ordered, QString *problem);
+
+// The HID usages of the keys a combo presses, in press order (its events with the press bit).
+QVector<int> comboKeyUsages(const ButtonSlot &slot);
+
+// The name of the keyboard key with this HID usage (fire keys and combo events hold usages);
+// "usage 0xNN" for a usage that no key has.
+QString keyNameOfUsage(int usage, bool french);

@@ -105,3 +105,10 @@ int nearestDpiCode(int dpi, int sensorModel, int minimum, int maximum)
     }
     return best;
 }
+
+QString dpiPairText(int dpiX, int dpiY)
+{
+    if (dpiX == dpiY)
+        return QString::number(dpiX);
+    return QStringLiteral("%1 \u00d7 %2").arg(dpiX).arg(dpiY);
+}

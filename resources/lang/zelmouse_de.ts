@@ -1384,6 +1384,14 @@
         <translation>X</translation>
     </message>
     <message>
+        <source>IMPORT PROFILE</source>
+        <translation>PROFIL IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>PROFIL EXPORTIEREN</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1397,15 +1405,15 @@
     </message>
     <message>
         <source>Profile library</source>
-        <translation>Profilbibliothek</translation>
+        <translation type="vanished">Profilbibliothek</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation>Profil importieren</translation>
+        <translation type="vanished">Profil importieren</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation>Profil exportieren</translation>
+        <translation type="vanished">Profil exportieren</translation>
     </message>
     <message>
         <source>Profile slot on the mouse</source>
@@ -1414,6 +1422,38 @@
     <message>
         <source>Profile name</source>
         <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation>Ein neues Profil zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation>Das verwendete Profil als neues Bibliotheksprofil kopieren</translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation>Das verwendete Profil aus der Bibliothek löschen</translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation>Das verwendete Profil auf die Werkseinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation>Eine Profildatei zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation>Das verwendete Profil in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation>Verwendetes Profil: %1</translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
+        <translation>Öffnet die Profilbibliothek</translation>
     </message>
     <message>
         <source>Charging</source>
@@ -1498,6 +1538,14 @@
     <message>
         <source>Y %1 DPI</source>
         <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMME</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Noch keine Profile</translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1647,30 @@
         <source>MACRO SELECT</source>
         <translation>MAKRO WÄHLEN</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>Feuer %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation>SNIPER %1 DPI</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
@@ -1609,6 +1681,8 @@
     <message>
         <source>Press the keys of the combination together.</source>
         <translation>Drücken Sie die Tasten der Kombination gleichzeitig.</translation>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation>Halten Sie die Sondertasten gedrückt und drücken Sie eine weitere Taste, zum Beispiel Strg und C. Klicken Sie dann auf OK.</translation>
     </message>
 </context>
 <context>
@@ -1652,6 +1726,8 @@
     <message>
         <source>Press the key to fire.</source>
         <translation>Drücken Sie die zu wiederholende Taste.</translation>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation>Wählen Sie die zu wiederholende Maustaste oder Tastaturtaste und drücken Sie dann die Taste.</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +1789,8 @@
     <message>
         <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
         <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
+        <source>Press the key this button should send.</source>
+        <translation>Drücken Sie die Taste, die diese Maustaste senden soll.</translation>
     </message>
 </context>
 <context>

@@ -1384,6 +1384,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>IMPORT PROFILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1396,23 +1404,43 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Profile library</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import profile</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export profile</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Profile slot on the mouse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Profile name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1497,6 +1525,14 @@
     </message>
     <message>
         <source>Y %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1594,6 +1630,30 @@
         <source>MACRO SELECT</source>
         <translation type="unfinished">MACRO SELECT</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
@@ -1603,6 +1663,7 @@
     </message>
     <message>
         <source>Press the keys of the combination together.</source>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1646,6 +1707,7 @@
     </message>
     <message>
         <source>Press the key to fire.</source>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1707,6 +1769,7 @@
     </message>
     <message>
         <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <source>Press the key this button should send.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

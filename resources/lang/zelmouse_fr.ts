@@ -1384,6 +1384,14 @@
         <translation>X</translation>
     </message>
     <message>
+        <source>IMPORT PROFILE</source>
+        <translation>IMPORTER UN PROFIL</translation>
+    </message>
+    <message>
+        <source>EXPORT PROFILE</source>
+        <translation>EXPORTER LE PROFIL</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1397,15 +1405,15 @@
     </message>
     <message>
         <source>Profile library</source>
-        <translation>Bibliothèque de profils</translation>
+        <translation type="vanished">Bibliothèque de profils</translation>
     </message>
     <message>
         <source>Import profile</source>
-        <translation>Importer un profil</translation>
+        <translation type="vanished">Importer un profil</translation>
     </message>
     <message>
         <source>Export profile</source>
-        <translation>Exporter le profil</translation>
+        <translation type="vanished">Exporter le profil</translation>
     </message>
     <message>
         <source>Profile slot on the mouse</source>
@@ -1414,6 +1422,38 @@
     <message>
         <source>Profile name</source>
         <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Add a new profile to the library</source>
+        <translation>Ajouter un nouveau profil à la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Copy the profile in use into a new library profile</source>
+        <translation>Copier le profil utilisé dans un nouveau profil de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Delete the profile in use from the library</source>
+        <translation>Supprimer le profil utilisé de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Reset the profile in use to the factory settings</source>
+        <translation>Rétablir les réglages d&apos;usine du profil utilisé</translation>
+    </message>
+    <message>
+        <source>Add a profile file to the library</source>
+        <translation>Ajouter un fichier de profil à la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Save the profile in use to a file</source>
+        <translation>Enregistrer le profil utilisé dans un fichier</translation>
+    </message>
+    <message>
+        <source>Profile in use: %1</source>
+        <translation>Profil utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Opens the profile library</source>
+        <translation>Ouvre la bibliothèque de profils</translation>
     </message>
     <message>
         <source>Charging</source>
@@ -1498,6 +1538,14 @@
     <message>
         <source>Y %1 DPI</source>
         <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>PROGRAMS</source>
+        <translation>PROGRAMMES</translation>
+    </message>
+    <message>
+        <source>No profiles yet</source>
+        <translation>Aucun profil</translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1647,30 @@
         <source>MACRO SELECT</source>
         <translation>CHOIX DE MACRO</translation>
     </message>
+    <message>
+        <source>Fire %1 ×%2 / %3 ms</source>
+        <translation>Tir %1 ×%2 / %3 ms</translation>
+    </message>
+    <message>
+        <source>SNIPER %1 DPI</source>
+        <translation>SNIPER %1 DPI</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
@@ -1609,6 +1681,8 @@
     <message>
         <source>Press the keys of the combination together.</source>
         <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
+        <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation>Maintenez les touches de modification et appuyez sur une autre touche, par exemple Ctrl et C. Cliquez ensuite sur OK.</translation>
     </message>
 </context>
 <context>
@@ -1652,6 +1726,8 @@
     <message>
         <source>Press the key to fire.</source>
         <translation>Appuyez sur la touche à répéter.</translation>
+        <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation>Choisissez le bouton de la souris à répéter, ou Touche du clavier puis appuyez sur la touche.</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +1789,8 @@
     <message>
         <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
         <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
+        <source>Press the key this button should send.</source>
+        <translation>Appuyez sur la touche que ce bouton doit envoyer.</translation>
     </message>
 </context>
 <context>

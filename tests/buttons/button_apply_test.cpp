@@ -152,7 +152,7 @@ private slots:
         window.reset();
         auto again = std::make_unique<ZiziraziWidget>();
         ZelBtnWindow *reread = again->customizePage();
-        const QStringList labels = {"Left", "Right", "COMBO KEY", "FIRE KEY", "burst"};
+        const QStringList labels = {"Left", "Right", "Ctrl + C", QStringLiteral("Fire Right \u00d75 / 20 ms"), "burst"};
         for (int slot = 0; slot < labels.size(); ++slot)
             QCOMPARE(reread->buttonForSlot(slot)->text(), labels[slot]);
         QCOMPARE(reread->buttonForSlot(40)->text(), QStringLiteral("Volume Up"));

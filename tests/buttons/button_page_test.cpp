@@ -1,7 +1,9 @@
 // The CUSTOMIZE page on its own: menus as the product allows them, labels for every code, the
 // front-view layout, the one-click rule and the entries that open dialogs or refuse.
 
+#include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/dpi_scale.h"
 #include "store/function_catalogue.h"
 #include "store/key_table.h"
 #include "store/macro_files.h"
@@ -103,6 +105,24 @@ private slots:
         for (int slot = 0; slot < 7; ++slot)
             QCOMPARE(page.buttonForSlot(slot)->text(), expected[slot]);
         QCOMPARE(page.buttonForSlot(40)->text(), QStringLiteral("Scroll Up"));
+
+        // Functions with data show what was assigned, not the kind of function.
+        m_profile.buttons[1].Fun = ButtonFunction::SingleKey;
+        m_profile.buttons[1].Res1 = 0x3F; // F5
+        m_profile.buttons[2].Fun = ButtonFunction::FireKey;
+        m_profile.buttons[2].Res1 = 0x82; // the right button
+        m_profile.buttons[2].LoopNumber = 3;
+        m_profile.buttons[2].KeyNumber = 100;
+        m_profile.buttons[3].Fun = ButtonFunction::FireKey;
+        m_profile.buttons[3].Res1 = 0x0A; // the usage of G
+        m_profile.buttons[3].LoopNumber = 255;
+        m_profile.buttons[3].KeyNumber = 1;
+        m_profile.buttons[6].Res1 = 6;
+        page.refreshLabels();
+        QCOMPARE(page.buttonForSlot(1)->text(), QStringLiteral("F5"));
+        QCOMPARE(page.buttonForSlot(2)->text(), QStringLiteral("Fire Right \u00d73 / 100 ms"));
+        QCOMPARE(page.buttonForSlot(3)->text(), QStringLiteral("Fire G \u00d7255 / 1 ms"));
+        QCOMPARE(page.buttonForSlot(6)->text(), QStringLiteral("SNIPER %1 DPI").arg(dpiFromCode(6, readSensorModel())));
 
         // The sample product: seven numbered buttons, evenly spread, the wheel row under them.
         for (int slot = 0; slot < 7; ++slot) {
@@ -243,7 +263,8 @@ private slots:
         QCOMPARE(int(combo.KeyInfo[0].map), 0xE0); // the left Ctrl's usage
         QCOMPARE(int(combo.KeyInfo[1].map), 0x06);
         QCOMPARE(int(combo.KeyInfo[4].map), 0);
-        QCOMPARE(page.buttonForSlot(40)->text(), QStringLiteral("COMBO KEY"));
+        // Either Ctrl is stored as the left one: the label names the modifier, not its side.
+        QCOMPARE(page.buttonForSlot(40)->text(), QStringLiteral("Ctrl + C"));
     }
 
 private:

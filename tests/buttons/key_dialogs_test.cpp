@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
+#include <QTranslator>
+#include <QLayout>
 #include <QtTest>
 
 #include <memory>
@@ -56,6 +58,32 @@ private slots:
         setFrenchKeyNames(-1, 0);
     }
     void cleanup() { m_dir.reset(); }
+
+    // Before any key, each dialog says what to do, and in the longest translation too it
+    // fits the dialog's fixed size.
+    void keyDialogsSayWhatToDoFromTheStart()
+    {
+        for (const char *language : {"zelmouse_en", "zelmouse_de", "zelmouse_fr"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QString::fromLatin1(language), m_dir->path() + QStringLiteral("/lang")));
+            QCoreApplication::installTranslator(&translator);
+            ZelSingleKeyWindow single;
+            ZelComboKeyWindow combo;
+            ZelFireKeyWindow fire;
+            for (ZelKeyDialog *dialog : std::initializer_list<ZelKeyDialog *>{&single, &combo, &fire}) {
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                QVERIFY(dialog->valueLabel()->text().isEmpty());
+                QLabel *hint = dialog->hintLabel();
+                QVERIFY(hint->isVisible() && !hint->text().isEmpty());
+                QVERIFY2(dialog->layout()->minimumSize().height() <= dialog->height(), language);
+                QVERIFY(dialog->rect().contains(hint->geometry()));
+                QVERIFY(hint->heightForWidth(hint->width()) <= hint->height());
+                dialog->hide();
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
 
     void singleKeyIgnoresRepeatAndTakesTheRelease()
     {

@@ -15,7 +15,7 @@ BUTTON_X=451
 WHEEL_UP_X=393
 # The key dialogs (400 x 258) and the macro selection (478 x 309) open centred on the page.
 KEY_OK=(528 360)
-FIRE_RIGHT=(390 213)
+FIRE_RIGHT=(392 247)
 FIRE_TIMES=(400 326)
 FIRE_DELAY=(520 326)
 MACRO_NAME=(429 194)

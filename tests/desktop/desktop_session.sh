@@ -3,7 +3,12 @@
 # script (tests/desktop/*_workflow.sh, each registered as a CTest test by this folder's
 # CMakeLists.txt), then:
 #
-#   ds_start [--dpi 96|144] [-- ARGS...]  X server, program and emulated mouse; waits for the window
+#   ds_start [--dpi 96|144] [--accessible] [-- ARGS...]
+#                                         X server, program and emulated mouse; waits for the window.
+#                                         --accessible: a session bus and the accessibility bus, so
+#                                         that ds_a11y reads the window as a screen reader does
+#   ds_a11y                               the program's accessible controls, one a line:
+#                                         role|name|x|y|width|height (screen pixels)
 #   ds_click DX DY [BUTTON]               click at design coordinates (times the window's scale)
 #   ds_key KEY...                         xdotool key names or raw X key codes, to the window
 #   ds_type TEXT                          type text into the focused widget
@@ -33,6 +38,8 @@ DS_WID=""
 DS_SCALE=1
 DS_APP_ARGS=()
 DS_KEEP=${DS_KEEP:-0}
+DS_BUS_PID=""
+DS_ATSPI_PID=""
 
 ds_fail() {
     echo "FAIL: $*" >&2
@@ -63,10 +70,11 @@ ds_windows_shown() { [ "$(xdotool search --onlyvisible --classname '^zelmouse$' 
 ds_wait_windows() { ds_wait_for 10 ds_windows_shown "$1" || ds_fail "expected $1 windows of the program ($2)"; }
 
 ds_start() {
-    local dpi=96
+    local dpi=96 accessible=0
     while [ $# -gt 0 ]; do
         case "$1" in
         --dpi) dpi=$2; shift 2 ;;
+        --accessible) accessible=1; shift ;;
         --) shift; break ;;
         *) break ;;
         esac
@@ -97,6 +105,20 @@ ds_start() {
     export DISPLAY=":$(head -n1 "$DS_ROOT/display")"
     # Qt reads the logical DPI from this resource before the screen's physical size.
     echo "Xft.dpi: $dpi" | xrdb -merge 2>/dev/null || true
+    if [ "$accessible" = 1 ]; then
+        command -v dbus-daemon >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] \
+            || ds_fail "the accessibility bus is not installed (scripts/deps.sh installs it)"
+        local address
+        address=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$DS_ROOT/bus.pid" --nopidfile) \
+            || ds_fail "no session bus"
+        export DBUS_SESSION_BUS_ADDRESS=$address
+        DS_BUS_PID=$(cat "$DS_ROOT/bus.pid")
+        # In a process group of its own: stopping it stops the bus it launched too.
+        setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >"$DS_ROOT/atspi.log" 2>&1 &
+        DS_ATSPI_PID=$!
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+        ds_wait_for 20 ds_a11y_ready || ds_fail "the accessibility bus did not start"
+    fi
 
     DS_APP_ARGS=("$@")
     ds_launch
@@ -180,8 +202,24 @@ for part in sys.argv[1].split("."):
 print(json.dumps(value) if isinstance(value, (dict, list)) else value)' "$1"
 }
 
+ds_a11y_ready() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+
+ds_a11y() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" zelmouse
+}
+
 ds_stop() {
     ds_end_program
+    local pid
+    if [ -n "$DS_ATSPI_PID" ]; then
+        kill -- -"$DS_ATSPI_PID" 2>/dev/null || true
+        wait "$DS_ATSPI_PID" 2>/dev/null || true
+    fi
+    [ -z "$DS_BUS_PID" ] || kill "$DS_BUS_PID" 2>/dev/null || true
+    DS_ATSPI_PID=""
+    DS_BUS_PID=""
     if [ -n "$DS_X_PID" ]; then
         kill "$DS_X_PID" 2>/dev/null || true
         wait "$DS_X_PID" 2>/dev/null || true

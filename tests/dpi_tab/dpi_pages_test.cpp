@@ -3,7 +3,10 @@
 
 #include "store/config_file.h"
 #include "store/dpi_scale.h"
+#include "store/language_config.h"
 #include "store/sensor_ranges.h"
+#include "ui/kit/kit_style.h"
+#include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_label.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/pages/zel_dpi_window.h"
@@ -14,6 +17,9 @@
 #include "../window/window_fixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QStyle>
+#include <QTranslator>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -168,8 +174,24 @@ private slots:
         QCOMPARE(sent.last(), (QVariantList{20, 60, QVariant::fromValue(uchar(2))}));
         QCOMPARE(page.stages()[2].x, 20u);
         QCOMPARE(page.stages()[2].y, 60u);
-        // The label shows Y's DPI.
-        QCOMPARE(row->dpiLabel()->text(), QStringLiteral("DPI : %1").arg(dpiFromCode(60, 3360)));
+        // The row names both values; each of the two full tracks shows its own, in a label
+        // wide enough for the sensor's largest value at any scale.
+        QCOMPARE(row->dpiLabel()->text(),
+                 QStringLiteral("DPI : %1 \u00d7 %2").arg(dpiFromCode(20, 3360)).arg(dpiFromCode(60, 3360)));
+        QCOMPARE(row->xValueLabel()->text(), QStringLiteral("X:%1").arg(dpiFromCode(20, 3360)));
+        QCOMPARE(row->yValueLabel()->text(), QStringLiteral("Y:%1").arg(dpiFromCode(60, 3360)));
+        for (double scale : {1.0, 1.5, 2.0}) {
+            page.layoutForScale(scale);
+            QSlider *x = row->slider()->xSlider();
+            QSlider *y = row->slider()->ySlider();
+            QVERIFY(x->height() >= row->slider()->linkedSlider()->height());
+            QCOMPARE(x->width(), row->slider()->linkedSlider()->width());
+            QVERIFY(!x->geometry().intersects(y->geometry()));
+            QVERIFY(row->slider()->geometry().bottom() < row->height());
+            const QFontMetrics metrics(configuredFont(currentLanguageIndex(), scale));
+            QVERIFY(metrics.horizontalAdvance(QStringLiteral("Y:24000")) <= row->yValueLabel()->width());
+            QVERIFY(metrics.horizontalAdvance(row->dpiLabel()->text()) <= row->dpiLabel()->width());
+        }
         // Other stages are untouched.
         QCOMPARE(page.stages()[1].x, 16u);
     }
@@ -364,8 +386,8 @@ private slots:
             QVERIFY2(g.isEmpty() != shown.contains(c), qPrintable(QStringLiteral("control %1").arg(c)));
         }
         if (syncMode == 2) {
-            QCOMPARE(page.control(ZelPointSpeed::JitterOff)->geometry(), QRect(242, 680, 200, 40));
-            QCOMPARE(page.control(ZelPointSpeed::KeyResponseSlider)->geometry(), QRect(40, 70, 400, 50));
+            QCOMPARE(page.control(ZelPointSpeed::JitterOff)->geometry(), QRect(242, 436, 200, 40));
+            QCOMPARE(page.control(ZelPointSpeed::KeyResponseSlider)->geometry(), QRect(40, 60, 400, 48));
         }
         // No two shown controls overlap, so each can be clicked.
         for (int a : shown) {
@@ -376,6 +398,44 @@ private slots:
                              qPrintable(QStringLiteral("controls %1 and %2 overlap").arg(a).arg(b)));
                 }
             }
+        }
+    }
+
+    // The sample product shows every sensor option; each row's text fits its place and the
+    // page, in every language and at every scale.
+    void everySensorRowFitsItsPage()
+    {
+        QCOMPARE(QSettings(qEnvironmentVariable("ZEL_APP_DIR") + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
+                     .value(QStringLiteral("PROFILE/SyncMode")).toInt(),
+                 2);
+        for (const char *language : {"zelmouse_en", "zelmouse_fr", "zelmouse_de"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QString::fromLatin1(language), m_dir->path() + QStringLiteral("/lang")));
+            QCoreApplication::installTranslator(&translator);
+            ProfileData profile = sampleProfile();
+            ZelPointSpeed page(&profile, nullptr);
+            for (double scale : {1.0, 1.5, 2.0}) {
+                page.setScale(scale);
+                page.resize(scaled(229, scale), scaled(366, scale));
+                for (int c = 0; c < ZelPointSpeed::ControlCount; ++c) {
+                    QWidget *control = page.control(ZelPointSpeed::Control(c));
+                    if (c == ZelPointSpeed::ScrollLabel || c == ZelPointSpeed::ScrollSpin)
+                        continue;
+                    const QString where = QStringLiteral("%1, control %2, scale %3").arg(QLatin1String(language)).arg(c).arg(scale);
+                    QVERIFY2(!control->geometry().isEmpty() && page.rect().contains(control->geometry()), qPrintable(where));
+                    QString text;
+                    int room = control->width();
+                    if (auto *label = qobject_cast<QLabel *>(control)) {
+                        text = label->text();
+                    } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+                        text = box->text();
+                        room -= scaled(16, scale) + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+                    }
+                    const QFontMetrics metrics(configuredFont(currentLanguageIndex(), scale));
+                    QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(where + QStringLiteral(": ") + text));
+                }
+            }
+            QCoreApplication::removeTranslator(&translator);
         }
     }
 

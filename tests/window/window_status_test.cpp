@@ -271,11 +271,21 @@ private slots:
         QCOMPARE(int(currentSettings.active().pollrate), int(newRate));
         QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 HZ") : QStringLiteral("250 HZ"));
 
-        // An unknown code is taken as it comes and announced with an empty text.
+        // A code that is no rate (an unconfigured mouse reports 0) leaves the profile's rate and
+        // the rate box alone: the next Apply must not send it back.
+        const int noticesBefore = notices.size();
+        mouse().setStatus(stage, 0);
+        mouse().sendStatusReport();
         mouse().setStatus(stage, 3);
         mouse().sendStatusReport();
-        QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.active().pollrate), 3, kReportTimeoutMs);
-        QCOMPARE(notices.last().first().toString(), QString());
+        // A known rate after them shows both were handled.
+        mouse().setStatus(stage, 8);
+        mouse().sendStatusReport();
+        QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.active().pollrate), 8, kReportTimeoutMs);
+        QVERIFY(std::none_of(notices.cbegin() + noticesBefore, notices.cend(),
+                             [](const QList<QVariant> &n) { return n.first().toString().isEmpty(); }));
+        QCOMPARE(notices.last().first().toString(), QStringLiteral("125 HZ"));
+        QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("125 HZ"));
     }
 
     void reportedSlotReplacesTheChosenOne()

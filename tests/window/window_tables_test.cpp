@@ -78,10 +78,32 @@ private slots:
     void zeroSizeControlsStayZeroAtEveryScale()
     {
         for (WindowControl zero : {WindowControl::Ok, WindowControl::Cancel, WindowControl::Firmware,
-                                   WindowControl::Slot3, WindowControl::NameEdit, WindowControl::FrontButton,
+                                   WindowControl::Slot3, WindowControl::ProfileSelector, WindowControl::FrontButton,
                                    WindowControl::Hotspot}) {
             QCOMPARE(controlGeometry(zero, 1.0).size(), QSize(0, 0));
             QCOMPARE(controlGeometry(zero, 2.5).size(), QSize(0, 0));
+        }
+    }
+
+    void libraryPanelFillsTheLeftColumnUnderTheTabs()
+    {
+        const WindowControl panel[] = {WindowControl::LibraryMenu, WindowControl::NameLabel, WindowControl::NameEdit,
+                                       WindowControl::Add,         WindowControl::Copy,      WindowControl::Delete,
+                                       WindowControl::Reset,       WindowControl::Import,    WindowControl::Export,
+                                       WindowControl::Programs};
+        for (double factor : {1.0, 1.5, 2.25}) {
+            const QRect lastTab = controlGeometry(WindowControl::TabMacro, factor);
+            // Under the tabs, as wide as they are, above the footer's buttons.
+            const QRect column(lastTab.left(), lastTab.bottom() + 1, lastTab.width(),
+                               controlGeometry(WindowControl::ResetAll, factor).top() - lastTab.bottom() - 1);
+            for (WindowControl a : panel) {
+                const QRect area = controlGeometry(a, factor);
+                QVERIFY2(!area.isEmpty() && column.contains(area), qPrintable(QString::number(int(a))));
+                for (WindowControl b : panel) {
+                    if (a != b)
+                        QVERIFY2(!area.intersects(controlGeometry(b, factor)), qPrintable(QString::number(int(a))));
+                }
+            }
         }
     }
 
@@ -240,8 +262,9 @@ private slots:
 
     void dpiNoticeCountsStagesFromOne()
     {
-        QCOMPARE(dpiNoticeText(0, 800), QStringLiteral("DPI 1:800"));
-        QCOMPARE(dpiNoticeText(7, 16000), QStringLiteral("DPI 8:16000"));
+        QCOMPARE(dpiNoticeText(0, 800, 800), QStringLiteral("DPI 1:800"));
+        QCOMPARE(dpiNoticeText(7, 16000, 16000), QStringLiteral("DPI 8:16000"));
+        QCOMPARE(dpiNoticeText(1, 10800, 1600), QStringLiteral("DPI 2:10800 \u00d7 1600"));
     }
 
     void wheelSkinsDependOnTheExactModelName()

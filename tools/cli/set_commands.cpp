@@ -798,10 +798,8 @@ QString getButton(Edit &edit, const QStringList &args)
         return QStringLiteral("key ") + keyName(slot.Res1);
     case ButtonFunction::ComboKey: {
         QStringList keys;
-        for (const KeyInfoEntry &event : slot.KeyInfo) {
-            if (event.map != 0 && (event.H & 0x80))
-                keys << keyNameOfUsage(event.map);
-        }
+        for (int usage : comboKeyUsages(slot))
+            keys << keyNameOfUsage(usage);
         return QStringLiteral("combo ") + keys.join(QLatin1Char('+'));
     }
     case ButtonFunction::FireKey: {

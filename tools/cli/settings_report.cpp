@@ -15,14 +15,6 @@
 
 namespace {
 
-// A keyboard key named by its HID usage, as fire keys and combo events hold it.
-QString keyNameOfUsage(int usage)
-{
-    int keyCode = 0;
-    if (!hidUsageToKeyCode(usage, keyCode))
-        return QStringLiteral("usage 0x%1").arg(usage, 2, 16, QLatin1Char('0'));
-    return keyName(static_cast<unsigned>(keyCode), false);
-}
 
 QString keyNameOfCode(int keyCode)
 {
@@ -30,14 +22,12 @@ QString keyNameOfCode(int keyCode)
     return name.isEmpty() ? QStringLiteral("key 0x%1").arg(keyCode, 2, 16, QLatin1Char('0')) : name;
 }
 
-// The keys a combo presses, in press order: events whose H byte has bit 7 set.
+// The keys a combo presses, in press order.
 QJsonArray comboKeys(const ButtonSlot &slot)
 {
     QJsonArray keys;
-    for (const KeyInfoEntry &event : slot.KeyInfo) {
-        if (event.map != 0 && (event.H & 0x80))
-            keys.append(keyNameOfUsage(event.map));
-    }
+    for (int usage : comboKeyUsages(slot))
+        keys.append(keyNameOfUsage(usage, false));
     return keys;
 }
 
@@ -53,7 +43,7 @@ QString fireTarget(uint8_t res1)
     case 0:
         return QString();
     default:
-        return keyNameOfUsage(res1);
+        return keyNameOfUsage(res1, false);
     }
 }
 

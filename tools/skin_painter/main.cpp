@@ -208,30 +208,18 @@ void paintLanguageButton()
 
 void paintProfileIcons()
 {
-    // profile_apply1: a list; profile_import1: arrow into a tray; profile_export1: arrow out.
-    const QStringList names{QStringLiteral("profile_apply1.png"), QStringLiteral("profile_import1.png"), QStringLiteral("profile_export1.png")};
+    // The library panel's profile button opens the library: a text button with a chevron at
+    // the right, in the three states of the tab buttons (rest, pressed, highlighted).
+    const ButtonState states[3] = {Rest, Down, Hover};
     for (int i = 0; i < 3; ++i) {
-        QImage image = canvas(kProfileIcon);
+        QImage image = canvas(kTabButton);
         QPainter p;
         begin(p, image);
-        paintButtonFace(p, QRectF(QPointF(0, 0), QSizeF(kProfileIcon)), Rest, 4);
-        p.setPen(QPen(kText, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal w = kProfileIcon.width();
-        if (i == 0) {
-            for (int row = 0; row < 3; ++row)
-                p.drawLine(QPointF(w * 0.3, w * (0.32 + row * 0.18)), QPointF(w * 0.72, w * (0.32 + row * 0.18)));
-        } else {
-            p.drawPolyline(QPolygonF(QVector<QPointF>{QPointF(w * 0.25, w * 0.6), QPointF(w * 0.25, w * 0.75), QPointF(w * 0.75, w * 0.75), QPointF(w * 0.75, w * 0.6)}));
-            p.setPen(QPen(kAccent, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            const bool in = i == 1;
-            const qreal tip = in ? w * 0.58 : w * 0.22, tail = in ? w * 0.22 : w * 0.58;
-            p.drawLine(QPointF(w / 2, tail), QPointF(w / 2, tip));
-            const qreal back = in ? -w * 0.12 : w * 0.12;
-            p.drawLine(QPointF(w / 2, tip), QPointF(w / 2 - w * 0.12, tip + back));
-            p.drawLine(QPointF(w / 2, tip), QPointF(w / 2 + w * 0.12, tip + back));
-        }
+        paintButtonFace(p, QRectF(QPointF(0, 0), QSizeF(kTabButton)), states[i], 3);
+        const qreal h = kTabButton.height();
+        drawChevron(p, QPointF(kTabButton.width() - h * 0.5, h / 2), h * 0.16, states[i] == Down ? kText : kAccent);
         p.end();
-        save(image, names[i]);
+        save(image, QStringLiteral("profilelib-%1.png").arg(i + 1));
     }
     paintDropDown(QStringLiteral("profilesel.png"), kProfileSelector);
 }

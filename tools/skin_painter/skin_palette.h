@@ -41,7 +41,6 @@ const QSize kTabButton(154, 30);             // every text button (stretched)
 const QSize kLangButton(105, 20);
 const QSize kRateButton(150, 30);
 const QSize kProfileSelector(150, 30);
-const QSize kProfileIcon(30, 30);
 const QSize kHotspot(20, 20);
 const QSize kWheelHotspot(20, 20);
 const QSize kCheckBox(16, 16);

@@ -54,6 +54,12 @@ void ZelPushButton::setNumber(quint8 number)
     update();
 }
 
+void ZelPushButton::setTextRightInset(int designPixels)
+{
+    m_rightInset = designPixels;
+    update();
+}
+
 QString ZelPushButton::displayText() const
 {
     if (m_number == 0)
@@ -117,7 +123,7 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     const QString shown = displayText();
     if (shown.isEmpty())
         return;
-    const QRect area = rect().adjusted(scaled(8), 0, -2, 0);
+    const QRect area = rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
     const QFont font = fittedFont(configuredFont(), shown, area.width());
     painter.setFont(font);
     painter.setPen(m_mark.isEmpty() ? textColor() : currentAccentColor());

@@ -26,6 +26,9 @@ public:
     // What paint draws: prefix and text.
     QString displayText() const;
 
+    // Design pixels at the right edge that the text keeps clear of (an arrow in the image).
+    void setTextRightInset(int designPixels);
+
     // A left press toggles the checked state (the release does not toggle again).
     void setCheckableMode(bool on) { setCheckable(on); }
 
@@ -73,6 +76,7 @@ private:
     int m_state = Normal;
     QString m_text;
     quint8 m_number = 0;
+    int m_rightInset = 0;
     QColor m_swatch;
     QString m_mark;
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class Images { None, Close, Minimise, Tab, Language, LibraryMenu, Import, Export, ProfileSelector };
+enum class Images { None, Close, Minimise, Tab, Language, LibraryMenu, ProfileSelector };
 
 struct ControlSpec {
     WindowControl control;
@@ -30,15 +30,18 @@ const ControlSpec kControls[] = {
     {WindowControl::SaveConfig, Images::Tab, {518, 588, 76, 30}},
     {WindowControl::Ok, Images::Tab, {}},
     {WindowControl::Cancel, Images::Tab, {}},
-    {WindowControl::NameEdit, Images::None, {}},
-    {WindowControl::NameLabel, Images::None, {}},
-    {WindowControl::LibraryMenu, Images::LibraryMenu, {}},
-    {WindowControl::Add, Images::Tab, {}},
-    {WindowControl::Delete, Images::Tab, {}},
-    {WindowControl::Copy, Images::Tab, {}},
-    {WindowControl::Reset, Images::Tab, {}},
-    {WindowControl::Import, Images::Import, {}},
-    {WindowControl::Export, Images::Export, {}},
+    // The library panel, in the left column under the tabs: the profile in the slot (it opens
+    // the library), its name, the library's buttons, and one spare row for the programs dialog.
+    {WindowControl::NameEdit, Images::None, {69, 284, 154, 24}},
+    {WindowControl::NameLabel, Images::None, {69, 266, 154, 17}},
+    {WindowControl::LibraryMenu, Images::LibraryMenu, {69, 232, 154, 29}},
+    {WindowControl::Add, Images::Tab, {69, 315, 154, 27}},
+    {WindowControl::Delete, Images::Tab, {69, 375, 154, 27}},
+    {WindowControl::Copy, Images::Tab, {69, 345, 154, 27}},
+    {WindowControl::Reset, Images::Tab, {69, 405, 154, 27}},
+    {WindowControl::Import, Images::Tab, {69, 441, 154, 27}},
+    {WindowControl::Export, Images::Tab, {69, 471, 154, 27}},
+    {WindowControl::Programs, Images::Tab, {69, 507, 154, 27}},
     {WindowControl::ProfileSelector, Images::ProfileSelector, {}},
     {WindowControl::Slot1, Images::Tab, {}},
     {WindowControl::Slot2, Images::Tab, {}},
@@ -117,11 +120,7 @@ QStringList controlImages(WindowControl control)
     case Images::Language:
         return {"/skin/lang.png", "/skin/lang.png", "/skin/lang.png"};
     case Images::LibraryMenu:
-        return {"/skin/profile_apply1.png"};
-    case Images::Import:
-        return {"/skin/profile_import1.png"};
-    case Images::Export:
-        return {"/skin/profile_export1.png"};
+        return {"/skin/profilelib-1.png", "/skin/profilelib-3.png", "/skin/profilelib-2.png"};
     case Images::ProfileSelector:
         return {"/skin/profilesel.png"};
     case Images::None:

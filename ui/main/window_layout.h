@@ -5,6 +5,7 @@
 
 // Every control and page of the main window with its images and its place at scale 1.
 
+// The library panel fills the left column under the tabs (LibraryMenu .. Programs).
 enum class WindowControl {
     Close,
     Minimise,
@@ -29,6 +30,7 @@ enum class WindowControl {
     Reset,
     Import,
     Export,
+    Programs,     // the library panel's last row, created hidden: which profile for which program
     ProfileSelector,
     Slot1,
     Slot2,

@@ -255,6 +255,10 @@ private:
     void chooseLibraryEntry(QAction *action);
     void renameActiveProfile(bool refuseDefault);
     void showActiveProfile();
+    // The library panel: keyboard order, accessible texts, and the profile in use on its button.
+    void setUpLibraryPanel();
+    void retranslateLibraryPanel();
+    void showLibraryChoice();
     void setProfileMenuWidths();
     // Shows the refusal, if any; true for Ok.
     bool reportLibraryOutcome(LibraryOutcome outcome);

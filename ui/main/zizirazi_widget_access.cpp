@@ -20,16 +20,12 @@ struct ControlName {
     const char *name;
 };
 
-// Controls that carry a picture rather than a text.
+// Controls that carry a picture rather than a text. (The library panel names its own.)
 constexpr ControlName kControlNames[] = {
     {WindowControl::Close, QT_TRANSLATE_NOOP("QObject", "Close")},
     {WindowControl::Minimise, QT_TRANSLATE_NOOP("QObject", "Minimise")},
     {WindowControl::MouseSelector, QT_TRANSLATE_NOOP("QObject", "Choose the mouse")},
-    {WindowControl::LibraryMenu, QT_TRANSLATE_NOOP("QObject", "Profile library")},
-    {WindowControl::Import, QT_TRANSLATE_NOOP("QObject", "Import profile")},
-    {WindowControl::Export, QT_TRANSLATE_NOOP("QObject", "Export profile")},
     {WindowControl::ProfileSelector, QT_TRANSLATE_NOOP("QObject", "Profile slot on the mouse")},
-    {WindowControl::NameEdit, QT_TRANSLATE_NOOP("QObject", "Profile name")},
     {WindowControl::ChargingIcon, QT_TRANSLATE_NOOP("QObject", "Charging")},
     {WindowControl::ReceiverIcon, QT_TRANSLATE_NOOP("QObject", "Receiver")},
     {WindowControl::FrontPicture, QT_TRANSLATE_NOOP("QObject", "The mouse from above")},
@@ -109,7 +105,8 @@ void ZiziraziWidget::orderFocusChain()
         order << tab;
     for (WindowControl part : {WindowControl::LibraryMenu, WindowControl::NameEdit, WindowControl::Add,
                                WindowControl::Copy, WindowControl::Delete, WindowControl::Reset, WindowControl::Import,
-                               WindowControl::Export, WindowControl::FrontButton, WindowControl::SideButton})
+                               WindowControl::Export, WindowControl::Programs, WindowControl::FrontButton,
+                               WindowControl::SideButton})
         order << controls[int(part)];
     for (const QVector<ZelPushButton *> *group : {&frontHotspots, &sideHotspots, &wheelHotspots}) {
         for (ZelPushButton *hotspot : *group)

@@ -46,9 +46,9 @@ constexpr WindowControl kTableButtons[] = {
     WindowControl::Apply,      WindowControl::LoadConfig, WindowControl::SaveConfig, WindowControl::Ok,
     WindowControl::Cancel,     WindowControl::LibraryMenu, WindowControl::Add,     WindowControl::Delete,
     WindowControl::Copy,       WindowControl::Reset,     WindowControl::Import,    WindowControl::Export,
-    WindowControl::ProfileSelector, WindowControl::Slot1, WindowControl::Slot2,    WindowControl::Slot3,
-    WindowControl::Slot4,      WindowControl::Slot5,     WindowControl::Firmware,  WindowControl::FrontButton,
-    WindowControl::SideButton,
+    WindowControl::Programs,   WindowControl::ProfileSelector, WindowControl::Slot1, WindowControl::Slot2,
+    WindowControl::Slot3,      WindowControl::Slot4,     WindowControl::Slot5,     WindowControl::Firmware,
+    WindowControl::FrontButton, WindowControl::SideButton,
 };
 
 struct ButtonText {
@@ -62,6 +62,9 @@ constexpr ButtonText kButtonTexts[] = {
     {WindowControl::Add, QT_TRANSLATE_NOOP("QObject", "ADD")},
     {WindowControl::Delete, QT_TRANSLATE_NOOP("QObject", "DELETE")},
     {WindowControl::Copy, QT_TRANSLATE_NOOP("QObject", "COPY")},
+    {WindowControl::Import, QT_TRANSLATE_NOOP("QObject", "IMPORT PROFILE")},
+    {WindowControl::Export, QT_TRANSLATE_NOOP("QObject", "EXPORT PROFILE")},
+    {WindowControl::Programs, QT_TRANSLATE_NOOP("QObject", "PROGRAMS")},
     {WindowControl::ResetAll, QT_TRANSLATE_NOOP("QObject", "Reset All")},
     {WindowControl::Ok, QT_TRANSLATE_NOOP("QObject", "OK")},
     {WindowControl::Cancel, QT_TRANSLATE_NOOP("QObject", "Cancel")},
@@ -157,7 +160,10 @@ void ZiziraziWidget::buildControls()
                                            "QToolTip{background-color:black}"));
     connect(nameEdit, &QLineEdit::returnPressed, this, &ZiziraziWidget::slotProfileNameChange);
     controls[int(WindowControl::NameEdit)] = nameEdit;
-    controls[int(WindowControl::NameLabel)] = new ZelLabel(this);
+    auto *nameLabel = new ZelLabel(this);
+    nameLabel->setStyleSheet(QStringLiteral("background:transparent;color:rgb(225,225,225);"));
+    controls[int(WindowControl::NameLabel)] = nameLabel;
+    setUpLibraryPanel();
 
     auto *version = new ZelLabel(this);
     auto *model = new ZelLabel(readModelText(), this);
@@ -186,9 +192,10 @@ void ZiziraziWidget::buildControls()
                                          Qt::IgnoreAspectRatio));
     controls[int(WindowControl::ReceiverIcon)] = receiverIcon;
 
+    // The header band shows our logo, scaled with the window (layoutForScale).
     auto *logo = new QLabel(this);
-    logo->setPixmap(skinImage(appPath(QStringLiteral("/skin/mouselogo.png"))));
-    logo->hide();
+    logo->setAccessibleName(QStringLiteral("zelmouse"));
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     controls[int(WindowControl::Logo)] = logo;
 
     frontPicture = new QLabel(this);
@@ -364,9 +371,13 @@ void ZiziraziWidget::layoutForScale()
         scalePage(WindowPage(tab));
 
     showMouseImages();
+    static_cast<QLabel *>(controls[int(WindowControl::Logo)])
+        ->setPixmap(scaledPixmap(skinImage(appPath(QStringLiteral("/skin/mouselogo.png"))),
+                                 controlGeometry(WindowControl::Logo, scaleFactor).size(), Qt::KeepAspectRatio));
 
     const QFont font = configuredFont(currentLanguageIndex(), scaleFactor);
-    for (WindowControl label : {WindowControl::VersionLabel, WindowControl::ModelLabel, WindowControl::NameLabel}) {
+    for (WindowControl label : {WindowControl::VersionLabel, WindowControl::ModelLabel, WindowControl::NameLabel,
+                                WindowControl::NameEdit}) {
         if (controls[int(label)])
             controls[int(label)]->setFont(font);
     }
@@ -381,6 +392,9 @@ void ZiziraziWidget::layoutForScale()
             applyMenuStyle(menu);
         }
     }
+    // The profile in use is the library menu's checked entry, in the accent colour.
+    setStyleSheetIfChanged(libraryMenu, currentMenuStyleSheet()
+                                            + QStringLiteral("QMenu::item:checked{color:%1;}").arg(currentAccentColor().name()));
     if (batteryBarWidget)
         batteryBarWidget->setFont(font);
     QToolTip::setFont(font);
@@ -461,6 +475,7 @@ void ZiziraziWidget::retranslateTexts()
         slotActions[i]->setText(QObject::tr("Mode") + QString::asprintf(" %d", i + 1));
     }
     button(WindowControl::ProfileSelector)->setText(slotActions[activeSlot()]->text());
+    retranslateLibraryPanel();
 
     for (int tab = 0; tab < kWindowPageCount; ++tab)
         retranslatePage(WindowPage(tab));

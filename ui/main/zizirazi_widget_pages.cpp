@@ -125,6 +125,7 @@ void ZiziraziWidget::selectProfileSlot(int slot, bool reloadFromFile)
             qCDebug(lcWindow, "Profile \"%s\" has no file to reload.", qPrintable(currentSettings.ProfileNames[slot]));
     }
     nameEdit->setText(currentSettings.ProfileNames[slot]);
+    showLibraryChoice();
     // Stage changes reported by the mouse belong to the newly active slot's file.
     openActiveProfileFile();
     refreshPages();
@@ -165,6 +166,8 @@ void ZiziraziWidget::onButtonClicked()
     } else if (is(WindowControl::Ok)) {
         writeWithProgress();
         hide();
+    } else if (is(WindowControl::Programs)) {
+        showProgramsDialog();
     } else if (is(WindowControl::Cancel)) {
         handleProfileButton(WindowControl::Cancel);
     } else if (is(WindowControl::Apply)) {
@@ -250,7 +253,7 @@ void ZiziraziWidget::slotEnableButtons(bool enable)
         WindowControl::Reset,       WindowControl::Import,       WindowControl::Export, WindowControl::ResetAll,
         WindowControl::Ok,          WindowControl::Cancel,       WindowControl::Apply,  WindowControl::NameEdit,
         WindowControl::LibraryMenu, WindowControl::MouseSelector, WindowControl::LoadConfig,
-        WindowControl::SaveConfig,
+        WindowControl::SaveConfig,  WindowControl::Programs,
     };
     for (WindowControl which : kLocked)
         controls[int(which)]->setEnabled(enable);

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -27,6 +28,8 @@ namespace {
 // The library menu's handler knows this many entries.
 constexpr int kLibraryMenuLimit = 200;
 constexpr int kProfileMenuWidth = 152;
+// Design pixels at the right of the library button that its chevron takes.
+constexpr int kLibraryChevronWidth = 26;
 
 QString outcomeText(LibraryOutcome outcome)
 {
@@ -95,6 +98,37 @@ bool ZiziraziWidget::reportLibraryOutcome(LibraryOutcome outcome)
     return false;
 }
 
+void ZiziraziWidget::setUpLibraryPanel()
+{
+    // The chevron at the right edge stays clear of long names.
+    button(WindowControl::LibraryMenu)->setTextRightInset(kLibraryChevronWidth);
+    static_cast<QLabel *>(controls[int(WindowControl::NameLabel)])->setBuddy(nameEdit);
+}
+
+void ZiziraziWidget::retranslateLibraryPanel()
+{
+    nameEdit->setAccessibleName(QObject::tr("Profile name"));
+    button(WindowControl::Add)->setAccessibleDescription(QObject::tr("Add a new profile to the library"));
+    button(WindowControl::Copy)->setAccessibleDescription(QObject::tr("Copy the profile in use into a new library profile"));
+    button(WindowControl::Delete)->setAccessibleDescription(QObject::tr("Delete the profile in use from the library"));
+    button(WindowControl::Reset)->setAccessibleDescription(QObject::tr("Reset the profile in use to the factory settings"));
+    button(WindowControl::Import)->setAccessibleDescription(QObject::tr("Add a profile file to the library"));
+    button(WindowControl::Export)->setAccessibleDescription(QObject::tr("Save the profile in use to a file"));
+    showLibraryChoice();
+}
+
+void ZiziraziWidget::showLibraryChoice()
+{
+    const QString name = currentSettings.ProfileNames[activeSlot()];
+    ZelPushButton *library = button(WindowControl::LibraryMenu);
+    library->setText(name);
+    library->setAccessibleName(QObject::tr("Profile in use: %1").arg(name));
+    library->setAccessibleDescription(QObject::tr("Opens the profile library"));
+    // The profile in use stands out in the library's menu (in the accent colour).
+    for (QAction *action : libraryMenu->actions())
+        action->setChecked(action->data().toString() == name);
+}
+
 void ZiziraziWidget::loadProfileLibrary()
 {
     profileLibrary = loadLibraryNames();
@@ -106,11 +140,19 @@ void ZiziraziWidget::rebuildLibraryMenu()
     for (const QString &name : qAsConst(profileLibrary)) {
         auto *action = new ZelAction(menuText(name), libraryMenu);
         action->setData(name);
+        action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, action]() { chooseLibraryEntry(action); });
         libraryMenu->addAction(action);
     }
+    if (profileLibrary.isEmpty()) {
+        // A fresh install's library holds nothing yet: say how it gets its first entry.
+        auto *empty = new ZelAction(QObject::tr("No profiles yet"), libraryMenu);
+        empty->setEnabled(false);
+        libraryMenu->addAction(empty);
+    }
     setProfileMenuWidths();
     button(WindowControl::LibraryMenu)->setMenu(libraryMenu);
+    showLibraryChoice();
 }
 
 void ZiziraziWidget::setProfileMenuWidths()
@@ -126,6 +168,7 @@ void ZiziraziWidget::showActiveProfile()
     const int slot = activeSlot();
     button(WindowControl::ProfileSelector)->setText(slotActions[slot]->text());
     nameEdit->setText(currentSettings.ProfileNames[slot]);
+    showLibraryChoice();
     // Stage changes reported by the mouse go to the file of the profile now in the slot.
     openActiveProfileFile();
     refreshPages();

@@ -16,6 +16,7 @@
 #include "ui/main/link_display.h"
 #include "ui/main/status_texts.h"
 #include "ui/pages/zel_dpi_window.h"
+#include "store/report_rates.h"
 #include "ui/pages/zel_report_rate.h"
 
 #include <QTimer>
@@ -123,7 +124,9 @@ void ZiziraziWidget::slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate
     const ProfileData &active = currentSettings.active();
     if (dpiStage != active.dpi)
         slotRefreshDPIStage(dpiStage);
-    if (rate != active.pollrate)
+    // A code that is no report rate (a mouse not yet configured says 0) would blank the rate
+    // box and go back to the mouse with the next Apply: the profile keeps its own.
+    if (rate != active.pollrate && reportRateHz(rate) != 0)
         slotRefreshRate(rate);
 }
 
@@ -140,8 +143,9 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
         dpiWindow->selectStage(stage);
     if (!profileFilePath.isEmpty())
         writeActiveStage(profileFilePath, active);
-    const int dpi = dpiFromCode(int(active.dpiStages[stage].y), readSensorModel());
-    notifyOsd(dpiNoticeText(stage, dpi));
+    const int sensor = readSensorModel();
+    notifyOsd(dpiNoticeText(stage, dpiFromCode(int(active.dpiStages[stage].x), sensor),
+                            dpiFromCode(int(active.dpiStages[stage].y), sensor)));
 }
 
 void ZiziraziWidget::slotRefreshRate(uchar rate)

@@ -1,7 +1,10 @@
 #include "ui/pages/zel_btn_window.h"
 
 #include "store/button_assignment.h"
+#include "store/config_file.h"
+#include "store/dpi_scale.h"
 #include "store/function_catalogue.h"
+#include "store/key_table.h"
 #include "store/macro_files.h"
 #include "store/product_definition.h"
 #include "ui/kit/kit_style.h"
@@ -183,12 +186,66 @@ QString ZelBtnWindow::labelFor(int slot) const
     const FunctionCatalogueEntry *entry = findFunction(button.Fun);
     if (!entry)
         return QString();
-    if (entry->data == FunctionData::MacroFile)
-        return button.macroname;
     if ((button.Fun == ButtonFunction::ScrollUp || button.Fun == ButtonFunction::ScrollDown) && slot < kFirstWheel)
         return QString();
+    const QString detail = assignmentDetail(button, entry->data);
+    if (!detail.isEmpty())
+        return detail;
     const QAction *action = actionFor(button.Fun);
     return action ? action->text() : QString();
+}
+
+QString ZelBtnWindow::assignmentDetail(const ButtonSlot &button, FunctionData data) const
+{
+    // What was assigned, rather than the kind of function: the key, the keys, the macro.
+    const bool french = frenchKeyNames();
+    switch (data) {
+    case FunctionData::None:
+        break;
+    case FunctionData::KeyCode:
+        return keyName(button.Res1);
+    case FunctionData::KeySequence: {
+        QStringList keys;
+        for (int usage : comboKeyUsages(button))
+            keys << modifierName(usage, keyNameOfUsage(usage, french));
+        return keys.join(QStringLiteral(" + "));
+    }
+    case FunctionData::FireKey: {
+        const int mouseButton = button.Res1 == 0x82 ? ButtonFunction::Right
+                                : button.Res1 == 0x84 ? ButtonFunction::Middle
+                                : button.Res1 == 0x81 || button.Res1 == 0 ? ButtonFunction::Left
+                                                                          : 0;
+        const QAction *action = mouseButton ? actionFor(mouseButton) : nullptr;
+        const QString target = action ? action->text() : keyNameOfUsage(button.Res1, french);
+        return tr("Fire %1 ×%2 / %3 ms").arg(target).arg(button.LoopNumber).arg(button.KeyNumber);
+    }
+    case FunctionData::SniperValue: {
+        // A step the sensor has no DPI for says nothing more than the function's name.
+        const int dpi = dpiFromCode(button.Res1, readSensorModel());
+        return dpi > 0 ? tr("SNIPER %1 DPI").arg(dpi) : QString();
+    }
+    case FunctionData::MacroFile:
+        return button.macroname;
+    }
+    return QString();
+}
+
+QString ZelBtnWindow::modifierName(int usage, const QString &keyName)
+{
+    // A combo stores each modifier as its left key whichever side was pressed: name the
+    // modifier, not the side.
+    switch (usage) {
+    case 0xE0:
+        return tr("Ctrl");
+    case 0xE1:
+        return tr("Shift");
+    case 0xE2:
+        return tr("Alt");
+    case 0xE3:
+        return tr("Win");
+    default:
+        return keyName;
+    }
 }
 
 void ZelBtnWindow::refreshLabels()

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "store/device_settings.h"
+#include "store/function_catalogue.h"
 
 class QAction;
 class QMenu;
@@ -75,6 +76,10 @@ private:
     bool editSniper(ButtonSlot &slot);
     bool editMacro(ButtonSlot &slot, int slotIndex, int code);
     QString labelFor(int slot) const;
+    // The assignment's own words (key, keys, fire key, sniper DPI, macro); empty for a
+    // function without data.
+    QString assignmentDetail(const ButtonSlot &button, FunctionData data) const;
+    static QString modifierName(int usage, const QString &keyName);
     void buildMenus();
     void applyMenuLook();
 

@@ -39,6 +39,9 @@ const Modifier *modifierOf(quint8 keyCode)
 
 ZelComboKeyWindow::ZelComboKeyWindow(QWidget *parent) : ZelKeyDialog(tr("Combo Key"), parent)
 {
+    // Every key goes to the combination while the dialog is open, so it is closed with the mouse.
+    setHint(tr("Hold the modifier keys and press one more key, for example Ctrl and C. "
+               "Then click OK."));
     addValueRow();
     setCapturing(true);
 }

@@ -73,8 +73,9 @@ ZelFireKeyWindow::ZelFireKeyWindow(QWidget *parent) : ZelKeyDialog(tr("FireKey S
     editRow->addWidget(m_delay);
     editRow->addStretch();
 
+    setHint(tr("Choose the mouse button to repeat, or Keyboard Key and then press the key."));
     // Clear of the title's rule.
-    middle()->addSpacing(scaled(20));
+    middle()->addSpacing(scaled(8));
     middle()->addLayout(boxRow);
     addValueRow();
     middle()->addLayout(editRow);

@@ -29,6 +29,13 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
     m_value->setFont(configuredFont());
     m_value->setStyleSheet(labelStyle);
     m_value->setFocusPolicy(Qt::StrongFocus);
+    // What to do, shown from the start: nothing else in the dialog says it before a key comes.
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("keyDialogHint"));
+    m_hint->setWordWrap(true);
+    m_hint->setFont(configuredFont());
+    m_hint->setStyleSheet(QStringLiteral("color: rgb(190, 190, 190); background: transparent;"));
+    m_hint->hide();
 
     m_ok = makeDialogToolButton(tr("OK"), QIcon(QStringLiteral(":/yes_Btn")), QStringLiteral("keyDialogOk"), this);
     m_cancel = makeDialogToolButton(tr("Cancel"), QIcon(QStringLiteral(":/no_Btn")), QStringLiteral("keyDialogCancel"), this);
@@ -57,14 +64,29 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
     buttonRow->addWidget(m_ok);
     buttonRow->addWidget(m_cancel);
 
+    auto *hintRow = new QHBoxLayout;
+    hintRow->addSpacing(scaled(30));
+    hintRow->addWidget(m_hint, 1);
+    hintRow->addSpacing(scaled(30));
+
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(titleRow);
+    // Clear of the rule under the title.
+    outer->addSpacing(scaled(12));
+    outer->addLayout(hintRow);
     outer->addLayout(m_middle, 1);
     outer->addLayout(buttonRow);
     outer->addSpacing(scaled(20));
 }
 
 ZelKeyDialog::~ZelKeyDialog() = default;
+
+void ZelKeyDialog::setHint(const QString &text)
+{
+    m_hint->setText(text);
+    m_hint->setVisible(!text.isEmpty());
+    m_value->setAccessibleDescription(text);
+}
 
 void ZelKeyDialog::addValueRow()
 {

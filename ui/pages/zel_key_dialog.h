@@ -23,6 +23,7 @@ public:
     bool capturing() const { return m_capturing; }
     QLabel *titleLabel() const { return m_title; }
     QLabel *valueLabel() const { return m_value; }
+    QLabel *hintLabel() const { return m_hint; }
     QToolButton *okButton() const { return m_ok; }
     QToolButton *cancelButton() const { return m_cancel; }
     // Why OK would be refused, in the dialog above its buttons; empty while nothing is wrong.
@@ -51,6 +52,8 @@ protected:
     // The value label centred in its own row of the middle.
     void addValueRow();
     void showProblem(const QString &text);
+    // What the user is to do, under the title.
+    void setHint(const QString &text);
 
 private:
     void handleKey(QKeyEvent *event);
@@ -64,6 +67,7 @@ private:
     KeyboardGrab *m_grab = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_value = nullptr;
+    QLabel *m_hint = nullptr;
     QToolButton *m_ok = nullptr;
     QToolButton *m_cancel = nullptr;
     QLabel *m_problem = nullptr;

@@ -40,12 +40,13 @@ constexpr Placement kSyncModes[4][ZelPointSpeed::ControlCount] = {
     {kZero, kZero, kZero, kZero, kZero, {20, 130, 128, 30},
      {20, 70, 170, 20}, {20, 95, 100, 20}, {121, 95, 100, 20}, kZero, kZero, kZero, kZero, kZero, kZero,
      kZero, kZero, kZero},
-    // 2: every sensor option.
-    {{20, 10, 120, 20}, {141, 10, 80, 20}, {20, 35, 200, 25}, kZero, kZero, {20, 85, 128, 30},
-     {20, 135, 170, 20}, {20, 160, 100, 20}, {121, 160, 100, 20},
-     {20, 195, 170, 20}, {20, 220, 100, 20}, {121, 220, 100, 20},
-     {20, 255, 170, 20}, {20, 280, 100, 20}, {121, 280, 100, 20},
-     {20, 315, 170, 20}, {20, 340, 100, 20}, {121, 340, 100, 20}},
+    // 2: every sensor option, one row under the other, the mouse settings button at the
+    // foot; the space between them is kept for one more row.
+    {{20, 8, 120, 20}, {141, 8, 80, 20}, {20, 30, 200, 24}, kZero, kZero, {20, 326, 128, 30},
+     {20, 62, 200, 18}, {20, 80, 100, 20}, {121, 80, 100, 20},
+     {20, 108, 200, 18}, {20, 126, 100, 20}, {121, 126, 100, 20},
+     {20, 154, 200, 18}, {20, 172, 100, 20}, {121, 172, 100, 20},
+     {20, 200, 200, 18}, {20, 218, 100, 20}, {121, 218, 100, 20}},
     // 3: key response only.
     {{20, 10, 120, 20}, {141, 10, 80, 20}, {20, 35, 200, 25}, kZero, kZero, {20, 85, 128, 30},
      kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero, kZero},
@@ -189,6 +190,8 @@ void ZelPointSpeed::retranslate()
 {
     auto setLabel = [this](Control which, const QString &text) { static_cast<QLabel *>(m_controls[which])->setText(text); };
     setLabel(KeyResponseLabel, QObject::tr("Key Response"));
+    // The slider is read by its label's words.
+    m_keySlider->setAccessibleName(QObject::tr("Key Response"));
     setLabel(ScrollLabel, QObject::tr("SCROLL SPEED"));
     setLabel(SyncLabel, QObject::tr("Enable sync"));
     setLabel(LiftLabel, QObject::tr("Lift Distance"));

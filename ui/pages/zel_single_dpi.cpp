@@ -21,11 +21,11 @@ QString checkBoxStyle()
     return skinCheckBoxStyleSheet() + QStringLiteral("QCheckBox{background: qrgb(0,0,0,0%);}");
 }
 
-// "DPI : %d" and the like: the number goes where the translation puts %d.
-QString withNumber(const QString &text, int number)
+// "DPI : %d" and the like: the value goes where the translation puts %d.
+QString withValue(const QString &text, const QString &value)
 {
     QString filled = text;
-    return filled.replace(QLatin1String("%d"), QString::number(number));
+    return filled.replace(QLatin1String("%d"), value);
 }
 
 } // namespace
@@ -43,6 +43,8 @@ ZelSingleDPI::ZelSingleDPI(int index, QWidget *parent)
     , m_maxLabel(new ZelLabel(this))
 {
     m_maxLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_xLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_yLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(m_slider, &ZelTwoBarSlider::SliderChangedSignal, this, &ZelSingleDPI::onSliderChanged);
     connect(m_linkBox, &QCheckBox::stateChanged, this, &ZelSingleDPI::onStateChanged);
     connect(m_enableBox, &QCheckBox::stateChanged, this, &ZelSingleDPI::onStateChanged);
@@ -65,6 +67,7 @@ void ZelSingleDPI::setSensor(int sensorModel, const SensorRange *range)
         m_linkBox->setVisible(m_linkShown);
     }
     showValues();
+    placeParts();
 }
 
 void ZelSingleDPI::setValues(int x, int y)
@@ -81,6 +84,7 @@ void ZelSingleDPI::setLink(int link)
     m_slider->setLinked(link == 1);
     const QSignalBlocker quiet(m_linkBox);
     m_linkBox->setChecked(link == 1);
+    placeParts();
 }
 
 void ZelSingleDPI::setUsed(int used)
@@ -104,17 +108,34 @@ void ZelSingleDPI::setTextColor(const QColor &color)
 void ZelSingleDPI::layoutForScale(double factor)
 {
     m_scale = factor;
-    m_dpiLabel->setGeometry(scaledRect(25, 0, 80, 17, factor));
-    m_slider->setGeometry(scaledRect(51, 20, 331, 30, factor));
-    m_slider->layoutForScale(factor);
-    m_minLabel->setGeometry(scaledRect(0, 25, 50, 17, factor));
-    m_maxLabel->setGeometry(scaledRect(386, 25, 50, 17, factor));
-    // Not part of this layout: a stage's X and Y are read from the bars, and every stage stays
-    // enabled.
-    m_xLabel->setGeometry(QRect());
-    m_yLabel->setGeometry(QRect());
+    // Every stage stays enabled in this layout.
     m_enableBox->setGeometry(QRect());
     placeLinkBox();
+    placeParts();
+}
+
+void ZelSingleDPI::placeParts()
+{
+    const double factor = m_scale;
+    // The row's label reaches to the link box, room for "DPI : 10800 × 1600".
+    const int labelRight = m_linkShown ? m_linkBox->x() - scaled(4, factor) : scaled(440, factor);
+    m_dpiLabel->setGeometry(scaled(25, factor), 0, qMax(scaled(80, factor), labelRight - scaled(25, factor)),
+                            scaled(17, factor));
+    m_maxLabel->setGeometry(scaledRect(386, 25, 50, 17, factor));
+    if (m_link == 1) {
+        m_slider->setGeometry(scaledRect(51, 20, 331, 30, factor));
+        m_minLabel->setGeometry(scaledRect(0, 25, 50, 17, factor));
+        m_xLabel->setGeometry(QRect());
+        m_yLabel->setGeometry(QRect());
+    } else {
+        // Two tracks, each with its value at the left where the minimum stood; the tracks
+        // give up a few pixels so that five digits fit.
+        m_slider->setGeometry(scaledRect(60, 18, 322, 30, factor));
+        m_minLabel->setGeometry(QRect());
+        m_xLabel->setGeometry(scaledRect(0, 18, 58, 14, factor));
+        m_yLabel->setGeometry(scaledRect(0, 34, 58, 14, factor));
+    }
+    m_slider->layoutForScale(factor);
 }
 
 void ZelSingleDPI::placeLinkBox()
@@ -138,15 +159,16 @@ void ZelSingleDPI::retranslate()
     m_linkBox->setText(QObject::tr("Link XY"));
     showValues();
     placeLinkBox();
+    placeParts();
 }
 
 void ZelSingleDPI::showValues()
 {
     const int dpiX = dpiFromCode(m_x, m_sensorModel);
     const int dpiY = dpiFromCode(m_y, m_sensorModel);
-    m_xLabel->setText(withNumber(QStringLiteral("X:%d"), dpiX));
-    m_yLabel->setText(withNumber(QStringLiteral("Y:%d"), dpiY));
-    m_dpiLabel->setText(withNumber(QObject::tr("DPI : %d"), dpiY));
+    m_xLabel->setText(withValue(QStringLiteral("X:%d"), QString::number(dpiX)));
+    m_yLabel->setText(withValue(QStringLiteral("Y:%d"), QString::number(dpiY)));
+    m_dpiLabel->setText(withValue(QObject::tr("DPI : %d"), dpiPairText(dpiX, dpiY)));
     // Screen readers get the DPI rather than the bars' raw sensor codes.
     const QString stage = QObject::tr("Stage %1").arg(m_index + 1);
     m_slider->linkedSlider()->setAccessibleName(stage + QStringLiteral(": ") + QObject::tr("%1 DPI").arg(dpiY));
@@ -174,6 +196,7 @@ void ZelSingleDPI::onStateChanged(int state)
             // The single bar takes over from X; Y follows it from the next move.
             m_slider->setValues(m_x, m_y);
         }
+        placeParts();
         emit LinkSignal(on, uchar(m_index));
     } else if (sender() == m_enableBox) {
         m_used = on;

@@ -32,6 +32,8 @@ public:
     ZelLabel *dpiLabel() const { return m_dpiLabel; }
     ZelLabel *minimumLabel() const { return m_minLabel; }
     ZelLabel *maximumLabel() const { return m_maxLabel; }
+    ZelLabel *xValueLabel() const { return m_xLabel; }
+    ZelLabel *yValueLabel() const { return m_yLabel; }
 
 signals:
     void DPISignal(int x, int y, uchar index);
@@ -47,6 +49,8 @@ public slots:
 private:
     void showValues();
     void placeLinkBox();
+    // The label, bars and value labels for the link state and scale.
+    void placeParts();
 
     int m_index;
     int m_sensorModel = 3325;

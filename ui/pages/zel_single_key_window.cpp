@@ -7,6 +7,7 @@
 
 ZelSingleKeyWindow::ZelSingleKeyWindow(QWidget *parent) : ZelKeyDialog(tr("Single Key"), parent)
 {
+    setHint(tr("Press the key this button should send."));
     addValueRow();
     setCapturing(true);
 }

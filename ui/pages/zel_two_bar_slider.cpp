@@ -72,9 +72,12 @@ void ZelTwoBarSlider::setValues(int x, int y)
 void ZelTwoBarSlider::layoutForScale(double factor)
 {
     m_scale = factor;
-    m_x->setGeometry(scaledRect(0, 0, 331, 9, factor));
-    m_linkedBar->setGeometry(scaledRect(0, 9, 331, 12, factor));
-    m_y->setGeometry(scaledRect(0, 21, 331, 9, factor));
+    // Unlinked, X and Y are two full tracks of the linked bar's look, one above the other.
+    // The bars span the widget, however wide its owner made it.
+    const int width = this->width();
+    m_x->setGeometry(0, 0, width, scaled(14, factor));
+    m_linkedBar->setGeometry(0, scaled(9, factor), width, scaled(12, factor));
+    m_y->setGeometry(0, scaled(16, factor), width, scaled(14, factor));
     applyStyles();
 }
 
@@ -82,22 +85,18 @@ void ZelTwoBarSlider::applyStyles()
 {
     const QColor accent = currentAccentColor();
     const QColor start = currentGradientStartColor();
-    const QString single = QString::asprintf(
-        "QSlider{background: qrgb(0,0,0,0%%);}QSlider::groove:horizontal{background: rgba(0,0,0,0);height: %dpx;}"
-        "QSlider::handle:horizontal{background: rgba(%d,%d,%d,255);width: 16px;}",
-        int(9 * m_scale), accent.red(), accent.green(), accent.blue());
-    setStyleSheetIfChanged(m_x, single);
-    setStyleSheetIfChanged(m_y, single);
     const int g = int(6 * m_scale);
     const int h = int(12 * m_scale);
     // A radius beyond half the handle's height makes the style drop the rounding altogether.
     const int handleRadius = qMin(h, g + 2 * (g / 2)) / 2;
-    setStyleSheetIfChanged(m_linkedBar, QString::asprintf(
+    const QString track = QString::asprintf(
         "QSlider{background: qrgb(0,0,0,0%%);}QSlider::groove:horizontal{height:%dpx;background:qlineargradient(x1:0, "
         "y1:0, x2:1, y2:0, stop:0 rgb(%d,%d,%d), stop:1 rgb(%d,%d,%d));;border-radius:%dpx;}"
         "QSlider::add-page:horizontal{height:%dpx;background:rgb(150,150,150);border-radius:%dpx;}"
         "QSlider::handle:horizontal{width:%dpx;background:rgba(%d,%d,%d,255);margin:-%dpx 0px -%dpx 0px;"
         "border-radius:%dpx;}",
         g, start.red(), start.green(), start.blue(), accent.red(), accent.green(), accent.blue(), g / 2, g, g / 2, h,
-        accent.red(), accent.green(), accent.blue(), g / 2, g / 2, handleRadius));
+        accent.red(), accent.green(), accent.blue(), g / 2, g / 2, handleRadius);
+    for (QSlider *bar : {m_x, m_linkedBar, m_y})
+        setStyleSheetIfChanged(bar, track);
 }
