@@ -307,8 +307,12 @@ void ZiziraziWidget::scalePage(WindowPage tab)
         dpiWindow->layoutForScale(scaleFactor);
         pointSpeedWindow->setScale(scaleFactor);
         reportRateWindow->setScale(scaleFactor);
-        // Below the tabs, the one free place the DPI tab has.
-        desktopPointerRow->setGeometry(scaledRect(69, 320, 200, 200, scaleFactor));
+        {
+            // Under the DPI page's last stage: the left column holds the profile library.
+            const QRect page = controlGeometry(WindowControl::DpiPage, 1.0);
+            const int top = ZelDPIWindow::stagesBottom(dpiWindow->stageCount()) + 4;
+            desktopPointerRow->setGeometry(scaledRect(page.x() + 15, page.y() + top, 440, page.height() - top, scaleFactor));
+        }
         desktopPointerRow->setScale(scaleFactor);
         break;
     case WindowPage::Macro:

@@ -81,7 +81,7 @@ void ZelDPIWindow::layoutForScale(double factor)
     for (int i = 0; i < kDpiStageCount; ++i) {
         ZelSingleDPI *row = m_rows[i];
         if (i < m_stageCount) {
-            row->setGeometry(scaledRect(15, 43 + 50 * i, 440, 48, factor));
+            row->setGeometry(scaledRect(15, stagesBottom(i + 1) - 48, 440, 48, factor));
             row->show();
         } else {
             row->setGeometry(QRect());

@@ -22,6 +22,8 @@ public:
     int currentStage() const { return m_profile.dpi; }
     const DpiStage *stages() const { return m_profile.dpiStages; }
     int stageCount() const { return m_stageCount; }
+    // Where the rows of `stages` stages end, at scale 1, from the page's top.
+    static int stagesBottom(int stages) { return 43 + 50 * stages - 2; }
     int sensorModel() const { return m_sensorModel; }
     ZelSingleDPI *row(int index) const { return m_rows[index]; }
 

@@ -129,12 +129,14 @@ void ZelPointerSpeedRow::retranslate()
 
 void ZelPointerSpeedRow::setScale(double factor)
 {
-    m_title->setGeometry(scaledRect(8, 6, 130, 20, factor));
-    m_value->setGeometry(scaledRect(148, 6, 44, 20, factor));
-    m_slider->setGeometry(scaledRect(8, 32, 184, 20, factor));
-    m_option->setGeometry(scaledRect(8, 66, 20, 20, factor));
-    m_optionText->setGeometry(scaledRect(32, 62, 164, 54, factor));
-    m_desktop->setGeometry(scaledRect(8, 120, 188, 76, factor));
+    // One line for the speed, the option under it, then what the desktop says; as wide as a
+    // stage row.
+    m_title->setGeometry(scaledRect(10, 4, 130, 20, factor));
+    m_slider->setGeometry(scaledRect(146, 4, 230, 20, factor));
+    m_value->setGeometry(scaledRect(386, 4, 50, 20, factor));
+    m_option->setGeometry(scaledRect(10, 32, 20, 20, factor));
+    m_optionText->setGeometry(scaledRect(34, 30, 402, 36, factor));
+    m_desktop->setGeometry(scaledRect(10, 68, 426, 40, factor));
     // The look of the window's other bars, in the accent colour.
     const QColor accent = currentAccentColor();
     const int groove = qMax(2, int(6 * factor));

@@ -7,7 +7,7 @@ class QCheckBox;
 class QLabel;
 class ZelSlider;
 
-// "Pointer speed" on the DPI tab, a small panel below the tabs: the profile's desktop pointer speed (1..20) and whether an
+// "Pointer speed" on the DPI tab, under the stages: the profile's desktop pointer speed (1..20) and whether an
 // apply sets the desktop's own pointer speed from it. The speed is written into the profile as
 // the user moves it; the option is kept at once.
 class ZelPointerSpeedRow : public QWidget {
