@@ -1,5 +1,7 @@
 #include "device/dpi_encoding.h"
 
+#include "store/sensor_table.h"
+
 #include <iterator>
 #include <utility>
 
@@ -66,64 +68,57 @@ DpiCode code16(uint8_t flag, int64_t value)
 
 bool isKnownDpiSensor(int sensorId)
 {
-    switch (sensorId) {
-    case 3325: case 33252: case 3311: case 33112: case 3370: case 3327: case 3360: case 3389:
-    case 3212: case 3104: case 31042: case 3333: case 3335: case 33352: case 3395: case 33952:
-        return true;
-    default:
-        return false;
-    }
+    const SensorInfo *sensor = sensorInfo(sensorId);
+    return sensor && sensor->encoding != DpiEncodingRule::None;
 }
 
 DpiCode EncodeDpiValue(int sensorId, uint32_t value, DpiAxis axis)
 {
+    const SensorInfo *sensor = sensorInfo(sensorId);
     const int64_t v = value;
-    switch (sensorId) {
-    case 3325:
-    case 33252:
+    switch (sensor ? sensor->encoding : DpiEncodingRule::None) {
+    case DpiEncodingRule::E3325:
         if (v <= 50)
             return code(0, lookup(kT1, v));
         if (v <= 75)
             return code(1, lookup(kT1, v - 25));
         return code(2, lookup(kT1, v - 50));
-    case 3311:
-    case 33112:
+    case DpiEncodingRule::E3311:
         return v <= 120 ? code(0, lookup(kT2, v)) : code(1, lookup(kT2, v - 60));
-    case 3370:
+    case DpiEncodingRule::E3370:
         return v <= 200 ? code(0, v - 1) : code(1, v - 101);
-    case 3327:
+    case DpiEncodingRule::E3327:
         if (v <= 61)
             return code(0, lookup(kT3, v));
         if (v <= 92)
             return code(1, lookup(kT3, v - 31));
         return code(4, lookup(kT3, v - 52));
-    case 3360:
+    case DpiEncodingRule::E3360:
         return v <= 120 ? code(0, v - 1) : code(1, v - 61);
-    case 3389:
+    case DpiEncodingRule::E3389:
         return v <= 320 ? code16(0, v) : code16(1, v - 160);
-    case 3212:
+    case DpiEncodingRule::E3212:
         if (v <= 63)
             return code(0, v);
         if (v <= 94)
             return code(1, v - 32);
         return code(2, v - 63);
-    case 3104:
-    case 31042:
+    case DpiEncodingRule::E3104:
         return v <= 106 ? code(0, v) : code(1, v - 53);
-    case 3333:
+    case DpiEncodingRule::E3333:
         return v <= 79 ? code(0, lookup(kT4, v)) : code(1, lookup(kT4, v - 40));
-    case 3335:
-    case 33352:
+    case DpiEncodingRule::E3335:
         return v <= 160 ? code(0, lookup(kT5, v)) : code(1, lookup(kT5, v - 40));
-    case 3395:
+    case DpiEncodingRule::E3395:
         return code16(0, v);
-    case 33952: {
+    case DpiEncodingRule::E33952: {
         const int64_t limit = axis == DpiAxis::X ? 519 : 520;
         return v <= limit ? code16(0, v) : code16(1, v - 260);
     }
-    default:
-        return {};
+    case DpiEncodingRule::None:
+        break;
     }
+    return {};
 }
 
 void encodeDpiStage(int sensorId, uint32_t x, uint32_t y, uint8_t out[5])
@@ -134,10 +129,11 @@ void encodeDpiStage(int sensorId, uint32_t x, uint32_t y, uint8_t out[5])
         return;
     uint32_t first = x;
     uint32_t second = y;
-    if (sensorId == 3104 || sensorId == 31042)
-        std::swap(first, second);
-    else if (sensorId == 3335 || sensorId == 33352)
-        second = x;
+    switch (sensorInfo(sensorId)->axes) {
+    case StageAxes::XThenY: break;
+    case StageAxes::YThenX: std::swap(first, second); break;
+    case StageAxes::XTwice: second = x; break;
+    }
     const DpiCode a = EncodeDpiValue(sensorId, first, DpiAxis::X);
     const DpiCode b = EncodeDpiValue(sensorId, second, DpiAxis::Y);
     out[0] = a.flag;
@@ -149,20 +145,20 @@ void encodeDpiStage(int sensorId, uint32_t x, uint32_t y, uint8_t out[5])
 
 uint8_t sniperCode(int sensorId, uint8_t value)
 {
-    switch (sensorId) {
-    case 3104:
-    case 3212:
-    case 3389:
+    const SensorInfo *sensor = sensorInfo(sensorId);
+    switch (sensor ? sensor->sniperCode : SniperCodeRule::Fixed4) {
+    case SniperCodeRule::Value:
         return value;
-    case 3325:
+    case SniperCodeRule::TableT1:
         return lookup(kT1, value);
-    case 3327:
+    case SniperCodeRule::TableT3:
         return lookup(kT3, value);
-    case 3335:
+    case SniperCodeRule::TableT5:
         return lookup(kT5, value);
-    case 3360:
+    case SniperCodeRule::MinusOne:
         return static_cast<uint8_t>(value - 1);
-    default:
-        return 4;
+    case SniperCodeRule::Fixed4:
+        break;
     }
+    return 4;
 }

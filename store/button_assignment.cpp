@@ -27,16 +27,6 @@ void insertComboKey(ButtonSlot &slot, int position, uint8_t usage)
     slot.KeyInfo[position + 1] = {usage, kComboCode, 0};
 }
 
-struct SniperRule {
-    int sensor;
-    SniperSteps steps;
-};
-
-constexpr SniperRule kSniperRules[] = {
-    {3104, {14, 26, 14}}, {3212, {16, 32, 16}}, {3389, {2, 20, 6}}, {3325, {1, 10, 3}},
-    {3327, {1, 10, 3}},   {3333, {2, 10, 3}},   {3335, {1, 10, 3}}, {3360, {1, 10, 3}},
-};
-
 } // namespace
 
 bool keepsOneClick(const ProfileData &profile, int slotIndex, int newFun)
@@ -128,10 +118,9 @@ void assignMacroFile(ButtonSlot &slot, int fun, const QString &name, int loopCou
 
 SniperSteps sniperSteps(int sensorModel)
 {
-    for (const SniperRule &rule : kSniperRules) {
-        if (rule.sensor == sensorModel)
-            return rule.steps;
-    }
+    const SensorInfo *sensor = sensorInfo(sensorModel);
+    if (sensor && sensor->hasSniperSteps)
+        return sensor->sniper;
     // Other sensors: the codes their DPI stages take, starting in the middle.
     // No product name: the sniper takes a 3327's full range whatever the product.
     SensorRange codes;

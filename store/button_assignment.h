@@ -1,4 +1,5 @@
 #pragma once
+#include "store/sensor_table.h"
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -47,11 +48,6 @@ QVector<MacroUse> macroUses(const DeviceSettings &settings, const QString &name)
 void releaseMacro(DeviceSettings &settings, const QString &name);
 
 // The sniper step range of a sensor and the step an out-of-range value falls back to.
-struct SniperSteps {
-    int minimum;
-    int maximum;
-    int fallback;
-};
 SniperSteps sniperSteps(int sensorModel);
 // `step` if the sensor accepts it, else the sensor's fallback.
 int validSniperStep(int step, int sensorModel);

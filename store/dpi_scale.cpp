@@ -1,5 +1,7 @@
 #include "store/dpi_scale.h"
 
+#include "store/sensor_table.h"
+
 #include <QtGlobal>
 
 #include <climits>
@@ -58,35 +60,28 @@ Dpi scale3212(Dpi c)
     }
 }
 
-struct SensorScale {
-    int model;
-    Dpi (*scale)(Dpi code);
-};
-
-// Sensor model and its rule; several models share one.
-constexpr SensorScale kSensorScales[] = {
-    {3325, scale3325}, {33252, scale3325},
-    {3327, scale3327},
-    {3311, scale3311}, {3360, scale3311}, {33112, scale3311},
-    {3333, scale3333},
-    {3335, scale3335}, {33352, scale3335},
-    {3370, scale3370},
-    {3389, scale3389},
-    {3395, scale3395}, {33952, scale3395},
-    {3399, scale3399},
-    {3104, scale3104}, {31042, scale3104},
-    {3212, scale3212},
-};
-
 } // namespace
 
 int dpiFromCode(int code, int sensorModel)
 {
-    for (const SensorScale &sensor : kSensorScales) {
-        if (sensor.model == sensorModel)
-            return static_cast<int>(qBound<Dpi>(INT_MIN, sensor.scale(code), INT_MAX));
+    const SensorInfo *sensor = sensorInfo(sensorModel);
+    if (!sensor)
+        return 0;
+    Dpi (*scale)(Dpi) = nullptr;
+    switch (sensor->scale) {
+    case DpiScaleRule::S3325: scale = scale3325; break;
+    case DpiScaleRule::S3327: scale = scale3327; break;
+    case DpiScaleRule::S3311: scale = scale3311; break;
+    case DpiScaleRule::S3333: scale = scale3333; break;
+    case DpiScaleRule::S3335: scale = scale3335; break;
+    case DpiScaleRule::S3370: scale = scale3370; break;
+    case DpiScaleRule::S3389: scale = scale3389; break;
+    case DpiScaleRule::S3395: scale = scale3395; break;
+    case DpiScaleRule::S3399: scale = scale3399; break;
+    case DpiScaleRule::S3104: scale = scale3104; break;
+    case DpiScaleRule::S3212: scale = scale3212; break;
     }
-    return 0;
+    return static_cast<int>(qBound<Dpi>(INT_MIN, scale(code), INT_MAX));
 }
 
 
