@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr int kWheelUpSlot = 40;
-constexpr int kWheelDownSlot = 41;
 constexpr int kFirstButtonSlot = 0;
 constexpr int kByteMin = 1;
 constexpr int kByteMax = 255;
