@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>EINZELTASTE</translation>
+        <translation>Einzeltaste</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>TASTENKOMBINATION</translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>FEUERTASTE</translation>
+        <translation>Feuertaste</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -173,19 +173,19 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Rate +</translation>
+        <translation>Abfragerate +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Rate -</translation>
+        <translation>Abfragerate -</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Nach oben scrollen</translation>
+        <translation>Rad hoch</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Nach unten scrollen</translation>
+        <translation>Rad runter</translation>
     </message>
     <message>
         <source>Led Switch</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>Profile +</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Ratenwechsel</translation>
+        <translation>Abfragerate wechseln</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -304,15 +304,15 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 FARBEN</translation>
+        <translation>7 Farben</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>ATMEN 7 FARBEN</translation>
+        <translation>Atmen in 7 Farben</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
@@ -352,19 +352,19 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+        <translation>Alles zurücksetzen? Profil 1 und die Einstellungen der ganzen Maus erhalten ihre Werkswerte, die fünf Plätze ihre Standardnamen, und Platz 1 wird aktiv. Die Profile auf den Plätzen 2 bis 5 bleiben erhalten.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+        <translation>Möchten Sie dieses Profil wirklich auf die Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
+        <translation>Mindestens eine Taste muss den Linksklick behalten.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+        <translation>Mindestens ein Profil muss erhalten bleiben.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>HOCHSCHNELLEN</translation>
+        <translation>LOSLASSEN</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>ATMEN</translation>
+        <translation>Atmen</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>BULLETS</source>
-        <translation>KUGELN</translation>
+        <translation>SCHÜSSE</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Konfigurationsdatei(*.conf)</translation>
+        <translation>Konfigurationsdateien (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -504,11 +504,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>VERZÖGERUNG(MS)</translation>
+        <translation>PAUSE (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Verzögerung(ms)</translation>
+        <translation>Verzögerung (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -592,11 +592,11 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>VOLL BELEUCHTET</translation>
+        <translation>Dauerlicht</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÜCKSTOSS EINSTELLEN</translation>
+        <translation>RÜCKSTOSS</translation>
     </message>
     <message>
         <source>Gun Set</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NAME DER RÜCKSTOSSDATEI</translation>
+        <translation>DATEINAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
+        <translation>STANDARDVERZÖGERUNG</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN(1-255)</translation>
+        <translation>WIEDERHOLUNGEN (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MAUSBEFEHL</translation>
+        <translation>MAUS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+        <translation>Eine oder mehrere Tasten sind noch gedrückt.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profil existiert bereits!</translation>
+        <translation>Ein Profil mit diesem Namen gibt es bereits.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profildatei(*.prof)</translation>
+        <translation>Profildateien (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profil wird bereits verwendet!</translation>
+        <translation>Dieses Profil liegt bereits auf einem anderen Platz.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -908,7 +908,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>REGENBOGEN</translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>REAKTIV</translation>
+        <translation>Reaktiv</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+        <translation>VERZÖGERUNGEN AUFNEHMEN</translation>
     </message>
     <message>
         <source>Release</source>
@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation>ENDLOS BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
+        <translation>Die Einstellungen konnten nicht an die Maus gesendet werden. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1064,7 +1064,7 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+        <translation>Die Standardprofile können weder gelöscht noch umbenannt werden.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
@@ -1080,7 +1080,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+        <translation>Es können keine weiteren Makros angelegt werden.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1108,7 +1108,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>WELLE</translation>
+        <translation>Welle</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1124,15 +1124,15 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation>zelmouse</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation>EFFEKT 12</translation>
+        <translation>Effekt 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation>EFFEKT 13</translation>
+        <translation>Effekt 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1295,15 +1295,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN(1-255)</translation>
+        <translation>WIEDERHOLUNGEN (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation>ENDLOS BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>SINGLE KEY</translation>
+        <translation>Single Key</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>COMBO KEY</translation>
+        <translation>Key Combination</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>FIRE KEY</translation>
+        <translation>Fire Key</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>All</source>
-        <translation>All</translation>
+        <translation>Select All</translation>
     </message>
     <message>
         <source>Find</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation>Browser Backward</translation>
+        <translation>Browser Back</translation>
     </message>
     <message>
         <source>Browser Forward</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation>Browser Favorite</translation>
+        <translation>Browser Favourites</translation>
     </message>
     <message>
         <source>Mail</source>
@@ -189,11 +189,11 @@
     </message>
     <message>
         <source>Led Switch</source>
-        <translation>Led Switch</translation>
+        <translation>Lighting On/Off</translation>
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>Profile +</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Advance</source>
-        <translation>Advance</translation>
+        <translation>Advanced</translation>
     </message>
     <message>
         <source>Media</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>GunFile Manager</translation>
+        <translation>Gun File Manager</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -304,19 +304,19 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 COLOR</translation>
+        <translation>Seven Colours</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>7 COLOR BREATHING</translation>
+        <translation>Seven-Colour Breathing</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
-        <translation>7 COLOR with tail</translation>
+        <translation>Seven Colours with Tail</translation>
     </message>
     <message>
         <source>ACTION</source>
@@ -348,23 +348,23 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Are you sure you want delete this profile?</translation>
+        <translation>Are you sure you want to delete this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Are you sure you want reset all profiles?</translation>
+        <translation>Reset the mouse? Profile 1 and the settings of the whole mouse go back to their factory values, the five slots get their default names back and slot 1 becomes active. The profiles in slots 2 to 5 are kept.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Are you sure you want reset this profile?</translation>
+        <translation>Are you sure you want to reset this profile to its factory settings?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+        <translation>At least one button must keep the left click.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+        <translation>At least one profile must remain.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>BOUNCE UP</translation>
+        <translation>RELEASE</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>BREATHING</translation>
+        <translation>Breathing</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation>CHANGE NAME</translation>
+        <translation>RENAME</translation>
     </message>
     <message>
         <source>CLEAR</source>
@@ -460,11 +460,11 @@
     </message>
     <message>
         <source>COLOR</source>
-        <translation>COLOR</translation>
+        <translation>COLOUR</translation>
     </message>
     <message>
         <source>Color Edit</source>
-        <translation>Color Edit</translation>
+        <translation>Edit Colour</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Config File(*.conf)</translation>
+        <translation>Configuration files (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -504,11 +504,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DELAY(MS)</translation>
+        <translation>DELAY (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>DELAY(ms)</translation>
+        <translation>Delay (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -524,11 +524,11 @@
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Do you want to upgrade the firmware?</translation>
+        <translation>Do you want to update the firmware?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
-        <translation>Dongle Disconnect!</translation>
+        <translation>Receiver disconnected</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Enable sync</source>
-        <translation>Enable sync</translation>
+        <translation>Motion Sync</translation>
     </message>
     <message>
         <source>EXPORT</source>
@@ -592,15 +592,15 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>FULL LIGHTED</translation>
+        <translation>Steady</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>GUN SET</translation>
+        <translation>GUN FILE</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation>Gun Set</translation>
+        <translation>Gun File</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>GUNFILE NAME</translation>
+        <translation>GUN FILE NAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Jitter</source>
-        <translation>Jitter</translation>
+        <translation>Jitter Filter</translation>
     </message>
     <message>
         <source>KEY</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Lift off Distance</source>
-        <translation>Lift off Distance</translation>
+        <translation>Lift-off Distance</translation>
     </message>
     <message>
         <source>LIGHTING</source>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Link XY</source>
-        <translation>Link XY</translation>
+        <translation>Link X and Y</translation>
     </message>
     <message>
         <source>Load Config File</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>LOAD1</source>
-        <translation>LOAD1</translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <source>Lock PC</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>LOOPS TIME(1-255)</translation>
+        <translation>LOOP COUNT (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MOUSE COMMAND</translation>
+        <translation>MOUSE</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>Mouse Setting</source>
-        <translation>Mouse Setting</translation>
+        <translation>Mouse Settings</translation>
     </message>
     <message>
         <source>MOVE DOWN</source>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>MOVE TO LIGHT OFF</translation>
+        <translation>LIGHTS OFF WHILE MOVING</translation>
     </message>
     <message>
         <source>MOVE UP</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>OK</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+        <translation>One or more keys are still held down.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Please input file name.</translation>
+        <translation>Please enter a file name.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
@@ -860,11 +860,11 @@
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation>PRESS DOWN</translation>
+        <translation>PRESS</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
-        <translation>Press Enter To Apply</translation>
+        <translation>Press Enter to apply</translation>
     </message>
     <message>
         <source>Previous Track</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profile Exist!</translation>
+        <translation>A profile with this name already exists.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profile File(*.prof)</translation>
+        <translation>Profile files (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profile is Already Used!</translation>
+        <translation>This profile is already in another slot.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -908,7 +908,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>RAINBOW</translation>
+        <translation>Rainbow</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>REACTIVE</translation>
+        <translation>Reactive</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+        <translation>RECORD DELAYS BETWEEN ACTIONS</translation>
     </message>
     <message>
         <source>Release</source>
@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT WHILE HELD DOWN</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -1000,7 +1000,7 @@
     </message>
     <message>
         <source>SCROLL SPEED</source>
-        <translation>SCROLL SPEED</translation>
+        <translation>Scroll Speed</translation>
     </message>
     <message>
         <source>Scroll Up</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
+        <translation>Sending the settings to the mouse failed. Please try again.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1028,7 +1028,7 @@
     </message>
     <message>
         <source>Single WAVE</source>
-        <translation>Single WAVE</translation>
+        <translation>Single Wave</translation>
     </message>
     <message>
         <source>SLEEP TIME</source>
@@ -1064,11 +1064,11 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>The default Profile cannot be deleted or renamed.</translation>
+        <translation>The default profiles cannot be deleted or renamed.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>The file is not match current mouse!</translation>
+        <translation>This file is not for this mouse.</translation>
     </message>
     <message>
         <source>Times:</source>
@@ -1076,11 +1076,11 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>To update the firmware, please connect to the computer with a cable.</translation>
+        <translation>To update the firmware, connect the mouse to the computer with its cable.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+        <translation>No more macros can be created.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1088,7 +1088,7 @@
     </message>
     <message>
         <source>Tri-color running</source>
-        <translation>Tri-color running</translation>
+        <translation>Tri-Colour Chase</translation>
     </message>
     <message>
         <source>Volume Down</source>
@@ -1108,7 +1108,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>WAVE</translation>
+        <translation>Wave</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1120,19 +1120,19 @@
     </message>
     <message>
         <source>yo-yo</source>
-        <translation>yo-yo</translation>
+        <translation>Yo-Yo</translation>
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation>zelmouse</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1231,29 +1231,29 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished">Left Button Can not be Gun Function.</translation>
+        <translation>A gun file cannot be put on the left button.</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished">GUNFILE SELECT</translation>
+        <translation>CHOOSE A GUN FILE</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished">MACRO SELECT</translation>
+        <translation>CHOOSE A MACRO</translation>
     </message>
 </context>
 <context>
     <name>ZelComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
-        <translation type="unfinished">Combo Key</translation>
+        <translation>Key Combination</translation>
     </message>
 </context>
 <context>
     <name>ZelFireKeyWindow</name>
     <message>
         <source>FireKey Setting</source>
-        <translation type="unfinished">FireKey Setting</translation>
+        <translation>Fire Key Settings</translation>
     </message>
     <message>
         <source>Left</source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation type="unfinished">Times:</translation>
+        <translation>Count:</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -1295,15 +1295,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished">LOOPS TIME(1-255)</translation>
+        <translation>LOOP COUNT (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished">REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT WHILE HELD DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished">REPEAT RUN UNTILL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1333,7 +1333,7 @@
     <name>ZelSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
-        <translation type="unfinished">Sniper Setting</translation>
+        <translation>Sniper Settings</translation>
     </message>
 </context>
 <context>

@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>TOUCHE SIMPLE</translation>
+        <translation>Touche simple</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>COMBINAISON</translation>
+        <translation>Combinaison de touches</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>TIR RAPIDE</translation>
+        <translation>Tir rapide</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -181,11 +181,11 @@
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Défilement haut</translation>
+        <translation>Molette haut</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Défilement bas</translation>
+        <translation>Molette bas</translation>
     </message>
     <message>
         <source>Led Switch</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>Profile +</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>Gestionnaire de tirs</translation>
+        <translation>Fichiers de tir</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -304,15 +304,15 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 COULEURS</translation>
+        <translation>7 couleurs</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>RESPIRATION 7 COULEURS</translation>
+        <translation>Respiration 7 couleurs</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
@@ -352,19 +352,19 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d&apos;usine, les cinq emplacements retrouvent leur nom par défaut et l&apos;emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
+        <translation>Au moins un bouton doit garder le clic gauche.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+        <translation>Il faut garder au moins un profil.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>REMONTER</translation>
+        <translation>RELÂCHER</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>RESPIRATION</translation>
+        <translation>Respiration</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Fichier de configuration(*.conf)</translation>
+        <translation>Fichiers de configuration (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -504,11 +504,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DÉLAI(MS)</translation>
+        <translation>DÉLAI (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Délai(ms)</translation>
+        <translation>Délai (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -592,11 +592,11 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>ALLUMAGE COMPLET</translation>
+        <translation>Allumage fixe</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE DU TIR</translation>
+        <translation>RAFALE</translation>
     </message>
     <message>
         <source>Gun Set</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER DE TIR</translation>
+        <translation>NOM DU FICHIER</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>COMMANDE DE LA SOURIS</translation>
+        <translation>SOURIS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>DÉPLACER EN BAS</translation>
+        <translation>DESCENDRE</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>DÉPLACER EN HAUT</translation>
+        <translation>MONTER</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>Une ou plusieurs touches sont encore enfoncées.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -888,15 +888,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Ce profil existe déjà !</translation>
+        <translation>Un profil porte déjà ce nom.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Fichier de profil(*.prof)</translation>
+        <translation>Fichiers de profil (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Ce profil est déjà utilisé !</translation>
+        <translation>Ce profil est déjà dans un autre emplacement.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -908,7 +908,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>ARC-EN-CIEL</translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>RÉACTIF</translation>
+        <translation>Réactif</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <source>Release</source>
@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -948,11 +948,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TAUX DE RAPPORT</translation>
+        <translation>TAUX D&apos;INTERROGATION</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
+        <translation>L&apos;envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1064,7 +1064,7 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+        <translation>Les profils par défaut ne peuvent être ni supprimés ni renommés.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
@@ -1080,7 +1080,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
+        <translation>Impossible de créer une macro de plus : le nombre maximal est atteint.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1108,7 +1108,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>VAGUE</translation>
+        <translation>Vague</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1120,19 +1120,19 @@
     </message>
     <message>
         <source>yo-yo</source>
-        <translation>yo-yo</translation>
+        <translation>Yo-yo</translation>
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>ZiziraziWidget</translation>
+        <translation>zelmouse</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation>EFFET 12</translation>
+        <translation>Effet 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation>EFFET 13</translation>
+        <translation>Effet 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1144,7 +1144,7 @@
     </message>
     <message>
         <source>V </source>
-        <translation>V </translation>
+        <translation>L </translation>
     </message>
     <message>
         <source>R </source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation>Fois :</translation>
+        <translation>Nombre :</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -1295,15 +1295,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1362,11 +1362,11 @@
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l'ouverture de session</translation>
+        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
+        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>

@@ -106,12 +106,25 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     const QString shown = displayText();
     if (shown.isEmpty())
         return;
-    const QRect area = rect().adjusted(scaled(8), 0, -2, 0);
+    const QRect area = textArea();
     const QFont font = fittedFont(configuredFont(), shown, area.width());
     painter.setFont(font);
     painter.setPen(textColor());
     const QString fitted = QFontMetrics(font).elidedText(shown, Qt::ElideRight, area.width());
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);
+}
+
+QRect ZelPushButton::textArea() const
+{
+    return rect().adjusted(scaled(8), 0, -2, 0);
+}
+
+bool ZelPushButton::textFits() const
+{
+    const QString shown = displayText();
+    const QRect area = textArea();
+    const QFontMetrics metrics(fittedFont(configuredFont(), shown, area.width()));
+    return metrics.horizontalAdvance(shown) <= area.width() && metrics.height() <= area.height();
 }
 
 QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)

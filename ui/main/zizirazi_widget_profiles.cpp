@@ -98,7 +98,7 @@ void ZiziraziWidget::setProfileMenuWidths()
 {
     for (QMenu *menu : {libraryMenu, slotMenu}) {
         if (menu)
-            menu->setFixedWidth(scaled(kProfileMenuWidth, scaleFactor));
+            menu->setMinimumWidth(scaled(kProfileMenuWidth, scaleFactor));
     }
 }
 

@@ -55,7 +55,7 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("gunName"));
     m_name->setMaxLength(100);
-    m_name->setStyleSheet(field);
+    m_name->setStyleSheet(skinFieldStyleSheet(m_scale));
     m_name->setFont(font);
     m_name->setGeometry(at(160, 66, 250, 24));
 
@@ -85,9 +85,10 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
             s->setObjectName(name.arg(i + 1));
             s->setRange(lo, hi);
             s->setValue(value);
-            s->setStyleSheet(QStringLiteral("QSpinBox{%1}").arg(field));
+            s->setStyleSheet(skinFieldStyleSheet(m_scale));
             s->setFont(font);
             s->setGeometry(at(x, y, 80, 24));
+            connect(s, QOverload<int>::of(&QSpinBox::valueChanged), this, &ZelGunsetDialog::fillEventList);
             return s;
         };
         m_delay[i] = spin(160, kGunMinDelay, kGunMaxDelay, 100, QStringLiteral("gunDelay%1"));
@@ -97,7 +98,7 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gunEvents"));
-    m_list->setStyleSheet(QStringLiteral("QListWidget{%1}").arg(field));
+    m_list->setStyleSheet(skinItemViewStyleSheet(m_scale));
     m_list->setFont(font);
     m_list->setGeometry(at(460, 198, 140, 160));
 
@@ -122,6 +123,7 @@ void ZelGunsetDialog::setBulletCount(int count)
         m_x[i]->setVisible(shown);
     }
     m_bulletButton->setText(QString::asprintf("%d", m_bullets));
+    fillEventList();
     update();
 }
 
@@ -156,6 +158,16 @@ void ZelGunsetDialog::OnYesClick()
         box.exec();
         return;
     }
+    fillEventList();
+    m_fileName = name;
+    accept();
+}
+
+void ZelGunsetDialog::fillEventList()
+{
+    // The list shows, while the bullets are edited, the events OK will write.
+    if (!m_list)
+        return;
     QVector<GunBullet> bullets;
     for (int i = 0; i < m_bullets; ++i)
         bullets.append(GunBullet{m_delay[i]->value(), m_y[i]->value(), m_x[i]->value()});
@@ -167,8 +179,6 @@ void ZelGunsetDialog::OnYesClick()
         new ZelListItem(e, eventText(e, inBullet), isMacroDelayEvent(e.map) ? delay : move, m_list);
         inBullet = isMacroDelayEvent(e.map) ? 0 : inBullet + 1;
     }
-    m_fileName = name;
-    accept();
 }
 
 void ZelGunsetDialog::paintEvent(QPaintEvent *)
