@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
@@ -250,6 +250,145 @@
     <message>
         <source>GunFile Manager</source>
         <translation>Rückstoßdateien</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows links</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows rechts</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Entf</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Mittlere Maustaste</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1298,7 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
         <translation>Es wurde kein Mauseinstellungsprogramm einer bekannten Arbeitsumgebung gefunden. Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung und wählen Sie dort die Maus.</translation>
     </message>
     <message>
@@ -1171,11 +1310,11 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
         <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
         <translation>Alle anderen Profile werden in einem anderen Platz verwendet; keines kann den Platz dieses Profils einnehmen.</translation>
     </message>
     <message>
@@ -1195,7 +1334,7 @@
         <translation>Die Datei konnte nicht geschrieben werden; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Delete the macro &quot;%1&quot;?</source>
+        <source>Delete the macro "%1"?</source>
         <translation>Das Makro „%1“ löschen?</translation>
     </message>
     <message>

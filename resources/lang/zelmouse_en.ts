@@ -253,6 +253,145 @@
     </message>
 </context>
 <context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Left Ctrl</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Right Ctrl</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Left Shift</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Right Shift</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Left Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Right Alt</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Left Windows</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Right Windows</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Right</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Del</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d&apos;interrogation</translation>
+        <translation>Taux d'interrogation</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -250,6 +250,145 @@
     <message>
         <source>GunFile Manager</source>
         <translation>Fichiers de tir</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows gauche</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows droite</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Impr. écran</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Suppr</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Entrée</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Bouton du milieu</translation>
     </message>
 </context>
 <context>
@@ -336,7 +475,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d&apos;angle</translation>
+        <translation>Correction d'angle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -352,11 +491,11 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d&apos;usine, les cinq emplacements retrouvent leur nom par défaut et l&apos;emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
+        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d'usine, les cinq emplacements retrouvent leur nom par défaut et l'emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de ce profil ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d'usine de ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -768,11 +907,11 @@
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>DÉPLACER À GAUCHE</translation>
+        <translation>À GAUCHE</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>DÉPLACER À DROITE</translation>
+        <translation>À DROITE</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -852,7 +991,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="vanished">Taux d&apos;interrogation</translation>
+        <translation type="vanished">Taux d'interrogation</translation>
     </message>
     <message>
         <source>Press</source>
@@ -940,19 +1079,19 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TAUX D&apos;INTERROGATION</translation>
+        <translation>TAUX D'INTERROGATION</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -1008,7 +1147,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L&apos;envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
+        <translation>L'envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1076,7 +1215,7 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur par le câble.</translation>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
@@ -1159,8 +1298,8 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
-        <translation>Aucun programme de réglage de la souris d&apos;un bureau connu n&apos;a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <translation>Aucun programme de réglage de la souris d'un bureau connu n'a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
     </message>
     <message>
         <source>DPI : %d</source>
@@ -1168,23 +1307,23 @@
     </message>
     <message>
         <source>The settings could not be saved: %1</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
         <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
         <translation>Tous les autres profils sont utilisés dans un autre emplacement ; aucun ne peut prendre la place de celui-ci.</translation>
     </message>
     <message>
         <source>This profile is not in the library or its file is missing.</source>
-        <translation>Ce profil n&apos;est pas dans la bibliothèque ou son fichier est introuvable.</translation>
+        <translation>Ce profil n'est pas dans la bibliothèque ou son fichier est introuvable.</translation>
     </message>
     <message>
         <source>No mouse model is known yet, so there is no profile library.</source>
-        <translation>Aucun modèle de souris n&apos;est encore connu : il n&apos;y a donc pas de bibliothèque de profils.</translation>
+        <translation>Aucun modèle de souris n'est encore connu : il n'y a donc pas de bibliothèque de profils.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -1192,15 +1331,15 @@
     </message>
     <message>
         <source>The file could not be written; nothing was changed.</source>
-        <translation>Le fichier n&apos;a pas pu être écrit ; rien n&apos;a été modifié.</translation>
+        <translation>Le fichier n'a pas pu être écrit ; rien n'a été modifié.</translation>
     </message>
     <message>
-        <source>Delete the macro &quot;%1&quot;?</source>
+        <source>Delete the macro "%1"?</source>
         <translation>Supprimer la macro « %1 » ?</translation>
     </message>
     <message>
         <source>Tick the macros to export first.</source>
-        <translation>Cochez d&apos;abord les macros à exporter.</translation>
+        <translation>Cochez d'abord les macros à exporter.</translation>
     </message>
     <message>
         <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
@@ -1299,11 +1438,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1315,7 +1454,7 @@
     </message>
     <message>
         <source>Choose a macro from the list first.</source>
-        <translation>Choisissez d&apos;abord une macro dans la liste.</translation>
+        <translation>Choisissez d'abord une macro dans la liste.</translation>
     </message>
     <message>
         <source>The loop count must be a number from 1 to 255.</source>
@@ -1357,16 +1496,16 @@
     <message>
         <source>The firmware updater could not be started:
 %1</source>
-        <translation>Le programme de mise à jour du micrologiciel n&apos;a pas pu être lancé :
+        <translation>Le programme de mise à jour du micrologiciel n'a pas pu être lancé :
 %1</translation>
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
+        <translation>&amp;Démarrer à l'ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
+        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
     </message>
 </context>
 </TS>

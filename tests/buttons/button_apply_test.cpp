@@ -132,7 +132,7 @@ private slots:
         });
         page->selectButton(0, ZelBtnWindow::FrontGroup);
         page->takeEntry(2);
-        QCOMPARE(refusal, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        QCOMPARE(refusal, QStringLiteral("At least one button must keep the left click."));
 
         mouse().clearPackets();
         qobject_cast<ZelPushButton *>(window->control(WindowControl::Apply))->click();
@@ -152,7 +152,7 @@ private slots:
         window.reset();
         auto again = std::make_unique<ZiziraziWidget>();
         ZelBtnWindow *reread = again->customizePage();
-        const QStringList labels = {"Left", "Right", "COMBO KEY", "FIRE KEY", "burst"};
+        const QStringList labels = {"Left", "Right", "Key Combination", "Fire Key", "burst"};
         for (int slot = 0; slot < labels.size(); ++slot)
             QCOMPARE(reread->buttonForSlot(slot)->text(), labels[slot]);
         QCOMPARE(reread->buttonForSlot(40)->text(), QStringLiteral("Volume Up"));

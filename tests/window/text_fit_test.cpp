@@ -20,6 +20,7 @@
 #include "ui/pages/zel_sniper_window.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +32,11 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -208,6 +214,37 @@ class TextFitTest : public EmulatedWindowTest {
         }
     }
 
+    // Rows of lists, trees and tables: the text, its icon and the style's margins in the cell.
+    void checkItemView(QAbstractItemView *view)
+    {
+        QAbstractItemModel *model = view->model();
+        if (!model)
+            return;
+        const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        const int icon = view->iconSize().isValid() ? view->iconSize().width()
+                                                    : view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view);
+        std::function<void(const QModelIndex &)> walk = [&](const QModelIndex &parent) {
+            for (int row = 0; row < model->rowCount(parent); ++row) {
+                for (int column = 0; column < model->columnCount(parent); ++column) {
+                    const QModelIndex index = model->index(row, column, parent);
+                    const QString text = index.data(Qt::DisplayRole).toString();
+                    const QRect room = view->visualRect(index);
+                    // Collapsed rows have no room at all; a cell with a widget shows the widget.
+                    if (text.isEmpty() || room.width() <= 0 || view->indexWidget(index))
+                        continue;
+                    const QVariant font = index.data(Qt::FontRole);
+                    int need = QFontMetrics(font.isValid() ? font.value<QFont>() : view->font()).horizontalAdvance(text) + margin;
+                    if (!index.data(Qt::DecorationRole).isNull())
+                        need += icon + 4;
+                    if (need > room.width())
+                        fault(view, text, need, room.width(), "wide");
+                }
+                walk(model->index(row, 0, parent));
+            }
+        };
+        walk(QModelIndex());
+    }
+
     void checkMenu(QMenu *menu)
     {
         menu->ensurePolished();
@@ -247,12 +284,26 @@ class TextFitTest : public EmulatedWindowTest {
                 checkLineEdit(edit);
             else if (auto *header = qobject_cast<QHeaderView *>(widget))
                 checkHeader(header);
+            else if (auto *view = qobject_cast<QAbstractItemView *>(widget))
+                checkItemView(view);
         }
         for (QMenu *menu : root->findChildren<QMenu *>()) {
             // Submenus are checked through the menu that opens them.
             if (!qobject_cast<QMenu *>(menu->parentWidget()))
                 checkMenu(menu);
         }
+    }
+
+    // With ZEL_TEXT_FIT_SHOTS=<folder>, a picture of everything checked, for eyes.
+    void shoot(QWidget *widget, const QString &label)
+    {
+        const QString folder = qEnvironmentVariable("ZEL_TEXT_FIT_SHOTS");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        QString file = label;
+        file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]+")), QStringLiteral("_"));
+        widget->grab().save(folder + QLatin1Char('/') + file + QStringLiteral(".png"));
     }
 
     template <typename Dialog>
@@ -262,6 +313,7 @@ class TextFitTest : public EmulatedWindowTest {
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCoreApplication::processEvents();
         where = label;
+        shoot(dialog, label);
         checkTree(dialog);
         // As exec() would leave it: hidden before it goes.
         dialog->hide();
@@ -299,7 +351,36 @@ private slots:
             window->showPage(page);
             QCoreApplication::processEvents();
             where = row + QStringLiteral(", ") + QLatin1String(pages[page]) + QStringLiteral(" page");
+            shoot(window.get(), where);
             checkTree(window.get());
+        }
+
+        if (!qEnvironmentVariableIsEmpty("ZEL_TEXT_FIT_SHOTS")) {
+            // The button menu open on its second submenu, as a user sees it.
+            window->showPage(1);
+            for (QMenu *menu : window->findChildren<QMenu *>()) {
+                const QList<QAction *> actions = menu->actions();
+                auto withSub = std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->menu() != nullptr; });
+                if (withSub == actions.end() || qobject_cast<QMenu *>(menu->parentWidget()))
+                    continue;
+                menu->popup(window->mapToGlobal(QPoint(300, 100)));
+                QVERIFY(QTest::qWaitForWindowExposed(menu));
+                menu->setActiveAction(*(withSub + 1));
+                QTest::keyClick(menu, Qt::Key_Right);
+                QCoreApplication::processEvents();
+                const QRect both = menu->geometry().united((*(withSub + 1))->menu()->geometry());
+                QPixmap shot(both.size());
+                shot.fill(Qt::darkGray);
+                QPainter painter(&shot);
+                painter.drawPixmap(menu->geometry().topLeft() - both.topLeft(), menu->grab());
+                QMenu *sub = (*(withSub + 1))->menu();
+                painter.drawPixmap(sub->geometry().topLeft() - both.topLeft(), sub->grab());
+                painter.end();
+                const QString folder = qEnvironmentVariable("ZEL_TEXT_FIT_SHOTS");
+                shot.save(folder + QLatin1Char('/') + row + QStringLiteral("_button_menu.png"));
+                menu->hide();
+                break;
+            }
         }
 
         QWidget *parent = window.get();
@@ -310,11 +391,12 @@ private slots:
         checkDialog(row + QStringLiteral(", colour"), new ZelColorArea(parent, scale));
         checkDialog(row + QStringLiteral(", gun set"), new ZelGunsetDialog(parent, scale));
         for (int mode = 0; mode < 3; ++mode)
-            checkDialog(row + QStringLiteral(", macro select"), new ZelMacroSelect(QObject::tr("MACRO SELECT"), QObject::tr("MACRO SELECT"), QString(), 1, mode, parent));
+            checkDialog(row + QStringLiteral(", macro select"), new ZelMacroSelect(QCoreApplication::translate("ZelBtnWindow", "MACRO SELECT"), QCoreApplication::translate("ZelBtnWindow", "MACRO SELECT"), QString(), 1, mode, parent));
         checkDialog(row + QStringLiteral(", apply progress"), new ZelProcessDialog());
+        int messageNumber = 0;
         for (const auto &message : messageTexts()) {
             const QString text = QCoreApplication::translate(qPrintable(message.first), qPrintable(message.second));
-            checkDialog(row + QStringLiteral(", message box"),
+            checkDialog(row + QStringLiteral(", message box %1").arg(++messageNumber),
                         new ZelMessageBox(ZelMessageBox::Question, QObject::tr("Warning"), QObject::tr("Warning"), text, parent));
         }
         // One line each: QtTest cuts long failure messages.

@@ -258,7 +258,7 @@ private slots:
         mouse().sendStatusReport();
         QTRY_COMPARE_WITH_TIMEOUT(int(window->ratePage()->pollRate()), int(newRate), kReportTimeoutMs);
         QCOMPARE(int(currentSettings.active().pollrate), int(newRate));
-        QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 HZ") : QStringLiteral("250 HZ"));
+        QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 Hz") : QStringLiteral("250 Hz"));
 
         // An unknown code is taken as it comes and announced with an empty text.
         mouse().setStatus(stage, 3);
@@ -394,7 +394,7 @@ private slots:
         });
         buttonOf(*window, WindowControl::Apply)->click();
 
-        QCOMPARE(message, QStringLiteral("Send data failed, please try again."));
+        QCOMPARE(message, QStringLiteral("Sending the settings to the mouse failed. Please try again."));
         QVERIFY(hadNoButton);
         QCOMPARE(readApplyFailedFlag(), 1);
         QVERIFY(window->isVisible());

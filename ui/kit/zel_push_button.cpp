@@ -124,7 +124,7 @@ bool ZelPushButton::textFits() const
     const QString shown = displayText();
     const QRect area = textArea();
     const QFontMetrics metrics(fittedFont(configuredFont(), shown, area.width()));
-    return metrics.horizontalAdvance(shown) <= area.width() && metrics.height() <= area.height();
+    return metrics.elidedText(shown, Qt::ElideRight, area.width()) == shown && metrics.height() <= area.height();
 }
 
 QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)
@@ -133,7 +133,8 @@ QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)
     // little before cutting the text (the tool tip always has all of it).
     int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     const int smallest = qMax(6, pixels * 3 / 4);
-    while (pixels > smallest && QFontMetrics(font).horizontalAdvance(text) > width) {
+    // Measured as paint cuts: the rounded advance can pass where the exact one does not.
+    while (pixels > smallest && QFontMetrics(font).elidedText(text, Qt::ElideRight, width) != text) {
         --pixels;
         font.setPixelSize(pixels);
     }

@@ -74,9 +74,9 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     }
     m_bulletButton->setMenu(m_bulletMenu);
 
-    label(QObject::tr("DELAY(MS)"), at(160, 198, 110, 20));
-    label(QObject::tr("Y"), at(280, 198, 80, 20));
-    label(QObject::tr("X"), at(370, 198, 80, 20));
+    label(QObject::tr("DELAY(MS)"), at(160, 198, 78, 20));
+    label(QObject::tr("Y"), at(244, 198, 64, 20));
+    label(QObject::tr("X"), at(314, 198, 64, 20));
     for (int i = 0; i < kGunMaxBullets; ++i) {
         const int y = 222 + 28 * i;
         m_rowLabels[i] = label(QString::number(i + 1), at(120, y, 30, 24));
@@ -87,20 +87,20 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
             s->setValue(value);
             s->setStyleSheet(skinFieldStyleSheet(m_scale));
             s->setFont(font);
-            s->setGeometry(at(x, y, 80, 24));
+            s->setGeometry(at(x, y, x == 160 ? 78 : 64, 24));
             connect(s, QOverload<int>::of(&QSpinBox::valueChanged), this, &ZelGunsetDialog::fillEventList);
             return s;
         };
         m_delay[i] = spin(160, kGunMinDelay, kGunMaxDelay, 100, QStringLiteral("gunDelay%1"));
-        m_y[i] = spin(280, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunY%1"));
-        m_x[i] = spin(370, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunX%1"));
+        m_y[i] = spin(244, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunY%1"));
+        m_x[i] = spin(314, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunX%1"));
     }
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gunEvents"));
     m_list->setStyleSheet(skinItemViewStyleSheet(m_scale));
     m_list->setFont(font);
-    m_list->setGeometry(at(460, 198, 140, 160));
+    m_list->setGeometry(at(390, 198, 210, 160));
 
     m_yes = makeDialogToolButton(QObject::tr("Yes"), QIcon(QStringLiteral(":/yes_Btn")), QStringLiteral("gunYes"), this);
     m_no = makeDialogToolButton(QObject::tr("No"), QIcon(QStringLiteral(":/no_Btn")), QStringLiteral("gunNo"), this);
