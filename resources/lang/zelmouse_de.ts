@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Verzögerung (ms)</translation>
+        <translation>VERZÖGERUNG (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>

@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Delay (ms)</translation>
+        <translation>DELAY (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>

@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Délai (ms)</translation>
+        <translation>DÉLAI (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>

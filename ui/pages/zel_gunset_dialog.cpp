@@ -101,6 +101,7 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     m_list->setStyleSheet(skinItemViewStyleSheet(m_scale));
     m_list->setFont(font);
     m_list->setGeometry(at(390, 198, 210, 160));
+    m_list->setIconSize(at(0, 0, 16, 16).size());
 
     m_yes = makeDialogToolButton(QObject::tr("Yes"), QIcon(QStringLiteral(":/yes_Btn")), QStringLiteral("gunYes"), this);
     m_no = makeDialogToolButton(QObject::tr("No"), QIcon(QStringLiteral(":/no_Btn")), QStringLiteral("gunNo"), this);
