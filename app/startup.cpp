@@ -3,10 +3,12 @@
 #include "app/emulation_option.h"
 
 #include "platform/background_task.h"
+#include "platform/display_platform.h"
 #include "platform/font_warmup.h"
 #include "platform/instance_handover.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "platform/trace_rules.h"
 #include "store/product_definition.h"
 #include "store/profile_files.h"
 #include "ui/main/zizirazi_widget.h"
@@ -16,6 +18,7 @@
 #include <QSystemTrayIcon>
 #include <QThread>
 
+#include <cstdio>
 #include <cstring>
 
 QString readProductName()
@@ -23,12 +26,14 @@ QString readProductName()
     return productName();
 }
 
-bool takeHiddenOption(int &argc, char **argv)
+namespace {
+
+bool takeOption(int &argc, char **argv, const char *option)
 {
-    bool hidden = false;
+    bool given = false;
     for (int i = 1; i < argc;) {
-        if (std::strcmp(argv[i], "--hidden") == 0) {
-            hidden = true;
+        if (std::strcmp(argv[i], option) == 0) {
+            given = true;
             for (int j = i; j < argc; ++j)
                 argv[j] = argv[j + 1];
             --argc;
@@ -36,8 +41,21 @@ bool takeHiddenOption(int &argc, char **argv)
             ++i;
         }
     }
-    return hidden;
+    return given;
 }
+
+} // namespace
+
+bool takeHiddenOption(int &argc, char **argv)
+{
+    return takeOption(argc, argv, "--hidden");
+}
+
+bool takeTraceOption(int &argc, char **argv)
+{
+    return takeOption(argc, argv, "--trace");
+}
+
 
 std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, bool hidden,
                                                  std::unique_ptr<SettingsReading> settingsReading)
@@ -58,8 +76,15 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, boo
 
 int runApplication(int &argc, char **argv)
 {
+    // Before any thread starts: the choice goes into the environment.
+    QString noDisplay;
+    if (!chooseDisplayPlatform(&noDisplay)) {
+        std::fprintf(stderr, "zelmouse: %s\n", qPrintable(noDisplay));
+        return 1;
+    }
     const EmulationOption emulation = takeEmulationOption(argc, argv);
     const bool hidden = takeHiddenOption(argc, argv);
+    selectTraces(takeTraceOption(argc, argv));
     // The window paints with QPainter only: Qt's OpenGL integration would cost start-up time and
     // tens of MiB for nothing. A user's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
@@ -87,12 +112,11 @@ int runApplication(int &argc, char **argv)
     }
     if (!secondCore.started())
         plugEmulatedMouse(emulation);
-    auto app = std::make_unique<QApplication>(argc, argv);
-    // Set after the application exists, so Qt's own scaling stays off: the window
-    // scales itself from the screen's logical DPI.
+    // Qt reads these only while the application object is built.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    auto app = std::make_unique<QApplication>(argc, argv);
 
     const QString product = readProductName();
     // Held until the process ends; the system releases it even after a crash.

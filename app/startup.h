@@ -16,5 +16,8 @@ std::unique_ptr<ZiziraziWidget> createMainWindow(const QString &productName, boo
 // Takes "--hidden" (start in the tray, as at login) out of argv; true when it was there.
 bool takeHiddenOption(int &argc, char **argv);
 
+// Takes "--trace" out of argv (traces on, selectTraces); true when it was there.
+bool takeTraceOption(int &argc, char **argv);
+
 // The whole life of the program: guard, window, event loop. Returns the exit code.
 int runApplication(int &argc, char **argv);

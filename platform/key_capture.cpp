@@ -1,5 +1,8 @@
 #include "platform/key_capture.h"
 
+#include "platform/display_platform.h"
+#include "platform/platform_log.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -187,8 +190,12 @@ void KeyboardGrab::update()
     if (!m_widget)
         return;
     const bool want = m_active && m_widget->isVisible();
-    if (want && !isGrabbing())
+    if (want && !isGrabbing()) {
+        // Wayland gives keys to the focused window only: outside ours the capture hears nothing.
+        if (onWaylandDisplay())
+            qCDebug(lcPlatform, "On Wayland the key capture hears keys only while its window has the focus");
         m_widget->grabKeyboard();
+    }
     else if (!want && isGrabbing())
         m_widget->releaseKeyboard();
 }

@@ -3,6 +3,7 @@
 #include "platform/platform_log.h"
 #include "platform/single_instance.h"
 
+#include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -10,6 +11,25 @@
 QString osdSocketPath()
 {
     return runtimeSocketPath(osdWindowTitle());
+}
+
+namespace {
+const QString kOwnerOption = QStringLiteral("--owner");
+}
+
+QStringList osdCompanionArguments(qint64 ownerPid)
+{
+    return {kOwnerOption, QString::number(ownerPid)};
+}
+
+qint64 osdOwnerFromArguments(const QStringList &arguments)
+{
+    const int at = arguments.indexOf(kOwnerOption);
+    if (at < 0 || at + 1 >= arguments.size())
+        return 0;
+    bool ok = false;
+    const qint64 pid = arguments.at(at + 1).toLongLong(&ok);
+    return ok && pid > 0 ? pid : 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -83,7 +103,7 @@ void OsdSender::connectFailed()
         }
         ++m_starts;
         m_sinceStart.restart();
-        if (!QProcess::startDetached(m_program, QStringList()))
+        if (!QProcess::startDetached(m_program, osdCompanionArguments(QCoreApplication::applicationPid())))
             qCDebug(lcOsd, "The on-screen display %s could not be started", qPrintable(m_program));
     }
     m_retry.start();

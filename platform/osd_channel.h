@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QStringList>
 #include <QObject>
 #include <QTimer>
 
@@ -12,6 +13,12 @@ class QLocalSocket;
 
 // Where the companion listens: a socket in the user's runtime folder named after its title.
 QString osdSocketPath();
+
+// The companion's command line when a program starts it: the program it serves, whose end
+// (however it ends) ends the companion too.
+QStringList osdCompanionArguments(qint64 ownerPid);
+// The program a companion serves, from its arguments; 0 when started by hand (it then stays).
+qint64 osdOwnerFromArguments(const QStringList &arguments);
 
 // The program's end: hands blocks to the companion and starts it when it is not running,
 // without ever waiting. A block waiting for the companion is replaced by a newer one.

@@ -1,127 +1,137 @@
 #include "platform/pointer_speed.h"
 
 #include "platform/platform_log.h"
+#include "platform/pointer_speed_settings.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
-#include <X11/Xlib.h>
-
 #include <cmath>
-#include <numeric>
 
 namespace {
 
-// Multiples of the default acceleration, in 32nds: fine steps below the default, even quarter
-// steps above it, so every step is felt and the order never inverts.
-constexpr int kFactor32[20] = {1, 2, 4, 8, 12, 16, 20, 24, 28, 32, 40, 48, 56, 64, 72, 80, 88, 96, 104, 112};
 constexpr int kDefaultSpeed = 10;
+constexpr int kSlowest = 1;
+constexpr int kFastest = 20;
 
-struct Acceleration {
-    int numerator = 2;
-    int denominator = 1;
-};
+// Multiples of the default core acceleration, in 32nds: fine steps below the default, even
+// quarter steps above it, so every step is felt and the order never inverts.
+constexpr int kFactor32[kFastest] = {1, 2, 4, 8, 12, 16, 20, 24, 28, 32, 40, 48, 56, 64, 72, 80, 88, 96, 104, 112};
 
-Acceleration current(Display *display)
+bool waylandSession()
 {
-    Acceleration a;
-    int threshold = 0;
-    XGetPointerControl(display, &a.numerator, &a.denominator, &threshold);
-    if (a.denominator <= 0)
-        a.denominator = 1;
-    return a;
+    const QByteArray type = qgetenv("XDG_SESSION_TYPE").toLower();
+    if (!type.isEmpty())
+        return type == "wayland";
+    return qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("DISPLAY");
 }
 
-// The protocol offers no query for the default, only a way to restore it. The server is
-// grabbed meanwhile so no other client acts on the restored value.
-Acceleration serverDefault(Display *display)
+bool desktopIs(const QStringList &desktops, std::initializer_list<const char *> names)
 {
-    XGrabServer(display);
-    const Acceleration before = current(display);
-    XChangePointerControl(display, True, False, -1, -1, 0);
-    const Acceleration fallback = current(display);
-    XChangePointerControl(display, True, False, before.numerator, before.denominator, 0);
-    XUngrabServer(display);
-    XSync(display, False);
-    return fallback;
-}
-
-// Xlib prints to stderr and exits on a protocol error by default; a refused value must only
-// fail this one request.
-int ignoreError(Display *, XErrorEvent *)
-{
-    return 0;
-}
-
-class DisplayConnection {
-public:
-    DisplayConnection() : m_display(XOpenDisplay(nullptr)), m_oldHandler(XSetErrorHandler(ignoreError)) {}
-    ~DisplayConnection()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-        XSetErrorHandler(m_oldHandler);
+    for (const QString &desktop : desktops) {
+        for (const char *name : names) {
+            if (desktop.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return true;
+        }
     }
-    Display *get() const { return m_display; }
+    return false;
+}
 
-private:
-    Display *m_display;
-    XErrorHandler m_oldHandler;
-};
+// In the order they are tried: the desktop's own setting first. On X11 the devices themselves
+// follow, for a desktop whose setting does not answer; on Wayland only the compositor can set
+// the pointer, so nothing follows there.
+std::vector<std::unique_ptr<PointerSpeedSetting>> candidates()
+{
+    const QStringList desktops = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const bool wayland = waylandSession();
+    std::vector<std::unique_ptr<PointerSpeedSetting>> list;
+    if (desktopIs(desktops, {"KDE"})) {
+        list.push_back(wayland ? kwinPointerSpeed() : plasmaX11PointerSpeed());
+    } else if (desktopIs(desktops, {"X-Cinnamon", "Cinnamon"})) {
+        list.push_back(cinnamonPointerSpeed());
+    } else if (desktopIs(desktops, {"MATE"})) {
+        list.push_back(matePointerSpeed());
+    } else if (desktopIs(desktops, {"XFCE"})) {
+        list.push_back(xfcePointerSpeed());
+    } else if (desktopIs(desktops, {"GNOME", "GNOME-Classic", "GNOME-Flashback", "Unity", "Budgie", "Pantheon", "ubuntu", "Pop"})) {
+        list.push_back(gnomePointerSpeed());
+    }
+    if (!wayland)
+        list.push_back(x11PointerSpeed());
+    return list;
+}
+
+template <typename Action>
+PointerSpeedOutcome withFirstReachable(Action action)
+{
+    PointerSpeedOutcome outcome;
+    QStringList reasons;
+    for (const std::unique_ptr<PointerSpeedSetting> &setting : candidates()) {
+        QString reason;
+        if (!setting->reachable(&reason)) {
+            qCDebug(lcPlatform).noquote() << "Pointer speed:" << setting->name() << "cannot be used:" << reason;
+            reasons << reason;
+            continue;
+        }
+        outcome.where = setting->name();
+        if (action(*setting, &outcome)) {
+            outcome.done = true;
+            return outcome;
+        }
+        outcome.reason = QStringLiteral("%1 did not take the pointer speed.").arg(setting->name());
+        return outcome;
+    }
+    if (reasons.isEmpty())
+        reasons << QStringLiteral("This desktop offers no pointer speed setting to other programs.");
+    outcome.reason = reasons.join(QLatin1Char(' '));
+    return outcome;
+}
 
 } // namespace
 
+double desktopSpeedFromMouseSpeed(int mouseSpeed)
+{
+    return (qBound(kSlowest, mouseSpeed, kFastest) - kDefaultSpeed) / 10.0;
+}
+
+int mouseSpeedFromDesktopSpeed(double speed)
+{
+    if (!std::isfinite(speed))
+        return kDefaultSpeed;
+    return qBound(kSlowest, int(std::lround(speed * 10.0)) + kDefaultSpeed, kFastest);
+}
+
+int storedMouseSpeed(int stored)
+{
+    return stored >= kSlowest && stored <= kFastest ? stored : kDefaultSpeed;
+}
+
 int pointerSpeedFactor32(int mouseSpeed)
 {
-    return kFactor32[qBound(1, mouseSpeed, 20) - 1];
+    return kFactor32[qBound(kSlowest, mouseSpeed, kFastest) - 1];
 }
 
-bool applyPointerSpeed(int mouseSpeed)
+PointerSpeedOutcome readDesktopPointerSpeed()
 {
-    const int speed = qBound(1, mouseSpeed, 20);
-    DisplayConnection connection;
-    Display *display = connection.get();
-    if (!display) {
-        qCDebug(lcPlatform, "No X display: the pointer speed %d is left to the desktop.", speed);
-        return false;
-    }
-    if (speed == kDefaultSpeed) {
-        XChangePointerControl(display, True, False, -1, -1, 0);
-    } else {
-        const Acceleration base = serverDefault(display);
-        int numerator = base.numerator * pointerSpeedFactor32(speed);
-        int denominator = base.denominator * 32;
-        const int divisor = std::gcd(numerator, denominator);
-        numerator /= divisor;
-        denominator /= divisor;
-        XChangePointerControl(display, True, False, numerator, denominator, 0);
-    }
-    XSync(display, False);
-    qCDebug(lcPlatform, "Pointer speed %d set on the X display.", speed);
-    return true;
+    return withFirstReachable([](PointerSpeedSetting &setting, PointerSpeedOutcome *outcome) {
+        double speed = 0;
+        if (!setting.read(&speed))
+            return false;
+        outcome->mouseSpeed = mouseSpeedFromDesktopSpeed(speed);
+        return true;
+    });
 }
 
-int readPointerSpeed()
+PointerSpeedOutcome setDesktopPointerSpeed(int mouseSpeed)
 {
-    DisplayConnection connection;
-    Display *display = connection.get();
-    if (!display)
-        return kDefaultSpeed;
-    const Acceleration now = current(display);
-    if (now.numerator <= 0)
-        return kDefaultSpeed;
-    const Acceleration base = serverDefault(display);
-    if (base.numerator <= 0)
-        return kDefaultSpeed;
-    // Nearest step on a log scale: the steps are ratios.
-    const double ratio = (double(now.numerator) / now.denominator) / (double(base.numerator) / base.denominator);
-    int best = kDefaultSpeed;
-    double bestDistance = 1e9;
-    for (int speed = 1; speed <= 20; ++speed) {
-        const double distance = std::fabs(std::log(ratio * 32.0 / kFactor32[speed - 1]));
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = speed;
-        }
-    }
-    return best;
+    const int clamped = qBound(kSlowest, mouseSpeed, kFastest);
+    PointerSpeedOutcome outcome = withFirstReachable([clamped](PointerSpeedSetting &setting, PointerSpeedOutcome *) {
+        return setting.write(desktopSpeedFromMouseSpeed(clamped));
+    });
+    outcome.mouseSpeed = clamped;
+    if (outcome.done)
+        qCDebug(lcPlatform).noquote() << "Pointer speed" << clamped << "set through" << outcome.where;
+    else
+        qCDebug(lcPlatform).noquote() << "Pointer speed" << clamped << "not set:" << outcome.reason;
+    return outcome;
 }

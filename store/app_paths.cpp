@@ -45,6 +45,12 @@ ConfigChoice &configChoice()
     return choice;
 }
 
+bool &onlyReading()
+{
+    static bool reading = false;
+    return reading;
+}
+
 // Permission bits say nothing for root and little on read-only mounts: try to create a file.
 bool canCreateFilesIn(const QString &dir)
 {
@@ -74,9 +80,16 @@ QString chooseConfigDirectory(const QString &appDir)
 {
     const QString installed = appDir + QStringLiteral("/Configs");
     const auto &check = writableCheck();
+    const QString user = userConfigDirectory();
+    if (onlyReading()) {
+        // The folder a write would choose, made and seeded by nobody: a folder not there yet
+        // reads as empty, an unseeded per-user one as the installed one it would copy.
+        const bool installedWritable = check ? check(installed)
+                                             : canCreateFilesIn(QFileInfo(installed).isDir() ? installed : appDir);
+        return installedWritable || !QFileInfo(user).isDir() ? installed : user;
+    }
     if (check ? check(installed) : canCreateFilesIn(installed))
         return installed;
-    const QString user = userConfigDirectory();
     if (!QFileInfo::exists(user)) {
         if (QFileInfo(installed).isDir())
             copyTree(installed, user);
@@ -135,6 +148,13 @@ QString configDirectory()
         choice.forApplicationDirectory = appDir;
     }
     return choice.directory;
+}
+
+void setSettingsReadOnly(bool reading)
+{
+    QMutexLocker lock(&pathsMutex());
+    onlyReading() = reading;
+    configChoice() = ConfigChoice();
 }
 
 void setConfigWritableCheck(std::function<bool(const QString &)> check)

@@ -18,6 +18,9 @@ QString configDirectory();
 QString installedConfigDirectory();
 // The per-user folder used when the installed one cannot be written.
 QString userConfigDirectory();
+// For a process that only reads (the tool's reading commands): configDirectory() then makes
+// and seeds no folder.
+void setSettingsReadOnly(bool reading);
 // Replaces the test "can files be created in this folder?" (tests); an empty function restores
 // the real probe. The choice of folder is made again on the next configDirectory() call.
 void setConfigWritableCheck(std::function<bool(const QString &dir)> check);

@@ -9,6 +9,7 @@
 #include "store/sensor_ranges.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -73,6 +74,30 @@ uint8_t fireKeyRes1(int kind, int keyCode)
     int usage = 0;
     keyCodeToHidUsage(keyCode, usage);
     return static_cast<uint8_t>(usage);
+}
+
+QVector<MacroUse> macroUses(const DeviceSettings &settings, const QString &name)
+{
+    QVector<MacroUse> uses;
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            const ButtonSlot &slot = settings.profiles[p].buttons[b];
+            if ((slot.Fun == ButtonFunction::Macro || slot.Fun == ButtonFunction::GunFile) && slot.macroname == name)
+                uses.append(MacroUse{p, b});
+        }
+    }
+    return uses;
+}
+
+void releaseMacro(DeviceSettings &settings, const QString &name)
+{
+    const QVector<MacroUse> uses = macroUses(settings, name);
+    if (uses.isEmpty())
+        return;
+    auto factory = std::make_unique<ProfileData>();
+    resetProfile(*factory);
+    for (const MacroUse &use : uses)
+        settings.profiles[use.profile].buttons[use.slot] = factory->buttons[use.slot];
 }
 
 void assignMacroFile(ButtonSlot &slot, int fun, const QString &name, int loopCount, int loopMode)

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 struct ButtonSlot;
+struct DeviceSettings;
 struct ProfileData;
 
 // Edits of one button's assignment, as the button page makes them. Widget-free, so that the
@@ -27,6 +28,16 @@ uint8_t fireKeyRes1(int kind, int keyCode);
 // KeyNumber is the number copied, so the mouse is never told of events it was not given.
 // An unreadable file gives no events.
 void assignMacroFile(ButtonSlot &slot, int fun, const QString &name, int loopCount, int loopMode);
+
+// A button of one of the five slots that runs a macro or gun file.
+struct MacroUse {
+    int profile; // slot 0..4
+    int slot;    // button slot 0..41
+};
+// Every button of the five slots that runs `name`, in slot and button order.
+QVector<MacroUse> macroUses(const DeviceSettings &settings, const QString &name);
+// Those buttons get their factory function back (a deleted macro would be sent empty).
+void releaseMacro(DeviceSettings &settings, const QString &name);
 
 // The sniper step range of a sensor and the step an out-of-range value falls back to.
 struct SniperSteps {

@@ -51,6 +51,9 @@ bool writeApplyOnArrival(bool on) { return writeConfigInteger(QStringLiteral("Co
 bool readStartAtLogin() { return readConfigInteger(QStringLiteral("Config/StartAtLogin")) == 1; }
 bool writeStartAtLogin(bool on) { return writeConfigInteger(QStringLiteral("Config/StartAtLogin"), on ? 1 : 0); }
 
+bool readDesktopPointerSpeedOption() { return readConfigInteger(QStringLiteral("Config/DesktopPointerSpeed")) == 1; }
+bool writeDesktopPointerSpeedOption(bool on) { return writeConfigInteger(QStringLiteral("Config/DesktopPointerSpeed"), on ? 1 : 0); }
+
 int readBatteryLevel() { return readConfigInteger(QStringLiteral("Config/Battery")); }
 void writeBatteryLevel(int level) { writeConfigInteger(QStringLiteral("Config/Battery"), level); }
 
@@ -81,6 +84,12 @@ QString readMouseListName(int index)
     return IniFile(configFilePath()).text(QStringLiteral("Mouse_List/%1").arg(index));
 }
 
+namespace {
+constexpr uint8_t kDebounceMin = 1;
+constexpr uint8_t kLiftLow = 1;
+constexpr uint8_t kLiftHigh = 2;
+} // namespace
+
 void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
 {
     // A byte like every option; an index outside 0..4 would select a profile that does not exist.
@@ -88,6 +97,12 @@ void readDeviceOptions(DeviceSettings &settings, const IniFile &ini)
     settings.ProfileID = id < kProfileCount ? id : 0;
     for (const DeviceOptionKey &option : kDeviceOptions)
         settings.*option.field = static_cast<uint8_t>(ini.integer(QLatin1String(option.key)));
+    // As the window shows them and `set` takes them, so that what is shown is what is sent: a
+    // debounce of at least 1, and a lift-off distance of 1 mm or else 2 mm.
+    if (settings.Debounce < kDebounceMin)
+        settings.Debounce = kDebounceMin;
+    if (settings.LiftHigh != kLiftLow)
+        settings.LiftHigh = kLiftHigh;
 }
 
 QStringList deviceOptionKeys()

@@ -28,6 +28,12 @@ bool readStartAtLogin();
 // False when the configuration file could not be written.
 bool writeStartAtLogin(bool on);
 
+// "Config/DesktopPointerSpeed": 1 when applying a profile also sets the desktop's pointer
+// speed from the profile's "mousespeed"; off (0) unless the user turned it on.
+bool readDesktopPointerSpeedOption();
+// False when the configuration file could not be written.
+bool writeDesktopPointerSpeedOption(bool on);
+
 int readBatteryLevel();
 void writeBatteryLevel(int level);
 

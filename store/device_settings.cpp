@@ -223,3 +223,38 @@ int computeChangeMask(const DeviceSettings &current, const DeviceSettings &appli
         mask |= 8;
     return mask;
 }
+
+bool settingsDiffer(const DeviceSettings &current, const DeviceSettings &applied)
+{
+    // Left out: what the mouse reports itself (active slot and stage), what is stored at once
+    // (slot names) and the desktop's pointer settings, which never go to the mouse.
+    const DeviceSettings &c = current;
+    const DeviceSettings &a = applied;
+    if (c.AngleValue != a.AngleValue || c.LiftHigh != a.LiftHigh || c.Sync != a.Sync || c.Count != a.Count
+        || c.Jitter != a.Jitter || c.Debounce != a.Debounce || c.Wake != a.Wake || c.SensorMode != a.SensorMode)
+        return true;
+    for (int i = 0; i < kProfileCount; ++i) {
+        const ProfileData &x = c.profiles[i];
+        const ProfileData &y = a.profiles[i];
+        if (x.pollrate != y.pollrate || x.LedMode != y.LedMode || x.LedMoveOFF != y.LedMoveOFF
+            || x.LedSleepTime != y.LedSleepTime)
+            return true;
+        for (int s = 0; s < kDpiStageCount; ++s) {
+            const DpiStage &p = x.dpiStages[s];
+            const DpiStage &q = y.dpiStages[s];
+            if (p.used != q.used || p.link != q.link || p.xy != q.xy || p.x != q.x || p.y != q.y)
+                return true;
+        }
+        for (int b = 0; b < kButtonSlotCount; ++b) {
+            if (slotDiffers(x.buttons[b], y.buttons[b]) || x.buttons[b].macroname != y.buttons[b].macroname)
+                return true;
+        }
+        for (int e = 0; e < kLedEffectCount; ++e) {
+            const LedEffect &p = x.ledModes[e];
+            const LedEffect &q = y.ledModes[e];
+            if (p.RGB != q.RGB || p.h != q.h || p.s != q.s || p.v != q.v || p.bright != q.bright || p.breath != q.breath)
+                return true;
+        }
+    }
+    return false;
+}

@@ -93,6 +93,9 @@ void writeDefaultProfileFile();
 // Bit 0 general, bit 1 DPI stages, bit 2 buttons and macros, bit 3 lighting.
 // May clear "Setting/WriteSign" of one macro file, as markEditedMacroSent does.
 int computeChangeMask(const DeviceSettings &current, const DeviceSettings &applied);
+// True when `current` holds an edit that Apply would send and `applied` has not: edits not yet
+// sent. Unlike the change mask, it looks at every such field and changes no file.
+bool settingsDiffer(const DeviceSettings &current, const DeviceSettings &applied);
 // A write marks one edited macro as sent: the first macro button, in slot order and before any
 // button that differs, whose file carries "Setting/WriteSign" 1 gets it cleared.
 void markEditedMacroSent(const DeviceSettings &current, const DeviceSettings &applied);

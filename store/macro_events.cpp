@@ -116,6 +116,26 @@ bool macroPressesReleased(const QVector<MacroEvent> &events)
     return presses.isEmpty();
 }
 
+int macroKeyPartnerRow(const QVector<MacroEvent> &events, int row)
+{
+    if (row < 0 || row >= events.size() || !isMacroKeyEvent(events.at(row).map))
+        return -1;
+    const MacroEvent &own = events.at(row);
+    const bool press = isMacroPress(own);
+    const int step = press ? 1 : -1;
+    int depth = 0;
+    for (int i = row + step; i >= 0 && i < events.size(); i += step) {
+        const MacroEvent &e = events.at(i);
+        if (!isMacroKeyEvent(e.map) || e.dataL != own.dataL)
+            continue;
+        if (isMacroPress(e) == press)
+            ++depth;
+        else if (depth-- == 0)
+            return i;
+    }
+    return -1;
+}
+
 QVector<MacroEvent> macroEventsForEditor(const QVector<MacroEvent> &events)
 {
     QVector<MacroEvent> kept;

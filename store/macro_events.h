@@ -33,6 +33,11 @@ void macroMoveOf(const MacroEvent &event, MacroDirection *direction, int *distan
 // editor's warning when recording stops with keys still held).
 bool macroPressesReleased(const QVector<MacroEvent> &events);
 
+// The row of the event that pairs with the key event at `row`: for a press the release of the
+// same key that ends it, for a release the press it ends (nested presses of that key counted).
+// -1 when the row is no key event or has no partner.
+int macroKeyPartnerRow(const QVector<MacroEvent> &events, int row);
+
 // The events as the editor keeps them: keys and delays unchanged, button events only with a
 // known button bit, movements reduced to one axis; anything else is dropped.
 QVector<MacroEvent> macroEventsForEditor(const QVector<MacroEvent> &events);

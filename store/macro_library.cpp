@@ -2,6 +2,7 @@
 
 #include "store/app_paths.h"
 #include "store/ini_file.h"
+#include "store/profile_library.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,10 @@ QString macroLibraryMessage(const MacroLibraryResult &result)
     case MacroLibraryError::None:
         return QString();
     case MacroLibraryError::BadName:
-        return tr("A macro name must not be empty and must not contain /, \\, .. or control characters.");
+        return tr("A macro name needs 1 to 100 characters, without /, \\, .., control characters or blanks at "
+                  "either end, and cannot be \"DefaultProfile\" or a default profile name in other letter case.");
+    case MacroLibraryError::NameTooLong:
+        return QCoreApplication::translate("QObject", "A macro name can have at most %1 characters.").arg(kMacroNameMaxLength);
     case MacroLibraryError::ListFull:
         return tr("TOO MANY MACROS TO BE CREATE!");
     case MacroLibraryError::Exists:
@@ -53,9 +57,19 @@ QString cleanMacroName(const QString &typed)
     return typed.trimmed();
 }
 
+MacroLibraryError macroNameError(const QString &name)
+{
+    if (name.size() > kMacroNameMaxLength)
+        return MacroLibraryError::NameTooLong;
+    // The profiles' rule, so that one name means the same wherever it is typed.
+    if (checkProfileName(name) != LibraryOutcome::Ok || macroFilePath(name).isEmpty())
+        return MacroLibraryError::BadName;
+    return MacroLibraryError::None;
+}
+
 bool isUsableMacroName(const QString &name)
 {
-    return !name.isEmpty() && name == name.trimmed() && isSafeFileName(name) && !macroFilePath(name).isEmpty();
+    return macroNameError(name) == MacroLibraryError::None;
 }
 
 bool macroNameTaken(const QString &name)
@@ -84,7 +98,7 @@ QString nextNewMacroName()
 MacroLibraryResult createMacro(const QString &name, const MacroFile &macro)
 {
     if (!isUsableMacroName(name))
-        return refused(MacroLibraryError::BadName, name);
+        return refused(macroNameError(name), name);
     if (countMacros() >= kMacroListSize)
         return refused(MacroLibraryError::ListFull, name);
     if (macroNameTaken(name))
@@ -100,7 +114,7 @@ MacroLibraryResult createNumberedMacro(const QString &name, const MacroFile &mac
 {
     const QString clean = cleanMacroName(name);
     if (!isUsableMacroName(clean))
-        return refused(MacroLibraryError::BadName, clean);
+        return refused(macroNameError(clean), clean);
     return createMacro(freeMacroName(clean), macro);
 }
 
@@ -108,14 +122,14 @@ MacroLibraryResult renameMacro(const QString &oldName, const QString &typed)
 {
     const QString clean = cleanMacroName(typed);
     if (!isUsableMacroName(clean))
-        return refused(MacroLibraryError::BadName, clean);
+        return refused(macroNameError(clean), clean);
     if (!macroFileExists(oldName) && !listMacroNames().contains(oldName))
         return refused(MacroLibraryError::NotFound, oldName);
     if (clean == oldName)
         return MacroLibraryResult{MacroLibraryError::None, oldName, macroFilePath(oldName)};
     const QString target = freeMacroName(clean);
     if (!isUsableMacroName(target))
-        return refused(MacroLibraryError::BadName, target);
+        return refused(macroNameError(target), target);
     if (macroFileExists(oldName)) {
         if (!renameMacroFile(oldName, target))
             return refused(MacroLibraryError::WriteFailed, target, macroFilePath(target));
@@ -146,7 +160,7 @@ MacroLibraryResult importMacro(const QString &sourcePath)
     if (!source.isFile() || !IniFile(source.absoluteFilePath()).contains(QStringLiteral("Setting/Count")))
         return refused(MacroLibraryError::NotMacroFile, name, sourcePath);
     if (!isUsableMacroName(name))
-        return refused(MacroLibraryError::BadName, name);
+        return refused(macroNameError(name), name);
     if (macroNameTaken(name))
         return refused(MacroLibraryError::Exists, name);
     if (countMacros() >= kMacroListSize)

@@ -11,6 +11,7 @@
 enum class MacroLibraryError {
     None,
     BadName,      // empty, or not usable as a file name
+    NameTooLong,  // over kMacroNameMaxLength characters
     ListFull,     // 50 macros
     Exists,       // a macro of that name is already there
     NotFound,     // no such macro
@@ -32,7 +33,10 @@ QString macroLibraryMessage(const MacroLibraryResult &result);
 
 // A typed name as it is used: surrounding blanks removed.
 QString cleanMacroName(const QString &typed);
-// The one name check for new macros and renames.
+// As profile names (checkProfileName), which it applies.
+constexpr int kMacroNameMaxLength = 100;
+// The one name check for new macros and renames: None, NameTooLong or BadName.
+MacroLibraryError macroNameError(const QString &name);
 bool isUsableMacroName(const QString &name);
 // True when a file or a list entry already carries `name`.
 bool macroNameTaken(const QString &name);

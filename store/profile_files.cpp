@@ -1,10 +1,13 @@
 #include "store/profile_files.h"
 
 #include "store/app_paths.h"
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/product_definition.h"
+#include "store/store_log.h"
+#include "store/value_ranges.h"
 
 #include <QDebug>
 #include <QDir>
@@ -215,10 +218,19 @@ void visitProfileGroup(Io &io, const QString &group, Profile &profile, ProfileFo
     visitProfile(io, [&](const KeyName &) -> const SettingsKey & { return keys->at(next++); }, profile, form);
 }
 
-void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
+// As stored, every number narrowed to its field.
+void readProfileGroupAsStored(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
 {
     ProfileReader reader(ini);
     visitProfileGroup(reader, group, profile, form);
+}
+
+// What the window, the tool and the apply use: a value stored outside its range is read as the
+// nearest one inside.
+void readProfileGroup(const IniFile &ini, const QString &group, ProfileData &profile, ProfileForm form)
+{
+    readProfileGroupAsStored(ini, group, profile, form);
+    bringIntoRange(ini, group, profile, form == ProfileForm::Full);
 }
 
 void writeProfileGroup(IniFile &ini, const QString &group, const ProfileData &profile, ProfileForm form)
@@ -239,6 +251,27 @@ QString productListKey(int position)
 }
 
 } // namespace
+
+SettingsKey profileValueKey(const QString &group, const char *block, int index, const char *suffix)
+{
+    return profileSettingsKey(group.toLatin1(), {block, index, -1, suffix});
+}
+
+StoredValueOutOfRange firstValueOutOfRange(const QString &file)
+{
+    const IniFile ini(file);
+    QStringList groups{kProfileGroup};
+    for (int i = 0; i < kProfileCount; ++i)
+        groups << configProfileGroup(i);
+    for (const QString &group : qAsConst(groups)) {
+        ProfileData profile;
+        readProfileGroupAsStored(ini, group, profile, ProfileForm::Full);
+        const QVector<StoredValueOutOfRange> outside = storedValuesOutOfRange(ini, group, profile);
+        if (!outside.isEmpty())
+            return outside.first();
+    }
+    return {};
+}
 
 void loadProfile(int index, ProfileData &profile, const QString &file)
 {
@@ -366,6 +399,11 @@ void exportAllSettings(const DeviceSettings &settings, const QString &file)
     writeDeviceOptions(settings, ini);
     for (int i = 0; i < kProfileCount; ++i)
         writeProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
+    // The program rules travel with the profiles they name. Without any, the file is as it
+    // always was, and importing it leaves the rules where it is loaded alone.
+    const AppRules rules = loadAppRules();
+    if (!rules.rules.isEmpty() || !rules.otherProfile.isEmpty())
+        writeAppRules(rules, ini);
 }
 
 void importAllSettings(DeviceSettings &settings, const QString &file)
@@ -382,6 +420,10 @@ void importAllSettings(DeviceSettings &settings, const QString &file)
             settings.ProfileNames[i] = name;
         readProfileGroup(ini, configProfileGroup(i), settings.profiles[i], ProfileForm::Export);
     }
+    // Stored at once: they are no settings of the mouse. An export without them (an older
+    // one) leaves the user's rules as they are.
+    if (hasAppRules(ini) && !storeAppRules(readAppRules(ini)))
+        qCWarning(lcStore, "The program rules of %s could not be stored.", qPrintable(file));
 }
 
 QString missingExportKey(const IniFile &file)

@@ -10,6 +10,8 @@ class IniFile;
 class QSettings;
 struct DeviceSettings;
 struct ProfileData;
+struct SettingsKey;
+struct StoredValueOutOfRange;
 
 // Profile files, the configuration file's profile forms, ".conf" exports and the per-product
 // profile library.
@@ -17,6 +19,14 @@ struct ProfileData;
 // Group "PROFILE" of `file`; with `file` empty, group "PROFILE_<index>" of the configuration file.
 void loadProfile(int index, ProfileData &profile, const QString &file);
 void saveProfile(int index, const ProfileData &profile, const QString &file);
+
+// The key of one value of a profile group: `group` "PROFILE", `block` "DPI_INFO", `index` 1
+// and `suffix` "x" make "PROFILE/DPI_INFO_1_x"; -1 and nullptr leave the parts out.
+SettingsKey profileValueKey(const QString &group, const char *block, int index = -1, const char *suffix = nullptr);
+
+// The first value of the profile groups of `file` (a ".prof" or a ".conf") that the window and
+// `set` would not take; an empty key when there is none.
+StoredValueOutOfRange firstValueOutOfRange(const QString &file);
 
 // "<config>/Profile/<name>.prof". An unsafe name reads as a missing file and writes nothing.
 void loadSlotProfile(ProfileData &profile, const QString &name);

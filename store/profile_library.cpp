@@ -1,9 +1,11 @@
 #include "store/profile_library.h"
 
 #include "store/app_paths.h"
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
+#include "store/value_ranges.h"
 #include "store/store_log.h"
 
 #include <QFile>
@@ -95,6 +97,12 @@ LibraryOutcome checkProfileName(const QString &name)
     if (!isSafeFileName(name) || name.size() > kProfileNameMaxLength || name.trimmed() != name
         || name.compare(kReservedName, Qt::CaseInsensitive) == 0)
         return LibraryOutcome::NameRefused;
+    // A shipped name in other letter case would pass for it, and be its file where case does not count.
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString shipped = defaultProfileName(i);
+        if (name != shipped && name.compare(shipped, Qt::CaseInsensitive) == 0)
+            return LibraryOutcome::NameRefused;
+    }
     return LibraryOutcome::Ok;
 }
 
@@ -184,6 +192,9 @@ LibraryOutcome renameProfile(DeviceSettings &settings, QStringList &library, con
     // The slot names follow the renamed files, or the next start would find no file.
     saveSlotNames(settings);
     saveActiveProfileIndex(settings.activeIndex());
+    // The program rules follow too; the files are renamed already, so a failure is only traced.
+    if (!from.isEmpty() && !renameProfileInStoredAppRules(from, to))
+        qCWarning(lcStore, "The program rules naming \"%s\" could not be changed.", qPrintable(from));
     return LibraryOutcome::Ok;
 }
 
@@ -303,6 +314,9 @@ LibraryOutcome deleteProfile(DeviceSettings &settings, QStringList &library, con
         // The deleted name must not stay stored as a slot name: its file is gone.
         saveSlotNames(settings);
     }
+    // A rule naming a profile that is gone would never switch again.
+    if (!removeProfileFromStoredAppRules(name))
+        qCWarning(lcStore, "The program rules naming \"%s\" could not be removed.", qPrintable(name));
     if (replacement)
         *replacement = chosen;
     return LibraryOutcome::Ok;
@@ -323,6 +337,8 @@ LibraryOutcome importProfile(DeviceSettings &settings, QStringList &library, con
         return LibraryOutcome::NameRefused;
     if (profileNameTaken(name))
         return LibraryOutcome::NameExists;
+    if (!firstValueOutOfRange(file).key.isEmpty())
+        return LibraryOutcome::ValueOutOfRange;
     if (importLibraryProfile(file) != name) {
         qCWarning(lcStore, "Could not copy %s into the profile library.", qPrintable(file));
         return LibraryOutcome::FileFailed;
@@ -382,6 +398,8 @@ LibraryOutcome importConfiguration(DeviceSettings &settings, const QString &file
         qCDebug(lcStore, "%s is a configuration of another product; it is ignored.", qPrintable(file));
         return LibraryOutcome::WrongProduct;
     }
+    if (!firstValueOutOfRange(file).key.isEmpty())
+        return LibraryOutcome::ValueOutOfRange;
     importAllSettings(settings, file);
     return LibraryOutcome::Ok;
 }

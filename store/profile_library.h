@@ -27,6 +27,7 @@ enum class LibraryOutcome {
     NoProduct,         // no current product, so no library folder
     FileUnreadable,    // the chosen file is missing or not a readable file
     FileFailed,        // a copy, rename, removal or write failed; nothing was changed
+    ValueOutOfRange,   // the chosen file holds a value the window would not take (firstValueOutOfRange)
 };
 
 constexpr int kProfileNameMaxLength = 100;
@@ -36,7 +37,9 @@ QString defaultProfileName(int slot);
 bool isDefaultProfileName(const QString &name);
 // True when a slot other than the active one holds `name`.
 bool isUsedByOtherSlot(const DeviceSettings &settings, const QString &name);
-// Ok, or NameRefused for a name no profile may have.
+// Ok, or NameRefused for a name no profile or macro may have: unsafe as a file name, longer
+// than kProfileNameMaxLength, blanks at either end, "DefaultProfile" in any letter case, or a
+// default name in other letter case.
 LibraryOutcome checkProfileName(const QString &name);
 // A library or slot file of that name exists.
 bool profileNameTaken(const QString &name);
@@ -76,7 +79,8 @@ LibraryOutcome checkDeleteProfile(const DeviceSettings &settings, const QStringL
 LibraryOutcome deleteProfile(DeviceSettings &settings, QStringList &library, const QString &name,
                              QString *replacement);
 
-// Import of one ".prof": refused for another product's file or a name that is taken, before
+// Import of one ".prof": refused for another product's file, a name that is taken or a value
+// out of range, before
 // anything is copied; then copied into the library under its base name and put into the
 // active slot. Sending it to the mouse is the caller's.
 LibraryOutcome importProfile(DeviceSettings &settings, QStringList &library, const QString &file,
@@ -89,5 +93,6 @@ LibraryOutcome exportProfile(const QString &name, const QString &target);
 
 // SAVE: all settings tagged with the current product name, replacing `target` atomically.
 LibraryOutcome exportConfiguration(const DeviceSettings &settings, const QString &target);
-// LOAD: the settings of a ".conf" of the current product; WrongProduct changes nothing.
+// LOAD: the settings of a ".conf" of the current product; WrongProduct and ValueOutOfRange
+// change nothing.
 LibraryOutcome importConfiguration(DeviceSettings &settings, const QString &file);

@@ -1,5 +1,6 @@
 #include "app/osd/zel_osd_window.h"
 
+#include "platform/display_platform.h"
 #include "platform/platform_log.h"
 
 #include <QFontMetrics>
@@ -7,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+
+#include <utility>
 
 ZelOsdWindow::ZelOsdWindow(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus
@@ -83,7 +86,11 @@ void ZelOsdWindow::place()
     const qreal radius = qMin(size.height() / 4.0, metrics.height() / 2.0);
     shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), radius, radius);
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
-    // Low in the middle, clear of a panel along the bottom edge.
+    // Low in the middle, clear of a panel along the bottom edge. A Wayland compositor places
+    // windows itself and ignores this.
+    static bool told = false;
+    if (onWaylandDisplay() && !std::exchange(told, true))
+        qCDebug(lcOsd, "On Wayland the compositor places the notice window; it may not show low in the middle");
     move(area.center().x() - size.width() / 2, area.bottom() - area.height() / 8 - size.height());
 }
 

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation>Keine X-Anzeige: Das Programm im Vordergrund ist nicht sichtbar, daher folgen die Profile keinen Programmen.</translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation>Der Fenstermanager teilt nicht mit, welches Fenster im Vordergrund ist, daher folgen die Profile keinen Programmen.</translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation>Das Fenster im Vordergrund ist für dieses Programm nicht sichtbar (ein natives Wayland-Fenster), daher wird nichts umgeschaltet.</translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation>Kein Fenster ist im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation>Das Programm im Vordergrund wird verfolgt: %1, keine Regel.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, "%2" is in the active slot.</source>
+        <translation>Das Programm im Vordergrund wird verfolgt: %1, „%2“ ist im aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>The rule for %1 names "%2", which is not in the profile library.</source>
+        <translation>Die Regel für %1 nennt „%2“, das nicht in der Profilbibliothek ist.</translation>
+    </message>
+    <message>
+        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
+        <translation>„%1“ liegt in einem anderen Platz und kann daher nicht in den aktiven.</translation>
+    </message>
+    <message>
+        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
+        <translation>„%1“ geht für %2 an die Maus, sobald es möglich ist.</translation>
+    </message>
+    <message>
+        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
+        <translation>Der Wechsel zu „%1“ für %2 wurde ausgelassen: Das Fenster hat noch nicht übernommene Änderungen.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be put into the active slot.</source>
+        <translation>„%1“ konnte nicht in den aktiven Platz gelegt werden.</translation>
+    </message>
+    <message>
+        <source>Switching to "%1" for %2.</source>
+        <translation>Wechsel zu „%1“ für %2.</translation>
+    </message>
+    <message>
+        <source>Switched to "%1".</source>
+        <translation>Zu „%1“ gewechselt.</translation>
+    </message>
+    <message>
+        <source>The switch to "%1" could not be sent to the mouse.</source>
+        <translation>Der Wechsel zu „%1“ konnte nicht an die Maus gesendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -253,6 +312,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source>Esc</source>
@@ -389,6 +455,101 @@
     <message>
         <source>Middle Button</source>
         <translation>Mittlere Maustaste</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Programmregeln</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>Fensterklasse oder Programmname</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program's name.</source>
+        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil für das Programm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil für andere Programme</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Vorhandenes behalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Andere Programme:</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
     </message>
 </context>
 <context>
@@ -1263,7 +1424,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>zelmouse</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1310,8 +1471,8 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
-        <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf nicht „DefaultProfile“ lauten.</translation>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile" or a default name in other letter case ("profile 1").</source>
+        <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf weder „DefaultProfile“ noch ein Standardname in anderer Groß- und Kleinschreibung („profile 1“) sein.</translation>
     </message>
     <message>
         <source>Every other profile is in use in another slot, so none can take this one's place.</source>
@@ -1361,6 +1522,237 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>Maus wählen</translation>
+    </message>
+    <message>
+        <source>Profile library</source>
+        <translation>Profilbibliothek</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>Profilplatz auf der Maus</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation>Die Maus von oben</translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation>Die Maus von der Seite</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Maustaste %1</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation>Die Einstellungen sind auf der Maus.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation>Einzufügende Aktionen</translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation>Ereignisse des Makros</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Standardverzögerung in ms</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Anzahl der Durchläufe</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation>X %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>Rad nach oben</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>Rad nach unten</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Erlaubt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation type="vanished">„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="vanished">Rad nach oben</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="vanished">Rad nach unten</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="vanished">Taste %1</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="vanished">Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="vanished">Ein Makroname darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="vanished">Erlaubt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="vanished">Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1386,6 +1778,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Drücken Sie die Tasten der Kombination gleichzeitig.</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1814,18 @@
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation>Anzahl: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation>Verzögerung: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Drücken Sie die zu wiederholende Taste.</translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1428,6 +1836,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation>Warum OK abgelehnt wird</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1878,14 @@
     <message>
         <source>Single Key</source>
         <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Drücken Sie die Taste, die die Maustaste senden soll.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send "%1"; press another key.</source>
+        <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1926,25 @@
     <message>
         <source>The login entry could not be changed: %1</source>
         <translation>Der Autostart-Eintrag konnte nicht geändert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Möchten Sie dieses Profil wirklich löschen? Die Programmregel, die es nennt, wird ebenfalls entfernt.</numerusform>
+            <numerusform>Möchten Sie dieses Profil wirklich löschen? Die %n Programmregeln, die es nennen, werden ebenfalls entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil: %1</translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation>Nicht zu %1 gewechselt: Änderungen nicht übernommen</translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
+        <translation>&amp;Programme...</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switching to &quot;%1&quot; for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switched to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -253,6 +312,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source>Esc</source>
@@ -388,6 +454,101 @@
     </message>
     <message>
         <source>Middle Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished">Profile</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1263,7 +1424,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>zelmouse</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1310,7 +1471,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot;.</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1361,6 +1522,189 @@
         <source>X</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the desktop&apos;s pointer speed with this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1386,6 +1730,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1766,18 @@
         <source>Delay:</source>
         <translation type="unfinished">Delay:</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1428,6 +1788,10 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1831,14 @@
         <source>Single Key</source>
         <translation type="unfinished">Single Key</translation>
     </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZelSniperWindow</name>
@@ -1504,6 +1876,25 @@
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Are you sure you want delete this profile? The program rule naming it will be removed too.</numerusform>
+            <numerusform>Are you sure you want delete this profile? The %n program rules naming it will be removed too.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

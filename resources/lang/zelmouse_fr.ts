@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>AppProfileSwitcher</name>
+    <message>
+        <source>No X display: the program in front cannot be seen, so profiles do not follow programs.</source>
+        <translation>Aucun affichage X : le programme au premier plan est invisible, les profils ne suivent donc pas les programmes.</translation>
+    </message>
+    <message>
+        <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
+        <translation>Le gestionnaire de fenêtres n'indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
+    </message>
+    <message>
+        <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
+        <translation>La fenêtre au premier plan est invisible pour ce programme (une fenêtre Wayland native) : rien ne change.</translation>
+    </message>
+    <message>
+        <source>No window is in front.</source>
+        <translation>Aucune fenêtre n'est au premier plan.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, no rule.</source>
+        <translation>Suivi du programme au premier plan : %1, aucune règle.</translation>
+    </message>
+    <message>
+        <source>Following the program in front: %1, "%2" is in the active slot.</source>
+        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l'emplacement actif.</translation>
+    </message>
+    <message>
+        <source>The rule for %1 names "%2", which is not in the profile library.</source>
+        <translation>La règle de %1 désigne « %2 », qui n'est pas dans la bibliothèque de profils.</translation>
+    </message>
+    <message>
+        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
+        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l'emplacement actif.</translation>
+    </message>
+    <message>
+        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
+        <translation>« %1 » sera envoyé à la souris pour %2 dès que possible.</translation>
+    </message>
+    <message>
+        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
+        <translation>Le passage à « %1 » pour %2 a été ignoré : la fenêtre contient des modifications non appliquées.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be put into the active slot.</source>
+        <translation>« %1 » n'a pas pu être placé dans l'emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Switching to "%1" for %2.</source>
+        <translation>Passage à « %1 » pour %2.</translation>
+    </message>
+    <message>
+        <source>Switched to "%1".</source>
+        <translation>Passé à « %1 ».</translation>
+    </message>
+    <message>
+        <source>The switch to "%1" could not be sent to the mouse.</source>
+        <translation>Le passage à « %1 » n'a pas pu être envoyé à la souris.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFunction</name>
     <message>
         <source>Left</source>
@@ -253,6 +312,13 @@
     </message>
 </context>
 <context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+</context>
+<context>
     <name>KeyName</name>
     <message>
         <source>Esc</source>
@@ -392,6 +458,101 @@
     </message>
 </context>
 <context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l'emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Règles des programmes</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>classe de fenêtre ou nom du programme</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program's name.</source>
+        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil du programme</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Ajouter la règle</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Supprimer la règle choisie</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil des autres programmes</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Garder le profil en place</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programme :</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Autres programmes :</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Ce profil n'est pas dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Les règles des programmes n'ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Choisissez un profil de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -491,11 +652,11 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d'usine, les cinq emplacements retrouvent leur nom par défaut et l'emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
+        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d&apos;usine, les cinq emplacements retrouvent leur nom par défaut et l&apos;emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment rétablir les réglages d'usine de ce profil ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -1079,7 +1240,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -1087,11 +1248,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TAUX D'INTERROGATION</translation>
+        <translation>TAUX D&apos;INTERROGATION</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -1147,7 +1308,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L'envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
+        <translation>L&apos;envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1263,7 +1424,7 @@
     </message>
     <message>
         <source>ZiziraziWidget</source>
-        <translation>zelmouse</translation>
+        <translation type="vanished">ZiziraziWidget</translation>
     </message>
     <message>
         <source>EFFECT 12</source>
@@ -1310,8 +1471,8 @@
         <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile".</source>
-        <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile ».</translation>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile" or a default name in other letter case ("profile 1").</source>
+        <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile » ni un nom par défaut écrit avec une autre casse (« profile 1 »).</translation>
     </message>
     <message>
         <source>Every other profile is in use in another slot, so none can take this one's place.</source>
@@ -1361,6 +1522,237 @@
         <source>X</source>
         <translation>X</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>Choisir la souris</translation>
+    </message>
+    <message>
+        <source>Profile library</source>
+        <translation>Bibliothèque de profils</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Importer un profil</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Exporter le profil</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>Emplacement de profil sur la souris</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>En charge</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>The mouse from above</source>
+        <translation>La souris vue de dessus</translation>
+    </message>
+    <message>
+        <source>The mouse from the side</source>
+        <translation>La souris vue de côté</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Mouse button %1</source>
+        <translation>Bouton de souris %1</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Défilement vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Défilement vers le bas</translation>
+    </message>
+    <message>
+        <source>The settings are on the mouse.</source>
+        <translation>Les réglages sont sur la souris.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Actions to insert</source>
+        <translation>Actions à insérer</translation>
+    </message>
+    <message>
+        <source>Events of the macro</source>
+        <translation>Événements de la macro</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Délai par défaut en ms</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Nombre de boucles</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>X %1 DPI</source>
+        <translation>X %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y %1 DPI</source>
+        <translation>Y %1 DPI</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>molette vers le haut</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>molette vers le bas</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>bouton %1</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d'usine.</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Le choix n'a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Saturation et luminosité</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Le choix n'a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation type="vanished">« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="vanished">molette vers le haut</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="vanished">molette vers le bas</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="vanished">bouton %1</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="vanished">La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d'usine.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="vanished">Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="vanished">Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="vanished">La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ZelBtnWindow</name>
@@ -1386,6 +1778,10 @@
     <message>
         <source>Combo Key</source>
         <translation>Combinaison</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1814,18 @@
         <source>Delay:</source>
         <translation>Délai :</translation>
     </message>
+    <message>
+        <source>Times: %1 to %2</source>
+        <translation>Fois : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Delay: %1 to %2</source>
+        <translation>Délai : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Appuyez sur la touche à répéter.</translation>
+    </message>
 </context>
 <context>
     <name>ZelKeyDialog</name>
@@ -1429,6 +1837,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Why OK is refused</source>
+        <translation>Pourquoi OK est refusé</translation>
+    </message>
 </context>
 <context>
     <name>ZelMacroSelect</name>
@@ -1438,11 +1850,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1466,6 +1878,14 @@
     <message>
         <source>Single Key</source>
         <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Appuyez sur la touche que le bouton doit envoyer.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send "%1"; press another key.</source>
+        <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1926,25 @@
     <message>
         <source>The login entry could not be changed: %1</source>
         <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer ce profil ? La règle de programme qui le désigne sera aussi supprimée.</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer ce profil ? Les %n règles de programmes qui le désignent seront aussi supprimées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil : %1</translation>
+    </message>
+    <message>
+        <source>Not switched to %1: changes not applied</source>
+        <translation>Pas de passage à %1 : modifications non appliquées</translation>
+    </message>
+    <message>
+        <source>&amp;Programs...</source>
+        <translation>&amp;Programmes...</translation>
     </message>
 </context>
 </TS>

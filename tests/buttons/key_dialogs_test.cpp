@@ -201,11 +201,26 @@ private slots:
         dialog.kindBox(ZelFireKeyWindow::Right)->click();
         QCOMPARE(int(dialog.keyCode()), 0);
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
-        // An empty count cannot be confirmed.
+        // An empty delay or a count out of range: said at once, and OK keeps the dialog open.
         dialog.delayEdit()->clear();
-        QVERIFY(!dialog.okButton()->isEnabled());
+        QCOMPARE(dialog.problemLabel()->text(), QStringLiteral("Delay: 1 to 255"));
+        dialog.timesEdit()->selectAll();
+        QTest::keyClicks(dialog.timesEdit(), QStringLiteral("999"));
+        QCOMPARE(dialog.timesEdit()->text(), QStringLiteral("999"));
+        dialog.okButton()->click();
+        QCOMPARE(dialog.problemLabel()->text(), QStringLiteral("Times: 1 to 255"));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.timesEdit()->setText(QStringLiteral("7"));
         dialog.delayEdit()->setText(QStringLiteral("20"));
-        QVERIFY(dialog.okButton()->isEnabled());
+        QVERIFY(dialog.problemLabel()->text().isEmpty());
+        // A keyboard key still to be pressed is named when OK is pressed.
+        dialog.kindBox(ZelFireKeyWindow::KeyboardKey)->click();
+        dialog.okButton()->click();
+        QCOMPARE(dialog.problemLabel()->text(), QStringLiteral("Press the key to fire."));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        tap(kG);
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void fireKeyPresetFromTheSlot()
@@ -276,10 +291,13 @@ private slots:
         QCOMPARE(fresh.macroButton()->text(), QStringLiteral("beta"));
         // Loop counts: three digits at most, 1..255.
         QCOMPARE(fresh.loopEdit()->maxLength(), 3);
-        for (const char *bad : {"256", "0", ""}) {
-            fresh.loopEdit()->setText(QLatin1String(bad));
+        for (const char *bad : {"256", "0", "", "999"}) {
+            fresh.loopEdit()->clear();
+            QTest::keyClicks(fresh.loopEdit(), QLatin1String(bad));
+            QCOMPARE(fresh.loopEdit()->text(), QLatin1String(bad)); // shown as typed, not cut
             fresh.yesButton()->click();
             QVERIFY2(fresh.isVisible(), bad);
+            QCOMPARE(fresh.problemLabel()->text(), QStringLiteral("The loop count must be a number from 1 to 255."));
         }
         // Not needed while the macro repeats with the key.
         fresh.modeToggle(1)->click();

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("effect settings") << QStringList{"zelmouse-cli", "set", "led", "BREATHING", ""}
                                          << QStringList{"color", "brightness", "speed"};
         QTest::newRow("get has no values") << QStringList{"zelmouse-cli", "get", "rate", ""} << QStringList{};
+        QTest::newRow("desktop option") << QStringList{"zelmouse-cli", "set", "desktop-pointer-speed", ""} << QStringList{"on", "off"};
     }
 
     void bashCompletesWhatUsersType()

@@ -54,8 +54,10 @@ ds_start
 saved=$DS_ROOT/everything.conf
 
 ds_click "${SAVE[@]}"
-choose_file "Save Config File" save-dialog "$saved"
-ds_wait_for 20 test -s "$saved" || ds_fail "SAVE wrote no file"
+# Typed without its extension: SAVE adds it, so that LOAD1 lists the file.
+choose_file "Save Config File" save-dialog "${saved%.conf}"
+ds_wait_for 20 test -s "$saved" || ds_fail "SAVE wrote no file named with its extension"
+[ -e "${saved%.conf}" ] && ds_fail "SAVE wrote the file without its extension"
 grep -q '^Name=' "$saved" || ds_fail "the saved file names no product"
 
 # The saved configuration, edited: slot 1 at 125 Hz (code 8).

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Notices on the on-screen display for a stage pressed on the mouse and a report-rate change,
 # the companion started on demand; the window closed into the tray and brought back by a second
-# start; without a tray, closing the window ends the program.
+# start; without a tray, closing the window ends the program, and the on-screen display with it.
 source "${ZEL_DESKTOP_HARNESS:-$(dirname "$0")/desktop_session.sh}"
 
 # The companion's notices are traced into the program's log (it inherits the program's output).
-export QT_LOGGING_RULES="zelmouse.osd.debug=true"
+export QT_LOGGING_RULES="zelmouse.osd.debug=true;zelmouse.window.debug=true"
 OSD_TITLE='^TRVX Wireless Mouse OSD$'
 
 osd_visible() { xdotool search --onlyvisible --name "$OSD_TITLE" >/dev/null 2>&1; }
@@ -19,6 +19,7 @@ main_window_shown() {
     return 1
 }
 program_ended() { ! kill -0 "$DS_APP_PID" 2>/dev/null; }
+osd_running() { pgrep -f -- "$DS_ROOT/app/zelmouse-osd" >/dev/null; }
 now_ms() { date +%s%3N; }
 
 for dpi in 96 144; do
@@ -63,8 +64,10 @@ for dpi in 96 144; do
 
         kill "$tray_pid"
         wait "$tray_pid" 2>/dev/null || true
+        osd_running || ds_fail "the on-screen display is not running before the close"
         ds_click 933 42
         ds_wait_for 20 program_ended || ds_fail "without a tray, closing the window left the program running"
+        ds_wait_for 3 eval '! osd_running' || ds_fail "the on-screen display outlived the program by 3 s"
         set +e
         wait "$DS_APP_PID"
         status=$?

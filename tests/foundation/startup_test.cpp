@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "platform/autostart.h"
+#include "platform/trace_rules.h"
 #include "ui/main/zizirazi_widget.h"
 
 #include <QtTest>
@@ -32,6 +33,28 @@ private slots:
         QCOMPARE(QByteArray(argv[1]), QByteArray("-style=fusion"));
         QCOMPARE(argv[2], nullptr);
         QVERIFY(!takeHiddenOption(argc, argv));
+    }
+
+    // Started as a user starts it, the program prints warnings, not traces; --trace asks for them.
+    void tracesAreOffUnlessAskedFor()
+    {
+        char program[] = "zelmouse", trace[] = "--trace", hidden[] = "--hidden";
+        char *argv[] = {program, trace, hidden, nullptr};
+        int argc = 3;
+        QVERIFY(takeTraceOption(argc, argv));
+        QCOMPARE(argc, 2);
+        QCOMPARE(QByteArray(argv[1]), QByteArray("--hidden"));
+
+        selectTraces(false);
+        for (const char *category : {"zelmouse.window", "zelmouse.device", "zelmouse.store"}) {
+            const QLoggingCategory traces(category);
+            QVERIFY2(!traces.isDebugEnabled(), category);
+            QVERIFY2(traces.isWarningEnabled() && traces.isCriticalEnabled(), category);
+        }
+        // Plain qDebug() lines too.
+        QVERIFY(!QLoggingCategory::defaultCategory()->isDebugEnabled());
+        QVERIFY(QLoggingCategory::defaultCategory()->isWarningEnabled());
+        QLoggingCategory::setFilterRules(QString());
     }
 
     void loginEntryStartsTheProgramHiddenAndGoesAway()

@@ -156,7 +156,7 @@ private slots:
         const QJsonObject dpi = profile.value("dpi").toObject();
         QCOMPARE(dpi.value("stages").toArray().size(), 6);
         QCOMPARE(dpi.value("activeStage").toInt(), 6);
-        QCOMPARE(profile.value("lighting").toObject().value("effect").toInt(), 13);
+        QCOMPARE(profile.value("lighting").toObject().value("effect").toInt(), 11); // the menu's last effect
     }
 
     void applyAndImportAtOnceNeverUndoEachOther()

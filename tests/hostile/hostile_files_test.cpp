@@ -9,6 +9,7 @@
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/language_config.h"
+#include "store/lighting_effects.h"
 #include "store/macro_files.h"
 #include "store/product_definition.h"
 #include "store/profile_files.h"
@@ -114,7 +115,7 @@ private slots:
 
         auto s = std::make_unique<DeviceSettings>();
         loadAllSettings(*s);
-        QCOMPARE(int(s->LiftHigh), 3);
+        QCOMPARE(int(s->LiftHigh), 2); // anything but 1 mm is 2 mm, as the window shows it
         QCOMPARE(int(s->Sync), 0);
         QCOMPARE(int(s->profiles[0].pollrate), 2);
         QCOMPARE(s->profiles[0].ledModes[2].RGB, QColor(255, 0, 0));
@@ -236,7 +237,7 @@ private slots:
         ProfileData p;
         loadSlotProfile(p, QStringLiteral("Odd"));
         QCOMPARE(int(p.dpi), kDpiStageCount - 1);
-        QCOMPARE(int(p.LedMode), kLedEffectCount - 1);
+        QCOMPARE(int(p.LedMode), kLedMenuEffectCount - 1);
         const MacroFile macro = readMacroFile(QStringLiteral("long"));
         QVERIFY(macro.events.size() <= 10000);
         QCOMPARE(macro.loopType, 3);

@@ -65,6 +65,17 @@ private slots:
         QCOMPARE(strip->hue(), 180);
         QCOMPARE(dialog.color(), QColor(0, 255, 255));
         QTest::mouseRelease(strip, Qt::LeftButton);
+
+        // From the keyboard: arrows step the hue and the dialog follows; the square's arrows
+        // move saturation and brightness.
+        QTest::keyClick(strip, Qt::Key_Down);
+        QCOMPARE(strip->hue(), 179);
+        QCOMPARE(dialog.field(H)->value(), 179);
+        SVColorArea *square = dialog.svSquare();
+        const int value = square->valuePosition();
+        QTest::keyClick(square, Qt::Key_Down);
+        QCOMPARE(square->valuePosition(), value - 1);
+        QCOMPARE(dialog.field(V)->value(), PreviewColorArea::componentOf(value - 1, 1.0));
     }
 
     void squareClampsAtItsEdgesAtEveryScale_data()

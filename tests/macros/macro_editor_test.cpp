@@ -2,6 +2,9 @@
 // its refusals, gun files, and the files all of it leaves behind.
 #include "../window/window_fixture.h"
 
+#include "store/button_assignment.h"
+#include "store/device_settings.h"
+#include "store/function_catalogue.h"
 #include "store/macro_events.h"
 #include "store/macro_library.h"
 #include "ui/kit/zel_message_box.h"
@@ -141,6 +144,7 @@ private slots:
         }
         QCOMPARE(rows.size(), 40);
         QCOMPARE(rows.last(), ev(0x04, 0, kUsageA));
+        QCOMPARE(r.droppedEvents(), 2); // counted, for the warning at STOP
 
         // With delays a table never passes 62 rows, and a key never goes in without its delay.
         for (int existing : {0, 1}) {
@@ -205,7 +209,8 @@ private slots:
         QCOMPARE(saved.delayType, 1);
         QCOMPARE(saved.writeSign, 1);
 
-        // Shift still held at STOP: warned, and saved all the same.
+        // Shift still held at STOP: warned, and not saved, since the mouse would keep Shift
+        // down; the recording stays in the table to be mended.
         recordDelays->click();
         QCOMPARE(m_page->delayMode(), 0);
         m_page->startRecording(false);
@@ -215,8 +220,17 @@ private slots:
         m_page->stopRecording();
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages.at(0).text, QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
-        QCOMPARE(describe(readMacroFile(name).events),
-                 describe({ev(0x84, 0, kUsageLShift), ev(0x84, 0, kUsageA), ev(0x04, 0, kUsageA)}));
+        const Events held{ev(0x84, 0, kUsageLShift), ev(0x84, 0, kUsageA), ev(0x04, 0, kUsageA)};
+        QCOMPARE(describe(table()), describe(held));
+        QCOMPARE(describe(readMacroFile(name).events), describe(rows));
+        // SAVE refuses it the same way; with the release added it is saved.
+        m_page->saveMacro();
+        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(describe(readMacroFile(name).events), describe(rows));
+        insertMacroTableEvents(m_page->eventModel(), 3, {ev(0x04, 0, kUsageLShift)});
+        m_page->saveMacro();
+        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(describe(readMacroFile(name).events), describe(table()));
     }
 
     // RECORD AFTER and EDIT: keys go after the selected row; EDIT replaces a key, keeps its kind.
@@ -236,12 +250,29 @@ private slots:
         m_page->editRow();
         QVERIFY(m_page->isEditingKey());
         sendKey(m_page.get(), 48, false);
+        // The press it ends changes with it: never press A, release B.
         QCOMPARE(table().at(2), ev(0x04, 0, kUsageB));
+        QCOMPARE(table().at(1), ev(0x84, 0, kUsageB));
         selectTableRow(0); // choosing another row ends the edit
         QVERIFY(!m_page->isEditingKey());
         QCOMPARE(enable.size(), 2);
         sendKey(m_page.get(), 30, false);
         QCOMPARE(table().at(0), ev(6, 0, 3));
+
+        // Nested presses of one key pair inside out; EDIT of the outer press takes the outer
+        // release, and the inner pair and the other key stay.
+        const Events nested{ev(0x84, 0, kUsageA), ev(0x84, 0, kUsageA), ev(0x84, 0, kUsageB), ev(0x04, 0, kUsageA),
+                            ev(0x04, 0, kUsageB), ev(0x04, 0, kUsageA)};
+        setMacroTableEvents(m_page->eventModel(), nested);
+        QCOMPARE(macroKeyPartnerRow(nested, 0), 5);
+        QCOMPARE(macroKeyPartnerRow(nested, 3), 1);
+        QCOMPARE(macroKeyPartnerRow(nested, 4), 2);
+        QCOMPARE(macroKeyPartnerRow({ev(0x84, 0, kUsageA), ev(6, 0, 1)}, 0), -1);
+        selectTableRow(0);
+        m_page->editRow();
+        sendKey(m_page.get(), 48, false);
+        QCOMPARE(describe(table()), describe({ev(0x84, 0, kUsageB), ev(0x84, 0, kUsageA), ev(0x84, 0, kUsageB),
+                                              ev(0x04, 0, kUsageA), ev(0x04, 0, kUsageB), ev(0x04, 0, kUsageB)}));
     }
 
     void mouseActionsAndProperties()
@@ -357,7 +388,7 @@ private slots:
         m_page->newMacro();
         const QString name = m_page->currentMacroName();
         const Events all = {ev(0x84, 0, 0x04), ev(0x04, 0, 0x04), ev(0x81, 0, 1), ev(0x01, 0, 1), ev(0x81, 0, 16),
-                            ev(0x01, 0, 8), ev(2, 0, 251), ev(2, 0, 5), ev(2, 200, 0), ev(2, 120, 0),
+                            ev(0x01, 0, 16), ev(2, 0, 251), ev(2, 0, 5), ev(2, 200, 0), ev(2, 120, 0),
                             ev(6, 1, 44), ev(6, 0, 1), ev(0x84, 0, 0xE4), ev(0x04, 0, 0xE4)};
         setMacroTableEvents(m_page->eventModel(), all);
         qobject_cast<QCheckBox *>(m_page->control(MacroControl::LoopWhileHeld))->click();
@@ -402,7 +433,7 @@ private slots:
             QCOMPARE(nameEdit->text(), QStringLiteral("name_2"));
         }
         QCOMPARE(m_messages.size(), 4);
-        QVERIFY(m_messages.at(0).text.contains(QStringLiteral("must not")));
+        QVERIFY(m_messages.at(0).text.contains(QStringLiteral("1 to 100 characters")));
         QCOMPARE(configSnapshot(), before);
 
         // A taken name gets "_2".
@@ -425,6 +456,14 @@ private slots:
         QCOMPARE(m_messages.at(0).text, QStringLiteral("Macro Exist!"));
         QCOMPARE(describe(readMacroEvents(QStringLiteral("name_1"))), describe({ev(6, 0, 77)}));
 
+        // Over 100 characters: refused with the reason, not cut.
+        m_messages.clear();
+        nameEdit->setText(QString(101, QLatin1Char('m')));
+        m_page->changeName();
+        QCOMPARE(m_page->currentMacroName(), QStringLiteral("name_1_2"));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.at(0).text, QStringLiteral("A macro name can have at most 100 characters."));
+
         // Deleting asks first; "No" keeps it.
         m_answer = false;
         m_page->deleteCurrentMacro();
@@ -445,6 +484,42 @@ private slots:
         QCOMPARE(m_messages.at(0).caption, QStringLiteral("WARNING"));
         QCOMPARE(m_messages.at(0).text, QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
         QVERIFY(!macroFileExists(QStringLiteral("name_2")));
+    }
+
+    // A macro that buttons run: the question names them; Yes gives them their factory
+    // function back, No changes nothing.
+    void deletingAMacroButtonsUse()
+    {
+        m_page->newMacro();
+        const QString name = m_page->currentMacroName();
+        auto factory = std::make_unique<ProfileData>();
+        resetProfile(*factory);
+        for (ProfileData &profile : currentSettings.profiles)
+            profile = *factory;
+        currentSettings.ProfileNames[0].clear();
+        currentSettings.ProfileNames[1] = QStringLiteral("Game");
+        const int numbered = numberedButtonSlots().at(2);
+        assignMacroFile(currentSettings.profiles[0].buttons[numbered], ButtonFunction::Macro, name, 1, 0);
+        assignMacroFile(currentSettings.profiles[1].buttons[kButtonSlotCount - 2], ButtonFunction::GunFile, name, 1, 0);
+        QSignalSpy released(m_page.get(), &MacroDialog::MacroButtonsReleased);
+
+        m_answer = false;
+        m_page->deleteCurrentMacro();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.at(0).text,
+                 QStringLiteral("The macro \"%1\" is used by Profile 1 (button 3); Game (wheel up). Delete it? "
+                                "Those buttons get their factory function back.").arg(name));
+        QVERIFY(macroFileExists(name));
+        QCOMPARE(macroUses(currentSettings, name).size(), 2);
+
+        m_answer = true;
+        m_page->deleteCurrentMacro();
+        QVERIFY(!macroFileExists(name));
+        QCOMPARE(released.count(), 1);
+        QVERIFY(macroUses(currentSettings, name).isEmpty());
+        QCOMPARE(currentSettings.profiles[0].buttons[numbered].Fun, factory->buttons[numbered].Fun);
+        QCOMPARE(currentSettings.profiles[1].buttons[kButtonSlotCount - 2].Fun, factory->buttons[kButtonSlotCount - 2].Fun);
+        QVERIFY(currentSettings.profiles[0].buttons[numbered].macroname.isEmpty());
     }
 
     void gunSetDialog()

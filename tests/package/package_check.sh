@@ -30,7 +30,7 @@ version=$(dpkg-deb -f "$deb" Version)
 arch=$(dpkg-deb -f "$deb" Architecture)
 [ "$(basename "$deb")" = "zelmouse_${version}_${arch}.deb" ] || fail "the package file is named $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt5widgets5 libhidapi-hidraw0 libudev1 libx11-6 fonts-dejavu-core; do
+for package in libqt5widgets5 libhidapi-hidraw0 libudev1 libx11-6 fonts-dejavu-core qtwayland5 libqt5dbus5 libxi6; do
     grep -q "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postinst' || fail "no postinst in the package"
@@ -86,5 +86,8 @@ printed=$(as_user "$root/usr/bin/zelmouse-cli" --version)
 json=$(as_user "$root/usr/bin/zelmouse-cli" show --json) || fail "show --json failed for an ordinary user"
 python3 -c 'import json, sys; d = json.loads(sys.argv[1]); assert d["format"] == 1 and d["product"], d' "$json" \
     || fail "show --json printed no settings"
+# Reading creates nothing; the first write seeds the user's folder.
+[ ! -e "$home/.config/zelmouse" ] || fail "show --json created ~/.config/zelmouse"
+as_user "$root/usr/bin/zelmouse-cli" set apply-on-arrival on >/dev/null || fail "set failed for an ordinary user"
 [ -f "$home/.config/zelmouse/Configs/Config.ini" ] || fail "the user's settings were not seeded into ~/.config/zelmouse"
 echo "package check: 1 passed, 0 failed"

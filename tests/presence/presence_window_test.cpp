@@ -11,6 +11,9 @@
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/main/zizirazi_widget.h"
+#include "ui/kit/zel_processbar.h"
+#include "ui/pages/zel_dpi_window.h"
+#include "store/device_settings.h"
 #include "../window/emulated_window_test.h"
 
 #include <QElapsedTimer>
@@ -198,8 +201,6 @@ private slots:
             settle(*window);
             pollerWhileUp = window->statusThreadRunning();
             openWhileUp = window->deviceSession()->vendorInterfaceOpen();
-            // A user changing a page while the mouse is away; the reload drops it.
-            currentSettings.active().dpi = 5;
             mouse().plug(MouseEmulator::Receiver);
         });
 
@@ -215,8 +216,6 @@ private slots:
         QVERIFY(window->isPluggedIn());
         QCOMPARE(window->connectedMouseCount(), 1);
         QCOMPARE(readApplyFailedFlag(), 1);
-        QVERIFY(appliedSettings.active().dpi != 5);
-        QCOMPARE(currentSettings.active().dpi, appliedSettings.active().dpi);
         settle(*window);
         QVERIFY(window->deviceSession()->vendorInterfaceOpen());
         QVERIFY(window->statusThreadRunning());
@@ -224,18 +223,74 @@ private slots:
         QCOMPARE(mouse().state().endMarkers, 0);
     }
 
-    void okWithoutAMouseHidesTheWindow()
+    // No tray here (offscreen): hidden, the window could never come back.
+    void okWithoutATrayKeepsTheWindow()
     {
         auto window = openWindow();
-        connect(window.get(), &ZiziraziWidget::DisconnectBoxShown, this, [] {
+        bool accepted = false;
+        connect(window.get(), &ZiziraziWidget::DisconnectBoxShown, this, [&accepted] {
             auto *box = qobject_cast<ZelMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             box->accept();
+            accepted = true;
         });
         mouse().unplug(MouseEmulator::Receiver);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->isWarningShown() && !window->isVisible(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(accepted && !window->isWarningShown(), kTimeoutMs);
+        QVERIFY(window->isVisible());
         QCOMPARE(window->connectedMouseCount(), 0);
         QCOMPARE(readCurrentProductName(), kFirstModel); // kept for when it comes back
+        // No receiver, no level: the last one is not shown as if current.
+        QCOMPARE(window->batteryBar()->format(), QStringLiteral("--"));
+
+        QSignalSpy reloaded(window.get(), &ZiziraziWidget::MouseReloaded);
+        mouse().plug(MouseEmulator::Receiver);
+        QTRY_COMPARE_WITH_TIMEOUT(reloaded.count(), 1, kTimeoutMs);
+        QVERIFY(window->isVisible());
+    }
+
+    // A brief drop with a DPI change not yet applied: the change, the page and the mark stay,
+    // and nothing is written unasked, even with the arrival's apply on.
+    void unsentEditsSurviveABriefDrop()
+    {
+        writeApplyOnArrival(true);
+        auto window = openWindow();
+        window->showPage(2);
+        ZelDPIWindow *dpi = window->dpiPage();
+        const DpiStage before = dpi->stages()[1];
+        dpi->onSliderChanged(int(before.x) + 2, int(before.y) + 2, 1);
+        writeApplyFailedFlag(0);
+        connect(window.get(), &ZiziraziWidget::DisconnectBoxShown, this, [this] { mouse().plug(MouseEmulator::Receiver); });
+        QSignalSpy kept(window.get(), &ZiziraziWidget::MouseBackWithUnsentEdits);
+        QSignalSpy reloaded(window.get(), &ZiziraziWidget::MouseReloaded);
+
+        mouse().unplug(MouseEmulator::Receiver);
+        QTRY_COMPARE_WITH_TIMEOUT(kept.count(), 1, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, kTimeoutMs);
+        QCOMPARE(reloaded.count(), 0);
+        QCOMPARE(window->currentPage(), 2);
+        QCOMPARE(window->dpiPage()->stages()[1].y, before.y + 2);
+        QCOMPARE(currentSettings.active().dpiStages[1].y, before.y + 2);
+        QCOMPARE(readApplyFailedFlag(), 1);
+        settle(*window);
+        QVERIFY(window->statusThreadRunning());
+        QCOMPARE(mouse().state().beginMarkers, 0);
+    }
+
+    // A start without a mouse keeps the product the files were made for.
+    void startWithoutAMouseKeepsTheKnownProduct()
+    {
+        mouse().unplug(MouseEmulator::Everything);
+        auto window = std::make_unique<ZiziraziWidget>();
+        QCOMPARE(window->connectedMouseCount(), 0);
+        QString productWhileUp;
+        connect(window.get(), &ZiziraziWidget::DisconnectBoxShown, this, [&productWhileUp] {
+            productWhileUp = readCurrentProductName();
+            if (auto *box = qobject_cast<ZelMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(productWhileUp, kFirstModel, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isWarningShown(), kTimeoutMs);
+        QCOMPARE(readCurrentProductName(), kFirstModel);
     }
 
     void applyOnArrivalWritesTheStoredSettingsOnce()

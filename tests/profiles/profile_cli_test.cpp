@@ -97,6 +97,18 @@ private slots:
         QCOMPARE(slotName(profiles(app), 1), QStringLiteral("Profile 1"));
     }
 
+    // As after a window start without a mouse on an older version: no stored product. The
+    // product file names it, and the library is made under that name.
+    void addWithoutAStoredProductTakesTheProductFiles()
+    {
+        AppDirFixture app;
+        app.setKeys(app.configIni(), {{"Config/CurrentProductName", ""}});
+        const CliRun run = cli(app, {QStringLiteral("profile"), QStringLiteral("add")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(QFileInfo::exists(libraryFile(app, QStringLiteral("Profile 1"))));
+        QCOMPARE(app.value(app.configIni(), QStringLiteral("Config/CurrentProductName")).toString(), QStringLiteral("Glide X7"));
+    }
+
     void refusalsChangeNothingAndSayWhy()
     {
         AppDirFixture app;

@@ -263,6 +263,9 @@ private slots:
     void configurationSaveReplacesWholeAndLoadChecksTheProduct()
     {
         setSlots({"Main"}, 0);
+        // As the window holds them: read from files or reset, so within what can be set.
+        for (ProfileData &profile : settings().profiles)
+            resetProfile(profile);
         settings().LiftHigh = 2;
         settings().profiles[0].pollrate = 4;
         const QString file = fx().root() + "/all.conf";

@@ -107,7 +107,10 @@ private slots:
         auto s = filledSettings();
         loadAllSettings(*s);
         QCOMPARE(int(s->ProfileID), 0);
-        QCOMPARE(int(s->AngleValue) + s->LiftHigh + s->Sync + s->Count + s->Jitter + s->Debounce + s->Wake + s->SensorMode, 0);
+        QCOMPARE(int(s->AngleValue) + s->Sync + s->Count + s->Jitter + s->Wake + s->SensorMode, 0);
+        // As the window shows them and sends them: 2 mm, a debounce of 1.
+        QCOMPARE(int(s->LiftHigh), 2);
+        QCOMPARE(int(s->Debounce), 1);
         // Zeros would be sent as rate code 0 and DPI code 0: a slot without a file gets what a
         // reset gives it.
         ProfileData expected;
@@ -138,7 +141,7 @@ private slots:
         QCOMPARE(int(p.pollrate), 44);
         QCOMPARE(int(p.dpi), 0);
         QCOMPARE(int(p.LedMoveOFF), 255);
-        QCOMPARE(int(p.LedSleepTime), 0);
+        QCOMPARE(int(p.LedSleepTime), 1); // the lowest the product's sleep range takes
         QCOMPARE(p.dpiStages[1].x, 4294967295u);
         QCOMPARE(p.ledModes[1].h, -1);
         QCOMPARE(p.buttons[2].Fun, -5);
@@ -413,7 +416,7 @@ private slots:
         QCOMPARE(int(p.buttons[3].KeyInfo[0].code), 4);
         QCOMPARE(p.buttons[3].macroname, QString::fromUtf8("\u5b8f\u4e00"));
         QCOMPARE(p.ledModes[3].RGB, QColor(0x12, 0x34, 0x56));
-        QCOMPARE(p.ledModes[3].bright, 4);
+        QCOMPARE(p.ledModes[3].bright, 3); // 4 is beyond the brightness the window takes
         QCOMPARE(p.ledModes[0].RGB.spec(), QColor::Invalid);
         QCOMPARE(readApplyFailedFlag(), 1);
         QCOMPARE(readSensorModel(), 3389);

@@ -1,6 +1,7 @@
 #pragma once
-// Profiles with every field set to a value of its own, and a field-by-field comparison that
-// names the first difference.
+// Profiles with every field set to a value of its own (within what the window takes, where a
+// stored value outside would be read as the nearest inside), and a field-by-field comparison
+// that names the first difference.
 #include "store/device_settings.h"
 
 #include <QString>
@@ -9,9 +10,9 @@ inline void fillProfile(ProfileData &p, int seed)
 {
     p.pollrate = uint8_t(seed + 1);
     p.dpi = uint8_t((seed + 2) % kDpiStageCount);
-    p.LedMode = uint8_t((seed + 3) % kLedEffectCount);
+    p.LedMode = uint8_t((seed + 3) % 12); // the lighting menu's effects
     p.LedMoveOFF = uint8_t(seed + 4);
-    p.LedSleepTime = uint8_t(seed + 5);
+    p.LedSleepTime = uint8_t(1 + (seed + 5) % 9);
     for (int i = 0; i < kDpiStageCount; ++i) {
         p.dpiStages[i] = {uint8_t(i & 1), uint8_t((i + 1) & 1), uint32_t(seed * 100 + i), uint32_t(seed * 200 + i),
                           uint32_t(4000000000u + i)};
@@ -19,18 +20,20 @@ inline void fillProfile(ProfileData &p, int seed)
     p.mousespeed = uint8_t(seed + 6);
     p.dbclickspeed = uint8_t(seed + 7);
     p.scrollispage = 1;
-    p.scrollspeed = uint8_t(seed + 8);
+    p.scrollspeed = uint8_t(1 + (seed + 8) % 20);
     p.accelenable = 1;
     p.acee = uint8_t(seed + 9);
     for (int b = 0; b < kButtonSlotCount; ++b) {
         ButtonSlot &s = p.buttons[b];
         s.ID = b - 7;
         s.Fun = b % 3 == 0 ? kMacroFunction : seed + b;
-        s.LoopNumber = -b;
-        s.KeyNumber = b % 64;
+        // Macros and fire keys count from 1; a sniper step is one of the sensor's (1..10 here).
+        const bool counts = s.Fun == kMacroFunction || s.Fun == 12;
+        s.LoopNumber = counts ? b + 1 : -b;
+        s.KeyNumber = counts ? b % 64 + 1 : b % 64;
         for (int k = 0; k < kKeyInfoCount; ++k)
             s.KeyInfo[k] = {uint8_t(k + b), uint8_t(255 - k), uint8_t(seed + k + b)};
-        s.Res1 = uint8_t(b);
+        s.Res1 = uint8_t(s.Fun == 55 ? 1 + b % 10 : b);
         s.Res2 = uint8_t(b + 1);
         s.Res3 = uint8_t(b + 2);
         s.Res4 = uint8_t(b + 3);
@@ -42,8 +45,8 @@ inline void fillProfile(ProfileData &p, int seed)
         l.h = e == 2 ? -1 : 360 - e;
         l.s = e;
         l.v = seed;
-        l.bright = e + 1;
-        l.breath = e + 2;
+        l.bright = 1 + (e + seed) % 3;
+        l.breath = 1 + (e + seed + 1) % 5;
     }
     p.ProfileName = QString::fromUtf8("Profil \u00e9t\u00e9 %1").arg(seed);
     p.ProfilePath = QStringLiteral("C:\\Users\\x\\%1.prof").arg(seed);

@@ -3,7 +3,9 @@
 
 #include "platform/osd_channel.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -49,7 +51,7 @@ class OsdChannelTest : public QObject {
         const QString path = m_runtime.filePath(QStringLiteral("fake-osd"));
         QFile script(path);
         script.open(QIODevice::WriteOnly);
-        script.write(QStringLiteral("#!/bin/sh\necho started >> '%1'\n").arg(marker).toUtf8());
+        script.write(QStringLiteral("#!/bin/sh\necho started \"$@\" >> '%1'\n").arg(marker).toUtf8());
         script.close();
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         return path;
@@ -241,12 +243,54 @@ private slots:
         QCOMPARE(delivered.count(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(lineCount(marker), OsdSender::kMaxStarts, kWaitMs);
         QVERIFY(!sender.isWaiting());
+        // Each start names this program as the one the companion serves.
+        QFile starts(marker);
+        QVERIFY(starts.open(QIODevice::ReadOnly));
+        const QStringList words = QString::fromUtf8(starts.readLine()).simplified().split(QLatin1Char(' '));
+        QCOMPARE(osdOwnerFromArguments(words), QCoreApplication::applicationPid());
 
         // A missing program counts the same and is not an error the user hears of.
         OsdSender missing(m_runtime.filePath(QStringLiteral("no-such-program")));
         QSignalSpy missingDropped(&missing, &OsdSender::dropped);
         missing.send(encodeOsdMessage(sample(QStringLiteral("x"))));
         QVERIFY(missingDropped.wait(kWaitMs));
+    }
+
+    // The real companion ends soon after the program it serves, however that ends; one started
+    // for a program already gone does not stay either.
+    void companionEndsWithItsOwner()
+    {
+        QProcess owner;
+        owner.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(owner.waitForStarted(kWaitMs));
+        QProcess companion;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        companion.setProcessEnvironment(env);
+        const qint64 ownerPid = owner.processId();
+        companion.start(QStringLiteral(ZEL_OSD_PROGRAM), osdCompanionArguments(ownerPid));
+        QVERIFY(companion.waitForStarted(kWaitMs));
+        // Up and listening before its owner goes.
+        const auto listening = [] {
+            QLocalSocket probe;
+            probe.connectToServer(osdSocketPath());
+            return probe.waitForConnected(100);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(listening(), kWaitMs);
+        QCOMPARE(companion.state(), QProcess::Running);
+
+        owner.kill();
+        QVERIFY(owner.waitForFinished(kWaitMs));
+        QElapsedTimer ending;
+        ending.start();
+        QVERIFY(companion.waitForFinished(kWaitMs));
+        QVERIFY2(ending.elapsed() < 3000, qPrintable(QStringLiteral("ended after %1 ms").arg(ending.elapsed())));
+        QCOMPARE(companion.exitStatus(), QProcess::NormalExit);
+
+        QProcess late;
+        late.setProcessEnvironment(env);
+        late.start(QStringLiteral(ZEL_OSD_PROGRAM), osdCompanionArguments(ownerPid));
+        QVERIFY(late.waitForFinished(kWaitMs));
     }
 };
 

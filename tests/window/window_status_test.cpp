@@ -12,6 +12,7 @@
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/main/zizirazi_widget.h"
+#include "ui/main/battery_report.h"
 #include "ui/pages/zel_btn_window.h"
 #include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
@@ -76,6 +77,7 @@ private slots:
         auto window = openWindow();
         QCOMPARE(window->connectedMouseCount(), 1);
         QCOMPARE(window->size(), QSize(999, 640));
+        QCOMPARE(window->windowTitle(), productName()); // from the start, not after a report
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(window->currentPage(), 0);
         QVERIFY(buttonOf(*window, WindowControl::TabLighting)->isChecked());
@@ -185,6 +187,14 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(painted.count, 0);
         QCOMPARE(painted.countBelow, 0);
+
+        // At the low level and below, the warning colour; above it, the accent again.
+        const QColor low = lowBatteryColor();
+        const QString lowChunk = QStringLiteral("rgb(%1,%2,%3)").arg(low.red()).arg(low.green()).arg(low.blue());
+        window->slotRefreshBatteryStatus(0, kLowBatteryLevel, 0);
+        QVERIFY(window->batteryBar()->styleSheet().contains(lowChunk));
+        window->slotRefreshBatteryStatus(0, kLowBatteryLevel + 1, 0);
+        QVERIFY(!window->batteryBar()->styleSheet().contains(lowChunk));
     }
 
     void levelZeroShowsMouseOffAndKeepsTheLink()

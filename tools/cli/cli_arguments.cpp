@@ -1,8 +1,10 @@
 #include "tools/cli/cli_arguments.h"
 
 #include "emulator/emulation_names.h"
+#include "tools/cli/cli_output.h"
 #include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
+#include "tools/cli/app_profile_commands.h"
 
 #include <QCommandLineParser>
 
@@ -71,6 +73,8 @@ const CommandInfo kCommands[] = {
      "  removed  MODEL CONNECTION INTERFACE PATH\n"
      "  status   MODEL battery LEVEL% stage N rate HZ Hz\n"
      "           (\"battery off\": the mouse is off; \"rate unknown\": a code that names no rate)\n"
+     "  switch   PROGRAM \"PROFILE\" RESULT   the window gave the program in front its\n"
+     "           profile: RESULT is switched, failed (not sent) or skipped (unsent edits)\n"
      "\n"
      "  --json   print one JSON object per line instead, with the member \"event\"\n"
      "  --wait   keep watching when no mouse is connected at the start\n"
@@ -113,6 +117,13 @@ const CommandInfo kCommands[] = {
      "  apply-on-arrival on|off  write the stored settings to a mouse that arrives\n"
      "                           without them (after a re-plug or a failed write); for\n"
      "                           mice that forget their settings. Off by default.\n"
+     "  pointer-speed 1..20      the desktop's pointer speed kept with the profile (10 is\n"
+     "                           the desktop's default)\n"
+     "  desktop-pointer-speed on|off\n"
+     "                           whether each apply also sets the desktop's pointer speed\n"
+     "                           to the profile's, through the desktop's own setting (GNOME,\n"
+     "                           Cinnamon, MATE, Plasma, Xfce, or the X server's devices).\n"
+     "                           Off by default.\n"
      "\n"
      "Button functions: a label of the window's menus (\"Middle\", \"DPI +\",\n"
      "\"Volume Up\", \"Button Off\", ...), or one of:\n"
@@ -132,7 +143,8 @@ const CommandInfo kCommands[] = {
      "mouse, in the form 'set' takes it, so that 'zelmouse-cli set SETTING ARGS $(zelmouse-cli\n"
      "get SETTING ARGS)' stores it again. SETTING and ARGS are those of 'set' without the\n"
      "value: dpi STAGE, stage, rate, lift, sync, angle-snapping, jitter, debounce, scroll,\n"
-     "led, led sleep, led move-off, button B, apply-on-arrival.\n"
+     "led, led sleep, led move-off, button B, apply-on-arrival, pointer-speed,\n"
+     "desktop-pointer-speed.\n"
      "\n"
      "  --slot N     read profile slot N (1 to 5) instead of the active one\n"},
     {CliCommand::Profiles, "profiles", "[--json]",
@@ -171,6 +183,17 @@ const CommandInfo kCommands[] = {
      "\"Profile 1\" to \"Profile 5\", slot 1 becomes active and everything is sent.\n"
      "\n"
      "  --all    reset all profiles\n"},
+    {CliCommand::AppProfiles, "app-profiles", "[--json]",
+     "List the rules that give programs their profiles.",
+     "Prints the rules of the window's \"Programs\" dialog, in order: each a program (window\n"
+     "class or instance name, or program file name) and the library profile that goes\n"
+     "into the active slot when it comes to the front, and the profile for every other\n"
+     "program.\n"
+     "\n"
+     "  --json   print one JSON object instead of text\n"},
+    {CliCommand::AppProfile, "app-profile", "ACTION [ARGUMENTS]",
+     "Add, remove or change the rules that give programs their profiles.",
+     APP_PROFILE_COMMAND_HELP},
     {CliCommand::Help, "help", "[COMMAND]",
      "Show the help of the tool or of a command.",
      "Shows the help of the tool, or of COMMAND.\n"},
@@ -232,7 +255,8 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     parser.addOption(help);
     const QCommandLineOption all(QStringLiteral("all"), QString());
     const bool takesJson = info.command == CliCommand::Show || info.command == CliCommand::Macros
-        || info.command == CliCommand::Watch || info.command == CliCommand::Profiles;
+        || info.command == CliCommand::Watch || info.command == CliCommand::Profiles
+        || info.command == CliCommand::AppProfiles;
     if (takesJson)
         parser.addOption(json);
     if (info.command == CliCommand::Watch)
@@ -262,6 +286,8 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     switch (info.command) {
     case CliCommand::Profile:
         return parseProfileArguments(result, positional);
+    case CliCommand::AppProfile:
+        return parseAppProfileArguments(result, positional);
     case CliCommand::SelectProfile:
     case CliCommand::SelectSlot: {
         if (positional.size() != 1)
@@ -269,7 +295,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         bool ok = false;
         const int slot = positional.first().toInt(&ok);
         if (!ok || slot < 1 || slot > 5) {
-            result.error = QStringLiteral("The profile number must be 1, 2, 3, 4 or 5, not '%1'.").arg(positional.first());
+            result.error = QStringLiteral("The profile number must be 1, 2, 3, 4 or 5, not '%1'.").arg(echoed(positional.first()));
             return;
         }
         result.slot = slot;
@@ -287,7 +313,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
         if (positional.size() == 1) {
             const CommandInfo *about = commandNamed(positional.first());
             if (!about) {
-                result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(positional.first());
+                result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(echoed(positional.first()));
                 return;
             }
             result.command = about->command;
@@ -299,7 +325,7 @@ void parseCommand(CliArguments &result, const CommandInfo &info, const QStringLi
     default:
         if (!positional.isEmpty()) {
             result.error = QStringLiteral("'%1' takes no arguments, but '%2' was given. See 'zelmouse-cli %1 --help'.")
-                               .arg(QLatin1String(info.name), positional.first());
+                               .arg(QLatin1String(info.name), echoed(positional.first()));
         }
         return;
     }
@@ -329,9 +355,15 @@ CliArguments parseCliArguments(const QStringList &arguments)
         return result;
     }
 
+    // A second value may be a slip that would act on other files: say so rather than guess.
+    for (const QCommandLineOption *valued : {&appDir, &emulate}) {
+        if (parser.values(*valued).size() > 1) {
+            result.error = QStringLiteral("--%1 is given more than once.").arg(valued->names().constFirst());
+            return result;
+        }
+    }
     if (parser.isSet(appDir)) {
-        // A repeated option takes its last value, as most tools do.
-        result.appDir = parser.values(appDir).constLast();
+        result.appDir = parser.value(appDir);
         if (result.appDir.isEmpty()) {
             result.error = QStringLiteral("--app-dir needs a directory name.");
             return result;
@@ -339,9 +371,9 @@ CliArguments parseCliArguments(const QStringList &arguments)
     }
     if (parser.isSet(emulate)) {
         result.emulate = true;
-        result.emulateMode = parser.values(emulate).constLast();
+        result.emulateMode = parser.value(emulate);
         if (emulatedConnectionFromName(result.emulateMode) == 0) {
-            result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(result.emulateMode);
+            result.error = QStringLiteral("--emulate takes receiver, cable or both, not '%1'.").arg(echoed(result.emulateMode));
             return result;
         }
     }
@@ -359,7 +391,7 @@ CliArguments parseCliArguments(const QStringList &arguments)
     const QString name = rest.takeFirst();
     const CommandInfo *info = commandNamed(name);
     if (!info) {
-        result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(name);
+        result.error = QStringLiteral("There is no command '%1'. See 'zelmouse-cli --help'.").arg(echoed(name));
         return result;
     }
     result.command = info->command;

@@ -25,6 +25,8 @@ enum class CliCommand {
     Profile,
     SelectSlot,
     Reset,
+    AppProfiles,
+    AppProfile,
 };
 
 struct CliArguments {
@@ -42,8 +44,9 @@ struct CliArguments {
     QStringList words;         // set/get: the setting and its values
     QString file;              // export/import FILE
     QStringList macroArguments; // macro SUBCOMMAND ..., parsed by the macro commands
-    QString profileAction;     // profile ACTION: use, add, copy, rename, delete, export, import
-    QStringList names;         // profile ACTION's arguments (names, then a file)
+    QString profileAction;     // profile ACTION (use, add, copy, rename, delete, export, import),
+                               // app-profile ACTION (add, remove, default)
+    QStringList names;         // the ACTION's arguments
     bool all = false;          // reset --all
     QString error;             // non-empty: a usage error, one sentence
 };

@@ -139,12 +139,19 @@ _zelmouse_cli()
             dpi) ((n >= 2)) && _zelmouse_cli_offer '' "$cur" on off link unlink ;;
             rate) ((n == 1)) && _zelmouse_cli_offer '' "$cur" 125 250 500 1000 ;;
             lift) ((n == 1)) && _zelmouse_cli_offer '' "$cur" 1 2 ;;
-            sync | angle-snapping | jitter) ((n == 1)) && _zelmouse_cli_offer '' "$cur" on off ;;
+            sync | angle-snapping | jitter | desktop-pointer-speed) ((n == 1)) && _zelmouse_cli_offer '' "$cur" on off ;;
             esac ;;
         esac ;;
     help) ((n == 0)) && _zelmouse_cli_offer '' "$cur" "${_zelmouse_cli_commands[@]}" ;;
     export | import) COMPREPLY=($(compgen -f -- "$cur")) ;;
     show) _zelmouse_cli_offer '' "$cur" --json ;;
+    app-profiles) _zelmouse_cli_offer '' "$cur" --json ;;
+    app-profile)
+        if ((n == 0)); then
+            _zelmouse_cli_offer '' "$cur" add remove default
+        elif [[ ${args[0]} == default ]] && ((n == 1)); then
+            _zelmouse_cli_offer '' "$cur" none
+        fi ;;
     esac
 }
 complete -F _zelmouse_cli zelmouse-cli
@@ -228,12 +235,19 @@ case $command in
           dpi) (( n >= 2 )) && $offer on off link unlink ;;
           rate) (( n == 1 )) && $offer 125 250 500 1000 ;;
           lift) (( n == 1 )) && $offer 1 2 ;;
-          sync|angle-snapping|jitter) (( n == 1 )) && $offer on off ;;
+          sync|angle-snapping|jitter|desktop-pointer-speed) (( n == 1 )) && $offer on off ;;
         esac ;;
     esac ;;
   help) (( n == 0 )) && $offer $commands ;;
   export|import) _files ;;
   show) $offer --json ;;
+  app-profiles) $offer --json ;;
+  app-profile)
+    if (( n == 0 )); then
+      $offer add remove default
+    elif [[ ${args[1]} == default ]] && (( n == 1 )); then
+      $offer none
+    fi ;;
 esac
 )ZSH";
 

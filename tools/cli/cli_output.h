@@ -5,3 +5,8 @@
 // tool's name.
 void printResult(const QString &text);
 void printError(const QString &sentence);
+
+// A value the user typed or a file held, as an error message repeats it: control and format
+// characters (which could drive the terminal or turn the text around) as '?', and cut after
+// 40 characters.
+QString echoed(const QString &value);

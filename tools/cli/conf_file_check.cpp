@@ -1,9 +1,12 @@
 #include "tools/cli/conf_file_check.h"
 
+#include "tools/cli/cli_output.h"
+
 #include "store/app_paths.h"
 #include "store/device_settings.h"
 #include "store/ini_file.h"
 #include "store/profile_files.h"
+#include "store/value_ranges.h"
 
 #include <QFileInfo>
 
@@ -13,15 +16,6 @@ ConfFileVerdict refuse(const QString &reason)
     return {false, reason};
 }
 
-// A hostile name may hold terminal control characters; never echo them.
-QString printable(QString text)
-{
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char('?');
-    }
-    return text;
-}
 } // namespace
 
 ConfFileVerdict checkImportFile(const QString &file, const QString &currentProduct)
@@ -41,14 +35,14 @@ ConfFileVerdict checkImportFile(const QString &file, const QString &currentProdu
         return refuse(QStringLiteral("The file '%1' is not a settings file.").arg(file));
     if (!ini.refusedKeys().isEmpty()) {
         return refuse(QStringLiteral("The file '%1' holds a malformed value (%2); nothing was changed.")
-                          .arg(file, printable(ini.refusedKeys().first())));
+                          .arg(file, echoed(ini.refusedKeys().first())));
     }
     if (!ini.contains(QStringLiteral("MouseName/Name")))
         return refuse(QStringLiteral("The file '%1' names no product; it is not a settings export.").arg(file));
     const QString product = readProductNameOfFile(file);
     if (product != currentProduct) {
         return refuse(QStringLiteral("The file '%1' is for the product \"%2\", not for \"%3\"; nothing was changed.")
-                          .arg(file, printable(product), printable(currentProduct)));
+                          .arg(file, echoed(product), echoed(currentProduct)));
     }
     // Slot names become profile file names; a name that would leave the profile folder is
     // refused here rather than silently dropped later.
@@ -56,14 +50,27 @@ ConfFileVerdict checkImportFile(const QString &file, const QString &currentProdu
         const QString name = ini.text(QStringLiteral("Config/Profile%1").arg(i));
         if (!name.isEmpty() && !isSafeFileName(name)) {
             return refuse(QStringLiteral("The file '%1' names profile slot %2 \"%3\", which is not a usable file name; nothing was changed.")
-                              .arg(file, QString::number(i), printable(name)));
+                              .arg(file, QString::number(i), echoed(name)));
         }
     }
     // An import replaces all five profiles: a file cut short would put zeros in their place.
     const QString missing = missingExportKey(ini);
     if (!missing.isEmpty()) {
         return refuse(QStringLiteral("The file '%1' is incomplete (it lacks \"%2\"); nothing was changed.")
-                          .arg(file, printable(missing)));
+                          .arg(file, echoed(missing)));
     }
+    const QString outside = valueOutOfRangeRefusal(file);
+    if (!outside.isEmpty())
+        return refuse(outside);
     return {true, QString()};
+}
+
+QString valueOutOfRangeRefusal(const QString &file)
+{
+    const StoredValueOutOfRange outside = firstValueOutOfRange(file);
+    if (outside.key.isEmpty())
+        return QString();
+    return QStringLiteral("The file '%1' holds %2=%3, outside %4 to %5, the values the window and 'set' take; nothing was changed.")
+        .arg(file, echoed(outside.key), QString::number(outside.value), QString::number(outside.minimum),
+             QString::number(outside.maximum));
 }

@@ -10,3 +10,7 @@ struct ConfFileVerdict {
 };
 
 ConfFileVerdict checkImportFile(const QString &file, const QString &currentProduct);
+
+// The refusal of a ".prof" or ".conf" holding a value the window and `set` do not take, naming
+// the key and the range; empty when every value is in range.
+QString valueOutOfRangeRefusal(const QString &file);

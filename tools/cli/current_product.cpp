@@ -23,3 +23,14 @@ QString settleCurrentProduct()
     writeCurrentProductName(chosen);
     return chosen;
 }
+
+QString settleLibraryProduct()
+{
+    const QString stored = readCurrentProductName();
+    if (!stored.isEmpty())
+        return stored;
+    const QString defined = productName();
+    if (!defined.isEmpty())
+        writeCurrentProductName(defined);
+    return defined;
+}

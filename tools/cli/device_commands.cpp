@@ -3,6 +3,7 @@
 
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
+#include "tools/cli/cli_pointer_speed.h"
 #include "tools/cli/conf_file_check.h"
 #include "tools/cli/current_product.h"
 
@@ -136,6 +137,7 @@ int reportExchange(uint8_t status, const QString &success, const QString &afterF
 
 int reportWrite(uint8_t status, const QString &success)
 {
+    followWithDesktopPointerSpeed(status);
     if (status == ExchangeNotSaved) {
         printError(QStringLiteral("The settings could not be saved: %1; nothing was sent to the mouse.").arg(lastFailedSavePath()));
         return CliExit::CannotSave;

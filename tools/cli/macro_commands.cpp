@@ -65,9 +65,8 @@ int showMacro(const QString &name, bool json)
         return CliExit::Success;
     }
     QString text = QStringLiteral("Macro \"%1\": %2 events; delays: %3; loop: %4")
-                       .arg(name)
-                       .arg(macro.events.size())
-                       .arg(wordOf(kDelayWords, 3, macro.delayType), wordOf(kLoopWords, 4, macro.loopType));
+                       .arg(name, QString::number(macro.events.size()), wordOf(kDelayWords, 3, macro.delayType),
+                            wordOf(kLoopWords, 4, macro.loopType));
     if (macro.loopType == 1)
         text += QStringLiteral(" (%1)").arg(macro.loopTime);
     text += QLatin1Char('\n');
@@ -112,7 +111,7 @@ int buildGun(const QString &name, const QString &bulletCount, const QStringList 
         bool ok = false;
         count = bulletCount.toInt(&ok);
         if (!ok || count < 1 || count > kGunMaxBullets)
-            return usage(QStringLiteral("--bullets takes 1 to 5, not '%1'.").arg(bulletCount));
+            return usage(QStringLiteral("--bullets takes 1 to 5, not '%1'.").arg(echoed(bulletCount)));
     }
     if (bulletTexts.size() > count)
         return usage(QStringLiteral("%1 --bullet values were given for %2 bullets.").arg(bulletTexts.size()).arg(count));
@@ -120,13 +119,13 @@ int buildGun(const QString &name, const QString &bulletCount, const QStringList 
     for (int i = 0; i < bulletTexts.size(); ++i) {
         if (!parseBullet(bulletTexts.at(i), &bullets[i]))
             return usage(QStringLiteral("--bullet takes DELAY,Y,X with a delay of 1 to 999 ms and offsets of -100 to 100, not '%1'.")
-                             .arg(bulletTexts.at(i)));
+                             .arg(echoed(bulletTexts.at(i))));
     }
     const QVector<MacroEvent> events = gunEvents(bullets);
     const MacroLibraryResult result = createNumberedMacro(name, gunMacroFile(events));
     if (!result.ok())
         return refusal(result);
-    printResult(QStringLiteral("Created gun file \"%1\" with %2 events").arg(result.name).arg(events.size()));
+    printResult(QStringLiteral("Created gun file \"%1\" with %2 events").arg(result.name, QString::number(events.size())));
     return CliExit::Success;
 }
 
@@ -150,7 +149,7 @@ int runMacrosCommand(bool json)
     }
     QString text;
     for (const QString &name : names)
-        text += QStringLiteral("%1  %2 events\n").arg(name, -24).arg(readMacroEvents(name).size());
+        text += name.leftJustified(24) + QStringLiteral("  %1 events\n").arg(readMacroEvents(name).size());
     printResult(text);
     return CliExit::Success;
 }

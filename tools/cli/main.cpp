@@ -7,6 +7,7 @@
 #include "tools/cli/cli_trace.h"
 #include "tools/cli/set_commands.h"
 #include "tools/cli/macro_commands.h"
+#include "tools/cli/app_profile_commands.h"
 #ifdef ZEL_CLI_EMULATION
 #include "emulator/emulation_launch.h"
 #include "tools/cli/cli_emulation.h"
@@ -25,6 +26,22 @@
 #include <vector>
 
 namespace {
+
+// Commands that read the settings and change nothing: they make no folder either.
+bool onlyReads(const CliArguments &arguments)
+{
+    switch (arguments.command) {
+    case CliCommand::Show:
+    case CliCommand::Get:
+    case CliCommand::Macros:
+    case CliCommand::Profiles:
+        return true;
+    case CliCommand::Macro:
+        return arguments.macroArguments.value(0) == QLatin1String("show");
+    default:
+        return false;
+    }
+}
 
 int dispatch(const CliArguments &arguments)
 {
@@ -61,6 +78,10 @@ int dispatch(const CliArguments &arguments)
         return runSelectProfileCommand(arguments.slot);
     case CliCommand::Reset:
         return runResetCommand(arguments.all);
+    case CliCommand::AppProfiles:
+        return runAppProfilesCommand(arguments.json);
+    case CliCommand::AppProfile:
+        return runAppProfileCommand(arguments.profileAction, arguments.names);
     case CliCommand::Help:
     case CliCommand::None:
         break;
@@ -111,6 +132,7 @@ int main(int argc, char *argv[])
         }
         setApplicationDirectoryOverride(arguments.appDir);
     }
+    setSettingsReadOnly(onlyReads(arguments));
 
 #ifdef ZEL_CLI_EMULATION
     std::unique_ptr<EmulatedMouse> emulated;

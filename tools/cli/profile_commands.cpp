@@ -4,10 +4,14 @@
 #include "tools/cli/cli_commands.h"
 
 #include "tools/cli/cli_exit_codes.h"
+#include "tools/cli/conf_file_check.h"
 #include "tools/cli/cli_output.h"
+#include "tools/cli/current_product.h"
 
+#include "store/app_rules.h"
 #include "store/config_file.h"
 #include "store/device_settings.h"
+#include "store/product_definition.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
 #include "store/settings_lock.h"
@@ -44,8 +48,8 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
         break;
     case LibraryOutcome::NameRefused:
         return QStringLiteral("That name cannot be a profile name: it needs 1 to 100 characters, without slashes, "
-                              "\"..\", control characters or blanks at either end, and cannot be \"DefaultProfile\"; "
-                              "nothing was changed.");
+                              "\"..\", control characters or blanks at either end, and cannot be \"DefaultProfile\" or a "
+                              "default name in other letter case (\"profile 1\"); nothing was changed.");
     case LibraryOutcome::NameExists:
         return QStringLiteral("A profile named \"%1\" already exists; nothing was changed.").arg(subject);
     case LibraryOutcome::DefaultName:
@@ -67,6 +71,8 @@ QString refusal(LibraryOutcome outcome, const QString &subject)
         return QStringLiteral("The file '%1' does not exist or cannot be read.").arg(subject);
     case LibraryOutcome::FileFailed:
         return QStringLiteral("A profile file could not be written; nothing was changed.");
+    case LibraryOutcome::ValueOutOfRange:
+        return valueOutOfRangeRefusal(subject);
     }
     return QString();
 }
@@ -107,7 +113,7 @@ void parseProfileArguments(CliArguments &result, const QStringList &positional)
         result.names = positional.mid(1);
         return;
     }
-    result.error = QStringLiteral("There is no profile action '%1'.").arg(action) + see;
+    result.error = QStringLiteral("There is no profile action '%1'.").arg(echoed(action)) + see;
 }
 
 int runProfilesCommand(bool json)
@@ -116,6 +122,9 @@ int runProfilesCommand(bool json)
     loadAllSettings(*settings);
     const QStringList library = loadLibraryNames();
     const int active = settings->activeIndex();
+    // Listing changes nothing: the product is named as a change would settle it.
+    const QString stored = readCurrentProductName();
+    const QString product = stored.isEmpty() ? productName() : stored;
 
     if (json) {
         QJsonArray entries;
@@ -130,7 +139,7 @@ int runProfilesCommand(bool json)
                                      {QStringLiteral("name"), settings->ProfileNames[i]},
                                      {QStringLiteral("active"), i == active}});
         }
-        const QJsonObject report{{QStringLiteral("product"), readCurrentProductName()},
+        const QJsonObject report{{QStringLiteral("product"), product},
                                  {QStringLiteral("activeSlot"), active + 1},
                                  {QStringLiteral("library"), entries},
                                  {QStringLiteral("slots"), slotList}};
@@ -138,7 +147,7 @@ int runProfilesCommand(bool json)
         return CliExit::Success;
     }
 
-    QString text = QStringLiteral("Product: %1\nLibrary:\n").arg(readCurrentProductName());
+    QString text = QStringLiteral("Product: %1\nLibrary:\n").arg(product);
     if (library.isEmpty())
         text += QStringLiteral("  (empty)\n");
     for (const QString &name : library) {
@@ -170,6 +179,7 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     const SettingsLock lock;
     if (!lock.isLocked())
         return reportSettingsBusy();
+    settleLibraryProduct();
     DeviceSettings &settings = currentSettings;
     loadAllSettings(settings);
     QStringList library = loadLibraryNames();
@@ -180,16 +190,16 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         name = arguments.at(0);
         if (const LibraryOutcome outcome = useLibraryProfile(settings, name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Profile \"%1\" is now in slot %2.").arg(name, QString::number(slot)));
     } else if (action == QLatin1String("add")) {
         if (const LibraryOutcome outcome = addProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, name);
-        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Added profile \"%1\" and put it into slot %2.").arg(name, QString::number(slot)));
     } else if (action == QLatin1String("copy")) {
         const QString source = settings.ProfileNames[settings.activeIndex()];
         if (const LibraryOutcome outcome = copyActiveProfile(settings, library, &name); outcome != LibraryOutcome::Ok)
             return report(outcome, source);
-        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name).arg(slot));
+        return storeLoadedSettings(settings, QStringLiteral("Copied profile \"%1\" to \"%2\", now in slot %3.").arg(source, name, QString::number(slot)));
     } else if (action == QLatin1String("rename")) {
         const QString &from = arguments.at(0);
         name = arguments.at(1);
@@ -200,12 +210,15 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
         printResult(QStringLiteral("Renamed profile \"%1\" to \"%2\".").arg(from, name));
     } else if (action == QLatin1String("delete")) {
         QString replacement;
+        const int rules = appRulesNaming(loadAppRules(), arguments.at(0));
         if (const LibraryOutcome outcome = deleteProfile(settings, library, arguments.at(0), &replacement);
             outcome != LibraryOutcome::Ok)
             return report(outcome, arguments.at(0));
-        const QString done = replacement.isEmpty()
+        QString done = replacement.isEmpty()
             ? QStringLiteral("Deleted profile \"%1\".").arg(arguments.at(0))
-            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0)).arg(slot).arg(replacement);
+            : QStringLiteral("Deleted profile \"%1\"; slot %2 now holds \"%3\".").arg(arguments.at(0), QString::number(slot), replacement);
+        if (rules > 0)
+            done += QStringLiteral(" Removed the %1 program rule%2 that named it.").arg(rules).arg(rules == 1 ? "" : "s");
         if (!replacement.isEmpty())
             return storeLoadedSettings(settings, done);
         printResult(done);
@@ -216,9 +229,9 @@ int runProfileCommand(const QString &action, const QStringList &arguments)
     } else if (action == QLatin1String("import")) {
         if (const LibraryOutcome outcome = importProfile(settings, library, arguments.at(0), &name); outcome != LibraryOutcome::Ok)
             return report(outcome, outcome == LibraryOutcome::NameExists ? QFileInfo(arguments.at(0)).completeBaseName() : arguments.at(0));
-        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name).arg(slot));
+        return sendLoadedSettings(lock, QStringLiteral("Imported profile \"%1\" into slot %2 and sent the settings to the mouse.").arg(name, QString::number(slot)));
     } else {
-        printError(QStringLiteral("There is no profile action '%1'.").arg(action));
+        printError(QStringLiteral("There is no profile action '%1'.").arg(echoed(action)));
         return CliExit::Usage;
     }
     return CliExit::Success;

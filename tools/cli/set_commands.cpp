@@ -7,6 +7,7 @@
 #include "tools/cli/cli_exit_codes.h"
 #include "tools/cli/cli_output.h"
 
+#include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/button_assignment.h"
 #include "store/config_file.h"
@@ -24,6 +25,9 @@
 #include "store/sensor_ranges.h"
 
 #include <QColor>
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace {
 
@@ -34,6 +38,8 @@ constexpr int kByteMin = 1;
 constexpr int kByteMax = 255;
 constexpr int kScrollMin = 1;
 constexpr int kScrollMax = 20;
+constexpr int kPointerSpeedMin = 1;
+constexpr int kPointerSpeedMax = 20;
 // Loop modes of a macro or gun-file button.
 constexpr int kLoopTimes = 0;
 constexpr int kLoopWhileHeld = 1;
@@ -76,20 +82,28 @@ struct SettingInfo {
 
 // ---- words ----
 
+// Decimal digits with an optional '-' and nothing else (toInt would also take blanks and '+').
+// A number too large for an int is held at the int's limit, so that it is refused as out of
+// range rather than as not a number.
 bool number(const QString &word, int *value)
 {
+    static const QRegularExpression decimal(QStringLiteral("^-?[0-9]+$"));
+    if (!decimal.match(word).hasMatch())
+        return false;
     bool ok = false;
     *value = word.toInt(&ok, 10);
-    return ok;
+    if (!ok)
+        *value = word.startsWith(QLatin1Char('-')) ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    return true;
 }
 
 bool numberIn(Edit &edit, const QString &word, int minimum, int maximum, const char *what, int *value)
 {
     if (!number(word, value))
-        return edit.usage(QStringLiteral("The %1 must be a number, not '%2'.").arg(QLatin1String(what), word));
+        return edit.usage(QStringLiteral("The %1 must be a number, not '%2'.").arg(QLatin1String(what), echoed(word)));
     if (*value < minimum || *value > maximum)
         return edit.refuse(QStringLiteral("The %1 %2 is out of range; it must be %3 to %4.")
-                               .arg(QLatin1String(what), word, QString::number(minimum), QString::number(maximum)));
+                               .arg(QLatin1String(what), echoed(word), QString::number(minimum), QString::number(maximum)));
     return true;
 }
 
@@ -100,7 +114,7 @@ bool onOff(Edit &edit, const QString &word, const char *what, bool *on)
     else if (word.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0)
         *on = false;
     else
-        return edit.usage(QStringLiteral("%1 is on or off, not '%2'.").arg(QLatin1String(what), word));
+        return edit.usage(QStringLiteral("%1 is on or off, not '%2'.").arg(QLatin1String(what), echoed(word)));
     return true;
 }
 
@@ -132,9 +146,9 @@ bool stageNumber(Edit &edit, const QString &word, int *stage)
     const int count = dpiStagesOffered();
     int value = 0;
     if (!number(word, &value))
-        return edit.usage(QStringLiteral("The stage must be a number, not '%1'.").arg(word));
+        return edit.usage(QStringLiteral("The stage must be a number, not '%1'.").arg(echoed(word)));
     if (value < 1 || value > count)
-        return edit.refuse(QStringLiteral("There is no stage %1; this mouse has stages 1 to %2.").arg(word, QString::number(count)));
+        return edit.refuse(QStringLiteral("There is no stage %1; this mouse has stages 1 to %2.").arg(echoed(word), QString::number(count)));
     *stage = value - 1;
     return true;
 }
@@ -152,10 +166,10 @@ bool dpiCode(Edit &edit, const QString &word, int sensor, const SensorRange &ran
 {
     int dpi = 0;
     if (!number(word, &dpi))
-        return edit.usage(QStringLiteral("A DPI value must be a number, not '%1'.").arg(word));
+        return edit.usage(QStringLiteral("A DPI value must be a number, not '%1'.").arg(echoed(word)));
     if (dpi < range.minimumDpi || dpi > range.maximumDpi)
         return edit.refuse(QStringLiteral("%1 DPI is out of range; this sensor takes %2 to %3 DPI.")
-                               .arg(word, QString::number(range.minimumDpi), QString::number(range.maximumDpi)));
+                               .arg(echoed(word), QString::number(range.minimumDpi), QString::number(range.maximumDpi)));
     const int nearest = nearestDpiCode(dpi, sensor, range.minimumCode, range.maximumCode);
     const int became = dpiFromCode(nearest, sensor);
     if (became != dpi)
@@ -175,11 +189,24 @@ bool setDpi(Edit &edit, const QStringList &args)
     int sensor = 0;
     SensorRange range;
     const bool knownSensor = sensorRange(readSensorModel(), readCurrentProductName(), productWideDpiRange(), &range);
-    // Switches first, so that "unlink 1600,800" and "1600,800 unlink" say the same.
+    // Switches first, so that "unlink 1600,800" and "1600,800 unlink" say the same. Each pair
+    // once: "on off" asks for two things.
     QStringList values;
+    QString enabling;
+    QString linking;
     for (const QString &word : args.mid(1)) {
         const QString w = word.toLower();
-        if (w == QLatin1String("on") || w == QLatin1String("off")) {
+        const bool enableWord = w == QLatin1String("on") || w == QLatin1String("off");
+        const bool linkWord = w == QLatin1String("link") || w == QLatin1String("unlink");
+        QString &given = enableWord ? enabling : linking;
+        if ((enableWord || linkWord) && given == w)
+            return edit.usage(QStringLiteral("'%1' is given twice.").arg(w));
+        if ((enableWord || linkWord) && !given.isEmpty())
+            return edit.usage(QStringLiteral("A stage is either %1, not both.")
+                                  .arg(enableWord ? QStringLiteral("on or off") : QStringLiteral("linked or unlinked")));
+        if (enableWord || linkWord)
+            given = w;
+        if (enableWord) {
             stage.used = w == QLatin1String("on") ? 1 : 0;
         } else if (w == QLatin1String("link")) {
             stage.link = 1;
@@ -192,14 +219,14 @@ bool setDpi(Edit &edit, const QStringList &args)
         }
     }
     if (values.size() > 1)
-        return edit.usage(QStringLiteral("A stage takes one value, X or X,Y; '%1' is one too many.").arg(values[1]));
+        return edit.usage(QStringLiteral("A stage takes one value, X or X,Y; '%1' is one too many.").arg(echoed(values[1])));
     if (values.isEmpty())
         return true;
     if (!currentSensorRange(edit, &sensor, &range))
         return false;
     const QStringList xy = values[0].split(QLatin1Char(','));
     if (xy.size() > 2)
-        return edit.usage(QStringLiteral("A DPI value is X or X,Y, not '%1'.").arg(values[0]));
+        return edit.usage(QStringLiteral("A DPI value is X or X,Y, not '%1'.").arg(echoed(values[0])));
     uint32_t x = 0;
     uint32_t y = 0;
     if (!dpiCode(edit, xy[0], sensor, range, &x))
@@ -259,10 +286,10 @@ bool setRate(Edit &edit, const QStringList &args)
     if (!argumentCount(edit, args, 1, "rate 125|250|500|1000"))
         return false;
     if (!number(args[0], &hz))
-        return edit.usage(QStringLiteral("The report rate must be a number, not '%1'.").arg(args[0]));
+        return edit.usage(QStringLiteral("The report rate must be a number, not '%1'.").arg(echoed(args[0])));
     const int code = reportRateCodeForHz(hz);
     if (!code)
-        return edit.refuse(QStringLiteral("The report rate %1 Hz is not offered; it must be 125, 250, 500 or 1000.").arg(args[0]));
+        return edit.refuse(QStringLiteral("The report rate %1 Hz is not offered; it must be 125, 250, 500 or 1000.").arg(echoed(args[0])));
     edit.profile().pollrate = uint8_t(code);
     return true;
 }
@@ -381,6 +408,44 @@ QString getApplyOnArrival(Edit &edit, const QStringList &args)
     return argumentCount(edit, args, 0, "get apply-on-arrival") ? onOffText(readApplyOnArrival()) : QString();
 }
 
+// ---- the desktop's pointer speed ----
+
+bool setPointerSpeed(Edit &edit, const QStringList &args)
+{
+    int value = 0;
+    if (!argumentCount(edit, args, 1, "pointer-speed 1..20")
+        || !numberIn(edit, args[0], kPointerSpeedMin, kPointerSpeedMax, "pointer speed", &value))
+        return false;
+    edit.profile().mousespeed = uint8_t(value);
+    if (!readDesktopPointerSpeedOption())
+        edit.notes << QStringLiteral("The desktop's pointer speed follows the profile only with 'desktop-pointer-speed on'.");
+    return true;
+}
+
+QString getPointerSpeed(Edit &edit, const QStringList &args)
+{
+    return argumentCount(edit, args, 0, "get pointer-speed") ? QString::number(storedMouseSpeed(edit.profile().mousespeed)) : QString();
+}
+
+// Not a setting of the mouse: whether an apply also sets the desktop's pointer speed.
+bool setDesktopPointerSpeed(Edit &edit, const QStringList &args)
+{
+    bool on = false;
+    if (!argumentCount(edit, args, 1, "desktop-pointer-speed on|off") || !onOff(edit, args[0], "desktop-pointer-speed", &on))
+        return false;
+    if (!writeDesktopPointerSpeedOption(on))
+        return edit.refuse(QStringLiteral("The configuration file %1 could not be written.").arg(configFilePath()), CliExit::CannotSave);
+    edit.notes << (on ? QStringLiteral("Each apply now also sets the desktop's pointer speed to the profile's.")
+                      : QStringLiteral("The desktop's pointer speed is left as it is."));
+    edit.storedAlready = true;
+    return true;
+}
+
+QString getDesktopPointerSpeed(Edit &edit, const QStringList &args)
+{
+    return argumentCount(edit, args, 0, "get desktop-pointer-speed") ? onOffText(readDesktopPointerSpeedOption()) : QString();
+}
+
 // ---- lighting ----
 
 // The effect named by the longest run of leading words (a menu text or a number 0..11), and
@@ -396,7 +461,8 @@ int leadingEffect(const QStringList &words, int *taken)
             }
         }
         int index = -1;
-        if (n == 1 && number(name, &index) && index >= 0 && index < kLedMenuEffectCount) {
+        // The word as typed: folding makes "-5" read as "5".
+        if (n == 1 && number(words[0], &index) && index >= 0 && index < kLedMenuEffectCount) {
             *taken = 1;
             return index;
         }
@@ -433,16 +499,22 @@ bool setLed(Edit &edit, const QStringList &args)
     int taken = 0;
     const int index = leadingEffect(args, &taken);
     if (index < 0)
-        return edit.refuse(QStringLiteral("There is no lighting effect '%1'. See 'zelmouse-cli set --help'.").arg(args[0]));
+        return edit.refuse(QStringLiteral("There is no lighting effect '%1'. See 'zelmouse-cli set --help'.").arg(echoed(args[0])));
     LightingEffectRows effect;
     lightingEffectRows(index, &effect);
     const QString effectName = QLatin1String(lightingEffectText(index));
     LedEffect settings = profile.ledModes[index];
     const QStringList rest = args.mid(taken);
+    QStringList given;
     for (int i = 0; i < rest.size(); i += 2) {
-        const QString key = rest[i].toLower();
+        QString key = rest[i].toLower();
+        if (key == QLatin1String("colour"))
+            key = QStringLiteral("color");
         if (i + 1 >= rest.size())
-            return edit.usage(QStringLiteral("'%1' needs a value.").arg(rest[i]));
+            return edit.usage(QStringLiteral("'%1' needs a value.").arg(echoed(rest[i])));
+        if (given.contains(key))
+            return edit.usage(QStringLiteral("'%1' is given twice.").arg(key));
+        given << key;
         const QString &value = rest[i + 1];
         if (key == QLatin1String("color") || key == QLatin1String("colour")) {
             if (!effect.colorSwatch)
@@ -451,7 +523,7 @@ bool setLed(Edit &edit, const QStringList &args)
             bool ok = false;
             const uint rgb = hex.toUInt(&ok, 16);
             if (!ok || hex.size() != 6)
-                return edit.usage(QStringLiteral("A colour is six hexadecimal digits RRGGBB, not '%1'.").arg(value));
+                return edit.usage(QStringLiteral("A colour is six hexadecimal digits RRGGBB, not '%1'.").arg(echoed(value)));
             settings.RGB = QColor::fromRgb(QRgb(rgb));
         } else if (key == QLatin1String("brightness")) {
             if (!effect.brightness)
@@ -464,7 +536,7 @@ bool setLed(Edit &edit, const QStringList &args)
             if (!numberIn(edit, value, kSpeedMin, kSpeedMax, "speed", &settings.breath))
                 return false;
         } else {
-            return edit.usage(QStringLiteral("An effect takes color, brightness and speed, not '%1'.").arg(rest[i]));
+            return edit.usage(QStringLiteral("An effect takes color, brightness and speed, not '%1'.").arg(echoed(rest[i])));
         }
     }
     profile.LedMode = uint8_t(index);
@@ -513,10 +585,10 @@ bool buttonSlot(Edit &edit, const QString &word, int *slot)
     const QVector<int> numbered = numberedButtonSlots();
     int n = 0;
     if (!number(word, &n))
-        return edit.usage(QStringLiteral("A button is a number, wheel-up or wheel-down, not '%1'.").arg(word));
+        return edit.usage(QStringLiteral("A button is a number, wheel-up or wheel-down, not '%1'.").arg(echoed(word)));
     if (n < 1 || n > numbered.size())
         return edit.refuse(QStringLiteral("There is no button %1; this mouse has buttons 1 to %2, wheel-up and wheel-down.")
-                               .arg(word, QString::number(numbered.size())));
+                               .arg(echoed(word), QString::number(numbered.size())));
     *slot = numbered[n - 1];
     return true;
 }
@@ -525,7 +597,7 @@ bool keyboardKey(Edit &edit, const QString &name, int *keyCode)
 {
     int usage = 0;
     if (!keyCodeNamed(name, *keyCode))
-        return edit.refuse(QStringLiteral("There is no key named '%1'.").arg(name));
+        return edit.refuse(QStringLiteral("There is no key named '%1'.").arg(echoed(name)));
     if (!keyCodeToHidUsage(*keyCode, usage))
         return edit.refuse(QStringLiteral("%1 is a mouse button, not a keyboard key.").arg(keyName(unsigned(*keyCode))));
     return true;
@@ -549,7 +621,7 @@ bool comboKeyCodes(Edit &edit, const QString &text, QVector<int> *codes)
         }
         if (best.isEmpty()) {
             const int plus = text.indexOf(QLatin1Char('+'), at);
-            return edit.refuse(QStringLiteral("There is no key named '%1'.").arg(text.mid(at, plus < 0 ? -1 : plus - at)));
+            return edit.refuse(QStringLiteral("There is no key named '%1'.").arg(echoed(text.mid(at, plus < 0 ? -1 : plus - at))));
         }
         int code = 0;
         if (!keyboardKey(edit, text.mid(at, best.size()), &code))
@@ -565,7 +637,7 @@ bool plainFunction(Edit &edit, int slot, const QString &label, int *code)
 {
     const FunctionCatalogueEntry *entry = findFunctionLabelled(label);
     if (!entry)
-        return edit.refuse(QStringLiteral("There is no button function '%1'. See 'zelmouse-cli set --help'.").arg(label));
+        return edit.refuse(QStringLiteral("There is no button function '%1'. See 'zelmouse-cli set --help'.").arg(echoed(label)));
     switch (entry->data) {
     case FunctionData::KeyCode:
         return edit.usage(QStringLiteral("\"%1\" takes its key: button B key KEY.").arg(label));
@@ -682,7 +754,7 @@ bool setButton(Edit &edit, const QStringList &args)
         if (name.isEmpty())
             return edit.usage(QStringLiteral("Expected: button B %1 NAME [times N|while-held|toggle].").arg(kind));
         if (!listMacroNames().contains(name))
-            return edit.refuse(QStringLiteral("There is no macro named '%1'.").arg(name));
+            return edit.refuse(QStringLiteral("There is no macro named '%1'.").arg(echoed(name)));
         assignMacroFile(slot, gun ? ButtonFunction::GunFile : ButtonFunction::Macro, name, loops, mode);
     } else {
         int code = 0;
@@ -767,6 +839,8 @@ const SettingInfo kSettings[] = {
     {"led", Scope::Lighting, setLed, getLed},
     {"button", Scope::Profile, setButton, getButton},
     {"apply-on-arrival", Scope::Device, setApplyOnArrival, getApplyOnArrival},
+    {"pointer-speed", Scope::Profile, setPointerSpeed, getPointerSpeed},
+    {"desktop-pointer-speed", Scope::Device, setDesktopPointerSpeed, getDesktopPointerSpeed},
 };
 
 const SettingInfo *settingNamed(const QString &name)
@@ -796,7 +870,7 @@ Session begin(const CliArguments &arguments)
     s.info = settingNamed(arguments.words.value(0));
     if (!s.info) {
         printError(QStringLiteral("There is no setting '%1'. See 'zelmouse-cli %2 --help'.")
-                       .arg(arguments.words.value(0), cliCommandName(arguments.command)));
+                       .arg(echoed(arguments.words.value(0)), cliCommandName(arguments.command)));
         s.exitCode = CliExit::Usage;
         return s;
     }
@@ -826,8 +900,16 @@ void parseSettingCommand(CliArguments &result, const QStringList &arguments)
             result.help = true;
             return;
         } else if (word == QLatin1String("--apply") && result.command == CliCommand::Set) {
+            if (result.apply) {
+                result.error = QStringLiteral("--apply is given more than once.");
+                return;
+            }
             result.apply = true;
         } else if (word == QLatin1String("--slot") || word.startsWith(QLatin1String("--slot="))) {
+            if (result.slot > 0) {
+                result.error = QStringLiteral("--slot is given more than once.");
+                return;
+            }
             QString value;
             if (word.contains(QLatin1Char('=')))
                 value = word.section(QLatin1Char('='), 1);
@@ -836,12 +918,12 @@ void parseSettingCommand(CliArguments &result, const QStringList &arguments)
             bool ok = false;
             const int slot = value.toInt(&ok);
             if (!ok || slot < 1 || slot > kProfileCount) {
-                result.error = QStringLiteral("--slot takes a profile slot 1 to 5, not '%1'.").arg(value);
+                result.error = QStringLiteral("--slot takes a profile slot 1 to 5, not '%1'.").arg(echoed(value));
                 return;
             }
             result.slot = slot;
         } else if (word.startsWith(QLatin1String("--"))) {
-            result.error = QStringLiteral("Unknown option '%1'. See 'zelmouse-cli %2 --help'.").arg(word, command);
+            result.error = QStringLiteral("Unknown option '%1'. See 'zelmouse-cli %2 --help'.").arg(echoed(word), command);
             return;
         } else {
             result.words << word;

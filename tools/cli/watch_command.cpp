@@ -11,9 +11,12 @@
 #include "device/device_session.h"
 #include "platform/hid_interface_name.h"
 #include "platform/hotplug_watcher.h"
+#include "platform/switch_notice.h"
 #include "store/config_file.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
@@ -47,6 +50,10 @@ public:
         connect(&m_hotplug, &HotplugWatcher::interfaceChanged, this, &PresenceWatch::onInterfaceChanged);
         connect(&m_session, &DeviceSession::RefreshBatteryStatus, this, &PresenceWatch::onBattery);
         connect(&m_session, &DeviceSession::RefreshStatus, this, &PresenceWatch::onStatus);
+        // The window's profile switches for the program in front, as it notes them.
+        m_lastSwitch = readSwitchNotice().time;
+        m_switches.addPath(QFileInfo(switchNoticePath()).absolutePath());
+        connect(&m_switches, &QFileSystemWatcher::directoryChanged, this, &PresenceWatch::onSwitchNoticed);
     }
 
     bool start()
@@ -81,7 +88,11 @@ private:
         }
         const QString kind = event.value(QStringLiteral("event")).toString();
         QStringList words{kind.leftJustified(8), event.value(QStringLiteral("model")).toString()};
-        if (kind == QLatin1String("status")) {
+        if (kind == QLatin1String("switch")) {
+            words = QStringList{kind.leftJustified(8), event.value(QStringLiteral("program")).toString(),
+                                QStringLiteral("\"%1\"").arg(event.value(QStringLiteral("profile")).toString()),
+                                event.value(QStringLiteral("result")).toString()};
+        } else if (kind == QLatin1String("status")) {
             const int battery = event.value(QStringLiteral("battery")).toInt();
             words << (battery == 0 ? QStringLiteral("battery off") : QStringLiteral("battery %1%").arg(battery));
             if (event.contains(QStringLiteral("stage"))) {
@@ -175,8 +186,22 @@ private:
                {QStringLiteral("rateHz"), reportRateHz(rate) ? QJsonValue(reportRateHz(rate)) : QJsonValue()}});
     }
 
+    void onSwitchNoticed()
+    {
+        const SwitchNotice notice = readSwitchNotice();
+        if (notice.time <= m_lastSwitch)
+            return;
+        m_lastSwitch = notice.time;
+        print({{QStringLiteral("event"), QStringLiteral("switch")},
+               {QStringLiteral("program"), notice.program},
+               {QStringLiteral("profile"), notice.profile},
+               {QStringLiteral("result"), notice.result}});
+    }
+
     bool m_json = false;
     bool m_enumerated = false;
+    qint64 m_lastSwitch = 0;
+    QFileSystemWatcher m_switches;
     int m_battery = 0;
     QString m_model;
     DeviceSession m_session;

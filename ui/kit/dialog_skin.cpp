@@ -52,7 +52,8 @@ QToolButton *makeDialogToolButton(const QString &text, const QIcon &icon, const 
     button->setFont(dialogFont());
     button->setStyleSheet(dialogToolButtonStyle());
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus where the user typed.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

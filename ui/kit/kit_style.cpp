@@ -42,14 +42,11 @@ QString skinFieldStyleSheet(double scale)
                "QSpinBox::up-button:hover,QSpinBox::down-button:hover{background:rgba(255,255,255,28);}"
                "QSpinBox::up-arrow{image:url(%5);width:%6px;height:%7px;}"
                "QSpinBox::down-arrow{image:url(%8);width:%6px;height:%7px;}")
-        .arg(qMax(2, scaled(3, scale)))
-        .arg(scaled(4, scale))
-        .arg(accentText)
-        .arg(scaled(16, scale))
-        .arg(skinPath(QStringLiteral("/skin/spin_up.png")))
-        .arg(scaled(9, scale))
-        .arg(scaled(6, scale))
-        .arg(skinPath(QStringLiteral("/skin/spin_down.png")));
+        // One call: a '%' in the skin folder's path must not take the next value.
+        .arg(QString::number(qMax(2, scaled(3, scale))), QString::number(scaled(4, scale)), accentText,
+             QString::number(scaled(16, scale)), skinPath(QStringLiteral("/skin/spin_up.png")),
+             QString::number(scaled(9, scale)), QString::number(scaled(6, scale)),
+             skinPath(QStringLiteral("/skin/spin_down.png")));
 }
 
 QString skinItemViewStyleSheet(double scale)

@@ -3,10 +3,12 @@
 
 #include "ui/kit/dialog_skin.h"
 #include "ui/kit/kit_resources.h"
+#include "ui/kit/keyboard_access.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/plug_in_flag.h"
 #include "ui/kit/ui_scale.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -69,6 +71,11 @@ ZelMessageBox::ZelMessageBox(int style, const QString &title, const QString &cap
     }
     m_yes->setGeometry(scaledRect(right - kButtonWidth, kButtonY, kButtonWidth, kButtonHeight));
 
+    // Read out as an alert, whatever has the focus: the message is the point of the box.
+    registerAccessibleRole("ZelMessageBox", QAccessible::AlertMessage);
+    setAccessibleName(caption.isEmpty() ? title : caption);
+    setAccessibleDescription(message);
+
     if (pollPlugIn) {
         m_plugInTimer = new QTimer(this);
         connect(m_plugInTimer, &QTimer::timeout, this, &ZelMessageBox::GetPlugInSignal);
@@ -83,6 +90,25 @@ void ZelMessageBox::GetPlugInSignal()
             m_plugInTimer->stop();
         accept();
     }
+}
+
+void ZelMessageBox::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    announce(this, m_message->text());
+}
+
+void ZelMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    // Return answers with the button that has the focus, else with "Yes" / "Ok"; Esc is "No".
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        if (m_no && m_no->hasFocus())
+            reject();
+        else
+            accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ZelMessageBox::paintEvent(QPaintEvent *)

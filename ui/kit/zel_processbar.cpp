@@ -8,6 +8,21 @@
 ZelProcessbar::ZelProcessbar(QWidget *parent)
     : QProgressBar(parent)
 {
+    // A reading, not a button: Tab stops on it so that a screen reader speaks it.
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &QProgressBar::valueChanged, this, &ZelProcessbar::refreshAccessibleName);
+}
+
+void ZelProcessbar::setLabel(const QString &label)
+{
+    m_label = label;
+    refreshAccessibleName();
+}
+
+void ZelProcessbar::refreshAccessibleName()
+{
+    const QString reading = m_caption.isEmpty() ? QStringLiteral("%1 %").arg(value()) : m_caption;
+    setAccessibleName(m_label.isEmpty() ? reading : m_label + QLatin1Char(' ') + reading);
 }
 
 void ZelProcessbar::setCaption(const QString &caption)
@@ -15,6 +30,7 @@ void ZelProcessbar::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    refreshAccessibleName();
     update();
 }
 

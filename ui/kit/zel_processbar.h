@@ -10,6 +10,8 @@ public:
     explicit ZelProcessbar(QWidget *parent = nullptr);
 
     void setCaption(const QString &caption);
+    // What screen readers call the gauge ("Battery"); its name carries the reading after it.
+    void setLabel(const QString &label);
     QString caption() const { return m_caption; }
     // The text paint draws now: the caption, else the formatted value when text is visible.
     QString shownText() const;
@@ -18,5 +20,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void refreshAccessibleName();
+
     QString m_caption;
+    QString m_label;
 };

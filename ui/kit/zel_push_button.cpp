@@ -1,18 +1,22 @@
 #include "ui/kit/zel_push_button.h"
 #include "ui/kit/skin_images.h"
 
+#include "ui/kit/keyboard_access.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 ZelPushButton::ZelPushButton(const QStringList &images, QWidget *parent, const QString &text)
     : QPushButton(parent)
 {
     setImages(images);
     setText(text);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab only: a click must not take the focus from a field or a recording.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 ZelPushButton::ZelPushButton(const QString &image, QWidget *parent, const QString &text)
@@ -160,18 +164,38 @@ void ZelPushButton::leaveEvent(QEvent *event)
     QPushButton::leaveEvent(event);
 }
 
+void ZelPushButton::press()
+{
+    if (isCheckable()) {
+        const bool nowChecked = !isChecked();
+        setChecked(nowChecked);
+        if (m_images.size() > 2)
+            showImage(nowChecked ? Pressed : Normal);
+    }
+    emit EnterSignal(this);
+}
+
 void ZelPushButton::mousePressEvent(QMouseEvent *event)
 {
-    if (isEnabled() && event->button() == Qt::LeftButton) {
-        if (isCheckable()) {
-            const bool nowChecked = !isChecked();
-            setChecked(nowChecked);
-            if (m_images.size() > 2)
-                showImage(nowChecked ? Pressed : Normal);
-        }
-        emit EnterSignal(this);
-    }
+    if (isEnabled() && event->button() == Qt::LeftButton)
+        press();
     QPushButton::mousePressEvent(event);
+}
+
+void ZelPushButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!isPressKey(*event) || !isEnabled()) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    // What a left press and release do: the press's own signal, then clicked (or the menu).
+    QPointer<ZelPushButton> alive(this);
+    press();
+    if (alive)
+        click();
 }
 
 void ZelPushButton::mouseReleaseEvent(QMouseEvent *event)

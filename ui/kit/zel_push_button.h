@@ -57,11 +57,13 @@ protected:
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void nextCheckState() override;
     void checkStateSet() override;
 
 private:
+    void press();
     void showImage(int state);
     QColor textColor() const;
 

@@ -16,11 +16,18 @@ BatteryBarView batteryBarView(int level, bool cableLink)
     view.percentText = !cableLink;
     // A progress bar silently ignores values outside its range; a full bar is the honest reading.
     view.value = cableLink ? 100 : (level > 100 ? 100 : level);
+    view.low = !cableLink && level <= kLowBatteryLevel;
     return view;
 }
 
-QString batteryBarStyle(bool mouseOff, const QColor &accent, int fontPixels)
+QColor lowBatteryColor()
 {
+    return QColor(230, 50, 40);
+}
+
+QString batteryBarStyle(bool mouseOff, const QColor &accent, int fontPixels, bool low)
+{
+    const QColor chunk = low ? lowBatteryColor() : accent;
     if (mouseOff) {
         return QStringLiteral(
                    "QProgressBar{border:none;background-color:rgb(100,100,100);border-radius:2px;"
@@ -33,9 +40,9 @@ QString batteryBarStyle(bool mouseOff, const QColor &accent, int fontPixels)
                "text-align:center;font-weight:bold;color:black;font-size:%1px;}"
                "QProgressBar::chunk{background-color:rgb(%2,%3,%4);border-radius:2px;}")
         .arg(fontPixels)
-        .arg(accent.red())
-        .arg(accent.green())
-        .arg(accent.blue());
+        .arg(chunk.red())
+        .arg(chunk.green())
+        .arg(chunk.blue());
 }
 
 int batteryTextPixels(const QString &text, const QString &family, int barWidth, double factor)

@@ -3,6 +3,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "ui/main/app_profile_switcher.h"
 #include "platform/hotplug_watcher.h"
 #include "platform/pointer_speed.h"
 #include "store/app_paths.h"
@@ -17,6 +18,7 @@
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/main/page_visibility.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -41,7 +43,8 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     // Set before any child exists: set later, it would restyle every child built by then.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     resize(400, 300);
-    setWindowTitle(QObject::tr("ZiziraziWidget"));
+    // The product from the start: the desktop lists the window by it.
+    setWindowTitle(productName());
     QMetaObject::connectSlotsByName(this);
 
     appDir = applicationDirectory();
@@ -98,6 +101,7 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     setButtonColorMode(productColorMode());
 
     buildControls();
+    setUpKeyboardAccess();
     if (languages.count < 2)
         controls[int(WindowControl::Language)]->hide();
 
@@ -112,11 +116,11 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
     startStatusThread();
 
     appliedSettings = settingsReading->result();
+    pagesProduct = readCurrentProductName();
     settingsReading.reset();
     // What the reading took (its text, tables and the reader's own heap) goes back at once.
     malloc_trim(0);
     currentSettings = appliedSettings;
-    readDesktopPointerSpeed();
 
     rebuildLibraryMenu();
     frontView = true;
@@ -133,8 +137,11 @@ ZiziraziWidget::ZiziraziWidget(QWidget *parent, std::unique_ptr<SettingsReading>
 
     setWindowIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))));
     createTray();
+    appSwitcher = new AppProfileSwitcher(this);
 
     slotRefreshBatteryStatus(0, 1, 1);
+    if (mouseCount == 0)
+        showBatteryUnknown();
 
     openActiveProfileFile();
 
@@ -297,13 +304,14 @@ bool ZiziraziWidget::statusThreadRunning() const
 // ---------------------------------------------------------------------------------------------
 // The desktop pointer speed
 
-void ZiziraziWidget::readDesktopPointerSpeed()
-{
-    currentSettings.active().mousespeed = uint8_t(readPointerSpeed());
-}
-
 void ZiziraziWidget::applyDesktopPointerSpeed()
 {
-    applyPointerSpeed(currentSettings.active().mousespeed);
+    // The desktop's speed is the user's own unless they asked the profile to set it.
+    if (!readDesktopPointerSpeedOption())
+        return;
+    setDesktopPointerSpeed(storedMouseSpeed(currentSettings.active().mousespeed));
+    // What came of it shows in the row: the desktop's speed now, or why it could not be set.
+    if (desktopPointerRow)
+        desktopPointerRow->showDesktopSpeed();
 }
 

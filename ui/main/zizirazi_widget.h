@@ -18,6 +18,7 @@
 #include "ui/main/window_layout.h"
 #include "ui/main/window_scale.h"
 
+class AppProfileSwitcher;
 class MacroDialog;
 class OsdSender;
 class QAction;
@@ -36,6 +37,7 @@ class ZelDPIWindow;
 class ZelLabel;
 class ZelMessageBox;
 class ZelPointSpeed;
+class ZelPointerSpeedRow;
 class ZelProcessbar;
 class ZelPushButton;
 class ZelReportRate;
@@ -100,6 +102,7 @@ public:
     ZelDPIWindow *dpiPage() { ensurePage(WindowPage::Dpi); return dpiWindow; }
     ZelReportRate *ratePage() { ensurePage(WindowPage::Dpi); return reportRateWindow; }
     ZelPointSpeed *pointerPage() { ensurePage(WindowPage::Dpi); return pointSpeedWindow; }
+    ZelPointerSpeedRow *pointerSpeedRow() { ensurePage(WindowPage::Dpi); return desktopPointerRow; }
     ZelBtnWindow *customizePage() { ensurePage(WindowPage::Customize); return btnWindow; }
     ZelColorWindow *lightingPage() { ensurePage(WindowPage::Lighting); return colorWindow; }
     MacroDialog *macroPage() { ensurePage(WindowPage::Macro); return macroDialog; }
@@ -116,14 +119,30 @@ public:
     const QStringList &libraryNames() const { return profileLibrary; }
     QSystemTrayIcon *trayIcon() const { return tray; }
 
+    // Profiles that follow the program in front (the switcher decides, the window carries out).
+    AppProfileSwitcher *appProfileSwitcher() const { return appSwitcher; }
+    // Edits on the pages or in the slots that no write has sent yet.
+    bool hasUnsentEdits();
+    // A write is running, with or without its dialog.
+    bool isWriting() const;
+    // Library profile `name` into the active slot, then written without a dialog; false (and
+    // nothing changed) when it cannot be used. The write ends with QuietWriteFinished.
+    bool switchActiveProfile(const QString &name);
+    // The switch to `profile` was not made over unsent edits: the window says so.
+    void sayAppSwitchSkipped(const QString &profile);
+
 signals:
     // A notice for the on-screen display (DPI stage, report rate, profile), as sent.
     void OsdNotice(const QString &text);
     // The "Dongle Disconnect!" box came up; the window was reloaded for the selected mouse.
     void DisconnectBoxShown();
     void MouseReloaded();
+    // The mouse came back while the pages held edits not yet sent to it: they were kept.
+    void MouseBackWithUnsentEdits();
     // The low-battery notice, as shown.
     void LowBatteryNotice(const QString &text);
+    // A write without a dialog ended (switchActiveProfile).
+    void QuietWriteFinished(uchar status);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -133,9 +152,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // The "Programs" dialog, from the library panel or the tray; the window may stay hidden.
+    void showProgramsDialog();
     void SelBtnChanged(uchar index, uchar group);
     void slotGotoMacro(uchar page);
     void slot_show_profilename(QAction *action);
@@ -183,6 +205,9 @@ private:
     void showMouseImages();
     void showSidePicture();
     void showMouseOff();
+    // No mouse to ask: the bar shows no level rather than the last one.
+    void showBatteryUnknown();
+    void showGreyBattery(const QString &text);
     int batteryFontPixels(const QString &text) const;
     // A message box with the caption "Warning"; style as ZelMessageBox numbers them.
     int showMessage(int style, const QString &text);
@@ -192,10 +217,15 @@ private:
     int countConnectedModels() const;
     // After another mouse was chosen or the mouse came back: its pictures, files and library.
     void reloadForSelectedMouse();
+    // The mouse that came back is the one the pages were loaded for, and they hold edits not
+    // yet sent to it (taken from the pages that keep their own copies).
+    bool keepsUnsentEdits();
     void setPluggedIn(bool plugged);
     // "Config/ApplyOnArrival": the stored settings to a mouse that came back.
     void applyOnArrivalIfDue();
     void notifyOsd(const QString &text);
+    // The write Apply makes, without its dialog.
+    void writeQuietly();
     QString appPath(const QString &relative) const { return appDir + relative; }
 
     // Device notifications register here (device presence).
@@ -209,6 +239,9 @@ private:
     bool trayUsable() const;
     void trayBatteryReport(uchar charging, uchar level, uchar extra);
     void showLowBatteryNotice(int level);
+    // A notice while the window is hidden: the tray's balloon, else the desktop's notification
+    // service. False when neither is there.
+    bool notifyOutsideWindow(const QString &text);
     // The profile library: loading it and its menu (profile management).
     void loadProfileLibrary();
     void rebuildLibraryMenu();
@@ -220,10 +253,18 @@ private:
     void setProfileMenuWidths();
     // Shows the refusal, if any; true for Ok.
     bool reportLibraryOutcome(LibraryOutcome outcome);
+    // Keyboard and screen readers (keyboard access): the tab shortcuts, once; the names of
+    // the window's own controls, with every retranslation; the Tab order, as pages are built.
+    void setUpKeyboardAccess();
+    void nameWindowControls();
+    void orderFocusChain();
+    // Ctrl+Tab and its relatives: the next or previous tab that the product has.
+    void stepTab(int step);
+    // A file to write, chosen by the user, ending in `extension` (added when typed without it).
+    QString askSaveFile(const QString &caption, const QString &filter, const QString &extension);
     // The firmware hand-over (firmware update): from the press, or from a click.
     void handleFirmwareButton(bool fromClick);
-    // The pointer speed of the desktop into the active profile (pointer options).
-    void readDesktopPointerSpeed();
+    // The active profile's pointer speed onto the desktop, when the user asked for that.
     void applyDesktopPointerSpeed();
 
     // Scale and backgrounds.
@@ -256,8 +297,12 @@ private:
     // The "Dongle Disconnect!" box while it is up.
     QPointer<ZelMessageBox> warningBox;
     bool arrivalApplyPending = false;
+    // The model the pages' settings were loaded for.
+    QString pagesProduct;
     // A writer reads currentSettings: status reports must not edit it meanwhile.
     bool writeInProgress = false;
+    // The status of the last write with progress (0: the mouse took it all).
+    uint8_t lastWriteStatus = 0;
     QStringList connectedModels;
     bool frontView = true;
     int page = 0;
@@ -296,6 +341,7 @@ private:
     ZelBtnWindow *btnWindow = nullptr;
     ZelDPIWindow *dpiWindow = nullptr;
     ZelPointSpeed *pointSpeedWindow = nullptr;
+    ZelPointerSpeedRow *desktopPointerRow = nullptr;
     ZelReportRate *reportRateWindow = nullptr;
     MacroDialog *macroDialog = nullptr;
     ZelColorWindow *colorWindow = nullptr;
@@ -305,6 +351,7 @@ private:
     QMenu *trayMenu = nullptr;
     ZelAction *loadConfigAction = nullptr;
     ZelAction *startAtLoginAction = nullptr;
+    ZelAction *programsAction = nullptr;
     ZelAction *quitAction = nullptr;
     OsdSender *osdSender = nullptr;
     // Last reported level (0 for mouse off); -1 before the first report.
@@ -318,6 +365,7 @@ private:
     std::unique_ptr<DeviceSession> session;
     // Interfaces coming and going; null when the system cannot tell.
     std::unique_ptr<HotplugWatcher> hotplug;
+    AppProfileSwitcher *appSwitcher = nullptr;
     // The active slot's profile file, kept open to record the mouse's stage changes.
     QString profileFilePath;
 };

@@ -5,7 +5,9 @@
 #include "device/device_session.h"
 #include "store/device_settings.h"
 #include "store/ini_file.h"
+#include "ui/kit/keyboard_access.h"
 #include "ui/kit/zel_message_box.h"
+#include "ui/kit/zel_push_button.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
@@ -53,11 +55,18 @@ void ZiziraziWidget::writeWithProgress(bool forceFull)
     const int accepted = dialog.exec();
     disconnect(finished);
     writeInProgress = false;
+    lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
     // The write's working copies (thousands of keys a slot) were freed on the writer's heap,
     // which keeps such memory; it goes back now rather than for the hours the window stays open.
     malloc_trim(0);
+    if (accepted == 1 && result == ExchangeOk)
+        announce(button(WindowControl::Apply), QObject::tr("The settings are on the mouse."));
     if (accepted == 1 && result == ExchangeNotSaved)
         showMessage(ZelMessageBox::Warning, QObject::tr("The settings could not be saved: %1").arg(lastFailedSavePath()));
-    else if (accepted == 1 && result != ExchangeOk)
-        showMessage(ZelMessageBox::Question, QObject::tr("Send data failed, please try again."));
+    else if (accepted == 1 && result != ExchangeOk) {
+        const QString failed = QObject::tr("Send data failed, please try again.");
+        // Hidden in the tray (a mouse that came back while it was): a notice, not a box.
+        if (isVisible() || !notifyOutsideWindow(failed))
+            showMessage(ZelMessageBox::Question, failed);
+    }
 }

@@ -25,6 +25,7 @@
 #include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 #include "ui/pages/zel_report_rate.h"
 
 #include <QCoreApplication>
@@ -211,6 +212,7 @@ void ZiziraziWidget::buildControls()
     makeHotspot(wheelHotspots, skinPaths(wheel.up));
     makeHotspot(wheelHotspots, skinPaths(wheel.down));
     frontHotspots[0]->installEventFilter(this);
+    orderFocusChain();
 }
 
 bool ZiziraziWidget::pageBuilt(WindowPage tab) const
@@ -259,11 +261,14 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
         reportRateWindow = new ZelReportRate(active, this);
         controls[int(WindowControl::RatePage)] = reportRateWindow;
         connect(reportRateWindow, SIGNAL(RefreshLift(quint8)), this, SLOT(slotLiftChange(quint8)));
+        desktopPointerRow = new ZelPointerSpeedRow(this);
+        desktopPointerRow->hide();
         break;
     case WindowPage::Macro:
         macroDialog = new MacroDialog(this);
         controls[int(WindowControl::MacroPage)] = macroDialog;
         connect(macroDialog, SIGNAL(EnableButtonsSignal(bool)), this, SLOT(slotEnableButtons(bool)));
+        connect(macroDialog, &MacroDialog::MacroButtonsReleased, this, [this] { refreshPage(WindowPage::Customize); });
         break;
     }
     // Hidden until its tab shows it: a page made for a look-up must not appear with another tab.
@@ -277,6 +282,7 @@ void ZiziraziWidget::ensurePage(WindowPage tab)
     refreshPage(tab);
     retranslatePage(tab);
     scalePage(tab);
+    orderFocusChain();
 }
 
 void ZiziraziWidget::scalePage(WindowPage tab)
@@ -294,6 +300,9 @@ void ZiziraziWidget::scalePage(WindowPage tab)
         dpiWindow->layoutForScale(scaleFactor);
         pointSpeedWindow->setScale(scaleFactor);
         reportRateWindow->setScale(scaleFactor);
+        // Below the tabs, the one free place the DPI tab has.
+        desktopPointerRow->setGeometry(scaledRect(69, 320, 200, 200, scaleFactor));
+        desktopPointerRow->setScale(scaleFactor);
         break;
     case WindowPage::Macro:
         macroDialog->setScale(scaleFactor);
@@ -316,6 +325,7 @@ void ZiziraziWidget::retranslatePage(WindowPage tab)
         dpiWindow->retranslate();
         pointSpeedWindow->retranslate();
         reportRateWindow->retranslate();
+        desktopPointerRow->retranslate();
         break;
     case WindowPage::Macro:
         macroDialog->retranslate();
@@ -454,6 +464,7 @@ void ZiziraziWidget::retranslateTexts()
 
     for (int tab = 0; tab < kWindowPageCount; ++tab)
         retranslatePage(WindowPage(tab));
+    nameWindowControls();
     if (mouseOff)
         showMouseOff();
     retranslateTray();

@@ -2,6 +2,7 @@
 
 #include "ui/main/zizirazi_widget.h"
 #include "ui/main/window_log.h"
+#include "device/exchange_status.h"
 #include "store/profile_library.h"
 
 #include "store/config_file.h"
@@ -19,6 +20,7 @@
 #include "ui/pages/zel_color_window.h"
 #include "ui/pages/zel_dpi_window.h"
 #include "ui/pages/zel_point_speed.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 #include "ui/pages/zel_report_rate.h"
 
 #include <QFileInfo>
@@ -69,6 +71,7 @@ void ZiziraziWidget::setPageVisibility(int shownPage)
     show(PagePart::CustomizePage, btnScroll);
     show(PagePart::CustomizePage, btnWindow);
     show(PagePart::DpiPage, dpiWindow);
+    show(PagePart::DpiPage, desktopPointerRow);
     show(PagePart::PointerPage, pointSpeedWindow);
     show(PagePart::RatePage, reportRateWindow);
     show(PagePart::MacroPage, macroDialog);
@@ -103,6 +106,7 @@ void ZiziraziWidget::refreshPage(WindowPage tab)
                                   currentSettings.Jitter, currentSettings.Debounce);
         reportRateWindow->refresh(active, currentSettings.LiftHigh);
         dpiWindow->refresh(active, readSensorModel());
+        desktopPointerRow->refresh(&active);
         break;
     case WindowPage::Macro:
         break;
@@ -165,9 +169,11 @@ void ZiziraziWidget::onButtonClicked()
         handleProfileButton(WindowControl::Cancel);
     } else if (is(WindowControl::Apply)) {
         collectPages();
-        applyDesktopPointerSpeed();
         stopStatusThread();
         writeWithProgress(false);
+        // Not sent to the mouse: set on the desktop once the mouse took the profile.
+        if (lastWriteStatus == ExchangeOk)
+            applyDesktopPointerSpeed();
     } else if (is(WindowControl::FrontButton)) {
         frontView = true;
         ZelBtnWindow *buttons = customizePage();

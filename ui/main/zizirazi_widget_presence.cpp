@@ -133,6 +133,7 @@ void ZiziraziWidget::handleDeviceChange(const QString &name, bool arrived)
                     }
                 } else {
                     session->close();
+                    showBatteryUnknown();
                     setPluggedIn(false);
                     warningShown = true;
                     QTimer::singleShot(kSettleMs, this, &ZiziraziWidget::slotWarning);
@@ -175,9 +176,9 @@ void ZiziraziWidget::rebuildMouseList()
         if (connectedModels.size() == 1) {
             qCDebug(lcWindow) << "RefreshMouseList " << connectedModels.first();
             writeCurrentProductName(connectedModels.first());
-        } else {
-            writeCurrentProductName(QString());
         }
+        // With none connected the known product stays: the library, the tool and the next
+        // arrival still need to know which mouse this is.
         return;
     }
     selector->show();
@@ -209,8 +210,19 @@ void ZiziraziWidget::slot_show_mousename(QAction *action)
     reloadForSelectedMouse();
 }
 
+bool ZiziraziWidget::keepsUnsentEdits()
+{
+    // Edits made for another model (its sensor, its buttons) are not carried over to it.
+    if (readCurrentProductName() != pagesProduct)
+        return false;
+    // The DPI and pointer pages keep their values to themselves until Apply.
+    collectPages();
+    return settingsDiffer(currentSettings, appliedSettings);
+}
+
 void ZiziraziWidget::reloadForSelectedMouse()
 {
+    pagesProduct = readCurrentProductName();
     loadMouseImages();
     layoutForScale();
     loadAllSettings(appliedSettings);
@@ -244,7 +256,9 @@ void ZiziraziWidget::slotWarning()
     QTimer::singleShot(0, this, &ZiziraziWidget::DisconnectBoxShown);
     const int result = box.exec();
     warningBox = nullptr;
-    if (result == 1 && mouseCount == 0)
+    // Hidden only where the tray icon can bring it back: without one the program would run on
+    // with no window at all.
+    if (result == 1 && mouseCount == 0 && trayUsable())
         hide();
     warningShown = false;
     applyOnArrivalIfDue();
@@ -261,6 +275,16 @@ void ZiziraziWidget::slotWarnClose()
     setPluggedIn(true);
     if (warningBox)
         warningBox->GetPlugInSignal();
+    if (keepsUnsentEdits()) {
+        // The same mouse back after a drop, with edits not yet sent: they stay on the pages, as
+        // does the page, and are sent by the user's next Apply. An arrival's apply would send
+        // them unasked, so it waits for that Apply too.
+        qCDebug(lcWindow, "The mouse came back; the edits not yet sent to it are kept.");
+        arrivalApplyPending = false;
+        writeApplyFailedFlag(1);
+        emit MouseBackWithUnsentEdits();
+        return;
+    }
     if (btnWindow)
         btnWindow->clearSelection();
     frontView = true;

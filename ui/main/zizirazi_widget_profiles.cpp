@@ -6,6 +6,7 @@
 #include "ui/main/window_log.h"
 
 #include "device/device_session.h"
+#include "store/app_rules.h"
 #include "store/device_settings.h"
 #include "store/profile_files.h"
 #include "store/profile_library.h"
@@ -14,7 +15,9 @@
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -33,7 +36,7 @@ QString outcomeText(LibraryOutcome outcome)
     case LibraryOutcome::NameRefused:
         return QObject::tr("This name cannot be used for a profile: it needs 1 to 100 characters, without "
                            "slashes, \"..\", control characters or blanks at either end, and it cannot be "
-                           "\"DefaultProfile\".");
+                           "\"DefaultProfile\" or a default name in other letter case (\"profile 1\").");
     case LibraryOutcome::NameExists:
         return QObject::tr("Profile Exist!");
     case LibraryOutcome::DefaultName:
@@ -54,6 +57,8 @@ QString outcomeText(LibraryOutcome outcome)
         return QObject::tr("The file cannot be read.");
     case LibraryOutcome::FileFailed:
         return QObject::tr("The file could not be written; nothing was changed.");
+    case LibraryOutcome::ValueOutOfRange:
+        return QObject::tr("The file holds a value outside what can be set; nothing was changed.");
     }
     return QString();
 }
@@ -66,6 +71,20 @@ QString menuText(const QString &name)
 }
 
 } // namespace
+
+QString ZiziraziWidget::askSaveFile(const QString &caption, const QString &filter, const QString &extension)
+{
+    QString file = QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    // Without the extension, LOAD1 and import would not list the file.
+    if (file.isEmpty() || file.endsWith(extension, Qt::CaseInsensitive))
+        return file;
+    file += extension;
+    // The dialog asked about the name as typed, not about this one.
+    if (QFileInfo::exists(file)
+        && showMessage(ZelMessageBox::Question, QObject::tr("\"%1\" already exists. Replace it?").arg(QDir::toNativeSeparators(file))) != 1)
+        return QString();
+    return file;
+}
 
 bool ZiziraziWidget::reportLibraryOutcome(LibraryOutcome outcome)
 {
@@ -151,7 +170,12 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         const QString name = nameEdit->text();
         if (!reportLibraryOutcome(checkDeleteProfile(currentSettings, profileLibrary, name, nullptr)))
             break;
-        if (showMessage(ZelMessageBox::Question, QObject::tr("Are you sure you want delete this profile?")) != 1)
+        // Rules naming the profile go with it (the store removes them): the question says so.
+        const int rules = appRulesNaming(loadAppRules(), name);
+        const QString question = rules == 0
+            ? QObject::tr("Are you sure you want delete this profile?")
+            : tr("Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.", nullptr, rules);
+        if (showMessage(ZelMessageBox::Question, question) != 1)
             break;
         reportLibraryOutcome(deleteProfile(currentSettings, profileLibrary, name, nullptr));
         rebuildLibraryMenu();
@@ -165,8 +189,8 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         }
         break;
     case WindowControl::Export: {
-        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Profile File"), QString(),
-                                                          QObject::tr("Profile File(*.prof)"));
+        const QString file = askSaveFile(QObject::tr("Save Profile File"), QObject::tr("Profile File(*.prof)"),
+                                         QStringLiteral(".prof"));
         if (!file.isEmpty())
             reportLibraryOutcome(exportProfile(currentSettings.ProfileNames[activeSlot()], file));
         break;
@@ -182,8 +206,8 @@ void ZiziraziWidget::handleProfileButton(WindowControl which)
         break;
     }
     case WindowControl::SaveConfig: {
-        const QString file = QFileDialog::getSaveFileName(this, QObject::tr("Save Config File"), QString(),
-                                                          QObject::tr("Config File(*.conf)"));
+        const QString file = askSaveFile(QObject::tr("Save Config File"), QObject::tr("Config File(*.conf)"),
+                                         QStringLiteral(".conf"));
         if (!file.isEmpty())
             reportLibraryOutcome(exportConfiguration(currentSettings, file));
         break;

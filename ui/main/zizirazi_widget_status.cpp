@@ -58,7 +58,20 @@ int ZiziraziWidget::batteryFontPixels(const QString &text) const
 
 void ZiziraziWidget::showMouseOff()
 {
-    const QString text = QObject::tr("MOUSE OFF");
+    showGreyBattery(QObject::tr("MOUSE OFF"));
+}
+
+void ZiziraziWidget::showBatteryUnknown()
+{
+    // The last level is history once the receiver is gone; the next report brings a new one.
+    showGreyBattery(QStringLiteral("--"));
+    controls[int(WindowControl::ChargingIcon)]->hide();
+    lastBatteryLevel = -1;
+    mouseOff = false;
+}
+
+void ZiziraziWidget::showGreyBattery(const QString &text)
+{
     batteryBarWidget->setFormat(text);
     batteryBarWidget->setTextVisible(false);
     batteryBarWidget->setCaption(text);
@@ -81,7 +94,7 @@ void ZiziraziWidget::slotRefreshBatteryStatus(uchar chargingNow, uchar level, uc
     mouseOff = false;
     // Each battery report comes here: restyling an unchanged bar would repaint it for nothing.
     setStyleSheetIfChanged(batteryBarWidget,
-        batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%"))));
+        batteryBarStyle(false, currentAccentColor(), batteryFontPixels(QStringLiteral("100%")), view.low));
     charging = chargingNow != 0;
     if (level != lastBatteryLevel) {
         lastBatteryLevel = level;
@@ -121,6 +134,8 @@ void ZiziraziWidget::slotRefreshDPIStage(uchar stage)
         return;
     ProfileData &active = currentSettings.active();
     active.dpi = stage;
+    // What the mouse reports it holds is no edit of the user's, nothing left to send.
+    appliedSettings.profiles[currentSettings.activeIndex()].dpi = stage;
     if (dpiWindow)
         dpiWindow->selectStage(stage);
     if (!profileFilePath.isEmpty())
@@ -133,6 +148,7 @@ void ZiziraziWidget::slotRefreshRate(uchar rate)
 {
     ProfileData &active = currentSettings.active();
     active.pollrate = rate;
+    appliedSettings.profiles[currentSettings.activeIndex()].pollrate = rate;
     if (reportRateWindow)
         reportRateWindow->refresh(active, currentSettings.LiftHigh);
     notifyOsd(rateNoticeText(rate));

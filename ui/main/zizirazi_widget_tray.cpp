@@ -2,17 +2,21 @@
 // low-battery notice and the hand-over to the firmware updater.
 
 #include "ui/main/zizirazi_widget.h"
+#include "ui/kit/keyboard_access.h"
+#include "ui/kit/zel_processbar.h"
 #include "ui/main/window_log.h"
 
 #include "device/device_link.h"
 #include "device/device_session.h"
 #include "platform/autostart.h"
+#include "platform/desktop_notifier.h"
 #include "platform/osd_channel.h"
 #include "store/config_file.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/zel_action.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
+#include "ui/main/battery_report.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,9 +27,8 @@
 
 namespace {
 
-// A level at or below this is low; a notice is due again only after the level rose above the
-// second bound, so a level wavering around 15 % does not repeat it.
-constexpr int kLowBatteryLevel = 15;
+// A notice is due again only after the level rose above this, so a level wavering around the
+// low level does not repeat it.
 constexpr int kBatteryRecoveredLevel = 20;
 // Longer than a stage notice: the user may be looking elsewhere.
 constexpr int kLowBatteryNoticeMs = 5000;
@@ -61,10 +64,17 @@ void ZiziraziWidget::createTray()
     if (startAtLoginAction->isChecked() != readStartAtLogin())
         writeStartAtLogin(startAtLoginAction->isChecked());
     connect(startAtLoginAction, &QAction::triggered, this, &ZiziraziWidget::setStartAtLoginFromTray);
+    programsAction = new ZelAction(this);
+    connect(programsAction, &QAction::triggered, this, &ZiziraziWidget::showProgramsDialog);
     trayMenu->addAction(loadConfigAction);
     trayMenu->addAction(startAtLoginAction);
+    trayMenu->addAction(programsAction);
     trayMenu->addAction(quitAction);
     applyMenuStyle(trayMenu);
+    // The menu's dark style hides the platform's tick: "Start at Login" draws its own.
+    trayMenu->setStyleSheet(trayMenu->styleSheet()
+                            + QStringLiteral("QMenu::indicator{width:14px;height:14px;left:3px;}"
+                                             "QMenu::indicator:checked{image:url(:/yes_Btn);}"));
     retranslateTray();
 
     tray = new QSystemTrayIcon(QIcon(appPath(QStringLiteral("/skin/icon.ico"))), this);
@@ -84,6 +94,7 @@ void ZiziraziWidget::retranslateTray()
         return;
     loadConfigAction->setText(tr("&Load Config"));
     startAtLoginAction->setText(tr("&Start at Login"));
+    programsAction->setText(tr("&Programs..."));
     quitAction->setText(tr("&Quit"));
 }
 
@@ -171,12 +182,19 @@ void ZiziraziWidget::showLowBatteryNotice(int level)
     const QString text = tr("Mouse battery low: %1%. Please charge the mouse.").arg(level);
     qCDebug(lcWindow, "Battery low (%d %%)", level);
     emit LowBatteryNotice(text);
+    announce(batteryBarWidget, text);
+    if (!notifyOutsideWindow(text))
+        osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+}
+
+bool ZiziraziWidget::notifyOutsideWindow(const QString &text)
+{
     if (trayUsable()) {
         tray->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning, kTrayNoticeMs);
-        return;
+        return true;
     }
-    // Without a tray the on-screen display carries it.
-    osdSender->send(osdBlock(text, kLowBatteryNoticeMs));
+    // GNOME shows no tray: its notification service does.
+    return sendDesktopNotification(readCurrentProductName(), text);
 }
 
 // ---------------------------------------------------------------------------------------------

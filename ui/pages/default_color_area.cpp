@@ -1,7 +1,9 @@
 #include "ui/pages/default_color_area.h"
 
+#include "ui/kit/keyboard_access.h"
 #include "ui/main/window_log.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,12 +12,26 @@ DefaultColorArea::DefaultColorArea(QWidget *parent, const QColor &initial)
     , m_color(initial)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    registerAccessibleRole("DefaultColorArea", QAccessible::Button);
+    setAccessibleDescription(m_color.isValid() ? m_color.name() : QString());
 }
 
 void DefaultColorArea::setColor(const QColor &color)
 {
     m_color = color;
+    setAccessibleDescription(color.isValid() ? color.name() : QString());
     update();
+}
+
+void DefaultColorArea::keyPressEvent(QKeyEvent *event)
+{
+    if (!isPressKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        emit ClickedSignal();
 }
 
 void DefaultColorArea::mousePressEvent(QMouseEvent *event)

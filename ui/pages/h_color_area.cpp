@@ -1,5 +1,8 @@
 #include "ui/pages/h_color_area.h"
 
+#include "ui/kit/keyboard_access.h"
+
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +18,10 @@ HColorArea::HColorArea(QWidget *parent, double scale)
 {
     setFixedSize(scaled(38, scale), m_stripHeight + 2 * m_topMargin);
     setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    registerAccessibleRole("HColorArea", QAccessible::Slider);
+    setAccessibleName(tr("Hue"));
+    setAccessibleDescription(QString::number(m_hue));
 }
 
 QRect HColorArea::stripRect() const
@@ -26,7 +33,26 @@ void HColorArea::setHue(int hue)
 {
     m_hue = qBound(0, hue, 360);
     m_fraction = m_hue / 360.0;
+    setAccessibleDescription(QString::number(m_hue));
     update();
+}
+
+void HColorArea::keyPressEvent(QKeyEvent *event)
+{
+    // Up and down move the marker as a drag would; page keys by a twelfth of the circle.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up: step = 1; break;
+    case Qt::Key_Down: step = -1; break;
+    case Qt::Key_PageUp: step = 30; break;
+    case Qt::Key_PageDown: step = -30; break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setHue(m_hue + step);
+    emit hueChangedSignal(m_hue);
+    emit mouseReleaseSignal();
 }
 
 const QPixmap &HColorArea::gradient()
@@ -49,6 +75,7 @@ void HColorArea::mousePressEvent(QMouseEvent *event)
     const int y = qRound(event->localPos().y());
     m_fraction = qBound(0.0, 1.0 - double(y - m_topMargin) / m_stripHeight, 1.0);
     m_hue = int(m_fraction * 360);
+    setAccessibleDescription(QString::number(m_hue));
     update();
     emit hueChangedSignal(m_hue);
 }

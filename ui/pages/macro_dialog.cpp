@@ -3,6 +3,8 @@
 #include "ui/pages/macro_dialog.h"
 
 #include "platform/key_capture.h"
+#include "store/button_assignment.h"
+#include "store/device_settings.h"
 #include "store/macro_events.h"
 #include "store/macro_library.h"
 #include "store/product_definition.h"
@@ -29,6 +31,7 @@
 #include <QListWidget>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QToolTip>
 
 namespace {
 
@@ -78,6 +81,33 @@ const MacroControl kButtons[] = {
 
 const QString kMacroFilter = QStringLiteral("Macro File(*.MSMACRO)");
 
+// "Profile 1 (button 3, wheel up); Game (button 5)": the slots' profiles and their buttons.
+QString macroUsesText(const QVector<MacroUse> &uses)
+{
+    const QVector<int> numbered = numberedButtonSlots();
+    const int wheelUp = kButtonSlotCount - 2;
+    QStringList profiles;
+    for (int p = 0; p < kProfileCount; ++p) {
+        QStringList buttons;
+        for (const MacroUse &use : uses) {
+            if (use.profile != p)
+                continue;
+            if (use.slot == wheelUp)
+                buttons.append(QObject::tr("wheel up"));
+            else if (use.slot == wheelUp + 1)
+                buttons.append(QObject::tr("wheel down"));
+            else
+                buttons.append(QObject::tr("button %1").arg(numbered.contains(use.slot) ? numbered.indexOf(use.slot) + 1 : use.slot + 1));
+        }
+        if (buttons.isEmpty())
+            continue;
+        const QString name = currentSettings.ProfileNames[p].isEmpty() ? QObject::tr("Profile") + QStringLiteral(" %1").arg(p + 1)
+                                                                      : currentSettings.ProfileNames[p];
+        profiles.append(QStringLiteral("%1 (%2)").arg(name, buttons.join(QStringLiteral(", "))));
+    }
+    return profiles.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 MacroDialog::MacroDialog(QWidget *parent)
@@ -86,7 +116,8 @@ MacroDialog::MacroDialog(QWidget *parent)
     setObjectName(QStringLiteral("MacroDialog"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#MacroDialog{background-color: rgba(33,35,35,0.5)}"));
-    setFocusPolicy(Qt::StrongFocus);
+    // Recording takes the keys through a keyboard grab; Tab passes the page by to its controls.
+    setFocusPolicy(Qt::ClickFocus);
     m_minDelay = productMinDelay() > 0 ? productMinDelay() : 10;
     m_grab = new KeyboardGrab(this, false);
     buildControls();
@@ -143,7 +174,6 @@ void MacroDialog::buildControls()
     m_controls[int(MacroControl::NameLabel)] = nameLabel;
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("macroNameEdit"));
-    m_nameEdit->setMaxLength(100);
     m_nameEdit->setStyleSheet(editStyle);
     m_controls[int(MacroControl::NameEdit)] = m_nameEdit;
     connect(m_nameEdit, &QLineEdit::returnPressed, this, &MacroDialog::changeName);
@@ -220,11 +250,19 @@ void MacroDialog::buildControls()
             EditMoveChanged(text);
         else
             EditDelayChanged(text);
+        showRangeHint(m_propertyField);
     });
+    connect(m_defaultDelay, &QLineEdit::textEdited, this, [this] { showRangeHint(m_defaultDelay); });
+    connect(m_loopTime, &QLineEdit::textEdited, this, [this] { showRangeHint(m_loopTime); });
     for (QLineEdit *edit : {m_defaultDelay, m_loopTime, m_propertyField}) {
         edit->setAlignment(Qt::AlignCenter);
         edit->setStyleSheet(editStyle);
     }
+    // Screen readers name a field after the label that shows its name.
+    nameLabel->setBuddy(m_nameEdit);
+    m_propertyFieldLabel->setBuddy(m_propertyField);
+    for (QWidget *view : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_table)})
+        view->setFocusPolicy(Qt::StrongFocus);
     showProperties(-1);
 }
 
@@ -242,6 +280,11 @@ void MacroDialog::retranslate()
     }
     if (isRecording())
         button(MacroControl::Start)->setText(QObject::tr("STOP"));
+    m_list->setAccessibleName(QObject::tr("Macros"));
+    m_tree->setAccessibleName(QObject::tr("Actions to insert"));
+    m_table->setAccessibleName(QObject::tr("Events of the macro"));
+    m_defaultDelay->setAccessibleName(QObject::tr("Default delay in ms"));
+    m_loopTime->setAccessibleName(QObject::tr("Number of loops"));
     m_tree->retranslate();
     m_delegate->refreshLook();
     retranslateMacroTable(m_model);
@@ -344,6 +387,18 @@ void MacroDialog::onButton(MacroControl which)
     default:
         return;
     }
+}
+
+void MacroDialog::showRangeHint(QLineEdit *field)
+{
+    // Below its range a field shows what was typed, but the value is not taken.
+    const auto *range = qobject_cast<const QIntValidator *>(field->validator());
+    if (!range || field->hasAcceptableInput()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                       QObject::tr("Allowed: %1 to %2").arg(range->bottom()).arg(range->top()), field);
 }
 
 bool MacroDialog::showMessage(int style, const QString &caption, const QString &text)
@@ -476,10 +531,20 @@ void MacroDialog::deleteCurrentMacro()
 {
     if (m_current.isEmpty())
         return;
-    if (!showMessage(ZelMessageBox::Question, QObject::tr("Warning"), QObject::tr("Delete the macro \"%1\"?").arg(m_current)))
+    const QVector<MacroUse> uses = macroUses(currentSettings, m_current);
+    const QString question = uses.isEmpty()
+        ? QObject::tr("Delete the macro \"%1\"?").arg(m_current)
+        : QObject::tr("The macro \"%1\" is used by %2. Delete it? Those buttons get their factory function back.")
+              .arg(m_current, macroUsesText(uses));
+    if (!showMessage(ZelMessageBox::Question, QObject::tr("Warning"), question))
         return;
     if (refuse(deleteMacro(m_current)))
         return;
+    if (!uses.isEmpty()) {
+        // Kept, the buttons would send an empty macro at the next apply.
+        releaseMacro(currentSettings, m_current);
+        emit MacroButtonsReleased();
+    }
     const int row = m_list->currentRow();
     {
         const QSignalBlocker block(m_list);
@@ -519,16 +584,15 @@ void MacroDialog::changeName()
 
 void MacroDialog::saveMacro()
 {
-    if (!m_current.isEmpty()) {
-        writeMacroFile(m_current, editedMacro());
-        // Removed from the list behind the page's back (the command-line tool): listed again.
-        if (!listMacroNames().contains(m_current)) {
-            addMacroName(m_current);
-            fillList(m_current);
-        }
-    }
     endKeyEdit();
     emit EnableButtonsSignal(true);
+    if (m_current.isEmpty() || !writeCheckedMacro())
+        return;
+    // Removed from the list behind the page's back (the command-line tool): listed again.
+    if (!listMacroNames().contains(m_current)) {
+        addMacroName(m_current);
+        fillList(m_current);
+    }
 }
 
 void MacroDialog::cancelEdits()

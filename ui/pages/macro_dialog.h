@@ -86,6 +86,8 @@ public:
 signals:
     // False while a recording or key edit runs: the main window locks its other controls.
     void EnableButtonsSignal(bool enable);
+    // A deleted macro's buttons got their factory function back: the button page shows them.
+    void MacroButtonsReleased();
 
 public slots:
     void TreeitemClick(QTreeWidgetItem *item, int column);
@@ -118,7 +120,11 @@ private:
     QListWidgetItem *appendListItem(const QString &name);
     void showMacroSettings(const MacroFile &macro);
     MacroFile editedMacro() const;
+    // Saves the table unless a press in it has no release (then says so); true when saved.
+    bool writeCheckedMacro();
     bool showMessage(int style, const QString &caption, const QString &text);
+    // Says beside `field` which values it takes while what is typed there is not taken.
+    void showRangeHint(QLineEdit *field);
     bool refuse(const struct MacroLibraryResult &result);
     void importWithDialog();
     void exportWithDialog();

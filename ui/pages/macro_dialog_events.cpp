@@ -71,10 +71,25 @@ void MacroDialog::stopRecording()
     setRecordingLook(false);
     emit EnableButtonsSignal(true);
     setKeyCapture(false);
-    // Saved whatever the check says, then the user is told.
-    writeMacroFile(m_current, editedMacro());
-    if (!macroPressesReleased(macroTableEvents(m_model)))
+    if (m_recorder.droppedEvents() > 0) {
+        showMessage(ZelMessageBox::Warning, QObject::tr("Warning"),
+                    QObject::tr("The macro is full at %1 events: the last %2 key events were not recorded.")
+                        .arg(m_recorder.rowLimit())
+                        .arg(m_recorder.droppedEvents()));
+    }
+    writeCheckedMacro();
+}
+
+bool MacroDialog::writeCheckedMacro()
+{
+    // A press without its release would leave the key held down on the mouse: such a macro is
+    // never saved. The table keeps it for the user to mend.
+    if (!macroPressesReleased(macroTableEvents(m_model))) {
         showMessage(ZelMessageBox::Warning, QObject::tr("Warning"), QObject::tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        return false;
+    }
+    writeMacroFile(m_current, editedMacro());
+    return true;
 }
 
 void MacroDialog::setRecordingLook(bool recording)
@@ -123,8 +138,16 @@ void MacroDialog::onCapturedKey(int keyCode, bool released)
         int usage = 0;
         if (row < 0 || !isMacroKeyEvent(e.map) || !keyCodeToHidUsage(keyCode, usage))
             return;
+        // The other half of the press/release pair changes with it: a press of one key ended
+        // by the release of another would leave the first held down on the mouse.
+        const int partner = macroKeyPartnerRow(macroTableEvents(m_model), row);
         e.dataL = static_cast<uint8_t>(usage);
         setMacroTableEvent(m_model, row, e);
+        if (partner >= 0) {
+            MacroEvent other = macroTableEvent(m_model, partner);
+            other.dataL = e.dataL;
+            setMacroTableEvent(m_model, partner, other);
+        }
         showProperties(row);
         return;
     }

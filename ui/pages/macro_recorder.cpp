@@ -16,6 +16,7 @@ void MacroRecorder::start(int delayMode, int defaultDelayMs, int minDelay)
     m_haveLast = false;
     m_lastMs = 0;
     m_held.clear();
+    m_dropped = 0;
 }
 
 QVector<MacroEvent> MacroRecorder::keyEvent(int keyCode, bool released, qint64 nowMs, int rowCount)
@@ -36,8 +37,10 @@ QVector<MacroEvent> MacroRecorder::keyEvent(int keyCode, bool released, qint64 n
     keyCodeToHidUsage(keyCode, usage);
     added.append(macroKeyEvent(usage, !released));
     // Whole events only: a key row never goes in without the delay that leads to it.
-    if (rowCount + added.size() > rowLimit())
+    if (rowCount + added.size() > rowLimit()) {
+        ++m_dropped;
         return {};
+    }
 
     if (released)
         m_held.removeAll(keyCode);

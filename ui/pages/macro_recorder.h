@@ -26,6 +26,8 @@ public:
     QVector<MacroEvent> keyEvent(int keyCode, bool released, qint64 nowMs, int rowCount);
 
     const QVector<int> &heldKeys() const { return m_held; }
+    // Key events of this recording left out because the table was full.
+    int droppedEvents() const { return m_dropped; }
     int rowLimit() const { return m_delayMode == NoDelay ? kRowLimitWithoutDelays : kRowLimitWithDelays; }
 
 private:
@@ -36,4 +38,5 @@ private:
     bool m_haveLast = false;
     qint64 m_lastMs = 0;
     QVector<int> m_held;
+    int m_dropped = 0;
 };

@@ -1,7 +1,9 @@
 #include "ui/pages/sv_color_area.h"
 
+#include "ui/kit/keyboard_access.h"
 #include "ui/main/window_log.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +16,9 @@ SVColorArea::SVColorArea(QWidget *parent, double scale)
 {
     setFixedSize(m_side + 2 * m_margin, m_side + 2 * m_margin);
     setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    registerAccessibleRole("SVColorArea", QAccessible::Slider);
+    setAccessibleName(tr("Saturation and brightness"));
 }
 
 void SVColorArea::setHueOnly(int h)
@@ -75,8 +80,27 @@ void SVColorArea::pickAt(const QPoint &point)
 {
     m_s = qBound(0, point.x() - m_margin, m_side);
     m_v = qBound(0, m_side - (point.y() - m_margin), m_side);
+    setAccessibleDescription(tr("Saturation %1 %, brightness %2 %").arg(m_s * 100 / qMax(1, m_side)).arg(m_v * 100 / qMax(1, m_side)));
     update();
     emit svChangedSignal(m_hue, m_s, m_v);
+}
+
+void SVColorArea::keyPressEvent(QKeyEvent *event)
+{
+    // Left and right move along saturation, up and down along brightness, as the square shows.
+    const int step = event->modifiers() & Qt::ShiftModifier ? qMax(1, m_side / 8) : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left: move = {-step, 0}; break;
+    case Qt::Key_Right: move = {step, 0}; break;
+    case Qt::Key_Up: move = {0, -step}; break;
+    case Qt::Key_Down: move = {0, step}; break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    pickAt(QPoint(m_margin + m_s, m_margin + m_side - m_v) + move);
+    emit mouseReleaseSignal();
 }
 
 void SVColorArea::mousePressEvent(QMouseEvent *event)

@@ -51,7 +51,6 @@ ZelBtnWindow::ZelBtnWindow(ProfileData *profile, QWidget *parent)
     for (int slot = 0; slot < kButtonSlotCount; ++slot) {
         auto *button = new ZelPushButton(images, this);
         button->setObjectName(QStringLiteral("customizeButton%1").arg(slot));
-        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &ZelPushButton::OverSignal, this, &ZelBtnWindow::slotMouseOver);
         if (slot < kFirstSide)
             connect(button, &ZelPushButton::EnterSignal, this, &ZelBtnWindow::OnMouseEnterSlot);

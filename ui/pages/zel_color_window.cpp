@@ -47,12 +47,9 @@ QString sliderStyle(double scale)
                "QSlider::sub-page:horizontal{border-image:url(%2) 6 6 6 6 stretch stretch;border-width:%3px;height:0px;"
                "margin:0px %4px;}"
                "QSlider::handle:horizontal{border-image:url(%5);width:%6px;height:%6px;margin:-%7px -%4px;}")
-        .arg(skinPath(QStringLiteral("/skin/slider_groove.png")), skinPath(QStringLiteral("/skin/slider_fill.png")))
-        .arg(cap)
-        .arg(handle / 2)
-        .arg(skinPath(QStringLiteral("/skin/slider_handle.png")))
-        .arg(handle)
-        .arg((handle - groove) / 2 + cap);
+        .arg(skinPath(QStringLiteral("/skin/slider_groove.png")), skinPath(QStringLiteral("/skin/slider_fill.png")),
+             QString::number(cap), QString::number(handle / 2), skinPath(QStringLiteral("/skin/slider_handle.png")),
+             QString::number(handle), QString::number((handle - groove) / 2 + cap));
 }
 
 } // namespace
@@ -101,6 +98,13 @@ ZelColorWindow::ZelColorWindow(double scale, QWidget *parent)
     m_moveOff = new QCheckBox(this);
     m_moveOff->setCursor(Qt::PointingHandCursor);
     connect(m_moveOff, &QCheckBox::clicked, this, &ZelColorWindow::checkbtn_clicked);
+
+    // The labels above them name the controls for screen readers.
+    m_brightLabel->setBuddy(m_bright);
+    m_speedLabel->setBuddy(m_speed);
+    m_sleepLabel->setBuddy(m_sleep);
+    m_colorLabel->setBuddy(m_swatch);
+    m_effectLabel->setBuddy(m_effectButton);
 
     retranslate();
     setScale(scale);

@@ -134,3 +134,8 @@ void ZelComboKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
         releaseKey(keyCode);
     }
 }
+
+QString ZelComboKeyWindow::refusal() const
+{
+    return resultKeyCodes().isEmpty() ? tr("Press the keys of the combination together.") : QString();
+}

@@ -10,6 +10,7 @@ struct KeyInfoEntry;
 class ZelComboKeyWindow : public ZelKeyDialog {
     Q_OBJECT
 public:
+    QString refusal() const override;
     // Order of the five fields.
     enum Field { Shift = 0, Ctrl = 1, Win = 2, Alt = 3, Key = 4, FieldCount = 5 };
 

@@ -10,11 +10,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+// Times and Delay each travel in one byte; 0 would never fire.
+constexpr int kMinimum = 1;
+constexpr int kMaximum = 255;
+} // namespace
 
 ZelFireKeyWindow::ZelFireKeyWindow(QWidget *parent) : ZelKeyDialog(tr("FireKey Setting"), parent)
 {
@@ -39,7 +45,9 @@ ZelFireKeyWindow::ZelFireKeyWindow(QWidget *parent) : ZelKeyDialog(tr("FireKey S
     const QString textStyle = QStringLiteral("color: rgb(255, 255, 255); background: transparent;");
     auto makeEdit = [&](const QString &text) {
         auto *edit = new QLineEdit(text, this);
-        edit->setValidator(new QIntValidator(1, 255, edit));
+        // Any three digits may be typed: a value out of range is then refused with its reason,
+        // where a range validator would drop the keystroke without a word.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}")), edit));
         edit->setMaxLength(3);
         edit->setAlignment(Qt::AlignCenter);
         edit->setFixedWidth(scaled(50));
@@ -105,10 +113,34 @@ bool ZelFireKeyWindow::wantsGrab() const
     return capturing() && !editHasFocus();
 }
 
-void ZelFireKeyWindow::updateOk()
+QString ZelFireKeyWindow::fieldProblem() const
 {
     // An empty or zero count or delay would send a fire key that never fires.
-    okButton()->setEnabled(m_times->hasAcceptableInput() && m_delay->hasAcceptableInput());
+    const auto inRange = [](const QLineEdit *edit) {
+        const int value = edit->text().toInt();
+        return value >= kMinimum && value <= kMaximum;
+    };
+    if (!inRange(m_times))
+        return tr("Times: %1 to %2").arg(kMinimum).arg(kMaximum);
+    if (!inRange(m_delay))
+        return tr("Delay: %1 to %2").arg(kMinimum).arg(kMaximum);
+    return QString();
+}
+
+QString ZelFireKeyWindow::refusal() const
+{
+    const QString field = fieldProblem();
+    if (!field.isEmpty())
+        return field;
+    if (m_kind == KeyboardKey && m_keyCode == 0)
+        return tr("Press the key to fire.");
+    return QString();
+}
+
+void ZelFireKeyWindow::updateOk()
+{
+    // Said while typing; the missing key only when OK is pressed, as it is what comes next.
+    showProblem(fieldProblem());
 }
 
 void ZelFireKeyWindow::setKind(int kind)

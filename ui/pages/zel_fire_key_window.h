@@ -11,6 +11,7 @@ class QLineEdit;
 class ZelFireKeyWindow : public ZelKeyDialog {
     Q_OBJECT
 public:
+    QString refusal() const override;
     enum Kind { Left = 0, Right = 1, Middle = 2, KeyboardKey = 3 };
 
     explicit ZelFireKeyWindow(QWidget *parent = nullptr);
@@ -44,6 +45,7 @@ private:
     void setKind(int kind);
     bool editHasFocus() const;
     void updateOk();
+    QString fieldProblem() const;
 
     int m_kind = Left;
     quint8 m_keyCode = 0;

@@ -54,7 +54,6 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     label(QObject::tr("GUNFILE NAME"), at(30, 66, 125, 24));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("gunName"));
-    m_name->setMaxLength(100);
     m_name->setStyleSheet(skinFieldStyleSheet(m_scale));
     m_name->setFont(font);
     m_name->setGeometry(at(160, 66, 250, 24));
@@ -154,7 +153,7 @@ void ZelGunsetDialog::OnYesClick()
     const QString name = cleanMacroName(m_name->text());
     if (name.isEmpty() || !isUsableMacroName(name)) {
         const QString text = name.isEmpty() ? QObject::tr("Please input file name.")
-                                            : macroLibraryMessage(MacroLibraryResult{MacroLibraryError::BadName, name, QString()});
+                                            : macroLibraryMessage(MacroLibraryResult{macroNameError(name), name, QString()});
         ZelMessageBox box(ZelMessageBox::Warning, QString(), QObject::tr("Warning"), text, this);
         box.exec();
         return;

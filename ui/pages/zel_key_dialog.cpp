@@ -32,7 +32,7 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
 
     m_ok = makeDialogToolButton(tr("OK"), QIcon(QStringLiteral(":/yes_Btn")), QStringLiteral("keyDialogOk"), this);
     m_cancel = makeDialogToolButton(tr("Cancel"), QIcon(QStringLiteral(":/no_Btn")), QStringLiteral("keyDialogCancel"), this);
-    connect(m_ok, &QToolButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QToolButton::clicked, this, &ZelKeyDialog::tryAccept);
     connect(m_cancel, &QToolButton::clicked, this, &QDialog::reject);
 
     auto *titleRow = new QHBoxLayout;
@@ -42,8 +42,18 @@ ZelKeyDialog::ZelKeyDialog(const QString &title, QWidget *parent)
 
     m_middle = new QVBoxLayout;
 
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("keyDialogProblem"));
+    m_problem->setAccessibleName(tr("Why OK is refused"));
+    m_problem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_problem->setWordWrap(true);
+    m_problem->setFont(configuredFont());
+    m_problem->setStyleSheet(QStringLiteral("color: rgb(255, 120, 120); background: transparent;"));
+
+    // Beside the buttons, where the user looks when OK does nothing; there it moves no field.
     auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
+    buttonRow->addSpacing(scaled(20));
+    buttonRow->addWidget(m_problem, 1);
     buttonRow->addWidget(m_ok);
     buttonRow->addWidget(m_cancel);
 
@@ -65,6 +75,19 @@ void ZelKeyDialog::addValueRow()
     m_middle->addStretch();
     m_middle->addLayout(row);
     m_middle->addStretch();
+}
+
+void ZelKeyDialog::showProblem(const QString &text)
+{
+    m_problem->setText(text);
+}
+
+void ZelKeyDialog::tryAccept()
+{
+    const QString why = refusal();
+    showProblem(why);
+    if (why.isEmpty())
+        accept();
 }
 
 void ZelKeyDialog::setCapturing(bool on)

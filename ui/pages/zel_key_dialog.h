@@ -25,6 +25,10 @@ public:
     QLabel *valueLabel() const { return m_value; }
     QToolButton *okButton() const { return m_ok; }
     QToolButton *cancelButton() const { return m_cancel; }
+    // Why OK would be refused, in the dialog above its buttons; empty while nothing is wrong.
+    QLabel *problemLabel() const { return m_problem; }
+    // Why the input cannot be taken as it stands; empty when OK may accept it.
+    virtual QString refusal() const { return QString(); }
 
 protected:
     // Switches capture; the grab follows wantsGrab().
@@ -46,9 +50,12 @@ protected:
     QVBoxLayout *middle() const { return m_middle; }
     // The value label centred in its own row of the middle.
     void addValueRow();
+    void showProblem(const QString &text);
 
 private:
     void handleKey(QKeyEvent *event);
+    // OK: accepts, or says why not.
+    void tryAccept();
 
     bool m_capturing = false;
     bool m_hasLast = false;
@@ -59,5 +66,6 @@ private:
     QLabel *m_value = nullptr;
     QToolButton *m_ok = nullptr;
     QToolButton *m_cancel = nullptr;
+    QLabel *m_problem = nullptr;
     QVBoxLayout *m_middle = nullptr;
 };

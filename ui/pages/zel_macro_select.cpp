@@ -10,7 +10,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,7 +69,9 @@ ZelMacroSelect::ZelMacroSelect(const QString &windowTitle, const QString &title,
 
     m_loop = new QLineEdit(this);
     m_loop->setObjectName(QStringLiteral("macroSelectLoops"));
-    m_loop->setValidator(new QIntValidator(1, 255, m_loop));
+    // Any three digits may be typed; "Yes" says why a count out of range is refused, where a
+    // range validator would drop the keystroke without a word.
+    m_loop->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}")), m_loop));
     m_loop->setMaxLength(3);
     m_loop->setAlignment(Qt::AlignCenter);
     m_loop->setFixedWidth(scaled(50));
@@ -134,7 +136,7 @@ void ZelMacroSelect::accept()
     QString problem;
     if (m_name.isEmpty())
         problem = tr("Choose a macro from the list first.");
-    else if (loopMode() == 0 && !m_loop->hasAcceptableInput())
+    else if (loopMode() == 0 && (m_loop->text().toInt() < 1 || m_loop->text().toInt() > 255))
         problem = tr("The loop count must be a number from 1 to 255.");
     if (problem.isEmpty()) {
         ZelSkinDialog::accept();

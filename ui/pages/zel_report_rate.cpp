@@ -54,6 +54,12 @@ void ZelReportRate::chooseRate(int code)
 {
     m_profile.pollrate = uint8_t(code);
     m_rateButton->setText(reportRateText(code));
+    nameRateButton();
+}
+
+void ZelReportRate::nameRateButton()
+{
+    m_rateButton->setAccessibleName(QObject::tr("Report rate") + QStringLiteral(": ") + m_rateButton->text());
 }
 
 void ZelReportRate::refresh(const ProfileData &profile, int lift)
@@ -70,6 +76,7 @@ void ZelReportRate::showRate()
     const QString text = reportRateText(m_profile.pollrate);
     if (!text.isEmpty())
         m_rateButton->setText(text);
+    nameRateButton();
 }
 
 void ZelReportRate::onRadioChanged()

@@ -34,6 +34,7 @@ public slots:
     void onRadioChanged();
 
 private:
+    void nameRateButton();
     void chooseRate(int code);
     void showRate();
 

@@ -147,6 +147,12 @@ void ZelSingleDPI::showValues()
     m_xLabel->setText(withNumber(QStringLiteral("X:%d"), dpiX));
     m_yLabel->setText(withNumber(QStringLiteral("Y:%d"), dpiY));
     m_dpiLabel->setText(withNumber(QObject::tr("DPI : %d"), dpiY));
+    // Screen readers get the DPI rather than the bars' raw sensor codes.
+    const QString stage = QObject::tr("Stage %1").arg(m_index + 1);
+    m_slider->linkedSlider()->setAccessibleName(stage + QStringLiteral(": ") + QObject::tr("%1 DPI").arg(dpiY));
+    m_slider->xSlider()->setAccessibleName(stage + QStringLiteral(": ") + QObject::tr("X %1 DPI").arg(dpiX));
+    m_slider->ySlider()->setAccessibleName(stage + QStringLiteral(": ") + QObject::tr("Y %1 DPI").arg(dpiY));
+    m_enableBox->setAccessibleName(stage);
 }
 
 void ZelSingleDPI::onSliderChanged(int x, int y)

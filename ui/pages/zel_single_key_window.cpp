@@ -28,3 +28,13 @@ void ZelSingleKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
     presetKey(keyCode);
     emit SetSingleKeyValue(keyCode);
 }
+
+QString ZelSingleKeyWindow::refusal() const
+{
+    if (m_keyCode == 0)
+        return tr("Press the key the button should send.");
+    int usage = 0;
+    if (!keyCodeToHidUsage(m_keyCode, usage))
+        return tr("The mouse cannot send \"%1\"; press another key.").arg(keyName(m_keyCode));
+    return QString();
+}

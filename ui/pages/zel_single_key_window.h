@@ -5,6 +5,7 @@
 class ZelSingleKeyWindow : public ZelKeyDialog {
     Q_OBJECT
 public:
+    QString refusal() const override;
     explicit ZelSingleKeyWindow(QWidget *parent = nullptr);
 
     // Shows the key's name and makes it the result.

@@ -20,11 +20,8 @@ ZelSniperWindow::ZelSniperWindow(QWidget *parent) : ZelKeyDialog(tr("Sniper Sett
         QStringLiteral("QSlider::groove:horizontal{border-image: url(%1); height: %2px;}"
                        "QSlider::handle:horizontal{background: rgb(%3, %4, %5); width: 16px; margin: -4px 0;}"
                        "QSlider::handle:horizontal:hover{background: rgb(200, 200, 200);}")
-            .arg(skinPath(QStringLiteral("/skin/pspeed.png")))
-            .arg(scaled(8))
-            .arg(accent.red())
-            .arg(accent.green())
-            .arg(accent.blue()));
+            .arg(skinPath(QStringLiteral("/skin/pspeed.png")), QString::number(scaled(8)), QString::number(accent.red()),
+                 QString::number(accent.green()), QString::number(accent.blue())));
     const SniperSteps steps = sniperSteps(m_sensor);
     m_slider->setRange(steps.minimum, steps.maximum);
     connect(m_slider, &QSlider::valueChanged, this, [this](int value) { showStep(value); });
