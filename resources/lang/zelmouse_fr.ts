@@ -1644,7 +1644,7 @@
     </message>
     <message>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier contient une valeur hors des limites réglables ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>"%1" already exists. Replace it?</source>
@@ -1692,7 +1692,7 @@
     </message>
     <message>
         <source>Set the desktop's pointer speed with this profile</source>
-        <translation type="unfinished" />
+        <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
     </message>
 </context>
 <context>
@@ -1751,7 +1751,7 @@
     </message>
     <message>
         <source>Saturation %1 %, brightness %2 %</source>
-        <translation type="unfinished" />
+        <translation>Saturation %1 %, luminosité %2 %</translation>
     </message>
 </context>
 <context>
