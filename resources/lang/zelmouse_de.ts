@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>window class or program name</source>
-        <translation>Fensterklasse oder Programmname</translation>
+        <translation>Fenster/Programm</translation>
     </message>
     <message>
         <source>Pick an open window or type its window class or its program's name.</source>

@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>window class or program name</source>
-        <translation type="unfinished"></translation>
+        <translation>window class or program</translation>
     </message>
     <message>
         <source>Pick an open window or type its window class or its program&apos;s name.</source>

@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>window class or program name</source>
-        <translation>classe de fenêtre ou nom du programme</translation>
+        <translation>classe/programme</translation>
     </message>
     <message>
         <source>Pick an open window or type its window class or its program's name.</source>

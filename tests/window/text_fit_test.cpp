@@ -10,6 +10,7 @@
 #include "ui/kit/zel_label.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
+#include "ui/main/programs_dialog.h"
 #include "ui/main/zel_process_dialog.h"
 #include "ui/pages/zel_color_area.h"
 #include "ui/pages/zel_combo_key_window.h"
@@ -128,8 +129,10 @@ class TextFitTest : public EmulatedWindowTest {
             const QRect need = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap | int(label->alignment()), text);
             if (need.width() > room.width())
                 fault(label, text, need.width(), room.width(), "wide");
-            if (need.height() > room.height())
-                fault(label, text, need.height(), room.height(), "high");
+            // Qt's own measure of the wrapped height, as layouts use it.
+            const int height = label->heightForWidth(label->width());
+            if (height > label->height())
+                fault(label, text, height, label->height(), "high");
             return;
         }
         const int need = widestLine(metrics, text);
@@ -393,6 +396,12 @@ private slots:
         for (int mode = 0; mode < 3; ++mode)
             checkDialog(row + QStringLiteral(", macro select"), new ZelMacroSelect(QCoreApplication::translate("ZelBtnWindow", "MACRO SELECT"), QCoreApplication::translate("ZelBtnWindow", "MACRO SELECT"), QString(), 1, mode, parent));
         checkDialog(row + QStringLiteral(", apply progress"), new ZelProcessDialog());
+        if (window->appProfileSwitcher())
+            checkDialog(row + QStringLiteral(", programs"), new ProgramsDialog(window->appProfileSwitcher(), window->libraryNames(), parent));
+        if (window->trayIcon() && window->trayIcon()->contextMenu()) {
+            where = row + QStringLiteral(", tray");
+            checkMenu(window->trayIcon()->contextMenu());
+        }
         int messageNumber = 0;
         for (const auto &message : messageTexts()) {
             const QString text = QCoreApplication::translate(qPrintable(message.first), qPrintable(message.second));

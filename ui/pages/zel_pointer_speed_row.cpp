@@ -3,6 +3,7 @@
 #include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
+#include "store/language_config.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_slider.h"
@@ -129,8 +130,13 @@ void ZelPointerSpeedRow::retranslate()
 
 void ZelPointerSpeedRow::setScale(double factor)
 {
-    m_title->setGeometry(scaledRect(8, 6, 130, 20, factor));
-    m_value->setGeometry(scaledRect(148, 6, 44, 20, factor));
+    m_title->setGeometry(scaledRect(8, 6, 152, 20, factor));
+    m_value->setGeometry(scaledRect(160, 6, 32, 20, factor));
+    // The window's font, as on the rest of the page.
+    const QFont font = configuredFont(currentLanguageIndex(), factor);
+    for (QWidget *w : {static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_value), static_cast<QWidget *>(m_optionText),
+                       static_cast<QWidget *>(m_desktop)})
+        w->setFont(font);
     m_slider->setGeometry(scaledRect(8, 32, 184, 20, factor));
     m_option->setGeometry(scaledRect(8, 66, 20, 20, factor));
     m_optionText->setGeometry(scaledRect(32, 62, 164, 54, factor));
