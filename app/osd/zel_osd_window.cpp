@@ -61,13 +61,30 @@ void ZelOsdWindow::place()
     const int pad = metrics.height() / 3;
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // A long text is cut rather than run off the screen.
-    m_shown = metrics.elidedText(m_text, Qt::ElideRight, area.width() * 9 / 10 - 4 * pad);
-    const QSize size(metrics.horizontalAdvance(m_shown) + 4 * pad, metrics.height() + 2 * pad);
+    // A long text wraps onto more lines rather than run off the screen or lose its end.
+    const int room = area.width() * 9 / 10 - 4 * pad;
+    m_wrap = Qt::TextWordWrap;
+    QRect need = metrics.boundingRect(QRect(0, 0, room, area.height()), Qt::AlignCenter | m_wrap, m_text);
+    if (need.width() > room) {
+        // A word wider than the screen: break it too.
+        m_wrap = Qt::TextWrapAnywhere;
+        need = metrics.boundingRect(QRect(0, 0, room, area.height()), Qt::AlignCenter | m_wrap, m_text);
+    }
+    m_shown = m_text;
+    const int tallest = area.height() * 3 / 4;
+    if (need.height() > tallest) {
+        // More than the screen can hold: as many lines as fit, the last one cut.
+        const int lines = qMax(1, tallest / metrics.lineSpacing());
+        m_wrap = Qt::TextWrapAnywhere;
+        m_shown = metrics.elidedText(m_text, Qt::ElideRight, lines * (room - metrics.maxWidth()));
+        need = metrics.boundingRect(QRect(0, 0, room, area.height()), Qt::AlignCenter | m_wrap, m_shown);
+    }
+    const QSize size(need.width() + 4 * pad, need.height() + 2 * pad);
     resize(size);
     // Without a compositor the translucent corners would come out black: cut them away.
     QPainterPath shape;
-    shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), size.height() / 4.0, size.height() / 4.0);
+    const qreal radius = qMin(size.height() / 4.0, metrics.height() / 2.0);
+    shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), radius, radius);
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
     // Low in the middle, clear of a panel along the bottom edge. A Wayland compositor places
     // windows itself and ignores this.
@@ -77,6 +94,12 @@ void ZelOsdWindow::place()
     move(area.center().x() - size.width() / 2, area.bottom() - area.height() / 8 - size.height());
 }
 
+bool ZelOsdWindow::textFits() const
+{
+    const QRect need = QFontMetrics(m_font).boundingRect(rect(), Qt::AlignCenter | m_wrap, m_shown);
+    return rect().contains(need);
+}
+
 void ZelOsdWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -84,7 +107,7 @@ void ZelOsdWindow::paintEvent(QPaintEvent *)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const qreal radius = height() / 4.0; // as the mask
+    const qreal radius = qMin(height() / 4.0, QFontMetrics(m_font).height() / 2.0); // as the mask
     QPainterPath backdrop;
     backdrop.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     painter.fillPath(backdrop, QColor(0, 0, 0, int(170 * m_opacity)));
@@ -96,5 +119,5 @@ void ZelOsdWindow::paintEvent(QPaintEvent *)
     ink.setAlphaF(m_opacity);
     painter.setPen(ink);
     painter.setFont(m_font);
-    painter.drawText(rect(), Qt::AlignCenter, m_shown);
+    painter.drawText(rect(), Qt::AlignCenter | m_wrap, m_shown);
 }

@@ -20,6 +20,8 @@ public:
     void showMessage(const OsdMessage &message);
 
     QString text() const { return m_text; }
+    // Whether every word of the text has room in the window.
+    bool textFits() const;
     QColor textColour() const { return m_colour; }
     QFont textFont() const { return m_font; }
     int displayTimeMs() const { return m_hold.interval(); }
@@ -32,7 +34,8 @@ private:
     void place();
 
     QString m_text;
-    QString m_shown; // m_text, cut to fit the screen
+    QString m_shown; // m_text, as painted
+    int m_wrap = Qt::TextWordWrap;
     QColor m_colour;
     QFont m_font;
     double m_opacity = 1.0;

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
@@ -24,135 +24,40 @@
         <translation>Das Programm im Vordergrund wird verfolgt: %1, keine Regel.</translation>
     </message>
     <message>
-        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
+        <source>Following the program in front: %1, "%2" is in the active slot.</source>
         <translation>Das Programm im Vordergrund wird verfolgt: %1, „%2“ ist im aktiven Platz.</translation>
     </message>
     <message>
-        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
+        <source>The rule for %1 names "%2", which is not in the profile library.</source>
         <translation>Die Regel für %1 nennt „%2“, das nicht in der Profilbibliothek ist.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
+        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
         <translation>„%1“ liegt in einem anderen Platz und kann daher nicht in den aktiven.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
         <translation>„%1“ geht für %2 an die Maus, sobald es möglich ist.</translation>
     </message>
     <message>
-        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
         <translation>Der Wechsel zu „%1“ für %2 wurde ausgelassen: Das Fenster hat noch nicht übernommene Änderungen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be put into the active slot.</source>
+        <source>"%1" could not be put into the active slot.</source>
         <translation>„%1“ konnte nicht in den aktiven Platz gelegt werden.</translation>
     </message>
     <message>
-        <source>Switching to &quot;%1&quot; for %2.</source>
+        <source>Switching to "%1" for %2.</source>
         <translation>Wechsel zu „%1“ für %2.</translation>
     </message>
     <message>
-        <source>Switched to &quot;%1&quot;.</source>
+        <source>Switched to "%1".</source>
         <translation>Zu „%1“ gewechselt.</translation>
     </message>
     <message>
-        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
+        <source>The switch to "%1" could not be sent to the mouse.</source>
         <translation>Der Wechsel zu „%1“ konnte nicht an die Maus gesendet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramsDialog</name>
-    <message>
-        <source>Programs</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
-    </message>
-    <message>
-        <source>Program rules</source>
-        <translation>Programmregeln</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>window class or program name</source>
-        <translation>Fensterklasse oder Programmname</translation>
-    </message>
-    <message>
-        <source>Pick an open window or type its window class or its program&apos;s name.</source>
-        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
-    </message>
-    <message>
-        <source>Profile for the program</source>
-        <translation>Profil für das Programm</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add the rule</source>
-        <translation>Regel hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Remove the chosen rule</source>
-        <translation>Gewählte Regel entfernen</translation>
-    </message>
-    <message>
-        <source>Profile for other programs</source>
-        <translation>Profil für andere Programme</translation>
-    </message>
-    <message>
-        <source>Keep what is there</source>
-        <translation>Vorhandenes behalten</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programm:</translation>
-    </message>
-    <message>
-        <source>Profile:</source>
-        <translation>Profil:</translation>
-    </message>
-    <message>
-        <source>Other programs:</source>
-        <translation>Andere Programme:</translation>
-    </message>
-    <message>
-        <source>This profile is not in the library.</source>
-        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
-    </message>
-    <message>
-        <source>The program rules could not be saved: %1</source>
-        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
-        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
-        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
-    </message>
-    <message>
-        <source>Choose a profile from the library.</source>
-        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
-    </message>
-    <message>
-        <source>There can be at most %1 program rules.</source>
-        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
     </message>
 </context>
 <context>
@@ -179,15 +84,15 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>EINZELTASTE</translation>
+        <translation>Einzeltaste</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>TASTENKOMBINATION</translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>FEUERTASTE</translation>
+        <translation>Feuertaste</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -327,19 +232,19 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Rate +</translation>
+        <translation>Abfragerate +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Rate -</translation>
+        <translation>Abfragerate -</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Nach oben scrollen</translation>
+        <translation>Rad hoch</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Nach unten scrollen</translation>
+        <translation>Rad runter</translation>
     </message>
     <message>
         <source>Led Switch</source>
@@ -347,7 +252,7 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>Profile +</source>
@@ -367,7 +272,7 @@
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Ratenwechsel</translation>
+        <translation>Abfragerate wechseln</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -414,6 +319,240 @@
     </message>
 </context>
 <context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows links</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows rechts</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Entf</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Kommt ein Programm unten in den Vordergrund, geht sein Profil in den aktiven Platz.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Programmregeln</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>Fenster/Programm</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program's name.</source>
+        <translation>Wählen Sie ein offenes Fenster oder geben Sie seine Fensterklasse oder den Namen seines Programms ein.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil für das Programm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil für andere Programme</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Vorhandenes behalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Andere Programme:</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Dieses Profil ist nicht in der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Die Programmregeln konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <translation>Benennen Sie ein Programm mit seiner Fensterklasse oder dem Namen seines Programms: 1 bis %1 Zeichen, ohne Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Wählen Sie ein Profil aus der Bibliothek.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Es kann höchstens %1 Programmregeln geben.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -421,7 +560,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -441,11 +580,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -457,7 +596,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -465,15 +604,15 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 FARBEN</translation>
+        <translation>7 Farben</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>ATMEN 7 FARBEN</translation>
+        <translation>Atmen in 7 Farben</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
@@ -513,19 +652,19 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+        <translation>Alles zurücksetzen? Profil 1 und die Einstellungen der ganzen Maus erhalten ihre Werkswerte, die fünf Plätze ihre Standardnamen, und Platz 1 wird aktiv. Die Profile auf den Plätzen 2 bis 5 bleiben erhalten.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+        <translation>Möchten Sie dieses Profil wirklich auf die Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
+        <translation>Mindestens eine Taste muss den Linksklick behalten.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+        <translation>Mindestens ein Profil muss erhalten bleiben.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -553,11 +692,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>HOCHSCHNELLEN</translation>
+        <translation>LOSLASSEN</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>ATMEN</translation>
+        <translation>Atmen</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -593,7 +732,7 @@
     </message>
     <message>
         <source>BULLETS</source>
-        <translation>KUGELN</translation>
+        <translation>SCHÜSSE</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -637,7 +776,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Konfigurationsdatei(*.conf)</translation>
+        <translation>Konfigurationsdateien (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -665,11 +804,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>VERZÖGERUNG(MS)</translation>
+        <translation>PAUSE (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Verzögerung(ms)</translation>
+        <translation>VERZÖGERUNG (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -753,11 +892,11 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>VOLL BELEUCHTET</translation>
+        <translation>Dauerlicht</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÜCKSTOSS EINSTELLEN</translation>
+        <translation>RÜCKSTOSS</translation>
     </message>
     <message>
         <source>Gun Set</source>
@@ -769,7 +908,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NAME DER RÜCKSTOSSDATEI</translation>
+        <translation>DATEINAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -781,7 +920,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
+        <translation>STANDARDVERZÖGERUNG</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
@@ -857,7 +996,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN(1-255)</translation>
+        <translation>WIEDERHOLUNGEN (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -913,7 +1052,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MAUSBEFEHL</translation>
+        <translation>MAUS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -993,7 +1132,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+        <translation>Eine oder mehrere Tasten sind noch gedrückt.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1049,15 +1188,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profil existiert bereits!</translation>
+        <translation>Ein Profil mit diesem Namen gibt es bereits.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profildatei(*.prof)</translation>
+        <translation>Profildateien (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profil wird bereits verwendet!</translation>
+        <translation>Dieses Profil liegt bereits auf einem anderen Platz.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -1069,7 +1208,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>REGENBOGEN</translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -1085,7 +1224,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>REAKTIV</translation>
+        <translation>Reaktiv</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -1093,7 +1232,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFNEHMEN</translation>
+        <translation>VERZÖGERUNGEN AUFNEHMEN</translation>
     </message>
     <message>
         <source>Release</source>
@@ -1101,7 +1240,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation>ENDLOS BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -1109,7 +1248,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -1169,7 +1308,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
+        <translation>Die Einstellungen konnten nicht an die Maus gesendet werden. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1225,7 +1364,7 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+        <translation>Die Standardprofile können weder gelöscht noch umbenannt werden.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
@@ -1241,7 +1380,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+        <translation>Es können keine weiteren Makros angelegt werden.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1269,7 +1408,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>WELLE</translation>
+        <translation>Welle</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1289,11 +1428,11 @@
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation>EFFEKT 12</translation>
+        <translation>Effekt 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation>EFFEKT 13</translation>
+        <translation>Effekt 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1320,7 +1459,7 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
         <translation>Es wurde kein Mauseinstellungsprogramm einer bekannten Arbeitsumgebung gefunden. Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung und wählen Sie dort die Maus.</translation>
     </message>
     <message>
@@ -1332,11 +1471,11 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile" or a default name in other letter case ("profile 1").</source>
         <translation>Dieser Name kann nicht für ein Profil verwendet werden: Er braucht 1 bis 100 Zeichen ohne Schrägstriche, „..“, Steuerzeichen oder Leerzeichen am Anfang oder Ende und darf weder „DefaultProfile“ noch ein Standardname in anderer Groß- und Kleinschreibung („profile 1“) sein.</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
         <translation>Alle anderen Profile werden in einem anderen Platz verwendet; keines kann den Platz dieses Profils einnehmen.</translation>
     </message>
     <message>
@@ -1356,7 +1495,7 @@
         <translation>Die Datei konnte nicht geschrieben werden; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Delete the macro &quot;%1&quot;?</source>
+        <source>Delete the macro "%1"?</source>
         <translation>Das Makro „%1“ löschen?</translation>
     </message>
     <message>
@@ -1551,12 +1690,42 @@
 <context>
     <name>SVColorArea</name>
     <message>
-        <source>Saturation and brightness</source>
-        <translation>Sättigung und Helligkeit</translation>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
-        <source>Saturation %1 %, brightness %2 %</source>
-        <translation>Sättigung %1 %, Helligkeit %2 %</translation>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation>Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>Rad nach oben</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>Rad nach unten</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Erlaubt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
+    <message>
         <source>Desktop: %1 (%2)</source>
         <translation>Desktop: %1 (%2)</translation>
     </message>
@@ -1573,36 +1742,59 @@
         <translation>Zeigergeschwindigkeit</translation>
     </message>
     <message>
-        <source>Set the desktop&apos;s pointer speed with this profile</source>
-        <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil einstellen</translation>
-        <source>The file holds a value outside what can be set; nothing was changed.</source>
-        <translation>Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
-        <source>&quot;%1&quot; already exists. Replace it?</source>
-        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation>Zeigergeschwindigkeit des Desktops mit diesem Profil setzen</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation type="vanished">„%1“ ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
         <source>wheel up</source>
-        <translation>Rad nach oben</translation>
+        <translation type="vanished">Rad nach oben</translation>
     </message>
     <message>
         <source>wheel down</source>
-        <translation>Rad nach unten</translation>
+        <translation type="vanished">Rad nach unten</translation>
     </message>
     <message>
         <source>button %1</source>
-        <translation>Taste %1</translation>
+        <translation type="vanished">Taste %1</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
-        <translation>Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="vanished">Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
     </message>
     <message>
         <source>A macro name can have at most %1 characters.</source>
-        <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
+        <translation type="vanished">Ein Makroname darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>Allowed: %1 to %2</source>
-        <translation>Erlaubt: %1 bis %2</translation>
+        <translation type="vanished">Erlaubt: %1 bis %2</translation>
     </message>
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
@@ -1627,6 +1819,11 @@
     <message>
         <source>Not yet on the mouse</source>
         <translation>Noch nicht auf der Maus</translation>
+        <translation type="vanished">Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation>Sättigung %1 %, Helligkeit %2 %</translation>
     </message>
 </context>
 <context>
@@ -1749,15 +1946,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN(1-255)</translation>
+        <translation>WIEDERHOLUNGEN (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN SOLANGE TASTE GEDRÜCKT</translation>
+        <translation>WIEDERHOLEN SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRÜCKEN</translation>
+        <translation>ENDLOS BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1787,7 +1984,7 @@
         <translation>Drücken Sie die Taste, die die Maustaste senden soll.</translation>
     </message>
     <message>
-        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <source>The mouse cannot send "%1"; press another key.</source>
         <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
         <source>Press the key this button should send.</source>
         <translation>Drücken Sie die Taste, die diese Maustaste senden soll.</translation>

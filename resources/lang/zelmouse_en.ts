@@ -61,6 +61,403 @@
     </message>
 </context>
 <context>
+    <name>ButtonFunction</name>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>Key Combination</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>Fire Key</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Button Off</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Switch Window</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>My Computer</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Show Desktop</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>Lock PC</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser Home</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser Back</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser Forward</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser Stop</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser Refresh</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser Search</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser Favourites</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Previous Track</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Next Track</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Media Player</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI Switch</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>Lighting On/Off</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>Sniper</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profile +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profile -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profile Switch</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss Key</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Rate Switch</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Polling Rate</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profile Menu</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Macro Manager</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Gun File Manager</translation>
+    </message>
+</context>
+<context>
+    <name>HColorArea</name>
+    <message>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Left Ctrl</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Right Ctrl</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Left Shift</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Right Shift</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Left Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Right Alt</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Left Windows</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Right Windows</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished">Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Right</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Del</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgramsDialog</name>
     <message>
         <source>Programs</source>
@@ -84,7 +481,7 @@
     </message>
     <message>
         <source>window class or program name</source>
-        <translation type="unfinished"></translation>
+        <translation>window class or program</translation>
     </message>
     <message>
         <source>Pick an open window or type its window class or its program&apos;s name.</source>
@@ -156,264 +553,6 @@
     </message>
 </context>
 <context>
-    <name>ButtonFunction</name>
-    <message>
-        <source>Left</source>
-        <translation>Left</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Right</translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation>Middle</translation>
-    </message>
-    <message>
-        <source>Forward</source>
-        <translation>Forward</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>SINGLE KEY</source>
-        <translation>SINGLE KEY</translation>
-    </message>
-    <message>
-        <source>COMBO KEY</source>
-        <translation>COMBO KEY</translation>
-    </message>
-    <message>
-        <source>FIRE KEY</source>
-        <translation>FIRE KEY</translation>
-    </message>
-    <message>
-        <source>Button Off</source>
-        <translation>Button Off</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation>All</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Switch Window</source>
-        <translation>Switch Window</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <translation>Close Window</translation>
-    </message>
-    <message>
-        <source>My Computer</source>
-        <translation>My Computer</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Run</translation>
-    </message>
-    <message>
-        <source>Show Desktop</source>
-        <translation>Show Desktop</translation>
-    </message>
-    <message>
-        <source>Lock PC</source>
-        <translation>Lock PC</translation>
-    </message>
-    <message>
-        <source>Browser Home</source>
-        <translation>Browser Home</translation>
-    </message>
-    <message>
-        <source>Browser Backward</source>
-        <translation>Browser Backward</translation>
-    </message>
-    <message>
-        <source>Browser Forward</source>
-        <translation>Browser Forward</translation>
-    </message>
-    <message>
-        <source>Browser Stop</source>
-        <translation>Browser Stop</translation>
-    </message>
-    <message>
-        <source>Browser Refresh</source>
-        <translation>Browser Refresh</translation>
-    </message>
-    <message>
-        <source>Browser Search</source>
-        <translation>Browser Search</translation>
-    </message>
-    <message>
-        <source>Browser Favorite</source>
-        <translation>Browser Favorite</translation>
-    </message>
-    <message>
-        <source>Mail</source>
-        <translation>Mail</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Play/Pause</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Previous Track</source>
-        <translation>Previous Track</translation>
-    </message>
-    <message>
-        <source>Next Track</source>
-        <translation>Next Track</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Volume Up</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume Down</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Mute</translation>
-    </message>
-    <message>
-        <source>Media Player</source>
-        <translation>Media Player</translation>
-    </message>
-    <message>
-        <source>DPI Switch</source>
-        <translation>DPI Switch</translation>
-    </message>
-    <message>
-        <source>DPI +</source>
-        <translation>DPI +</translation>
-    </message>
-    <message>
-        <source>DPI -</source>
-        <translation>DPI -</translation>
-    </message>
-    <message>
-        <source>Rate +</source>
-        <translation>Rate +</translation>
-    </message>
-    <message>
-        <source>Rate -</source>
-        <translation>Rate -</translation>
-    </message>
-    <message>
-        <source>Scroll Up</source>
-        <translation>Scroll Up</translation>
-    </message>
-    <message>
-        <source>Scroll Down</source>
-        <translation>Scroll Down</translation>
-    </message>
-    <message>
-        <source>Led Switch</source>
-        <translation>Led Switch</translation>
-    </message>
-    <message>
-        <source>SNIPER</source>
-        <translation>SNIPER</translation>
-    </message>
-    <message>
-        <source>Profile +</source>
-        <translation>Profile +</translation>
-    </message>
-    <message>
-        <source>Profile -</source>
-        <translation>Profile -</translation>
-    </message>
-    <message>
-        <source>Profile Switch</source>
-        <translation>Profile Switch</translation>
-    </message>
-    <message>
-        <source>Boss Key</source>
-        <translation>Boss Key</translation>
-    </message>
-    <message>
-        <source>Rate Switch</source>
-        <translation>Rate Switch</translation>
-    </message>
-    <message>
-        <source>Basic</source>
-        <translation>Basic</translation>
-    </message>
-    <message>
-        <source>Windows</source>
-        <translation>Windows</translation>
-    </message>
-    <message>
-        <source>Advance</source>
-        <translation>Advance</translation>
-    </message>
-    <message>
-        <source>Media</source>
-        <translation>Media</translation>
-    </message>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-    <message>
-        <source>Polling Rate</source>
-        <translation>Polling Rate</translation>
-    </message>
-    <message>
-        <source>Profile Menu</source>
-        <translation>Profile Menu</translation>
-    </message>
-    <message>
-        <source>Macro Manager</source>
-        <translation>Macro Manager</translation>
-    </message>
-    <message>
-        <source>GunFile Manager</source>
-        <translation>GunFile Manager</translation>
-    </message>
-</context>
-<context>
-    <name>HColorArea</name>
-    <message>
-        <source>Hue</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -421,7 +560,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -441,11 +580,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -457,7 +596,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -465,19 +604,19 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 COLOR</translation>
+        <translation>Seven Colours</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>7 COLOR BREATHING</translation>
+        <translation>Seven-Colour Breathing</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
-        <translation>7 COLOR with tail</translation>
+        <translation>Seven Colours with Tail</translation>
     </message>
     <message>
         <source>ACTION</source>
@@ -509,23 +648,23 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Are you sure you want delete this profile?</translation>
+        <translation>Are you sure you want to delete this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Are you sure you want reset all profiles?</translation>
+        <translation>Reset the mouse? Profile 1 and the settings of the whole mouse go back to their factory values, the five slots get their default names back and slot 1 becomes active. The profiles in slots 2 to 5 are kept.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Are you sure you want reset this profile?</translation>
+        <translation>Are you sure you want to reset this profile to its factory settings?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+        <translation>At least one button must keep the left click.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+        <translation>At least one profile must remain.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -553,11 +692,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>BOUNCE UP</translation>
+        <translation>RELEASE</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>BREATHING</translation>
+        <translation>Breathing</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -609,7 +748,7 @@
     </message>
     <message>
         <source>CHANGE NAME</source>
-        <translation>CHANGE NAME</translation>
+        <translation>RENAME</translation>
     </message>
     <message>
         <source>CLEAR</source>
@@ -621,11 +760,11 @@
     </message>
     <message>
         <source>COLOR</source>
-        <translation>COLOR</translation>
+        <translation>COLOUR</translation>
     </message>
     <message>
         <source>Color Edit</source>
-        <translation>Color Edit</translation>
+        <translation>Edit Colour</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
@@ -637,7 +776,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Config File(*.conf)</translation>
+        <translation>Configuration files (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -665,11 +804,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DELAY(MS)</translation>
+        <translation>DELAY (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>DELAY(ms)</translation>
+        <translation>DELAY (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -685,11 +824,11 @@
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Do you want to upgrade the firmware?</translation>
+        <translation>Do you want to update the firmware?</translation>
     </message>
     <message>
         <source>Dongle Disconnect!</source>
-        <translation>Dongle Disconnect!</translation>
+        <translation>Receiver disconnected</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -717,7 +856,7 @@
     </message>
     <message>
         <source>Enable sync</source>
-        <translation>Enable sync</translation>
+        <translation>Motion Sync</translation>
     </message>
     <message>
         <source>EXPORT</source>
@@ -753,15 +892,15 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>FULL LIGHTED</translation>
+        <translation>Steady</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>GUN SET</translation>
+        <translation>GUN FILE</translation>
     </message>
     <message>
         <source>Gun Set</source>
-        <translation>Gun Set</translation>
+        <translation>Gun File</translation>
     </message>
     <message>
         <source>GunFile Manager</source>
@@ -769,7 +908,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>GUNFILE NAME</translation>
+        <translation>GUN FILE NAME</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -789,7 +928,7 @@
     </message>
     <message>
         <source>Jitter</source>
-        <translation>Jitter</translation>
+        <translation>Jitter Filter</translation>
     </message>
     <message>
         <source>KEY</source>
@@ -825,7 +964,7 @@
     </message>
     <message>
         <source>Lift off Distance</source>
-        <translation>Lift off Distance</translation>
+        <translation>Lift-off Distance</translation>
     </message>
     <message>
         <source>LIGHTING</source>
@@ -833,7 +972,7 @@
     </message>
     <message>
         <source>Link XY</source>
-        <translation>Link XY</translation>
+        <translation>Link X and Y</translation>
     </message>
     <message>
         <source>Load Config File</source>
@@ -849,7 +988,7 @@
     </message>
     <message>
         <source>LOAD1</source>
-        <translation>LOAD1</translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <source>Lock PC</source>
@@ -857,7 +996,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>LOOPS TIME(1-255)</translation>
+        <translation>LOOP COUNT (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -913,7 +1052,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>MOUSE COMMAND</translation>
+        <translation>MOUSE</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -921,7 +1060,7 @@
     </message>
     <message>
         <source>Mouse Setting</source>
-        <translation>Mouse Setting</translation>
+        <translation>Mouse Settings</translation>
     </message>
     <message>
         <source>MOVE DOWN</source>
@@ -937,7 +1076,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>MOVE TO LIGHT OFF</translation>
+        <translation>LIGHTS OFF WHILE MOVING</translation>
     </message>
     <message>
         <source>MOVE UP</source>
@@ -981,7 +1120,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>OK</source>
@@ -993,7 +1132,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+        <translation>One or more keys are still held down.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1009,7 +1148,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation>Please input file name.</translation>
+        <translation>Please enter a file name.</translation>
     </message>
     <message>
         <source>Polling Rate</source>
@@ -1021,11 +1160,11 @@
     </message>
     <message>
         <source>PRESS DOWN</source>
-        <translation>PRESS DOWN</translation>
+        <translation>PRESS</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
-        <translation>Press Enter To Apply</translation>
+        <translation>Press Enter to apply</translation>
     </message>
     <message>
         <source>Previous Track</source>
@@ -1049,15 +1188,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Profile Exist!</translation>
+        <translation>A profile with this name already exists.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Profile File(*.prof)</translation>
+        <translation>Profile files (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Profile is Already Used!</translation>
+        <translation>This profile is already in another slot.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -1069,7 +1208,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>RAINBOW</translation>
+        <translation>Rainbow</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -1085,7 +1224,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>REACTIVE</translation>
+        <translation>Reactive</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -1093,7 +1232,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+        <translation>RECORD DELAYS BETWEEN ACTIONS</translation>
     </message>
     <message>
         <source>Release</source>
@@ -1101,7 +1240,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -1109,7 +1248,7 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT WHILE HELD DOWN</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -1161,7 +1300,7 @@
     </message>
     <message>
         <source>SCROLL SPEED</source>
-        <translation>SCROLL SPEED</translation>
+        <translation>Scroll Speed</translation>
     </message>
     <message>
         <source>Scroll Up</source>
@@ -1169,7 +1308,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
+        <translation>Sending the settings to the mouse failed. Please try again.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1189,7 +1328,7 @@
     </message>
     <message>
         <source>Single WAVE</source>
-        <translation>Single WAVE</translation>
+        <translation>Single Wave</translation>
     </message>
     <message>
         <source>SLEEP TIME</source>
@@ -1225,11 +1364,11 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>The default Profile cannot be deleted or renamed.</translation>
+        <translation>The default profiles cannot be deleted or renamed.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>The file is not match current mouse!</translation>
+        <translation>This file is not for this mouse.</translation>
     </message>
     <message>
         <source>Times:</source>
@@ -1237,11 +1376,11 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>To update the firmware, please connect to the computer with a cable.</translation>
+        <translation>To update the firmware, connect the mouse to the computer with its cable.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+        <translation>No more macros can be created.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1249,7 +1388,7 @@
     </message>
     <message>
         <source>Tri-color running</source>
-        <translation>Tri-color running</translation>
+        <translation>Tri-Colour Chase</translation>
     </message>
     <message>
         <source>Volume Down</source>
@@ -1269,7 +1408,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>WAVE</translation>
+        <translation>Wave</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1281,7 +1420,7 @@
     </message>
     <message>
         <source>yo-yo</source>
-        <translation>yo-yo</translation>
+        <translation>Yo-Yo</translation>
     </message>
     <message>
         <source>ZiziraziWidget</source>
@@ -1289,11 +1428,11 @@
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1539,11 +1678,42 @@
 <context>
     <name>SVColorArea</name>
     <message>
-        <source>Saturation and brightness</source>
+        <source>A macro name can have at most %1 characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Saturation %1 %, brightness %2 %</source>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Desktop: %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1561,8 +1731,13 @@
     </message>
     <message>
         <source>Set the desktop&apos;s pointer speed with this profile</source>
-        <source>The file holds a value outside what can be set; nothing was changed.</source>
-        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1609,6 +1784,7 @@
     </message>
     <message>
         <source>Not yet on the mouse</source>
+        <source>Saturation %1 %, brightness %2 %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1620,15 +1796,15 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished">Left Button Can not be Gun Function.</translation>
+        <translation>A gun file cannot be put on the left button.</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished">GUNFILE SELECT</translation>
+        <translation>CHOOSE A GUN FILE</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished">MACRO SELECT</translation>
+        <translation>CHOOSE A MACRO</translation>
     </message>
     <message>
         <source>Fire %1 ×%2 / %3 ms</source>
@@ -1659,7 +1835,7 @@
     <name>ZelComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
-        <translation type="unfinished">Combo Key</translation>
+        <translation>Key Combination</translation>
     </message>
     <message>
         <source>Press the keys of the combination together.</source>
@@ -1671,7 +1847,7 @@
     <name>ZelFireKeyWindow</name>
     <message>
         <source>FireKey Setting</source>
-        <translation type="unfinished">FireKey Setting</translation>
+        <translation>Fire Key Settings</translation>
     </message>
     <message>
         <source>Left</source>
@@ -1691,7 +1867,7 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation type="unfinished">Times:</translation>
+        <translation>Count:</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -1730,15 +1906,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished">LOOPS TIME(1-255)</translation>
+        <translation>LOOP COUNT (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished">REPEAT RUN WHEN KEY DOWN</translation>
+        <translation>REPEAT WHILE HELD DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished">REPEAT RUN UNTILL THE KEY DOWN</translation>
+        <translation>REPEAT UNTIL PRESSED AGAIN</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1777,7 +1953,7 @@
     <name>ZelSniperWindow</name>
     <message>
         <source>Sniper Setting</source>
-        <translation type="unfinished">Sniper Setting</translation>
+        <translation>Sniper Settings</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The window manager does not tell which window is in front, so profiles do not follow programs.</source>
-        <translation>Le gestionnaire de fenêtres n&apos;indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
+        <translation>Le gestionnaire de fenêtres n'indique pas quelle fenêtre est au premier plan, les profils ne suivent donc pas les programmes.</translation>
     </message>
     <message>
         <source>The window in front is not visible to this program (a native Wayland window), so nothing switches.</source>
@@ -17,142 +17,47 @@
     </message>
     <message>
         <source>No window is in front.</source>
-        <translation>Aucune fenêtre n&apos;est au premier plan.</translation>
+        <translation>Aucune fenêtre n'est au premier plan.</translation>
     </message>
     <message>
         <source>Following the program in front: %1, no rule.</source>
         <translation>Suivi du programme au premier plan : %1, aucune règle.</translation>
     </message>
     <message>
-        <source>Following the program in front: %1, &quot;%2&quot; is in the active slot.</source>
-        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l&apos;emplacement actif.</translation>
+        <source>Following the program in front: %1, "%2" is in the active slot.</source>
+        <translation>Suivi du programme au premier plan : %1, « %2 » est dans l'emplacement actif.</translation>
     </message>
     <message>
-        <source>The rule for %1 names &quot;%2&quot;, which is not in the profile library.</source>
-        <translation>La règle de %1 désigne « %2 », qui n&apos;est pas dans la bibliothèque de profils.</translation>
+        <source>The rule for %1 names "%2", which is not in the profile library.</source>
+        <translation>La règle de %1 désigne « %2 », qui n'est pas dans la bibliothèque de profils.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is held by another slot, so it cannot go into the active one.</source>
-        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l&apos;emplacement actif.</translation>
+        <source>"%1" is held by another slot, so it cannot go into the active one.</source>
+        <translation>« %1 » occupe un autre emplacement et ne peut donc pas aller dans l'emplacement actif.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; goes to the mouse for %2 as soon as it can.</source>
+        <source>"%1" goes to the mouse for %2 as soon as it can.</source>
         <translation>« %1 » sera envoyé à la souris pour %2 dès que possible.</translation>
     </message>
     <message>
-        <source>A switch to &quot;%1&quot; for %2 was skipped: the window has changes not yet applied.</source>
+        <source>A switch to "%1" for %2 was skipped: the window has changes not yet applied.</source>
         <translation>Le passage à « %1 » pour %2 a été ignoré : la fenêtre contient des modifications non appliquées.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be put into the active slot.</source>
-        <translation>« %1 » n&apos;a pas pu être placé dans l&apos;emplacement actif.</translation>
+        <source>"%1" could not be put into the active slot.</source>
+        <translation>« %1 » n'a pas pu être placé dans l'emplacement actif.</translation>
     </message>
     <message>
-        <source>Switching to &quot;%1&quot; for %2.</source>
+        <source>Switching to "%1" for %2.</source>
         <translation>Passage à « %1 » pour %2.</translation>
     </message>
     <message>
-        <source>Switched to &quot;%1&quot;.</source>
+        <source>Switched to "%1".</source>
         <translation>Passé à « %1 ».</translation>
     </message>
     <message>
-        <source>The switch to &quot;%1&quot; could not be sent to the mouse.</source>
-        <translation>Le passage à « %1 » n&apos;a pas pu être envoyé à la souris.</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramsDialog</name>
-    <message>
-        <source>Programs</source>
-        <translation>Programmes</translation>
-    </message>
-    <message>
-        <source>When a program below comes to the front, its profile goes into the active slot.</source>
-        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l&apos;emplacement actif.</translation>
-    </message>
-    <message>
-        <source>Program rules</source>
-        <translation>Règles des programmes</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>window class or program name</source>
-        <translation>classe de fenêtre ou nom du programme</translation>
-    </message>
-    <message>
-        <source>Pick an open window or type its window class or its program&apos;s name.</source>
-        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
-    </message>
-    <message>
-        <source>Profile for the program</source>
-        <translation>Profil du programme</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Add the rule</source>
-        <translation>Ajouter la règle</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Remove the chosen rule</source>
-        <translation>Supprimer la règle choisie</translation>
-    </message>
-    <message>
-        <source>Profile for other programs</source>
-        <translation>Profil des autres programmes</translation>
-    </message>
-    <message>
-        <source>Keep what is there</source>
-        <translation>Garder le profil en place</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Program:</source>
-        <translation>Programme :</translation>
-    </message>
-    <message>
-        <source>Profile:</source>
-        <translation>Profil :</translation>
-    </message>
-    <message>
-        <source>Other programs:</source>
-        <translation>Autres programmes :</translation>
-    </message>
-    <message>
-        <source>This profile is not in the library.</source>
-        <translation>Ce profil n&apos;est pas dans la bibliothèque.</translation>
-    </message>
-    <message>
-        <source>The program rules could not be saved: %1</source>
-        <translation>Les règles des programmes n&apos;ont pas pu être enregistrées : %1</translation>
-    </message>
-    <message>
-        <source>Name a program by its window class or its program&apos;s name: 1 to %1 characters, without control characters.</source>
-        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
-    </message>
-    <message>
-        <source>Choose a profile from the library.</source>
-        <translation>Choisissez un profil de la bibliothèque.</translation>
-    </message>
-    <message>
-        <source>There can be at most %1 program rules.</source>
-        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
+        <source>The switch to "%1" could not be sent to the mouse.</source>
+        <translation>Le passage à « %1 » n'a pas pu être envoyé à la souris.</translation>
     </message>
 </context>
 <context>
@@ -179,15 +84,15 @@
     </message>
     <message>
         <source>SINGLE KEY</source>
-        <translation>TOUCHE SIMPLE</translation>
+        <translation>Touche simple</translation>
     </message>
     <message>
         <source>COMBO KEY</source>
-        <translation>COMBINAISON</translation>
+        <translation>Combinaison de touches</translation>
     </message>
     <message>
         <source>FIRE KEY</source>
-        <translation>TIR RAPIDE</translation>
+        <translation>Tir rapide</translation>
     </message>
     <message>
         <source>Button Off</source>
@@ -335,11 +240,11 @@
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation>Défilement haut</translation>
+        <translation>Molette haut</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation>Défilement bas</translation>
+        <translation>Molette bas</translation>
     </message>
     <message>
         <source>Led Switch</source>
@@ -347,7 +252,7 @@
     </message>
     <message>
         <source>SNIPER</source>
-        <translation>SNIPER</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>Profile +</source>
@@ -391,7 +296,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d&apos;interrogation</translation>
+        <translation>Taux d'interrogation</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -403,7 +308,7 @@
     </message>
     <message>
         <source>GunFile Manager</source>
-        <translation>Gestionnaire de tirs</translation>
+        <translation>Fichiers de tir</translation>
     </message>
 </context>
 <context>
@@ -414,6 +319,240 @@
     </message>
 </context>
 <context>
+    <name>KeyName</name>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows gauche</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows droite</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Impr. écran</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Suppr</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Entrée</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Bouton du milieu</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramsDialog</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>When a program below comes to the front, its profile goes into the active slot.</source>
+        <translation>Quand un programme ci-dessous passe au premier plan, son profil va dans l'emplacement actif.</translation>
+    </message>
+    <message>
+        <source>Program rules</source>
+        <translation>Règles des programmes</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>window class or program name</source>
+        <translation>classe/programme</translation>
+    </message>
+    <message>
+        <source>Pick an open window or type its window class or its program's name.</source>
+        <translation>Choisissez une fenêtre ouverte ou tapez sa classe de fenêtre ou le nom de son programme.</translation>
+    </message>
+    <message>
+        <source>Profile for the program</source>
+        <translation>Profil du programme</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the rule</source>
+        <translation>Ajouter la règle</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen rule</source>
+        <translation>Supprimer la règle choisie</translation>
+    </message>
+    <message>
+        <source>Profile for other programs</source>
+        <translation>Profil des autres programmes</translation>
+    </message>
+    <message>
+        <source>Keep what is there</source>
+        <translation>Garder le profil en place</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>Programme :</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Autres programmes :</translation>
+    </message>
+    <message>
+        <source>This profile is not in the library.</source>
+        <translation>Ce profil n'est pas dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The program rules could not be saved: %1</source>
+        <translation>Les règles des programmes n'ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>Name a program by its window class or its program's name: 1 to %1 characters, without control characters.</source>
+        <translation>Désignez un programme par sa classe de fenêtre ou le nom de son programme : 1 à %1 caractères, sans caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>Choose a profile from the library.</source>
+        <translation>Choisissez un profil de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>There can be at most %1 program rules.</source>
+        <translation>Il peut y avoir au plus %1 règles de programmes.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> DOWN</source>
@@ -421,7 +560,7 @@
     </message>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> UP</source>
@@ -441,11 +580,11 @@
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -457,7 +596,7 @@
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>2mm</source>
@@ -465,15 +604,15 @@
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>7 COLOR</source>
-        <translation>7 COULEURS</translation>
+        <translation>7 couleurs</translation>
     </message>
     <message>
         <source>7 COLOR BREATHING</source>
-        <translation>RESPIRATION 7 COULEURS</translation>
+        <translation>Respiration 7 couleurs</translation>
     </message>
     <message>
         <source>7 COLOR with tail</source>
@@ -497,7 +636,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d&apos;angle</translation>
+        <translation>Correction d'angle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -513,19 +652,19 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d&apos;usine, les cinq emplacements retrouvent leur nom par défaut et l&apos;emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
+        <translation>Au moins un bouton doit garder le clic gauche.</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+        <translation>Il faut garder au moins un profil.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -553,11 +692,11 @@
     </message>
     <message>
         <source>BOUNCE UP</source>
-        <translation>REMONTER</translation>
+        <translation>RELÂCHER</translation>
     </message>
     <message>
         <source>BREATHING</source>
-        <translation>RESPIRATION</translation>
+        <translation>Respiration</translation>
     </message>
     <message>
         <source>BRIGHTNESS</source>
@@ -637,7 +776,7 @@
     </message>
     <message>
         <source>Config File(*.conf)</source>
-        <translation>Fichier de configuration(*.conf)</translation>
+        <translation>Fichiers de configuration (*.conf)</translation>
     </message>
     <message>
         <source>COPY</source>
@@ -665,11 +804,11 @@
     </message>
     <message>
         <source>DELAY(MS)</source>
-        <translation>DÉLAI(MS)</translation>
+        <translation>DÉLAI (ms)</translation>
     </message>
     <message>
         <source>DELAY(ms)</source>
-        <translation>Délai(ms)</translation>
+        <translation>DÉLAI (ms)</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -753,11 +892,11 @@
     </message>
     <message>
         <source>FULL LIGHTED</source>
-        <translation>ALLUMAGE COMPLET</translation>
+        <translation>Allumage fixe</translation>
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE DU TIR</translation>
+        <translation>RAFALE</translation>
     </message>
     <message>
         <source>Gun Set</source>
@@ -769,7 +908,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER DE TIR</translation>
+        <translation>NOM DU FICHIER</translation>
     </message>
     <message>
         <source>GUNFILE SELECT</source>
@@ -781,7 +920,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <source>INSERT DELAY</source>
@@ -857,7 +996,7 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -913,7 +1052,7 @@
     </message>
     <message>
         <source>MOUSE COMMAND</source>
-        <translation>COMMANDE DE LA SOURIS</translation>
+        <translation>SOURIS</translation>
     </message>
     <message>
         <source>MOUSE OFF</source>
@@ -925,15 +1064,15 @@
     </message>
     <message>
         <source>MOVE DOWN</source>
-        <translation>DÉPLACER EN BAS</translation>
+        <translation>DESCENDRE</translation>
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>DÉPLACER À GAUCHE</translation>
+        <translation>À GAUCHE</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>DÉPLACER À DROITE</translation>
+        <translation>À DROITE</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
@@ -941,7 +1080,7 @@
     </message>
     <message>
         <source>MOVE UP</source>
-        <translation>DÉPLACER EN HAUT</translation>
+        <translation>MONTER</translation>
     </message>
     <message>
         <source>MOVEMENT</source>
@@ -993,7 +1132,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>Une ou plusieurs touches sont encore enfoncées.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1013,7 +1152,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation type="vanished">Taux d&apos;interrogation</translation>
+        <translation type="vanished">Taux d'interrogation</translation>
     </message>
     <message>
         <source>Press</source>
@@ -1049,15 +1188,15 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Ce profil existe déjà !</translation>
+        <translation>Un profil porte déjà ce nom.</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
-        <translation>Fichier de profil(*.prof)</translation>
+        <translation>Fichiers de profil (*.prof)</translation>
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Ce profil est déjà utilisé !</translation>
+        <translation>Ce profil est déjà dans un autre emplacement.</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -1069,7 +1208,7 @@
     </message>
     <message>
         <source>RAINBOW</source>
-        <translation>ARC-EN-CIEL</translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Rate +</source>
@@ -1085,7 +1224,7 @@
     </message>
     <message>
         <source>REACTIVE</source>
-        <translation>RÉACTIF</translation>
+        <translation>Réactif</translation>
     </message>
     <message>
         <source>RECORD AFTER</source>
@@ -1093,7 +1232,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <source>Release</source>
@@ -1101,19 +1240,19 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="vanished">RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation type="vanished">RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TAUX DE RAPPORT</translation>
+        <translation>TAUX D&apos;INTERROGATION</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -1169,7 +1308,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
+        <translation>L&apos;envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1225,7 +1364,7 @@
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+        <translation>Les profils par défaut ne peuvent être ni supprimés ni renommés.</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
@@ -1237,11 +1376,11 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur par le câble.</translation>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l'ordinateur par le câble.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS POUR EN CRÉER UNE AUTRE !</translation>
+        <translation>Impossible de créer une macro de plus : le nombre maximal est atteint.</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -1269,7 +1408,7 @@
     </message>
     <message>
         <source>WAVE</source>
-        <translation>VAGUE</translation>
+        <translation>Vague</translation>
     </message>
     <message>
         <source>Windows</source>
@@ -1281,7 +1420,7 @@
     </message>
     <message>
         <source>yo-yo</source>
-        <translation>yo-yo</translation>
+        <translation>Yo-yo</translation>
     </message>
     <message>
         <source>ZiziraziWidget</source>
@@ -1289,11 +1428,11 @@
     </message>
     <message>
         <source>EFFECT 12</source>
-        <translation>EFFET 12</translation>
+        <translation>Effet 12</translation>
     </message>
     <message>
         <source>EFFECT 13</source>
-        <translation>EFFET 13</translation>
+        <translation>Effet 13</translation>
     </message>
     <message>
         <source>H </source>
@@ -1305,7 +1444,7 @@
     </message>
     <message>
         <source>V </source>
-        <translation>V </translation>
+        <translation>L </translation>
     </message>
     <message>
         <source>R </source>
@@ -1320,8 +1459,8 @@
         <translation>B </translation>
     </message>
     <message>
-        <source>No mouse settings program of a known desktop was found. Open your desktop&apos;s settings and choose the mouse there.</source>
-        <translation>Aucun programme de réglage de la souris d&apos;un bureau connu n&apos;a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
+        <source>No mouse settings program of a known desktop was found. Open your desktop's settings and choose the mouse there.</source>
+        <translation>Aucun programme de réglage de la souris d'un bureau connu n'a été trouvé. Ouvrez les paramètres de votre bureau et choisissez la souris.</translation>
     </message>
     <message>
         <source>DPI : %d</source>
@@ -1329,23 +1468,23 @@
     </message>
     <message>
         <source>The settings could not be saved: %1</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>Les réglages n'ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
-        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, &quot;..&quot;, control characters or blanks at either end, and it cannot be &quot;DefaultProfile&quot; or a default name in other letter case (&quot;profile 1&quot;).</source>
+        <source>This name cannot be used for a profile: it needs 1 to 100 characters, without slashes, "..", control characters or blanks at either end, and it cannot be "DefaultProfile" or a default name in other letter case ("profile 1").</source>
         <translation>Ce nom ne peut pas servir pour un profil : il doit compter de 1 à 100 caractères, sans barres obliques, « .. », caractères de contrôle ni espaces au début ou à la fin, et ne peut pas être « DefaultProfile » ni un nom par défaut écrit avec une autre casse (« profile 1 »).</translation>
     </message>
     <message>
-        <source>Every other profile is in use in another slot, so none can take this one&apos;s place.</source>
+        <source>Every other profile is in use in another slot, so none can take this one's place.</source>
         <translation>Tous les autres profils sont utilisés dans un autre emplacement ; aucun ne peut prendre la place de celui-ci.</translation>
     </message>
     <message>
         <source>This profile is not in the library or its file is missing.</source>
-        <translation>Ce profil n&apos;est pas dans la bibliothèque ou son fichier est introuvable.</translation>
+        <translation>Ce profil n'est pas dans la bibliothèque ou son fichier est introuvable.</translation>
     </message>
     <message>
         <source>No mouse model is known yet, so there is no profile library.</source>
-        <translation>Aucun modèle de souris n&apos;est encore connu : il n&apos;y a donc pas de bibliothèque de profils.</translation>
+        <translation>Aucun modèle de souris n'est encore connu : il n'y a donc pas de bibliothèque de profils.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -1353,15 +1492,15 @@
     </message>
     <message>
         <source>The file could not be written; nothing was changed.</source>
-        <translation>Le fichier n&apos;a pas pu être écrit ; rien n&apos;a été modifié.</translation>
+        <translation>Le fichier n'a pas pu être écrit ; rien n'a été modifié.</translation>
     </message>
     <message>
-        <source>Delete the macro &quot;%1&quot;?</source>
+        <source>Delete the macro "%1"?</source>
         <translation>Supprimer la macro « %1 » ?</translation>
     </message>
     <message>
         <source>Tick the macros to export first.</source>
-        <translation>Cochez d&apos;abord les macros à exporter.</translation>
+        <translation>Cochez d'abord les macros à exporter.</translation>
     </message>
     <message>
         <source>%1 of these macros already exist in that folder (%2). Replace them?</source>
@@ -1551,33 +1690,15 @@
 <context>
     <name>SVColorArea</name>
     <message>
-        <source>Saturation and brightness</source>
-        <translation>Saturation et luminosité</translation>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
     </message>
     <message>
-        <source>Saturation %1 %, brightness %2 %</source>
-        <translation>Saturation %1 %, luminosité %2 %</translation>
-        <source>Desktop: %1 (%2)</source>
-        <translation>Bureau : %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot be set here: %1</source>
-        <translation>Impossible ici : %1</translation>
-    </message>
-    <message>
-        <source>The choice could not be saved in %1.</source>
-        <translation>Le choix n&apos;a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>Pointer speed</source>
-        <translation>Vitesse du pointeur</translation>
-    </message>
-    <message>
-        <source>Set the desktop&apos;s pointer speed with this profile</source>
-        <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
-        <translation>Le fichier contient une valeur hors de ce qui peut être réglé ; rien n&apos;a été modifié.</translation>
-        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>Le fichier contient une valeur hors des limites réglables ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
         <translation>« %1 » existe déjà. Le remplacer ?</translation>
     </message>
     <message>
@@ -1593,16 +1714,12 @@
         <translation>bouton %1</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
-        <translation>La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d&apos;usine.</translation>
-    </message>
-    <message>
-        <source>A macro name can have at most %1 characters.</source>
-        <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
-    </message>
-    <message>
         <source>Allowed: %1 to %2</source>
         <translation>Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation>La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d'usine.</translation>
     </message>
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
@@ -1627,6 +1744,86 @@
     <message>
         <source>Not yet on the mouse</source>
         <translation>Pas encore dans la souris</translation>
+        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation>Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation>Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation>Le choix n'a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation>Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation>Régler la vitesse du pointeur du bureau avec ce profil</translation>
+    </message>
+</context>
+<context>
+    <name>SVColorArea</name>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Saturation et luminosité</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Le choix n'a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Replace it?</source>
+        <translation type="vanished">« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation type="vanished">molette vers le haut</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation type="vanished">molette vers le bas</translation>
+    </message>
+    <message>
+        <source>button %1</source>
+        <translation type="vanished">bouton %1</translation>
+    </message>
+    <message>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="vanished">La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d'usine.</translation>
+    </message>
+    <message>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="vanished">Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="vanished">Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="vanished">La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Saturation %1 %, brightness %2 %</source>
+        <translation>Saturation %1 %, luminosité %2 %</translation>
     </message>
 </context>
 <context>
@@ -1709,7 +1906,7 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation>Fois :</translation>
+        <translation>Nombre :</translation>
     </message>
     <message>
         <source>Delay:</source>
@@ -1749,15 +1946,15 @@
     <name>ZelMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS(1-255)</translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1769,7 +1966,7 @@
     </message>
     <message>
         <source>Choose a macro from the list first.</source>
-        <translation>Choisissez d&apos;abord une macro dans la liste.</translation>
+        <translation>Choisissez d'abord une macro dans la liste.</translation>
     </message>
     <message>
         <source>The loop count must be a number from 1 to 255.</source>
@@ -1787,7 +1984,7 @@
         <translation>Appuyez sur la touche que le bouton doit envoyer.</translation>
     </message>
     <message>
-        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
+        <source>The mouse cannot send "%1"; press another key.</source>
         <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
         <source>Press the key this button should send.</source>
         <translation>Appuyez sur la touche que ce bouton doit envoyer.</translation>
@@ -1821,16 +2018,16 @@
     <message>
         <source>The firmware updater could not be started:
 %1</source>
-        <translation>Le programme de mise à jour du micrologiciel n&apos;a pas pu être lancé :
+        <translation>Le programme de mise à jour du micrologiciel n'a pas pu être lancé :
 %1</translation>
     </message>
     <message>
         <source>&amp;Start at Login</source>
-        <translation>&amp;Démarrer à l&apos;ouverture de session</translation>
+        <translation>&amp;Démarrer à l'ouverture de session</translation>
     </message>
     <message>
         <source>The login entry could not be changed: %1</source>
-        <translation>L&apos;entrée de démarrage n&apos;a pas pu être modifiée : %1</translation>
+        <translation>L'entrée de démarrage n'a pas pu être modifiée : %1</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want delete this profile? The %n program rule(s) naming it will be removed too.</source>

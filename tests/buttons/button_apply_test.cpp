@@ -132,7 +132,7 @@ private slots:
         });
         page->selectButton(0, ZelBtnWindow::FrontGroup);
         page->takeEntry(2);
-        QCOMPARE(refusal, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        QCOMPARE(refusal, QStringLiteral("At least one button must keep the left click."));
 
         mouse().clearPackets();
         qobject_cast<ZelPushButton *>(window->control(WindowControl::Apply))->click();

@@ -29,14 +29,14 @@ for dpi in 96 144; do
     ds_wait_windows 2 "the effect menu"
     ds_key Down Down Down Return # the third entry
     ds_click "${SWATCH[@]}"
-    ds_wait_for 10 bash -c "xdotool search --onlyvisible --name '^Color Edit$'" || ds_fail "the colour dialog did not open"
+    ds_wait_for 10 bash -c "xdotool search --onlyvisible --name '^Edit Colour$'" || ds_fail "the colour dialog did not open"
     ds_click "${DIALOG_HEX[@]}"
     ds_key ctrl+a
     ds_type 3a7bd5
     ds_key Return
     ds_shot "dialog-$dpi"
     ds_click "${DIALOG_OK[@]}"
-    ds_wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Color Edit$'" || ds_fail "the colour dialog stayed open"
+    ds_wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Edit Colour$'" || ds_fail "the colour dialog stayed open"
     for _ in 1 2 3 4; do ds_click "${SPEED_END[@]}"; done
     apply_and_expect_breathing
     ds_shot "page-$dpi"

@@ -44,7 +44,7 @@ EOF
 # The last row stays selected: a whole left click goes after it (LEFT CLICK opens, then inserts).
 page_click 50 346                     # LEFT CLICK: opens
 page_click 50 346                     # LEFT CLICK: press, 10 ms, release, 10 ms
-page_click 450 330                    # INSERT DELAY (10 ms)
+page_click 560 330                    # INSERT DELAY (10 ms)
 page_click 581 408                    # the delay field of the selected row
 ds_key ctrl+a
 ds_type 50
@@ -56,8 +56,8 @@ tail=$(events_of name_1 | cut -d' ' -f8-)
 
 # GUN SET with the defaults, named ak.
 page_click 126 300                    # GUN SET
-ds_wait_for 10 bash -c 'xdotool search --onlyvisible --name "^Gun Set$"' || ds_fail "the gun set did not open"
-gun=$(xdotool search --onlyvisible --name '^Gun Set$' | head -n1)
+ds_wait_for 10 bash -c 'xdotool search --onlyvisible --name "^Gun File$"' || ds_fail "the gun set did not open"
+gun=$(xdotool search --onlyvisible --name '^Gun File$' | head -n1)
 gun_click() { xdotool mousemove --window "$gun" "$(ds_scaled "$1")" "$(ds_scaled "$2")" click 1; }
 gun_click 285 78                      # GUNFILE NAME
 ds_type ak

@@ -37,10 +37,10 @@ for dpi in 96 144; do
     ds_shot "notice-dpi-$dpi"
 
     ds_emulator rate 2
-    ds_wait_for 10 osd_showed "500 HZ" || ds_fail "no \"500 HZ\" notice"
+    ds_wait_for 10 osd_showed "500 Hz" || ds_fail "no \"500 Hz\" notice"
     pressed=$(now_ms)
     ds_emulator rate 1
-    ds_wait_for 10 osd_showed "1000 HZ" || ds_fail "no \"1000 HZ\" notice"
+    ds_wait_for 10 osd_showed "1000 Hz" || ds_fail "no \"1000 Hz\" notice"
     echo "notice shown $(( $(now_ms) - pressed )) ms after the rate change (companion running)"
     ds_shot "notice-rate-$dpi"
     # The notice fades after its time.

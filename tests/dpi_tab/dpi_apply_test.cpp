@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(first->minimumLabel()->text(), QStringLiteral("100"));
         QCOMPARE(first->maximumLabel()->text(), QStringLiteral("32000"));
         QVERIFY(first->linkBox()->isVisible());
-        QCOMPARE(first->linkBox()->text(), QStringLiteral("Link XY"));
+        QCOMPARE(first->linkBox()->text(), QStringLiteral("Link X and Y"));
 
         // Stage 1: one click on the linked bar.
         setLinkByClick(first, true);
@@ -108,12 +108,12 @@ private slots:
         ZelReportRate *rate = window->ratePage();
         QAction *fiveHundred = nullptr;
         for (QAction *action : rate->rateMenu()->actions()) {
-            if (action->text() == QStringLiteral("500 HZ"))
+            if (action->text() == QStringLiteral("500 Hz"))
                 fiveHundred = action;
         }
         QVERIFY(fiveHundred);
         fiveHundred->trigger();
-        QCOMPARE(rate->rateButton()->text(), QStringLiteral("500 HZ"));
+        QCOMPARE(rate->rateButton()->text(), QStringLiteral("500 Hz"));
         auto *syncOn = qobject_cast<QCheckBox *>(window->pointerPage()->control(ZelPointSpeed::SyncOn));
         QVERIFY(syncOn->isVisible());
         syncOn->click();
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(int(dpi->stages()[1].link), 0);
         QVERIFY(!dpi->row(1)->linkBox()->isChecked());
         QCOMPARE(dpi->row(1)->slider()->ySlider()->value(), y);
-        QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("500 HZ"));
+        QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("500 Hz"));
         QCOMPARE(int(window->pointerPage()->sync()), 1);
     }
 

@@ -28,6 +28,9 @@ private slots:
         QVERIFY(QFile::link(qEnvironmentVariable("ZEL_APP_DIR") + QStringLiteral("/skin"), m_dir.path() + QStringLiteral("/skin")));
         QSettings config(m_dir.path() + QStringLiteral("/Configs/Config.ini"), QSettings::IniFormat);
         config.setValue(QStringLiteral("Config/GColorID"), 3);
+        // The box speaks in the window's configured font.
+        config.setValue(QStringLiteral("FONT_LIST/FONT_0"), QStringLiteral("DejaVu Sans"));
+        config.setValue(QStringLiteral("FONT_LIST/FONT_SIZE_0"), 14);
     }
 
     void init()
@@ -48,6 +51,7 @@ private slots:
         QVERIFY(message->wordWrap());
         QCOMPARE(box.captionLabel()->geometry(), QRect(20, 20, 300, 20));
         QCOMPARE(box.captionLabel()->font().pixelSize(), 14);
+        QCOMPARE(box.captionLabel()->font().family(), QStringLiteral("DejaVu Sans"));
         auto *yes = box.findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"));
         auto *no = box.findChild<QToolButton *>(QStringLiteral("msgBoxNoBtn"));
         QVERIFY(yes && no);

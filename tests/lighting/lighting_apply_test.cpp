@@ -102,7 +102,7 @@ private slots:
             window.show();
             ZelColorWindow *page = window.lightingPage();
             QVERIFY(page->isVisible());
-            chooseEffect(page, QStringLiteral("BREATHING"));
+            chooseEffect(page, QStringLiteral("Breathing"));
             pickColour(page, QStringLiteral("3a7bd5"));
             page->speedSlider()->setValue(5);
             page->sleepSlider()->setValue(6);
@@ -121,7 +121,7 @@ private slots:
             QCOMPARE(int(state.ledMoveOff), 0);
 
             // Brightness travels with an effect that shows it.
-            chooseEffect(page, QStringLiteral("REACTIVE"));
+            chooseEffect(page, QStringLiteral("Reactive"));
             page->brightnessSlider()->setValue(1);
             page->speedSlider()->setValue(2);
             apply(window);
@@ -135,12 +135,12 @@ private slots:
         ZiziraziWidget window;
         window.show();
         ZelColorWindow *page = window.lightingPage();
-        QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
+        QCOMPARE(page->effectButton()->text(), QStringLiteral("Reactive"));
         QCOMPARE(page->brightnessSlider()->value(), 1);
         QCOMPARE(page->speedSlider()->value(), 2);
         QCOMPARE(page->sleepSlider()->value(), 6);
         QVERIFY(!page->moveOffBox()->isChecked());
-        chooseEffect(page, QStringLiteral("BREATHING"));
+        chooseEffect(page, QStringLiteral("Breathing"));
         QCOMPARE(page->colorSwatch()->color(), QColor(0x3a, 0x7b, 0xd5));
         QCOMPARE(page->speedSlider()->value(), 5);
     }
@@ -156,7 +156,7 @@ private slots:
         currentSettings.profiles[3].LedMode = 1;
         window.selectProfileSlot(3, false);
         QCOMPARE(window.lightingPage()->profile(), &currentSettings.profiles[0]);
-        chooseEffect(window.lightingPage(), QStringLiteral("WAVE"));
+        chooseEffect(window.lightingPage(), QStringLiteral("Wave"));
         QCOMPARE(int(currentSettings.profiles[0].LedMode), 6);
         QCOMPARE(int(currentSettings.profiles[3].LedMode), 1);
     }

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -555,7 +556,12 @@ private slots:
         unnamed.OnYesClick();
         QCOMPARE(shown, QStringLiteral("Please input file name."));
         QVERIFY(unnamed.result() != QDialog::Accepted);
-        QCOMPARE(unnamed.eventList()->count(), 0);
+        // The list previews the burst while it is edited, refused or not.
+        QCOMPARE(unnamed.eventList()->count(), 15);
+        unnamed.setBulletCount(1);
+        QCOMPARE(unnamed.eventList()->count(), 3);
+        unnamed.findChild<QSpinBox *>(QStringLiteral("gunY1"))->setValue(4);
+        QCOMPARE(unnamed.eventList()->count(), 4);
 
         // The files: ak, ak_2, ak_3, each listed and loaded.
         for (const QString &expectedName : {QStringLiteral("ak"), QStringLiteral("ak_2"), QStringLiteral("ak_3")}) {

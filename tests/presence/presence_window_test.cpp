@@ -206,7 +206,7 @@ private slots:
 
         mouse().unplug(MouseEmulator::Receiver);
         QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() == 1 && !window->isWarningShown(), kTimeoutMs);
-        QCOMPARE(text, QStringLiteral("Dongle Disconnect!"));
+        QCOMPARE(text, QStringLiteral("Receiver disconnected"));
         QCOMPARE(countWhileUp, 0);
         QVERIFY(warningWhileUp);
         QVERIFY(!pollerWhileUp);

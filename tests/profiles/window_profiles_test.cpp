@@ -147,7 +147,7 @@ private slots:
         QString message;
         answerNextMessage(&message);
         libraryAction(*window, "Other")->trigger();
-        QCOMPARE(message, QStringLiteral("Profile is Already Used!"));
+        QCOMPARE(message, QStringLiteral("This profile is already in another slot."));
         QCOMPARE(currentSettings.ProfileNames[0], QStringLiteral("Main"));
         QCOMPARE(int(currentSettings.profiles[0].pollrate), 2);
 
@@ -167,7 +167,7 @@ private slots:
         answerNextMessage(&message);
         edit->setText(QStringLiteral("Mine"));
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(message, QStringLiteral("The default Profile cannot be deleted or renamed."));
+        QCOMPARE(message, QStringLiteral("The default profiles cannot be deleted or renamed."));
         QCOMPARE(edit->text(), QStringLiteral("Profile 1"));
 
         libraryAction(*window, "Work")->trigger();
@@ -175,7 +175,7 @@ private slots:
         message.clear();
         edit->setText(QStringLiteral("Profile 1"));
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(message, QStringLiteral("Profile Exist!"));
+        QCOMPARE(message, QStringLiteral("A profile with this name already exists."));
         edit->setText(QStringLiteral("Office"));
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(window->libraryNames(), (QStringList{"Profile 1", "Office"}));
@@ -193,7 +193,7 @@ private slots:
         libraryAction(*window, "Office copy")->trigger();
         answerNextMessage(&message, false);
         buttonOf(*window, WindowControl::Delete)->click();
-        QCOMPARE(message, QStringLiteral("Are you sure you want delete this profile?"));
+        QCOMPARE(message, QStringLiteral("Are you sure you want to delete this profile?"));
         QVERIFY(fileExists(libraryProfilePath("Office copy")));
         answerNextMessage(&message);
         buttonOf(*window, WindowControl::Delete)->click();
@@ -229,7 +229,7 @@ private slots:
         chooseInNextFileDialog(file, &caption, &filters);
         buttonOf(*window, WindowControl::SaveConfig)->click();
         QCOMPARE(caption, QStringLiteral("Save Config File"));
-        QCOMPARE(filters, QStringList{"Config File(*.conf)"});
+        QCOMPARE(filters, QStringList{"Configuration files (*.conf)"});
         QCOMPARE(readProductNameOfFile(file), readCurrentProductName());
 
         {
@@ -241,7 +241,7 @@ private slots:
         chooseInNextFileDialog(file, &caption, &filters);
         buttonOf(*window, WindowControl::LoadConfig)->click();
         QCOMPARE(caption, QStringLiteral("Load Config File"));
-        QCOMPARE(filters, QStringList{"Config File(*.conf)"});
+        QCOMPARE(filters, QStringList{"Configuration files (*.conf)"});
         QCOMPARE(int(window->ratePage()->pollRate()), 8);
         QCOMPARE(int(mouse().state().rateCode), 8);
         QCOMPARE(int(mouse().state().ledMode), 3);
@@ -257,7 +257,7 @@ private slots:
         chooseInNextFileDialog(file, &caption, &filters);
         answerNextMessage(&message);
         buttonOf(*window, WindowControl::LoadConfig)->click();
-        QCOMPARE(message, QStringLiteral("The file is not match current mouse!"));
+        QCOMPARE(message, QStringLiteral("This file is not for this mouse."));
         QCOMPARE(int(currentSettings.profiles[0].pollrate), 8);
         QCOMPARE(mouse().state().endMarkers, writes);
     }
@@ -276,7 +276,7 @@ private slots:
         chooseInNextFileDialog(target, &caption, &filters, true);
         buttonOf(*window, WindowControl::Export)->click();
         QCOMPARE(caption, QStringLiteral("Save Profile File"));
-        QCOMPARE(filters, QStringList{"Profile File(*.prof)"});
+        QCOMPARE(filters, QStringList{"Profile files (*.prof)"});
         QSettings exported(target, QSettings::IniFormat);
         QVERIFY(!exported.contains(QStringLiteral("Stale/key")));
         QCOMPARE(exported.value(QStringLiteral("PROFILE/pollrate")).toInt(), 2);
@@ -293,7 +293,7 @@ private slots:
         QString message;
         answerNextMessage(&message, false);
         buttonOf(*window, WindowControl::ResetAll)->click();
-        QCOMPARE(message, QStringLiteral("Are you sure you want reset all profiles?"));
+        QCOMPARE(message, QStringLiteral("Reset the mouse? Profile 1 and the settings of the whole mouse go back to their factory values, the five slots get their default names back and slot 1 becomes active. The profiles in slots 2 to 5 are kept."));
         QCOMPARE(currentSettings.ProfileNames[0], QStringLiteral("Main"));
         QCOMPARE(int(currentSettings.profiles[0].pollrate), 8);
 
@@ -310,7 +310,7 @@ private slots:
         currentSettings.profiles[0].pollrate = 2;
         answerNextMessage(&message);
         buttonOf(*window, WindowControl::Reset)->click();
-        QCOMPARE(message, QStringLiteral("Are you sure you want reset this profile?"));
+        QCOMPARE(message, QStringLiteral("Are you sure you want to reset this profile to its factory settings?"));
         QCOMPARE(int(currentSettings.profiles[0].pollrate), int(factory.pollrate));
         QCOMPARE(int(mouse().state().rateCode), int(factory.pollrate));
     }

@@ -90,6 +90,14 @@ private slots:
         ZelOsdWindow window;
         window.showMessage(notice(QString(255, QLatin1Char('W'))));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.geometry()));
+        QVERIFY(window.textFits());
+
+        // A long sentence wraps whole rather than losing its end.
+        const QString sentence = QStringLiteral("Batterie de la souris faible : 15 %. Veuillez recharger la souris. ").repeated(3).trimmed();
+        window.showMessage(notice(sentence));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.geometry()));
+        QVERIFY(window.textFits());
+        QVERIFY(window.height() > 2 * QFontMetrics(window.textFont()).height());
     }
 
     void companionShowsWhatArrivesAndIgnoresHostileBlocks()

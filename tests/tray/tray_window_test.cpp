@@ -71,7 +71,7 @@ class TrayWindowTest : public EmulatedWindowTest {
     void answerYesThenRead(QString *warning)
     {
         handleNextModal<ZelMessageBox>([warning](ZelMessageBox *question) {
-            QCOMPARE(question->messageLabel()->text(), QStringLiteral("Do you want to upgrade the firmware?"));
+            QCOMPARE(question->messageLabel()->text(), QStringLiteral("Do you want to update the firmware?"));
             handleNextModal<ZelMessageBox>([warning](ZelMessageBox *box) {
                 *warning = box->messageLabel()->text();
                 box->accept();
@@ -179,7 +179,7 @@ private slots:
             handled = true;
         });
         QTRY_VERIFY_WITH_TIMEOUT(handled, kTimeoutMs);
-        QCOMPARE(message, QStringLiteral("Dongle Disconnect!"));
+        QCOMPARE(message, QStringLiteral("Receiver disconnected"));
         QVERIFY(visibleAfterClick);
         QVERIFY(oneBox);
         // No tray to bring it back here: "Ok" leaves the window in sight.
@@ -227,7 +227,7 @@ private slots:
             box->accept();
         });
         pressFirmware(*window);
-        QCOMPARE(message, QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+        QCOMPARE(message, QStringLiteral("To update the firmware, connect the mouse to the computer with its cable."));
         QVERIFY(!firmwareButton(*window)->isChecked());
         QVERIFY(window->isVisible());
         QVERIFY(!QFile::exists(ranEnglish));
@@ -255,7 +255,7 @@ private slots:
         // cable's release number: none with the receiver alone.
         firmwareButton(*window)->click();
         QCOMPARE(messages->size(), 2);
-        QCOMPARE(messages->last(), QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+        QCOMPARE(messages->last(), QStringLiteral("To update the firmware, connect the mouse to the computer with its cable."));
     }
 
     void missingUpdaterWarnsAndTheProgramGoesOn_data()

@@ -269,7 +269,7 @@ private slots:
         mouse().sendStatusReport();
         QTRY_COMPARE_WITH_TIMEOUT(int(window->ratePage()->pollRate()), int(newRate), kReportTimeoutMs);
         QCOMPARE(int(currentSettings.active().pollrate), int(newRate));
-        QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 HZ") : QStringLiteral("250 HZ"));
+        QCOMPARE(notices.last().first().toString(), newRate == 2 ? QStringLiteral("500 Hz") : QStringLiteral("250 Hz"));
 
         // A code that is no rate (an unconfigured mouse reports 0) leaves the profile's rate and
         // the rate box alone: the next Apply must not send it back.
@@ -411,7 +411,8 @@ private slots:
             box->noButton()->click();
         });
         buttonOf(*window, WindowControl::Apply)->click();
-        QCOMPARE(message, QStringLiteral("Send data failed, please try again."));
+
+        QCOMPARE(message, QStringLiteral("Sending the settings to the mouse failed. Please try again."));
         QVERIFY(hadNoButton);
         QCOMPARE(readApplyFailedFlag(), 1);
         QVERIFY(window->isVisible());

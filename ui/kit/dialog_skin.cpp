@@ -37,12 +37,8 @@ QString dialogToolButtonStyle()
 
 QFont dialogFont()
 {
-    QFont font;
-    // "Consolas" is seldom installed here; the monospace family stands in for it.
-    font.setFamilies({QStringLiteral("Consolas"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(qMax(1, scaled(14)));
-    return font;
+    // Dialogs speak in the window's own voice: the configured family and size.
+    return configuredFont();
 }
 
 QToolButton *makeDialogToolButton(const QString &text, const QIcon &icon, const QString &objectName, QWidget *parent)

@@ -21,8 +21,15 @@ QStringList skinPaths(const QStringList &relatives);
 QFont configuredFont();
 QFont configuredFont(int languageIndex, double scaleFactor);
 
-// The skinned check box: indicator images from the skin folder, transparent background.
+// The skinned check box: indicator images from the skin folder, sized for the scale,
+// transparent background.
 QString skinCheckBoxStyleSheet();
+
+// Entry fields (spin boxes, line edits) on the dark skin, the spin arrows from the skin folder;
+// sizes for `scale`.
+QString skinFieldStyleSheet(double scale);
+// Lists, trees and tables on the dark skin: their headings and scroll bars too.
+QString skinItemViewStyleSheet(double scale);
 
 // The accent colour chosen by "Config/GColorID".
 QColor currentAccentColor();

@@ -123,7 +123,7 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     const QString shown = displayText();
     if (shown.isEmpty())
         return;
-    const QRect area = rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
+    const QRect area = textArea();
     const QFont font = fittedFont(configuredFont(), shown, area.width());
     painter.setFont(font);
     painter.setPen(m_mark.isEmpty() ? textColor() : currentAccentColor());
@@ -135,13 +135,27 @@ void ZelPushButton::paintEvent(QPaintEvent *)
     }
 }
 
+QRect ZelPushButton::textArea() const
+{
+    return rect().adjusted(scaled(8), 0, -2, 0);
+}
+
+bool ZelPushButton::textFits() const
+    return rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
+    const QString shown = displayText();
+    const QRect area = textArea();
+    const QFontMetrics metrics(fittedFont(configuredFont(), shown, area.width()));
+    return metrics.elidedText(shown, Qt::ElideRight, area.width()) == shown && metrics.height() <= area.height();
+}
+
 QFont ZelPushButton::fittedFont(QFont font, const QString &text, int width)
 {
     // Translations run longer than the English the buttons were sized for: shrink the font a
     // little before cutting the text (the tool tip always has all of it).
     int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     const int smallest = qMax(6, pixels * 3 / 4);
-    while (pixels > smallest && QFontMetrics(font).horizontalAdvance(text) > width) {
+    // Measured as paint cuts: the rounded advance can pass where the exact one does not.
+    while (pixels > smallest && QFontMetrics(font).elidedText(text, Qt::ElideRight, width) != text) {
         --pixels;
         font.setPixelSize(pixels);
     }

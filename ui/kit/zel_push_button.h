@@ -51,6 +51,9 @@ public:
 
     // The font shrunk (down to three quarters) until the text fits the width, if it can.
     static QFont fittedFont(QFont font, const QString &text, int width);
+    // Where paint puts the text, and whether all of it fits there (shrunk, not cut).
+    QRect textArea() const;
+    bool textFits() const;
 
 signals:
     void EnterSignal(ZelPushButton *button);

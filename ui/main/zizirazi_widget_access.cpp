@@ -112,8 +112,10 @@ void ZiziraziWidget::orderFocusChain()
         for (ZelPushButton *hotspot : *group)
             order << hotspot;
     }
-    for (WindowControl part : {WindowControl::LightingPage, WindowControl::CustomizeScroll, WindowControl::DpiPage,
-                               WindowControl::PointerPage, WindowControl::RatePage, WindowControl::MacroPage})
+    for (WindowControl part : {WindowControl::LightingPage, WindowControl::CustomizeScroll, WindowControl::DpiPage})
+        order << controls[int(part)];
+    order << desktopPointerRow;
+    for (WindowControl part : {WindowControl::PointerPage, WindowControl::RatePage, WindowControl::MacroPage})
         order << controls[int(part)];
     for (WindowControl part : {WindowControl::ResetAll, WindowControl::LoadConfig, WindowControl::SaveConfig,
                                WindowControl::Apply, WindowControl::Ok, WindowControl::Cancel, WindowControl::Firmware,

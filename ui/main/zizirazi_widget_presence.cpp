@@ -166,7 +166,7 @@ void ZiziraziWidget::rebuildMouseList()
     }
     connect(mouseMenu, &QMenu::triggered, this, &ZiziraziWidget::slot_show_mousename);
     selector->setMenu(mouseMenu);
-    mouseMenu->setFixedWidth(int(150 * scaleFactor));
+    mouseMenu->setMinimumWidth(int(150 * scaleFactor));
     applyMenuStyle(mouseMenu);
 }
 

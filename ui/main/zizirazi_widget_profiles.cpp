@@ -159,7 +159,7 @@ void ZiziraziWidget::setProfileMenuWidths()
 {
     for (QMenu *menu : {libraryMenu, slotMenu}) {
         if (menu)
-            menu->setFixedWidth(scaled(kProfileMenuWidth, scaleFactor));
+            menu->setMinimumWidth(scaled(kProfileMenuWidth, scaleFactor));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "store/product_definition.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/my_int_validator.h"
+#include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_message_box.h"
 #include "ui/kit/zel_push_button.h"
 #include "ui/pages/macro_event_table.h"
@@ -79,14 +80,6 @@ const MacroControl kButtons[] = {
 };
 
 const QString kMacroFilter = QStringLiteral("Macro File(*.MSMACRO)");
-
-QString checkStyle(const QString &off, const QString &on)
-{
-    return QStringLiteral("QCheckBox{color:rgb(225,225,225);background:transparent;}"
-                          "QCheckBox::indicator{width:14px;height:14px;image:url(%1);}"
-                          "QCheckBox::indicator:checked{image:url(%2);}")
-        .arg(skinPath(off), skinPath(on));
-}
 
 // "Profile 1 (button 3, wheel up); Game (button 5)": the slots' profiles and their buttons.
 QString macroUsesText(const QVector<MacroUse> &uses)
@@ -163,8 +156,7 @@ QCheckBox *MacroDialog::makeCheck(MacroControl which, bool toggle)
 {
     auto *box = new QCheckBox(this);
     box->setObjectName(QStringLiteral("macroControl%1").arg(int(which)));
-    box->setStyleSheet(toggle ? checkStyle(QStringLiteral("/skin/checkbox2-1.png"), QStringLiteral("/skin/checkbox2-2.png"))
-                              : checkStyle(QStringLiteral("/skin/checkbox1-1.png"), QStringLiteral("/skin/checkbox1-2.png")));
+    box->setProperty("toggle", toggle);
     m_controls[int(which)] = box;
     return box;
 }
@@ -188,7 +180,6 @@ void MacroDialog::buildControls()
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("macroList"));
-    m_list->setStyleSheet(QStringLiteral("QListWidget{background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);}"));
     m_controls[int(MacroControl::MacroList)] = m_list;
     connect(m_list, &QListWidget::currentRowChanged, this, &MacroDialog::onMacroRowChanged);
 
@@ -196,10 +187,6 @@ void MacroDialog::buildControls()
     connect(batch, &QCheckBox::toggled, this, &MacroDialog::onBatchToggled);
 
     m_tree = new ZelTreeWidget(this);
-    m_tree->setStyleSheet(QStringLiteral("QTreeWidget{background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);}"
-                                         "QHeaderView::section{background:rgb(44,46,52);color:rgb(225,225,225);border:0px;}"
-                                         "QScrollBar:vertical{width:8px;background:rgb(20,20,22);}"
-                                         "QScrollBar::handle:vertical{background:rgb(80,84,94);}"));
     m_controls[int(MacroControl::ActionTree)] = m_tree;
     connect(m_tree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
     // A quick second click arrives as a double click: it still means "insert".
@@ -219,10 +206,6 @@ void MacroDialog::buildControls()
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->verticalHeader()->setVisible(false);
     m_table->setShowGrid(false);
-    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(20,20,22);color:rgb(225,225,225);border:1px solid rgb(80,84,94);}"
-                                          "QHeaderView::section{background:rgb(44,46,52);color:rgb(225,225,225);border:0px;}"
-                                          "QScrollBar:vertical{width:8px;background:rgb(20,20,22);}"
-                                          "QScrollBar::handle:vertical{background:rgb(80,84,94);}"));
     m_controls[int(MacroControl::EventTable)] = m_table;
     connect(m_table, &QTableView::clicked, this, &MacroDialog::itemClicked);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &MacroDialog::CurrentChanged);
@@ -312,10 +295,27 @@ void MacroDialog::retranslate()
 void MacroDialog::setScale(double factor)
 {
     m_scale = factor;
+    applySkinStyles();
     m_delegate->setScale(factor);
     m_delegate->refreshLook();
     m_tree->setScale(factor);
     placeControls();
+}
+
+void MacroDialog::applySkinStyles()
+{
+    // Indicators, headings and scroll bars are sized for the scale, so they follow it.
+    const QString views = skinItemViewStyleSheet(m_scale);
+    for (QWidget *view : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_table)})
+        setStyleSheetIfChanged(view, views);
+    for (QWidget *w : m_controls) {
+        auto *box = qobject_cast<QCheckBox *>(w);
+        if (!box)
+            continue;
+        const bool toggle = box->property("toggle").toBool();
+        setStyleSheetIfChanged(box, toggle ? checkImageStyleSheet(QStringLiteral("/skin/checkbox2-1.png"), QStringLiteral("/skin/checkbox2-2.png"), scaled(14, m_scale))
+                                           : checkImageStyleSheet(QStringLiteral("/skin/checkbox1-1.png"), QStringLiteral("/skin/checkbox1-2.png"), scaled(14, m_scale)));
+    }
 }
 
 void MacroDialog::resizeEvent(QResizeEvent *event)
@@ -336,6 +336,7 @@ void MacroDialog::placeControls()
         if (!qobject_cast<ZelPushButton *>(w))
             w->setFont(font);
     }
+    m_table->horizontalHeader()->setFont(font);
     for (int column = 0; column < kMacroTableColumns; ++column)
         m_table->setColumnWidth(column, int(160 * m_scale));
     m_table->verticalHeader()->setDefaultSectionSize(int(22 * m_scale));

@@ -112,6 +112,7 @@ private:
     ZelPushButton *makeButton(MacroControl which);
     QCheckBox *makeCheck(MacroControl which, bool toggle);
     void placeControls();
+    void applySkinStyles();
     void onButton(MacroControl which);
     void onMacroRowChanged(int row);
     void onBatchToggled(bool on);

@@ -305,12 +305,12 @@ void ZelBtnWindow::applyMenuLook()
     for (QMenu *menu : {m_mainMenu, m_wheelMenu}) {
         applyMenuStyle(menu);
         menu->setFont(font);
-        menu->setFixedWidth(scaled(160, m_scale));
+        menu->setMinimumWidth(scaled(160, m_scale));
     }
     for (QMenu *menu : qAsConst(m_subMenus)) {
         applyMenuStyle(menu);
         menu->setFont(font);
-        menu->setFixedWidth(scaled(147, m_scale));
+        menu->setMinimumWidth(scaled(147, m_scale));
     }
     for (ZelPushButton *button : qAsConst(m_buttons))
         button->setFont(font);

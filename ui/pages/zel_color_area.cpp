@@ -29,7 +29,7 @@ constexpr int kPreviewY = 69, kPreviewHeight = 40;
 constexpr int kFieldY = 121, kFieldStep = 28, kFieldHeight = 24;
 constexpr int kLabelWidth = 22, kSpinWidth = 76, kColumnStep = 118;
 constexpr int kPresetY = 218, kPresetWidth = 24, kPresetHeight = 22, kPresetStep = 29;
-constexpr int kButtonY = 262, kButtonWidth = 100, kButtonHeight = 40, kButtonGap = 12, kRightMargin = 28;
+constexpr int kButtonY = 262, kButtonWidth = 116, kButtonHeight = 40, kButtonGap = 12, kRightMargin = 28;
 
 const QColor kPresetColors[ZelColorArea::kPresetCount] = {
     QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(0, 255, 255),
@@ -44,25 +44,6 @@ const char *const kFieldLabels[] = {
 QString rgbText(const QColor &c)
 {
     return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
-QString fieldStyle(double scale)
-{
-    const QString accent = rgbText(currentAccentColor());
-    return QStringLiteral(
-               "QSpinBox,QLineEdit{background:rgb(16,17,20);color:rgb(235,235,235);border:1px solid rgb(80,84,94);"
-               "border-radius:%1px;padding:0px %2px;selection-background-color:%3;selection-color:black;}"
-               "QSpinBox:focus,QLineEdit:focus{border-color:%3;}"
-               "QSpinBox::up-button{subcontrol-origin:border;subcontrol-position:top right;width:%4px;border:none;}"
-               "QSpinBox::down-button{subcontrol-origin:border;subcontrol-position:bottom right;width:%4px;border:none;}"
-               "QSpinBox::up-button:hover,QSpinBox::down-button:hover{background:rgba(255,255,255,28);}"
-               "QSpinBox::up-arrow{image:url(%5);width:%6px;height:%7px;}"
-               "QSpinBox::down-arrow{image:url(%8);width:%6px;height:%7px;}")
-        // One call: a '%' in the skin folder's path must not take the next value.
-        .arg(QString::number(qMax(2, scaled(3, scale))), QString::number(scaled(4, scale)), accent,
-             QString::number(scaled(16, scale)), skinPath(QStringLiteral("/skin/spin_up.png")),
-             QString::number(scaled(9, scale)), QString::number(scaled(6, scale)),
-             skinPath(QStringLiteral("/skin/spin_down.png")));
 }
 
 QRect at(int x, int y, int width, int height, double scale)
@@ -127,7 +108,7 @@ ZelColorArea::ZelColorArea(QWidget *parent, double scale)
 
 void ZelColorArea::buildFields()
 {
-    const QString style = fieldStyle(m_scale);
+    const QString style = skinFieldStyleSheet(m_scale);
     QFont numbers = dialogFont();
     numbers.setPixelSize(qMax(8, scaled(14, m_scale)));
     QFont labels = configuredFont();

@@ -4,6 +4,7 @@
 #include "store/device_settings.h"
 #include "store/key_table.h"
 #include "ui/main/window_log.h"
+#include "ui/kit/key_names.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -96,7 +97,7 @@ void ZelComboKeyWindow::publish()
             // kModifiers is in field order.
             code = held > 2 ? kModifiers[field].right : kModifiers[field].left;
         }
-        names.append(keyName(code));
+        names.append(shownKeyName(code));
     }
     m_text = names.join(QStringLiteral(" + "));
     valueLabel()->setText(m_text);

@@ -5,6 +5,7 @@
 #include "store/key_table.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
+#include "ui/kit/key_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -195,7 +196,7 @@ void ZelFireKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
     if (!isNewEvent(keyCode, flags))
         return;
     m_keyCode = keyCode;
-    valueLabel()->setText(keyName(keyCode));
+    valueLabel()->setText(shownKeyName(keyCode));
 }
 
 void ZelFireKeyWindow::presetSlot(const ButtonSlot &slot)
@@ -210,7 +211,7 @@ void ZelFireKeyWindow::presetSlot(const ButtonSlot &slot)
         int keyCode = 0;
         hidUsageToKeyCode(slot.Res1, keyCode);
         m_keyCode = quint8(keyCode);
-        valueLabel()->setText(keyName(m_keyCode));
+        valueLabel()->setText(shownKeyName(m_keyCode));
         break;
     }
     }

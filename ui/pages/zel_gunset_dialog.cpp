@@ -54,7 +54,7 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     label(QObject::tr("GUNFILE NAME"), at(30, 66, 125, 24));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("gunName"));
-    m_name->setStyleSheet(field);
+    m_name->setStyleSheet(skinFieldStyleSheet(m_scale));
     m_name->setFont(font);
     m_name->setGeometry(at(160, 66, 250, 24));
 
@@ -73,9 +73,9 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
     }
     m_bulletButton->setMenu(m_bulletMenu);
 
-    label(QObject::tr("DELAY(MS)"), at(160, 198, 110, 20));
-    label(QObject::tr("Y"), at(280, 198, 80, 20));
-    label(QObject::tr("X"), at(370, 198, 80, 20));
+    label(QObject::tr("DELAY(MS)"), at(160, 198, 78, 20));
+    label(QObject::tr("Y"), at(244, 198, 64, 20));
+    label(QObject::tr("X"), at(314, 198, 64, 20));
     for (int i = 0; i < kGunMaxBullets; ++i) {
         const int y = 222 + 28 * i;
         m_rowLabels[i] = label(QString::number(i + 1), at(120, y, 30, 24));
@@ -84,21 +84,23 @@ ZelGunsetDialog::ZelGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags 
             s->setObjectName(name.arg(i + 1));
             s->setRange(lo, hi);
             s->setValue(value);
-            s->setStyleSheet(QStringLiteral("QSpinBox{%1}").arg(field));
+            s->setStyleSheet(skinFieldStyleSheet(m_scale));
             s->setFont(font);
-            s->setGeometry(at(x, y, 80, 24));
+            s->setGeometry(at(x, y, x == 160 ? 78 : 64, 24));
+            connect(s, QOverload<int>::of(&QSpinBox::valueChanged), this, &ZelGunsetDialog::fillEventList);
             return s;
         };
         m_delay[i] = spin(160, kGunMinDelay, kGunMaxDelay, 100, QStringLiteral("gunDelay%1"));
-        m_y[i] = spin(280, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunY%1"));
-        m_x[i] = spin(370, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunX%1"));
+        m_y[i] = spin(244, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunY%1"));
+        m_x[i] = spin(314, -kGunMaxOffset, kGunMaxOffset, 0, QStringLiteral("gunX%1"));
     }
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gunEvents"));
-    m_list->setStyleSheet(QStringLiteral("QListWidget{%1}").arg(field));
+    m_list->setStyleSheet(skinItemViewStyleSheet(m_scale));
     m_list->setFont(font);
-    m_list->setGeometry(at(460, 198, 140, 160));
+    m_list->setGeometry(at(390, 198, 210, 160));
+    m_list->setIconSize(at(0, 0, 16, 16).size());
 
     m_yes = makeDialogToolButton(QObject::tr("Yes"), QIcon(QStringLiteral(":/yes_Btn")), QStringLiteral("gunYes"), this);
     m_no = makeDialogToolButton(QObject::tr("No"), QIcon(QStringLiteral(":/no_Btn")), QStringLiteral("gunNo"), this);
@@ -121,6 +123,7 @@ void ZelGunsetDialog::setBulletCount(int count)
         m_x[i]->setVisible(shown);
     }
     m_bulletButton->setText(QString::asprintf("%d", m_bullets));
+    fillEventList();
     update();
 }
 
@@ -155,6 +158,16 @@ void ZelGunsetDialog::OnYesClick()
         box.exec();
         return;
     }
+    fillEventList();
+    m_fileName = name;
+    accept();
+}
+
+void ZelGunsetDialog::fillEventList()
+{
+    // The list shows, while the bullets are edited, the events OK will write.
+    if (!m_list)
+        return;
     QVector<GunBullet> bullets;
     for (int i = 0; i < m_bullets; ++i)
         bullets.append(GunBullet{m_delay[i]->value(), m_y[i]->value(), m_x[i]->value()});
@@ -166,8 +179,6 @@ void ZelGunsetDialog::OnYesClick()
         new ZelListItem(e, eventText(e, inBullet), isMacroDelayEvent(e.map) ? delay : move, m_list);
         inBullet = isMacroDelayEvent(e.map) ? 0 : inBullet + 1;
     }
-    m_fileName = name;
-    accept();
 }
 
 void ZelGunsetDialog::paintEvent(QPaintEvent *)

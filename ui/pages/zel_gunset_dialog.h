@@ -53,6 +53,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fillEventList();
     QString eventText(const MacroEvent &event, int indexInBullet) const;
 
     double m_scale;

@@ -5,6 +5,7 @@
 #include "store/macro_events.h"
 #include "ui/kit/kit_style.h"
 #include "ui/pages/macro_event_table.h"
+#include "ui/kit/key_names.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -21,7 +22,7 @@ MacroEvent rowEvent(const QModelIndex &index)
 QString keyNameOfUsage(uint8_t usage)
 {
     int keyCode = 0;
-    return hidUsageToKeyCode(usage, keyCode) ? keyName(static_cast<unsigned>(keyCode)) : QString();
+    return hidUsageToKeyCode(usage, keyCode) ? shownKeyName(static_cast<unsigned>(keyCode)) : QString();
 }
 
 } // namespace

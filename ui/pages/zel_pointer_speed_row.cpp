@@ -3,6 +3,7 @@
 #include "platform/pointer_speed.h"
 #include "store/app_paths.h"
 #include "store/config_file.h"
+#include "store/language_config.h"
 #include "ui/kit/kit_style.h"
 #include "ui/kit/ui_scale.h"
 #include "ui/kit/zel_slider.h"
@@ -130,9 +131,13 @@ void ZelPointerSpeedRow::retranslate()
 void ZelPointerSpeedRow::setScale(double factor)
 {
     // One line for the speed, the option under it, then what the desktop says; as wide as a
-    // stage row.
-    m_title->setGeometry(scaledRect(10, 4, 130, 20, factor));
-    m_slider->setGeometry(scaledRect(146, 4, 230, 20, factor));
+    // stage row. The window's font, as on the rest of the page.
+    const QFont font = configuredFont(currentLanguageIndex(), factor);
+    for (QWidget *w : {static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_value), static_cast<QWidget *>(m_optionText),
+                       static_cast<QWidget *>(m_desktop)})
+        w->setFont(font);
+    m_title->setGeometry(scaledRect(10, 4, 160, 20, factor));
+    m_slider->setGeometry(scaledRect(176, 4, 200, 20, factor));
     m_value->setGeometry(scaledRect(386, 4, 50, 20, factor));
     m_option->setGeometry(scaledRect(10, 32, 20, 20, factor));
     m_optionText->setGeometry(scaledRect(34, 30, 402, 36, factor));

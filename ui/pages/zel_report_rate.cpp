@@ -103,7 +103,7 @@ void ZelReportRate::setScale(double factor)
     m_title->setGeometry(scaledRect(20, 20, 170, 20, factor));
     m_rateButton->setGeometry(scaledRect(20, 40, 152, 28, factor));
     m_rateButton->setFont(configuredFont());
-    m_menu->setFixedWidth(scaled(150, factor));
+    m_menu->setMinimumWidth(scaled(150, factor));
     m_menu->setFont(configuredFont());
     applyMenuStyle(m_menu);
     for (ZelAction *action : m_actions)

@@ -2,6 +2,7 @@
 
 #include "store/key_table.h"
 #include "ui/main/window_log.h"
+#include "ui/kit/key_names.h"
 
 #include <QLabel>
 
@@ -15,7 +16,7 @@ ZelSingleKeyWindow::ZelSingleKeyWindow(QWidget *parent) : ZelKeyDialog(tr("Singl
 void ZelSingleKeyWindow::presetKey(quint8 keyCode)
 {
     m_keyCode = keyCode;
-    valueLabel()->setText(keyName(keyCode));
+    valueLabel()->setText(shownKeyName(keyCode));
 }
 
 void ZelSingleKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)

@@ -95,6 +95,8 @@ void ZelTreeWidget::setScale(double factor)
     }
     setIndentation(int(14 * factor));
     setFont(configuredFont());
+    // The heading keeps a font of its own once styled: it follows explicitly.
+    header()->setFont(configuredFont());
 }
 
 ZelTreeItem *ZelTreeWidget::buttonItem(uint8_t buttonBit) const
