@@ -1686,12 +1686,33 @@
         <source>No profiles yet</source>
         <translation>Noch keine Profile</translation>
     </message>
-</context>
-<context>
-    <name>SVColorArea</name>
+    <message>
+        <source>"%1" is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>"%1" is in the program's own settings folder; nothing is exported there.</source>
+        <translation>„%1“ liegt im Einstellungsordner des Programms; dorthin wird nichts exportiert.</translation>
+    </message>
     <message>
         <source>A macro name can have at most %1 characters.</source>
         <translation>Ein Makroname darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>Writing to the mouse…</source>
+        <translation>Schreiben in die Maus…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation>%1 von %2 an die Maus gesendet</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation>Versuch %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
     </message>
     <message>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
@@ -1749,24 +1770,12 @@
 <context>
     <name>SVColorArea</name>
     <message>
-        <source>Saturation and brightness</source>
-        <translation>Sättigung und Helligkeit</translation>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="vanished">Ein Makroname darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
-        <source>Desktop: %1 (%2)</source>
-        <translation type="vanished">Desktop: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot be set here: %1</source>
-        <translation type="vanished">Hier nicht einstellbar: %1</translation>
-    </message>
-    <message>
-        <source>The choice could not be saved in %1.</source>
-        <translation type="vanished">Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Pointer speed</source>
-        <translation type="vanished">Zeigergeschwindigkeit</translation>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="vanished">Die Datei enthält einen Wert außerhalb des einstellbaren Bereichs; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>"%1" already exists. Replace it?</source>
@@ -1785,40 +1794,59 @@
         <translation type="vanished">Taste %1</translation>
     </message>
     <message>
-        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
-        <translation type="vanished">Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
-    </message>
-    <message>
-        <source>A macro name can have at most %1 characters.</source>
-        <translation type="vanished">Ein Makroname darf höchstens %1 Zeichen haben.</translation>
-    </message>
-    <message>
         <source>Allowed: %1 to %2</source>
         <translation type="vanished">Erlaubt: %1 bis %2</translation>
     </message>
     <message>
-        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
-        <translation>Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
-        <source>&quot;%1&quot; is not a regular file.</source>
-        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+        <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
+        <translation type="vanished">Das Makro „%1“ wird von %2 verwendet. Löschen? Diese Tasten erhalten ihre Werksfunktion zurück.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
-        <translation>„%1“ liegt im Einstellungsordner des Programms; dorthin wird nichts exportiert.</translation>
+        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
+        <translation type="vanished">Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Desktop: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Hier nicht einstellbar: %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Die Auswahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Zeigergeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation type="vanished">Zeigergeschwindigkeit des Desktops mit diesem Profil setzen</translation>
+    </message>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>"%1" is not a regular file.</source>
+        <translation type="vanished">„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
         <source>Writing to the mouse…</source>
-        <translation>Schreiben in die Maus…</translation>
+        <translation type="vanished">Schreiben in die Maus…</translation>
     </message>
     <message>
         <source>Sent %1 of %2 to the mouse</source>
-        <translation>%1 von %2 an die Maus gesendet</translation>
+        <translation type="vanished">%1 von %2 an die Maus gesendet</translation>
     </message>
     <message>
         <source>Try %1</source>
-        <translation>Versuch %1</translation>
+        <translation type="vanished">Versuch %1</translation>
     </message>
     <message>
         <source>Not yet on the mouse</source>
-        <translation>Noch nicht auf der Maus</translation>
         <translation type="vanished">Das Makro ist mit %1 Ereignissen voll: Die letzten %2 Tastenereignisse wurden nicht aufgenommen.</translation>
     </message>
     <message>
@@ -1876,10 +1904,12 @@
         <translation>Tastenkombination</translation>
     </message>
     <message>
-        <source>Press the keys of the combination together.</source>
-        <translation>Drücken Sie die Tasten der Kombination gleichzeitig.</translation>
         <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
         <translation>Halten Sie die Sondertasten gedrückt und drücken Sie eine weitere Taste, zum Beispiel Strg und C. Klicken Sie dann auf OK.</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Drücken Sie die Tasten der Kombination gleichzeitig.</translation>
     </message>
 </context>
 <context>
@@ -1921,10 +1951,12 @@
         <translation>Verzögerung: %1 bis %2</translation>
     </message>
     <message>
-        <source>Press the key to fire.</source>
-        <translation>Drücken Sie die zu wiederholende Taste.</translation>
         <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
         <translation>Wählen Sie die zu wiederholende Maustaste oder Tastaturtaste und drücken Sie dann die Taste.</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Drücken Sie die Taste, die gefeuert werden soll.</translation>
     </message>
 </context>
 <context>
@@ -1984,10 +2016,12 @@
         <translation>Drücken Sie die Taste, die die Maustaste senden soll.</translation>
     </message>
     <message>
-        <source>The mouse cannot send "%1"; press another key.</source>
-        <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
         <source>Press the key this button should send.</source>
         <translation>Drücken Sie die Taste, die diese Maustaste senden soll.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send "%1"; press another key.</source>
+        <translation>Die Maus kann „%1“ nicht senden; drücken Sie eine andere Taste.</translation>
     </message>
 </context>
 <context>

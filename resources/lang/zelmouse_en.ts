@@ -1674,11 +1674,32 @@
         <source>No profiles yet</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>SVColorArea</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>A macro name can have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to the mouse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1741,49 +1762,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>wheel up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>wheel down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>button %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The macro &quot;%1&quot; is used by %2. Delete it? Those buttons get their factory function back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A macro name can have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allowed: %1 to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
-        <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
-        <source>Writing to the mouse…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sent %1 of %2 to the mouse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Try %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not yet on the mouse</source>
         <source>Saturation %1 %, brightness %2 %</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1838,8 +1816,11 @@
         <translation>Key Combination</translation>
     </message>
     <message>
-        <source>Press the keys of the combination together.</source>
         <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1882,8 +1863,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press the key to fire.</source>
         <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1944,8 +1928,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
         <source>Press the key this button should send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse cannot send &quot;%1&quot;; press another key.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

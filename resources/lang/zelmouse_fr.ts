@@ -652,11 +652,11 @@
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d&apos;usine, les cinq emplacements retrouvent leur nom par défaut et l&apos;emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
+        <translation>Tout réinitialiser ? Le profil 1 et les réglages communs de la souris reprennent leurs valeurs d'usine, les cinq emplacements retrouvent leur nom par défaut et l'emplacement 1 devient actif. Les profils des emplacements 2 à 5 sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine de ce profil ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d'usine de ce profil ?</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -1240,7 +1240,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
@@ -1248,11 +1248,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TAUX D&apos;INTERROGATION</translation>
+        <translation>TAUX D'INTERROGATION</translation>
     </message>
     <message>
         <source>RESET</source>
@@ -1308,7 +1308,7 @@
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L&apos;envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
+        <translation>L'envoi des réglages à la souris a échoué. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Show Desktop</source>
@@ -1576,7 +1576,7 @@
     </message>
     <message>
         <source>Reset the profile in use to the factory settings</source>
-        <translation>Rétablir les réglages d&apos;usine du profil utilisé</translation>
+        <translation>Rétablir les réglages d'usine du profil utilisé</translation>
     </message>
     <message>
         <source>Add a profile file to the library</source>
@@ -1686,16 +1686,37 @@
         <source>No profiles yet</source>
         <translation>Aucun profil</translation>
     </message>
-</context>
-<context>
-    <name>SVColorArea</name>
+    <message>
+        <source>"%1" is not a regular file.</source>
+        <translation>« %1 » n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>"%1" is in the program's own settings folder; nothing is exported there.</source>
+        <translation>« %1 » se trouve dans le dossier de réglages du programme ; rien n'y est exporté.</translation>
+    </message>
     <message>
         <source>A macro name can have at most %1 characters.</source>
         <translation>Un nom de macro ne peut pas dépasser %1 caractères.</translation>
     </message>
     <message>
+        <source>Writing to the mouse…</source>
+        <translation>Écriture dans la souris…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation>%1 sur %2 envoyés à la souris</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation>Essai %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
         <source>The file holds a value outside what can be set; nothing was changed.</source>
-        <translation>Le fichier contient une valeur hors des limites réglables ; rien n&apos;a été modifié.</translation>
+        <translation>Le fichier contient une valeur hors des limites réglables ; rien n'a été modifié.</translation>
     </message>
     <message>
         <source>"%1" already exists. Replace it?</source>
@@ -1723,27 +1744,6 @@
     </message>
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
-        <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n&apos;ont pas été enregistrés.</translation>
-        <source>&quot;%1&quot; is not a regular file.</source>
-        <translation>« %1 » n&apos;est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in the program&apos;s own settings folder; nothing is exported there.</source>
-        <translation>« %1 » se trouve dans le dossier des réglages du programme ; aucune exportation n&apos;y est faite.</translation>
-        <source>Writing to the mouse…</source>
-        <translation>Écriture dans la souris…</translation>
-    </message>
-    <message>
-        <source>Sent %1 of %2 to the mouse</source>
-        <translation>%1 sur %2 envoyés à la souris</translation>
-    </message>
-    <message>
-        <source>Try %1</source>
-        <translation>Essai %1</translation>
-    </message>
-    <message>
-        <source>Not yet on the mouse</source>
-        <translation>Pas encore dans la souris</translation>
         <translation>La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
     </message>
     <message>
@@ -1770,24 +1770,12 @@
 <context>
     <name>SVColorArea</name>
     <message>
-        <source>Saturation and brightness</source>
-        <translation>Saturation et luminosité</translation>
+        <source>A macro name can have at most %1 characters.</source>
+        <translation type="vanished">Un nom de macro ne peut pas dépasser %1 caractères.</translation>
     </message>
     <message>
-        <source>Desktop: %1 (%2)</source>
-        <translation type="vanished">Bureau : %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Cannot be set here: %1</source>
-        <translation type="vanished">Impossible ici : %1</translation>
-    </message>
-    <message>
-        <source>The choice could not be saved in %1.</source>
-        <translation type="vanished">Le choix n'a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>Pointer speed</source>
-        <translation type="vanished">Vitesse du pointeur</translation>
+        <source>The file holds a value outside what can be set; nothing was changed.</source>
+        <translation type="vanished">Le fichier contient une valeur hors des limites réglables ; rien n'a été modifié.</translation>
     </message>
     <message>
         <source>"%1" already exists. Replace it?</source>
@@ -1806,16 +1794,56 @@
         <translation type="vanished">bouton %1</translation>
     </message>
     <message>
+        <source>Allowed: %1 to %2</source>
+        <translation type="vanished">Valeurs admises : de %1 à %2</translation>
+    </message>
+    <message>
         <source>The macro "%1" is used by %2. Delete it? Those buttons get their factory function back.</source>
         <translation type="vanished">La macro « %1 » est utilisée par %2. La supprimer ? Ces boutons retrouvent leur fonction d'usine.</translation>
     </message>
     <message>
-        <source>A macro name can have at most %1 characters.</source>
-        <translation type="vanished">Un nom de macro ne peut pas dépasser %1 caractères.</translation>
+        <source>"%1" is not a regular file.</source>
+        <translation type="vanished">« %1 » n'est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <source>Allowed: %1 to %2</source>
-        <translation type="vanished">Valeurs admises : de %1 à %2</translation>
+        <source>Writing to the mouse…</source>
+        <translation type="vanished">Écriture dans la souris…</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the mouse</source>
+        <translation type="vanished">%1 sur %2 envoyés à la souris</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <translation type="vanished">Essai %1</translation>
+    </message>
+    <message>
+        <source>Not yet on the mouse</source>
+        <translation type="vanished">La macro est pleine à %1 événements : les %2 derniers événements de touche n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Desktop: %1 (%2)</source>
+        <translation type="vanished">Bureau : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot be set here: %1</source>
+        <translation type="vanished">Impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved in %1.</source>
+        <translation type="vanished">Le choix n'a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Pointer speed</source>
+        <translation type="vanished">Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>Set the desktop's pointer speed with this profile</source>
+        <translation type="vanished">Régler la vitesse du pointeur du bureau avec ce profil</translation>
+    </message>
+    <message>
+        <source>Saturation and brightness</source>
+        <translation>Saturation et luminosité</translation>
     </message>
     <message>
         <source>The macro is full at %1 events: the last %2 key events were not recorded.</source>
@@ -1876,10 +1904,12 @@
         <translation>Combinaison</translation>
     </message>
     <message>
-        <source>Press the keys of the combination together.</source>
-        <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
         <source>Hold the modifier keys and press one more key, for example Ctrl and C. Then click OK.</source>
         <translation>Maintenez les touches de modification et appuyez sur une autre touche, par exemple Ctrl et C. Cliquez ensuite sur OK.</translation>
+    </message>
+    <message>
+        <source>Press the keys of the combination together.</source>
+        <translation>Appuyez ensemble sur les touches de la combinaison.</translation>
     </message>
 </context>
 <context>
@@ -1921,10 +1951,12 @@
         <translation>Délai : de %1 à %2</translation>
     </message>
     <message>
-        <source>Press the key to fire.</source>
-        <translation>Appuyez sur la touche à répéter.</translation>
         <source>Choose the mouse button to repeat, or Keyboard Key and then press the key.</source>
         <translation>Choisissez le bouton de la souris à répéter, ou Touche du clavier puis appuyez sur la touche.</translation>
+    </message>
+    <message>
+        <source>Press the key to fire.</source>
+        <translation>Appuyez sur la touche à répéter.</translation>
     </message>
 </context>
 <context>
@@ -1950,11 +1982,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QU&apos;ON APPUIE</translation>
+        <translation>RÉPÉTER TANT QU'ON APPUIE</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1984,10 +2016,12 @@
         <translation>Appuyez sur la touche que le bouton doit envoyer.</translation>
     </message>
     <message>
-        <source>The mouse cannot send "%1"; press another key.</source>
-        <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
         <source>Press the key this button should send.</source>
         <translation>Appuyez sur la touche que ce bouton doit envoyer.</translation>
+    </message>
+    <message>
+        <source>The mouse cannot send "%1"; press another key.</source>
+        <translation>La souris ne peut pas envoyer « %1 » ; appuyez sur une autre touche.</translation>
     </message>
 </context>
 <context>

@@ -137,11 +137,11 @@ void ZelPushButton::paintEvent(QPaintEvent *)
 
 QRect ZelPushButton::textArea() const
 {
-    return rect().adjusted(scaled(8), 0, -2, 0);
+    return rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
 }
 
 bool ZelPushButton::textFits() const
-    return rect().adjusted(scaled(8), 0, -2 - scaled(m_rightInset), 0);
+{
     const QString shown = displayText();
     const QRect area = textArea();
     const QFontMetrics metrics(fittedFont(configuredFont(), shown, area.width()));
