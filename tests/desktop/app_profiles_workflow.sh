@@ -33,6 +33,8 @@ activate() {
 # The window manager is up once it names its check window on the root.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 
+# The program's status lines are traces, off unless asked for.
+export QT_LOGGING_RULES="zelmouse.window.debug=true"
 ds_start
 # Two library profiles told apart by their report rate: "Profile 6" at 125 Hz (code 8), then
 # "Profile 7" at the factory 1000 Hz (code 1), which stays in the active slot.
