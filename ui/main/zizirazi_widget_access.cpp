@@ -5,6 +5,7 @@
 
 #include "ui/kit/keyboard_access.h"
 #include "ui/kit/zel_processbar.h"
+#include "ui/pages/zel_pointer_speed_row.h"
 #include "ui/kit/zel_push_button.h"
 
 #include <QCoreApplication>
