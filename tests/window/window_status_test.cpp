@@ -284,8 +284,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(int(currentSettings.active().pollrate), 8, kReportTimeoutMs);
         QVERIFY(std::none_of(notices.cbegin() + noticesBefore, notices.cend(),
                              [](const QList<QVariant> &n) { return n.first().toString().isEmpty(); }));
-        QCOMPARE(notices.last().first().toString(), QStringLiteral("125 HZ"));
-        QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("125 HZ"));
+        QCOMPARE(notices.last().first().toString(), QStringLiteral("125 Hz"));
+        QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("125 Hz"));
     }
 
     void reportedSlotReplacesTheChosenOne()

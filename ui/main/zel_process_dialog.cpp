@@ -11,8 +11,8 @@
 
 namespace {
 constexpr int kAnimationSize = 128;
-constexpr int kWidth = 200;
-constexpr int kStatusHeight = 40;
+constexpr int kWidth = 240;
+constexpr int kStatusHeight = 48;
 } // namespace
 
 ZelProcessDialog::ZelProcessDialog()
