@@ -306,7 +306,8 @@ void MacroDialog::applySkinStyles()
 {
     // Indicators, headings and scroll bars are sized for the scale, so they follow it.
     const QString views = skinItemViewStyleSheet(m_scale);
-    for (QWidget *view : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_table)})
+    for (QWidget *view : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_tree), static_cast<QWidget *>(m_table),
+                          static_cast<QWidget *>(m_tree->header()), static_cast<QWidget *>(m_table->horizontalHeader())})
         setStyleSheetIfChanged(view, views);
     for (QWidget *w : m_controls) {
         auto *box = qobject_cast<QCheckBox *>(w);
