@@ -286,6 +286,21 @@ private slots:
                              [](const QList<QVariant> &n) { return n.first().toString().isEmpty(); }));
         QCOMPARE(notices.last().first().toString(), QStringLiteral("125 Hz"));
         QCOMPARE(window->ratePage()->rateButton()->text(), QStringLiteral("125 Hz"));
+
+        // A rate set in the window and not yet applied (a library profile put into the slot)
+        // survives reports of the rate the mouse was last given.
+        currentSettings.active().pollrate = 1;
+        mouse().sendStatusReport();
+        mouse().setStatus(stage, 2);
+        mouse().sendStatusReport();
+        QTRY_COMPARE_WITH_TIMEOUT(int(appliedSettings.active().pollrate), 2, kReportTimeoutMs);
+        QCOMPARE(int(currentSettings.active().pollrate), 2);
+        currentSettings.active().pollrate = 1;
+        mouse().sendStatusReport();
+        mouse().setStatus(stage + 1 < 6 ? stage + 1 : 0, 2);
+        mouse().sendStatusReport();
+        QTRY_VERIFY_WITH_TIMEOUT(currentSettings.active().dpi != stage, kReportTimeoutMs);
+        QCOMPARE(int(currentSettings.active().pollrate), 1);
     }
 
     void reportedSlotReplacesTheChosenOne()

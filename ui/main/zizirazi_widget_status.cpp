@@ -122,11 +122,14 @@ void ZiziraziWidget::slotRefreshStatus(uchar profile, uchar dpiStage, uchar rate
         notifyOsd(QObject::tr("Profile") + QString::asprintf(" %d", profile + 1));
     }
     const ProfileData &active = currentSettings.active();
-    if (dpiStage != active.dpi)
+    // A report of what the mouse was last given is no change made on the mouse: a stage or
+    // rate set in the window since (a library profile put into the slot) waits for Apply.
+    const ProfileData &onMouse = appliedSettings.profiles[currentSettings.activeIndex()];
+    if (dpiStage != active.dpi && dpiStage != onMouse.dpi)
         slotRefreshDPIStage(dpiStage);
     // A code that is no report rate (a mouse not yet configured says 0) would blank the rate
     // box and go back to the mouse with the next Apply: the profile keeps its own.
-    if (rate != active.pollrate && reportRateHz(rate) != 0)
+    if (rate != active.pollrate && rate != onMouse.pollrate && reportRateHz(rate) != 0)
         slotRefreshRate(rate);
 }
 
