@@ -57,28 +57,6 @@ private slots:
         QCOMPARE(runAppProfileCommand("default", {"No Such"}), int(CliExit::BadFile));
         QCOMPARE(StoreFixture::readFile(m_fixture->configs() + "/Config.ini"), before);
     }
-
-    void usageErrors_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("no action") << QStringList{"app-profile"} << true;
-        QTest::newRow("unknown action") << QStringList{"app-profile", "rename", "a", "b"} << true;
-        QTest::newRow("add without a profile") << QStringList{"app-profile", "add", "xlogo"} << true;
-        QTest::newRow("remove with two") << QStringList{"app-profile", "remove", "a", "b"} << true;
-        QTest::newRow("list with an argument") << QStringList{"app-profiles", "x"} << true;
-        QTest::newRow("add") << QStringList{"app-profile", "add", "xlogo", "Profile 6"} << false;
-        QTest::newRow("list as json") << QStringList{"app-profiles", "--json"} << false;
-    }
-    void usageErrors()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, refused);
-        const CliArguments parsed = parseCliArguments(arguments);
-        QCOMPARE(!parsed.error.isEmpty(), refused);
-        if (!refused && parsed.command == CliCommand::AppProfile)
-            QCOMPARE(parsed.names, (QStringList{"xlogo", "Profile 6"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(AppProfileCliTest)

@@ -15,15 +15,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <iterator>
+
 namespace {
 
-struct AppProfileAction {
-    const char *name;
-    int argumentCount;
-    const char *arguments; // for the usage error
-};
 
-const AppProfileAction kActions[] = {
+const CommandAction kActions[] = {
     {"add", 2, "a program and a profile name"},
     {"remove", 1, "one program"},
     {"default", 1, "a profile name or none"},
@@ -58,24 +55,8 @@ int checkLibraryProfile(const QString &profile)
 
 void parseAppProfileArguments(CliArguments &result, const QStringList &positional)
 {
-    const QString see = QStringLiteral(" See 'zelmouse-cli app-profile --help'.");
-    if (positional.isEmpty()) {
-        result.error = QStringLiteral("'app-profile' needs an action: add, remove or default.") + see;
-        return;
-    }
-    const QString action = positional.first();
-    for (const AppProfileAction &known : kActions) {
-        if (action != QLatin1String(known.name))
-            continue;
-        if (positional.size() - 1 != known.argumentCount) {
-            result.error = QStringLiteral("'app-profile %1' takes %2.").arg(action, QLatin1String(known.arguments)) + see;
-            return;
-        }
-        result.profileAction = action;
-        result.names = positional.mid(1);
-        return;
-    }
-    result.error = QStringLiteral("There is no app-profile action '%1'.").arg(action) + see;
+    parseCommandAction(result, positional, QStringLiteral("app-profile"), kActions, int(std::size(kActions)),
+                       QStringLiteral("add, remove or default"));
 }
 
 int runAppProfilesCommand(bool json)

@@ -471,3 +471,27 @@ QString cliCommandHelp(CliCommand command)
     return QStringLiteral("Usage: zelmouse-cli [OPTIONS] %1\n\n%2\n\n%3")
         .arg(synopsis, QLatin1String(info->summary), QLatin1String(info->details));
 }
+
+void parseCommandAction(CliArguments &result, const QStringList &positional, const QString &command,
+                        const CommandAction *actions, int actionCount, const QString &actionList)
+{
+    const QString see = QStringLiteral(" See 'zelmouse-cli %1 --help'.").arg(command);
+    if (positional.isEmpty()) {
+        result.error = QStringLiteral("'%1' needs an action: %2.").arg(command, actionList) + see;
+        return;
+    }
+    const QString action = positional.first();
+    for (int i = 0; i < actionCount; ++i) {
+        const CommandAction &known = actions[i];
+        if (action != QLatin1String(known.name))
+            continue;
+        if (positional.size() - 1 != known.argumentCount) {
+            result.error = QStringLiteral("'%1 %2' takes %3.").arg(command, action, QLatin1String(known.arguments)) + see;
+            return;
+        }
+        result.profileAction = action;
+        result.names = positional.mid(1);
+        return;
+    }
+    result.error = QStringLiteral("There is no %1 action '%2'.").arg(command, echoed(action)) + see;
+}

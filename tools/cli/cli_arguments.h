@@ -56,6 +56,16 @@ CliArguments parseCliArguments(const QStringList &arguments);
 // The arguments of `profile` (in profile_commands.cpp); sets `error` when they do not fit.
 void parseProfileArguments(CliArguments &result, const QStringList &positional);
 
+// A command made of an action word and its arguments ("profile rename OLD NEW"): the action
+// and its arguments into `result`, or a usage error naming what the action takes.
+struct CommandAction {
+    const char *name;
+    int argumentCount;
+    const char *arguments; // for the usage error
+};
+void parseCommandAction(CliArguments &result, const QStringList &positional, const QString &command,
+                        const CommandAction *actions, int actionCount, const QString &actionList);
+
 // Every command, in the order the tool's help lists them.
 QVector<CliCommand> cliCommands();
 

@@ -18,6 +18,8 @@
 #include "store/settings_lock.h"
 
 #include <QFileInfo>
+
+#include <iterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,13 +28,8 @@
 
 namespace {
 
-struct ProfileAction {
-    const char *name;
-    int argumentCount;
-    const char *arguments; // for the usage error
-};
 
-const ProfileAction kActions[] = {
+const CommandAction kActions[] = {
     {"use", 1, "one profile name"},
     {"add", 0, "no arguments"},
     {"copy", 0, "no arguments"},
@@ -106,24 +103,8 @@ int slotOf(const DeviceSettings &settings, const QString &name)
 
 void parseProfileArguments(CliArguments &result, const QStringList &positional)
 {
-    const QString see = QStringLiteral(" See 'zelmouse-cli profile --help'.");
-    if (positional.isEmpty()) {
-        result.error = QStringLiteral("'profile' needs an action: use, add, copy, rename, delete, export or import.") + see;
-        return;
-    }
-    const QString action = positional.first();
-    for (const ProfileAction &known : kActions) {
-        if (action != QLatin1String(known.name))
-            continue;
-        if (positional.size() - 1 != known.argumentCount) {
-            result.error = QStringLiteral("'profile %1' takes %2.").arg(action, QLatin1String(known.arguments)) + see;
-            return;
-        }
-        result.profileAction = action;
-        result.names = positional.mid(1);
-        return;
-    }
-    result.error = QStringLiteral("There is no profile action '%1'.").arg(echoed(action)) + see;
+    parseCommandAction(result, positional, QStringLiteral("profile"), kActions, int(std::size(kActions)),
+                       QStringLiteral("use, add, copy, rename, delete, export or import"));
 }
 
 int runProfilesCommand(bool json)
