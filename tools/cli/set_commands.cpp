@@ -387,18 +387,26 @@ QString getScroll(Edit &edit, const QStringList &args)
     return argumentCount(edit, args, 0, "get scroll") ? QString::number(edit.profile().scrollspeed) : QString();
 }
 
-// Not a setting of the mouse: whether a mouse that arrives gets the stored settings.
-bool setApplyOnArrival(Edit &edit, const QStringList &args)
+// A program option kept in Config.ini, not a setting of the mouse: stored at once.
+bool setStoredOption(Edit &edit, const QStringList &args, const char *name, bool (*write)(bool), const QString &onNote,
+                     const QString &offNote)
 {
     bool on = false;
-    if (!argumentCount(edit, args, 1, "apply-on-arrival on|off") || !onOff(edit, args[0], "apply-on-arrival", &on))
+    if (!argumentCount(edit, args, 1, (QByteArray(name) + " on|off").constData()) || !onOff(edit, args[0], name, &on))
         return false;
-    if (!writeApplyOnArrival(on))
+    if (!write(on))
         return edit.refuse(QStringLiteral("The configuration file %1 could not be written.").arg(configFilePath()), CliExit::CannotSave);
-    edit.notes << (on ? QStringLiteral("The stored settings will be written to a mouse that arrives without them.")
-                      : QStringLiteral("A mouse that arrives is left as it is."));
+    edit.notes << (on ? onNote : offNote);
     edit.storedAlready = true;
     return true;
+}
+
+// Whether a mouse that arrives gets the stored settings.
+bool setApplyOnArrival(Edit &edit, const QStringList &args)
+{
+    return setStoredOption(edit, args, "apply-on-arrival", writeApplyOnArrival,
+                           QStringLiteral("The stored settings will be written to a mouse that arrives without them."),
+                           QStringLiteral("A mouse that arrives is left as it is."));
 }
 
 QString getApplyOnArrival(Edit &edit, const QStringList &args)
@@ -425,18 +433,12 @@ QString getPointerSpeed(Edit &edit, const QStringList &args)
     return argumentCount(edit, args, 0, "get pointer-speed") ? QString::number(storedMouseSpeed(edit.profile().mousespeed)) : QString();
 }
 
-// Not a setting of the mouse: whether an apply also sets the desktop's pointer speed.
+// Whether an apply also sets the desktop's pointer speed.
 bool setDesktopPointerSpeed(Edit &edit, const QStringList &args)
 {
-    bool on = false;
-    if (!argumentCount(edit, args, 1, "desktop-pointer-speed on|off") || !onOff(edit, args[0], "desktop-pointer-speed", &on))
-        return false;
-    if (!writeDesktopPointerSpeedOption(on))
-        return edit.refuse(QStringLiteral("The configuration file %1 could not be written.").arg(configFilePath()), CliExit::CannotSave);
-    edit.notes << (on ? QStringLiteral("Each apply now also sets the desktop's pointer speed to the profile's.")
-                      : QStringLiteral("The desktop's pointer speed is left as it is."));
-    edit.storedAlready = true;
-    return true;
+    return setStoredOption(edit, args, "desktop-pointer-speed", writeDesktopPointerSpeedOption,
+                           QStringLiteral("Each apply now also sets the desktop's pointer speed to the profile's."),
+                           QStringLiteral("The desktop's pointer speed is left as it is."));
 }
 
 QString getDesktopPointerSpeed(Edit &edit, const QStringList &args)
