@@ -67,7 +67,7 @@ void ZiziraziWidget::writeWithProgress()
         disconnect(progress);
         disconnect(finished);
         writeInProgress = false;
-        lastWriteStatus = accepted == 1 ? result : ExchangeNoDevice;
+        lastWriteStatus = accepted == 1 ? result : uint8_t(ExchangeNoDevice);
         // The write's working copies were freed on the session's heap, which keeps such memory;
         // it goes back now rather than for the hours the window stays open.
         malloc_trim(0);
